@@ -1,0 +1,19 @@
+// The computer as defender: beating, transferring or taking; and the rules
+// the whole computer player shares.
+#pragma once
+
+#include <cstdint>
+
+#include "cards/card.h"
+#include "cards/card_row.h"
+
+bool Beats(const Card& candidate, const Card& target);
+bool MaySpendTrump(const Card& card);
+bool MaySpendSpade(const Card& card);
+bool MatchAll(CardRow& attack, CardRow& defence);
+bool WantsTransfer(int32_t rank);
+bool EndgameCover();
+int32_t ComputerDefend();
+
+// Plays card `position` (1-based) of computerHand onto computerTableRow.
+void playComputerCard(int32_t position);

@@ -1,0 +1,8 @@
+// Dealing a new game and topping hands up from the talon.
+#pragma once
+
+#include "cards/card_row.h"
+
+void NewGame();
+void Refill(CardRow& hand);
+void ChooseFirstAttacker();

@@ -1,0 +1,11 @@
+// The status line under the table.
+#pragma once
+
+#include "platform/win_types.h"
+
+extern WCHAR statusBuffer[256];
+extern LPCWSTR statusText; // null, or statusBuffer
+
+// Formats the message (at most 254 characters) into statusBuffer, or empties
+// the line when format is null; repaints statusRect without erasing.
+void SetStatus(LPCWSTR format, ...);

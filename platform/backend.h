@@ -1,0 +1,77 @@
+// The one narrow interface between the platform core and where input comes
+// from and pictures go to: the headless script runner or the SDL2 window.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/raster/surface.h"
+#include "platform/win_types.h"
+
+namespace platform {
+
+struct InputEvent {
+    enum class Type {
+        PenDown,      // x, y in screen pixels
+        PenUp,
+        PenDoubleTap, // delivered as WM_LBUTTONDBLCLK to classes with CS_DBLCLKS
+        PenMove,
+        Key,          // key: virtual key; alt: Alt held
+        Char,         // key: the character; alt: Alt held
+        Wheel,        // value: lines, positive away from the user
+        Command,      // id: a command id for the main window, as a command-bar press
+        DialogCheck,  // id, value: set a check box of the open dialog
+        DialogSelect, // id, value: select a line of a list of the open dialog
+        DialogPress,  // id: press a button of the open dialog
+        Close,        // the desktop close button, or the end of a script: acts as Exit
+        Quit,         // stop at once with exitCode (a malformed script line)
+    };
+    Type type = Type::Close;
+    int32_t x = 0;
+    int32_t y = 0;
+    uint32_t key = 0;
+    bool alt = false;
+    int32_t id = 0;
+    int32_t value = 0;
+    int exitCode = 0;
+};
+
+struct MessageBoxInfo {
+    std::u16string text;
+    std::u16string caption;
+    UINT style = 0;
+};
+
+class Backend {
+  public:
+    virtual ~Backend() = default;
+    // Blocks until the next input. Called only when no message is queued and
+    // no window needs painting, so the program uses no CPU while it waits.
+    virtual InputEvent waitEvent() = 0;
+    // The screen changed; show it.
+    virtual void present(const Surface& /*screen*/) {}
+    virtual void setTitle(const std::u16string& /*title*/) {}
+    // A backend that answers message boxes without showing them returns the
+    // result here; otherwise the core runs the box on screen.
+    virtual std::optional<int> answerMessageBox(const MessageBoxInfo& /*box*/) {
+        return std::nullopt;
+    }
+    // Reports that a message box or a dialog closed (the script's events).
+    virtual void messageBoxClosed(const MessageBoxInfo& /*box*/, int /*result*/) {}
+    virtual void dialogClosed(int /*templateId*/, INT_PTR /*result*/) {}
+};
+
+// The core owns the backend. Without one, a null backend answers every
+// message box with its queued answer or its default, and input ends at once.
+void setBackend(std::unique_ptr<Backend> backend);
+Backend& backend();
+
+// Answers queued for message boxes (the script's `answer` lines, tests).
+void queueMessageBoxAnswer(int result);
+// Takes the first queued answer if it is one of the box's buttons, else the
+// box's default (OK, or No for a Yes/No box).
+int takeMessageBoxAnswer(UINT style);
+
+} // namespace platform

@@ -1,0 +1,54 @@
+// Pixel surfaces and the internal side of device contexts. Window surfaces
+// and bitmaps are both Surfaces; a paint DC draws on a window's surface
+// through a clip mask built from the region being painted.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/region.h"
+#include "platform/win_types.h"
+
+namespace platform {
+
+// Pixels are 0x00RRGGBB, row by row from the top-left corner.
+struct Surface {
+    int32_t width = 0;
+    int32_t height = 0;
+    std::vector<uint32_t> pixels;
+
+    Surface() = default;
+    Surface(int32_t w, int32_t h, uint32_t fill = 0x000000)
+        : width(w), height(h), pixels(static_cast<size_t>(w) * static_cast<size_t>(h), fill) {}
+    uint32_t at(int32_t x, int32_t y) const {
+        return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
+    }
+    uint32_t& at(int32_t x, int32_t y) {
+        return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
+    }
+};
+
+uint32_t pixelFromColorref(COLORREF colour);
+COLORREF colorrefFromPixel(uint32_t pixel);
+
+// A DC that draws on target (which must outlive it) at the given offset,
+// clipped to clip (in target coordinates). Starts with the stock white brush
+// selected, opaque text on a white background, black text, the system font.
+HDC createSurfaceDC(Surface* target, const Region& clip, POINT origin = {0, 0});
+// The surface a DC draws on (its selected bitmap for a memory DC), or null.
+Surface* surfaceOfDC(HDC dc);
+// The pixels of a bitmap handle, or null.
+Surface* surfaceOfBitmap(HBITMAP bitmap);
+HBITMAP createBitmapFromSurface(Surface surface);
+// Parses an XPM image (one character per pixel, "c #RRGGBB" colours or
+// "c None" for black). Returns an empty surface on malformed data.
+Surface surfaceFromXpm(const char* const* lines, int lineCount);
+
+bool writePng(const Surface& surface, const std::string& path);
+bool readPng(const std::string& path, Surface& out);
+
+// Drops every drawing object (tests and shutdown).
+void resetRaster();
+
+} // namespace platform

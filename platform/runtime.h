@@ -1,0 +1,21 @@
+// Process start-up: the command line, the choice of backend, and the hooks by
+// which the headless script runner reaches into the program.
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "platform/win_types.h"
+
+using WinMainFunction = int (*)(HINSTANCE instance, HINSTANCE previous, LPWSTR commandLine,
+                                int showCommand);
+
+// Parses the command line, sets up the clock, the settings file and the
+// backend (SDL2 window, or the headless script runner), then calls winMain
+// with the program's arguments joined by single spaces. Returns the exit
+// status for main().
+int RunPlatform(int argc, char** argv, WinMainFunction winMain);
+
+// The headless `state` line: the program gives every field of its state in
+// order; the platform adds "dialog" and writes the line.
+using StateReporter = nlohmann::ordered_json (*)();
+void SetStateReporter(StateReporter reporter);
