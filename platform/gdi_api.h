@@ -46,6 +46,14 @@ constexpr UINT DT_SINGLELINE = 0x0020;
 constexpr UINT DT_NOCLIP = 0x0100;
 constexpr UINT DT_CALCRECT = 0x0400;
 
+struct SIZE {
+    LONG cx;
+    LONG cy;
+};
+
+constexpr int FW_NORMAL = 400;
+constexpr int FW_BOLD = 700;
+
 HDC CreateCompatibleDC(HDC reference);
 BOOL DeleteDC(HDC dc);
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
@@ -67,3 +75,6 @@ int SetBkMode(HDC dc, int mode);
 // rectangle; or, with DT_SINGLELINE | DT_CENTER | DT_VCENTER, centred on one
 // line. A count of -1 means the text ends at its terminator.
 int DrawTextW(HDC dc, LPCWSTR text, int count, RECT* rect, UINT format);
+BOOL GetTextExtentPoint32W(HDC dc, LPCWSTR text, int count, SIZE* size);
+// The program's one typeface at a pixel height and weight; select it into a DC.
+HFONT CreateFontW(int height, int weight);

@@ -1,0 +1,16 @@
+// Where the settings store keeps its values.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// $XDG_CONFIG_HOME/talonix/settings.reg, or ~/.config/talonix/settings.reg.
+std::string defaultSettingsPath();
+// Keep the values in this REGEDIT4 file: read on every query, replaced
+// atomically (temporary file in the same folder, then rename) on every write.
+void useSettingsFile(const std::string& path);
+// Keep the values in memory only, starting empty (tests).
+void useMemorySettings();
+
+} // namespace platform
