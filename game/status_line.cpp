@@ -1,0 +1,27 @@
+#include "game/status_line.h"
+
+#include <cstdarg>
+
+#include "platform/text_format.h"
+#include "platform/window_api.h"
+#include "window/main_window.h"
+#include "window/table_layout.h"
+
+WCHAR statusBuffer[256] = {};
+LPCWSTR statusText = nullptr;
+
+void SetStatus(LPCWSTR format, ...) {
+    if (format != nullptr) {
+        va_list args;
+        va_start(args, format);
+        // A text cut at 254 characters carries no terminator of its own; the
+        // two spare places of the buffer keep it terminated.
+        statusBuffer[254] = 0;
+        vsnwprintfW(statusBuffer, 254, format, args);
+        va_end(args);
+        statusText = statusBuffer;
+    } else {
+        statusText = nullptr;
+    }
+    InvalidateRect(mainWindow, &statusRect, FALSE);
+}
