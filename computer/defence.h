@@ -12,6 +12,9 @@ bool MaySpendTrump(const Card& card);
 bool MaySpendSpade(const Card& card);
 bool MatchAll(CardRow& attack, CardRow& defence);
 bool WantsTransfer(int32_t rank);
+// Passes the attack on with a card of `rank` when the computer wants to and
+// may; true when it did.
+bool ComputerTransfer(int32_t rank);
 bool EndgameCover();
 int32_t ComputerDefend();
 

@@ -1,0 +1,52 @@
+// Whether the computer would rather pass the attack on than answer it.
+#include "cards/table.h"
+#include "computer/defence.h"
+#include "game/game_state.h"
+#include "game/status_line.h"
+
+bool WantsTransfer(int32_t rank) {
+    // Nearly out of cards: passing the attack on is always worth it.
+    if (cardCount(computerHand) - 1 <= cardCount(humanTableRow) + 1) {
+        return true;
+    }
+    const int32_t held = countRank(computerHand, rank);
+    if (held == 0) {
+        return false;
+    }
+    if (held == 2) {
+        return true;
+    }
+    if (remaining(deck) > 0) {
+        return true;
+    }
+    // Nothing left to draw: the human could only transfer back with a card of
+    // the same rank.
+    return countRank(humanHand, rank) == 0;
+}
+
+bool ComputerTransfer(int32_t rank) {
+    // In suit order the first card of the rank is the non-trump of the lowest
+    // suit, the trump only when there is no other.
+    const int32_t position = findRank(computerHand, rank);
+    if (position == 0) {
+        return false;
+    }
+    if (!WantsTransfer(rank)) {
+        return false;
+    }
+    if (!MaySpendTrump(computerHand.cards[position - 1])) {
+        return false;
+    }
+    // The human must be able to answer every card that would then lie there.
+    if (cardCount(humanHand) < cardCount(humanTableRow) + 1) {
+        return false;
+    }
+    selectAll(humanTableRow);
+    moveSelected(humanTableRow, computerTableRow);
+    playComputerCard(position);
+    // The bout stays open for transfers: the human may pass it straight back.
+    transferOpen = 1;
+    SetStatus(u"Перевод!");
+    computerAttacks = 1;
+    return true;
+}
