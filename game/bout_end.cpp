@@ -1,0 +1,92 @@
+// The end of a bout: the discard or the human's take, the refill and the
+// change of roles.
+#include "cards/table.h"
+#include "computer/attack.h"
+#include "game/bout.h"
+#include "game/bout_rows.h"
+#include "game/end_of_game.h"
+#include "game/game_state.h"
+#include "game/new_game.h"
+#include "game/status_line.h"
+
+void EndBout(int32_t force) {
+    transferOpen = 1;
+    if (throwInAllowance > 0) {
+        ComputerTakesAll();
+        return;
+    }
+    if (cardCount(humanTableRow) == 0 && cardCount(computerTableRow) == 0 && force != 1) {
+        return;
+    }
+    clear(humanTableRow);
+    clear(computerTableRow);
+    if (computerLed == 0) {
+        Refill(humanHand);
+        Refill(computerHand);
+    } else {
+        Refill(computerHand);
+        Refill(humanHand);
+    }
+    handLayoutRule(humanHand);
+    computerAttacks = computerAttacks == 0 ? 1 : 0;
+
+    const uint32_t game = newGameSerial;
+    GameOverCheck();
+    // A decided game has been replaced by a new deal, which its winner has
+    // already opened.
+    if (newGameSerial != game) {
+        return;
+    }
+    if (computerAttacks == 1) {
+        sendRequest(REQUEST_COMPUTER_ATTACK);
+    }
+}
+
+void HumanTakes() {
+    transferOpen = 1;
+    if (cardCount(humanTableRow) == 0 && cardCount(computerTableRow) == 0) {
+        return;
+    }
+    const int32_t allowance = smaller(humanHandAtLead, 6) - cardCount(computerTableRow);
+    int32_t added = 0;
+    if (allowance > 0) {
+        added = ComputerAddsToTake(allowance);
+    }
+    if (added > 0) {
+        SetStatus(u"Вы взяли %d ,\r\n включая %d дополнительно.", cardCount(computerTableRow),
+                  added);
+    } else {
+        SetStatus(u"Вы взяли %d ", cardCount(computerTableRow));
+    }
+    takeRow(computerTableRow, humanHand);
+    takeRow(humanTableRow, humanHand);
+    refresh(humanHand);
+    handLayoutRule(humanHand);
+
+    const uint32_t game = newGameSerial;
+    EndBout(1);
+    if (newGameSerial != game) {
+        return;
+    }
+    GameOverCheck();
+    if (newGameSerial != game) {
+        return;
+    }
+    sendRequest(REQUEST_COMPUTER_ATTACK);
+    if (newGameSerial != game) {
+        return;
+    }
+    GameOverCheck();
+}
+
+int32_t ComputerAddsToTake(int32_t n) {
+    int32_t added = 0;
+    while (n > 0) {
+        if (ComputerThrowIn(0) != 1) {
+            break;
+        }
+        n = n - 1;
+        added = added + 1;
+    }
+    return added;
+}

@@ -1,0 +1,17 @@
+// Small helpers shared by the steps of a bout.
+#pragma once
+
+#include <cstdint>
+
+#include "cards/card_row.h"
+
+inline int32_t smaller(int32_t a, int32_t b) {
+    return a < b ? a : b;
+}
+
+// Moves every card of a table row into a hand and empties the row.
+inline void takeRow(CardRow& row, CardRow& hand) {
+    selectAll(row);
+    moveSelected(row, hand);
+    clear(row);
+}

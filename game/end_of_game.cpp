@@ -1,0 +1,64 @@
+#include "game/end_of_game.h"
+
+#include <cstdarg>
+
+#include "cards/table.h"
+#include "game/game_state.h"
+#include "platform/messages.h"
+#include "platform/text_format.h"
+#include "platform/window_api.h"
+#include "settings/settings_store.h"
+#include "window/main_window.h"
+#include "window/table_layout.h"
+
+uint32_t computerWins = 0;
+uint32_t humanWins = 0;
+uint32_t newGameSerial = 0;
+
+namespace {
+
+// The talon is empty and the turned-up trump has been dealt (in the Japanese
+// variants it is hidden from the start, so the talon alone decides).
+bool nothingLeftToDraw() {
+    return remaining(deck) == 0 && trumpCard.hidden != 0;
+}
+
+void releaseButtons() {
+    buttonPressed = 0;
+    InvalidateRect(mainWindow, &actionButtonRect, FALSE);
+    InvalidateRect(mainWindow, &sortButtonRect, FALSE);
+}
+
+void announceWinner(LPCWSTR text, int32_t winner) {
+    releaseButtons();
+    MessageBoxW(mainWindow, text, u"", MB_OK | MB_ICONINFORMATION);
+    lastWinner = winner;
+    sendRequest(REQUEST_NEW_GAME);
+}
+
+} // namespace
+
+void GameOverCheck() {
+    if (cardCount(computerHand) == 0 && nothingLeftToDraw()) {
+        computerWins = computerWins + 1;
+        setComputerWins(computerWins);
+        announceWinner(u"Я победил!", 1);
+    }
+    // Runs even after a computer win: the new deal has refilled humanHand,
+    // so the human cannot be scored for the game just decided.
+    if (cardCount(humanHand) == 0 && nothingLeftToDraw()) {
+        humanWins = humanWins + 1;
+        setHumanWins(humanWins);
+        announceWinner(u"Вы победили!", 0);
+    }
+}
+
+int ShowMessage(HWND owner, LPCWSTR format, ...) {
+    WCHAR text[256] = {};
+    va_list args;
+    va_start(args, format);
+    const int written = vsnwprintfW(text, 254, format, args);
+    va_end(args);
+    MessageBoxW(owner, text, u"", MB_OK);
+    return written;
+}

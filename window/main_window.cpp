@@ -1,0 +1,236 @@
+// The main window procedure: creation and destruction, pen input, commands
+// and the requests the game sends to its own window.
+#include "window/main_window.h"
+
+#include "cards/random_source.h"
+#include "cards/table.h"
+#include "game/bout.h"
+#include "game/game_state.h"
+#include "game/new_game.h"
+#include "game/status_line.h"
+#include "platform/commandbar_api.h"
+#include "platform/messages.h"
+#include "platform/window_api.h"
+#include "resources/resource_ids.h"
+#include "settings/dialogs.h"
+#include "settings/settings_store.h"
+#include "window/painting.h"
+#include "window/table_layout.h"
+
+HINSTANCE appInstance = nullptr;
+HWND mainWindow = nullptr;
+HWND commandBar = nullptr;
+int32_t computerHandFaceDown = 1;
+int32_t buttonPressed = 0;
+WCHAR aboutText[256] = {};
+
+void invalidateActionButton() {
+    InvalidateRect(mainWindow, &actionButtonRect, FALSE);
+}
+
+namespace {
+
+constexpr int commandBarButtonCount = 7;
+
+// The bar keeps pointers to these for as long as it lives.
+const LPCWSTR commandBarTooltips[commandBarButtonCount] = {
+    u"Новая игра",
+    u"Опции",
+    u"Статистика",
+    u"О программе",
+    u"Правила игры (Русский)",
+    u"Правила игры (Английский)",
+    u"Выход",
+};
+
+const int commandBarCommands[commandBarButtonCount] = {
+    IDM_NEW_GAME,      IDM_OPTIONS,       IDM_STATISTICS, IDM_ABOUT,
+    IDM_RULES_RUSSIAN, IDM_RULES_ENGLISH, IDM_EXIT,
+};
+
+void onCreate(HWND window) {
+    TBBUTTON buttons[commandBarButtonCount] = {};
+    for (int i = 0; i < commandBarButtonCount; ++i) {
+        buttons[i].iBitmap = i;
+        buttons[i].idCommand = commandBarCommands[i];
+        buttons[i].fsState = TBSTATE_ENABLED;
+        buttons[i].fsStyle = TBSTYLE_BUTTON;
+        buttons[i].dwData = 0;
+        buttons[i].iString = 0;
+    }
+    commandBar = CommandBar_Create(appInstance, window, 1);
+    CommandBar_AddBitmap(commandBar, appInstance, IDB_COMMAND_BAR, commandBarButtonCount, 16, 16);
+    SendMessageW(commandBar, TB_SETTOOLTIPS, commandBarButtonCount,
+                 reinterpret_cast<LPARAM>(commandBarTooltips));
+    SendMessageW(commandBar, TB_ADDBUTTONSW, commandBarButtonCount,
+                 reinterpret_cast<LPARAM>(buttons));
+    seedFromClock();
+    // A stored variant outside the table has no name: the title stays as it is.
+    const LPCWSTR name = gameTypeName(gameType);
+    if (name != nullptr) {
+        SetWindowTextW(window, name);
+    }
+    SendMessageW(window, WM_USER, REQUEST_NEW_GAME, 0);
+}
+
+void onDestroy() {
+    clear(humanHand);
+    clear(computerHand);
+    clear(humanTableRow);
+    clear(computerTableRow);
+    DestroyWindow(commandBar);
+    commandBar = nullptr;
+    PostQuitMessage(0);
+}
+
+void onRequest(WPARAM request) {
+    switch (request) {
+    case REQUEST_NEW_GAME:
+        NewGame();
+        break;
+    case REQUEST_COMPUTER_ATTACK:
+        ComputerTurn();
+        break;
+    case REQUEST_COMPUTER_ANSWER:
+        ComputerAnswerTurn();
+        break;
+    default:
+        break;
+    }
+}
+
+void playSelected() {
+    if (throwInAllowance == -1) {
+        HumanPlay();
+    } else {
+        HumanThrowInToTaker();
+    }
+}
+
+void clearStatusOnTap() {
+    if (statusText != nullptr) {
+        SetStatus(nullptr);
+    }
+}
+
+// Every step runs: a play or a button may have decided the game and dealt
+// the next one, and the later steps then look at the new table.
+void onPenDown(int32_t x, int32_t y) {
+    clearStatusOnTap();
+    if (pointInRect(x, y, playAreaRect) != 0) {
+        playSelected();
+    }
+    if (pointInRect(x, y, actionButtonRect) != 0) {
+        buttonPressed = 1;
+        invalidateActionButton();
+        if (computerAttacks == 0) {
+            EndBout(0);
+        } else {
+            HumanTakes();
+        }
+    }
+    if (pointInRect(x, y, sortButtonRect) != 0) {
+        buttonPressed = 1;
+        InvalidateRect(mainWindow, &sortButtonRect, FALSE);
+        ToggleHandSort();
+    }
+    // Several cards can be picked only to answer a transfer at once.
+    if (cardCount(computerTableRow) > 1 && cardCount(humanTableRow) == 0) {
+        tapToggle(humanHand, x, y);
+    } else {
+        tapSelect(humanHand, x, y);
+    }
+}
+
+void onPenUp(int32_t x, int32_t y) {
+    if (pointInRect(x, y, actionButtonRect) != 0) {
+        buttonPressed = 0;
+        invalidateActionButton();
+    }
+    if (pointInRect(x, y, sortButtonRect) != 0) {
+        buttonPressed = 0;
+        InvalidateRect(mainWindow, &sortButtonRect, FALSE);
+    }
+}
+
+void onDoubleTap(int32_t x, int32_t y) {
+    if (doubleTapPlays == 0) {
+        return;
+    }
+    clearStatusOnTap();
+    if (tapSelectOnly(humanHand, x, y) == 0) {
+        return;
+    }
+    playSelected();
+}
+
+LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    switch (LOWORD(wParam)) {
+    case IDM_NEW_GAME:
+        SendMessageW(window, WM_USER, REQUEST_NEW_GAME, 0);
+        return 0;
+    case IDM_OPTIONS:
+        ShowOptions();
+        return 0;
+    case IDM_STATISTICS:
+        ShowStatistics();
+        return 0;
+    case IDM_RULES_ENGLISH:
+        rulesLanguage = 0;
+        ShowRules(0);
+        return 0;
+    case IDM_RULES_RUSSIAN:
+        rulesLanguage = 1;
+        ShowRules(1);
+        return 0;
+    case IDM_ABOUT:
+        ShowAbout();
+        return 0;
+    case IDM_EXIT:
+        DestroyWindow(window);
+        return 0;
+    default:
+        return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
+    }
+}
+
+// Pen coordinates travel as two unsigned 16-bit halves of lParam.
+int32_t penX(LPARAM lParam) {
+    return LOWORD(static_cast<uintptr_t>(lParam));
+}
+int32_t penY(LPARAM lParam) {
+    return HIWORD(static_cast<uintptr_t>(lParam));
+}
+
+} // namespace
+
+LRESULT MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    mainWindow = window;
+    switch (message) {
+    case WM_CREATE:
+        onCreate(window);
+        return 0;
+    case WM_DESTROY:
+        onDestroy();
+        return 0;
+    case WM_PAINT:
+        PaintTable(window);
+        return 0;
+    case WM_COMMAND:
+        return onCommand(window, wParam, lParam);
+    case WM_LBUTTONDOWN:
+        onPenDown(penX(lParam), penY(lParam));
+        return 0;
+    case WM_LBUTTONUP:
+        onPenUp(penX(lParam), penY(lParam));
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        onDoubleTap(penX(lParam), penY(lParam));
+        return 0;
+    case WM_USER:
+        onRequest(wParam);
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,19 @@
+// The headless runner's state line: every value a script may check, in a
+// fixed order.
+#pragma once
+
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "cards/card.h"
+#include "cards/card_row.h"
+#include "platform/win_types.h"
+
+// Registered with SetStateReporter; the platform appends "dialog".
+nlohmann::ordered_json reportState();
+
+nlohmann::ordered_json describeCard(const Card& card);
+nlohmann::ordered_json describeRow(const CardRow& row);
+// UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
+std::string toUtf8(LPCWSTR text);
