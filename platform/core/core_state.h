@@ -1,0 +1,82 @@
+// The platform core's tables: window classes, windows, the message queue and
+// the records tests read. One instance for the process, never destroyed, so
+// that nothing touched during static destruction can dangle.
+#pragma once
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/backend.h"
+#include "platform/raster/surface.h"
+#include "platform/region.h"
+#include "platform/testing.h"
+#include "platform/window_api.h"
+
+namespace platform {
+
+struct WindowClassRecord {
+    std::u16string name;
+    UINT style = 0;
+    WNDPROC proc = nullptr;
+    HINSTANCE instance = nullptr;
+};
+
+struct WindowRecord {
+    HWND handle = nullptr;
+    UINT classStyle = 0;
+    WNDPROC proc = nullptr;
+    HWND parent = nullptr; // the parent of a child window
+    HWND owner = nullptr;  // the owner of a top-level window
+    bool child = false;
+    RECT rect{}; // screen pixels for top-level windows, parent client pixels for children
+    std::u16string text;
+    DWORD style = 0;
+    bool visible = false;
+    bool enabled = true;
+    bool destroying = false;
+    intptr_t userData = 0;
+    int id = 0;
+    Region update;
+    Surface surface;
+    std::vector<HWND> children;
+
+    RECT clientRect() const { return RECT{0, 0, rect.right - rect.left, rect.bottom - rect.top}; }
+};
+
+struct CoreState {
+    std::vector<WindowClassRecord> classes;
+    std::unordered_map<uintptr_t, std::unique_ptr<WindowRecord>> windows;
+    std::vector<HWND> topLevels; // z-order, bottom first
+    uintptr_t nextWindowId = 1;
+    HWND mainWindow = nullptr;
+
+    std::deque<MSG> queue;
+    bool quitPosted = false;
+    int quitCode = 0;
+    HWND focus = nullptr;
+    HWND capture = nullptr;
+    bool screenChanged = true;
+
+    std::unique_ptr<Backend> backend;
+    std::deque<int> answers;
+    std::optional<SYSTEMTIME> fixedClock;
+
+    bool recording = false;
+    std::vector<platform_testing::Invalidation> invalidations;
+    std::vector<platform_testing::MessageBoxRecord> messageBoxes;
+};
+
+CoreState& core();
+WindowRecord* findWindow(HWND window);
+// The window's position on the screen (adds up the parents' offsets).
+POINT screenOrigin(const WindowRecord& window);
+// The top-level window a window belongs to.
+HWND topLevelOf(HWND window);
+// Turns one input event into messages on the queue.
+void postInputEvent(const InputEvent& event);
+
+} // namespace platform

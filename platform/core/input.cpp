@@ -1,0 +1,170 @@
+// Input events from the backend become messages for the window they reach.
+#include "platform/core/core_state.h"
+#include "platform/screen.h"
+
+namespace platform {
+namespace {
+
+bool containsPoint(const RECT& rect, LONG x, LONG y) {
+    return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
+}
+
+// The deepest visible child of window under the point (in window client
+// coordinates), or the window itself.
+HWND deepestChildAt(HWND window, LONG x, LONG y) {
+    WindowRecord* record = findWindow(window);
+    if (record == nullptr) {
+        return nullptr;
+    }
+    for (auto it = record->children.rbegin(); it != record->children.rend(); ++it) {
+        WindowRecord* child = findWindow(*it);
+        if (child != nullptr && child->visible && containsPoint(child->rect, x, y)) {
+            if (!child->enabled) {
+                return window;
+            }
+            return deepestChildAt(*it, x - child->rect.left, y - child->rect.top);
+        }
+    }
+    return window;
+}
+
+// The window under a screen point, or null when the point is covered by a
+// disabled window (one that a modal window is blocking).
+HWND windowAtScreenPoint(LONG x, LONG y) {
+    auto& tops = core().topLevels;
+    for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
+        WindowRecord* record = findWindow(*it);
+        if (record == nullptr || !record->visible || !containsPoint(record->rect, x, y)) {
+            continue;
+        }
+        if (!record->enabled) {
+            return nullptr;
+        }
+        return deepestChildAt(*it, x - record->rect.left, y - record->rect.top);
+    }
+    return nullptr;
+}
+
+LPARAM clientPoint(HWND window, LONG x, LONG y) {
+    WindowRecord* record = findWindow(window);
+    POINT origin = record != nullptr ? screenOrigin(*record) : POINT{0, 0};
+    auto clientX = static_cast<WORD>(static_cast<uint32_t>(x - origin.x) & 0xFFFF);
+    auto clientY = static_cast<WORD>(static_cast<uint32_t>(y - origin.y) & 0xFFFF);
+    return MAKELPARAM(clientX, clientY);
+}
+
+// Keys go to the focus window while it belongs to the active window.
+HWND keyboardTarget() {
+    HWND active = activeWindow();
+    HWND focus = GetFocus();
+    if (focus != nullptr && topLevelOf(focus) == active && IsWindowEnabled(focus)) {
+        return focus;
+    }
+    return active;
+}
+
+} // namespace
+
+void postInputEvent(const InputEvent& event) {
+    auto& state = core();
+    using Type = InputEvent::Type;
+    switch (event.type) {
+    case Type::PenDown:
+    case Type::PenDoubleTap: {
+        HWND target = windowAtScreenPoint(event.x, event.y);
+        if (target == nullptr) {
+            return;
+        }
+        UINT message = WM_LBUTTONDOWN;
+        if (event.type == Type::PenDoubleTap &&
+            (findWindow(target)->classStyle & CS_DBLCLKS) != 0) {
+            message = WM_LBUTTONDBLCLK;
+        }
+        state.capture = target; // the pen's window gets its pen-up too
+        PostMessageW(target, message, 0x0001, clientPoint(target, event.x, event.y));
+        return;
+    }
+    case Type::PenUp:
+    case Type::PenMove: {
+        HWND target = GetCapture();
+        if (target == nullptr) {
+            target = windowAtScreenPoint(event.x, event.y);
+        }
+        if (target == nullptr) {
+            return;
+        }
+        if (event.type == Type::PenUp) {
+            state.capture = nullptr;
+            PostMessageW(target, WM_LBUTTONUP, 0, clientPoint(target, event.x, event.y));
+        } else {
+            PostMessageW(target, WM_MOUSEMOVE, GetCapture() == target ? 0x0001 : 0,
+                         clientPoint(target, event.x, event.y));
+        }
+        return;
+    }
+    case Type::Key: {
+        HWND target = keyboardTarget();
+        if (target != nullptr) {
+            PostMessageW(target, event.alt ? WM_SYSKEYDOWN : WM_KEYDOWN, event.key,
+                         event.alt ? KF_ALTDOWN_LPARAM : 0);
+        }
+        return;
+    }
+    case Type::Char: {
+        HWND target = keyboardTarget();
+        if (target != nullptr) {
+            PostMessageW(target, event.alt ? WM_SYSCHAR : WM_CHAR, event.key,
+                         event.alt ? KF_ALTDOWN_LPARAM : 0);
+        }
+        return;
+    }
+    case Type::Wheel: {
+        HWND target = windowAtScreenPoint(event.x, event.y);
+        if (target == nullptr) {
+            target = keyboardTarget();
+        }
+        if (target != nullptr) {
+            auto delta = static_cast<WORD>(static_cast<int16_t>(event.value * 120));
+            PostMessageW(target, WM_MOUSEWHEEL, static_cast<WPARAM>(delta) << 16,
+                         MAKELPARAM(static_cast<WORD>(event.x), static_cast<WORD>(event.y)));
+        }
+        return;
+    }
+    case Type::Command: {
+        HWND target = activeWindow();
+        if (target != nullptr) {
+            PostMessageW(target, WM_COMMAND, static_cast<WORD>(event.id), 0);
+        }
+        return;
+    }
+    case Type::DialogCheck:
+    case Type::DialogSelect:
+    case Type::DialogPress: {
+        HWND target = activeWindow();
+        UINT message = event.type == Type::DialogCheck    ? WM_SCRIPT_CHECK
+                       : event.type == Type::DialogSelect ? WM_SCRIPT_SELECT
+                                                          : WM_SCRIPT_PRESS;
+        if (target != nullptr) {
+            PostMessageW(target, message, static_cast<WPARAM>(event.id), event.value);
+        }
+        return;
+    }
+    case Type::Close: {
+        HWND active = activeWindow();
+        HWND main = mainWindowHandle();
+        if (active != nullptr && active != main) {
+            PostMessageW(active, WM_COMMAND, 2 /* IDCANCEL */, 0);
+        } else if (main != nullptr) {
+            PostMessageW(main, WM_CLOSE, 0, 0);
+        } else {
+            PostQuitMessage(0);
+        }
+        return;
+    }
+    case Type::Quit:
+        PostQuitMessage(event.exitCode);
+        return;
+    }
+}
+
+} // namespace platform

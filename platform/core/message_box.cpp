@@ -1,0 +1,17 @@
+// MessageBoxW: answered by the backend (scripts, tests) or shown on screen.
+#include "platform/core/core_state.h"
+#include "platform/core/message_box_screen.h"
+
+int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
+    platform::MessageBoxInfo box{text != nullptr ? text : u"", caption != nullptr ? caption : u"",
+                                 type};
+    std::optional<int> answer = platform::backend().answerMessageBox(box);
+    int result = answer ? *answer : platform::runMessageBoxOnScreen(owner, box);
+    auto& state = platform::core();
+    if (state.recording) {
+        state.messageBoxes.push_back(
+            platform_testing::MessageBoxRecord{box.text, box.caption, box.style, result});
+    }
+    platform::backend().messageBoxClosed(box, result);
+    return result;
+}

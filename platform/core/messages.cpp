@@ -1,0 +1,137 @@
+// Sending, posting and fetching messages, and the default window procedure.
+#include <algorithm>
+
+#include "platform/core/core_state.h"
+#include "platform/screen.h"
+
+using platform::core;
+using platform::findWindow;
+using platform::WindowRecord;
+
+namespace {
+
+// The first window, top-level windows bottom first and each before its
+// children, whose update region is not empty.
+HWND findWindowToPaint(HWND window) {
+    WindowRecord* record = findWindow(window);
+    if (record == nullptr || !record->visible) {
+        return nullptr;
+    }
+    if (!record->update.empty()) {
+        return window;
+    }
+    std::vector<HWND> children = record->children;
+    for (HWND child : children) {
+        if (HWND found = findWindowToPaint(child)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+HWND findWindowToPaint() {
+    std::vector<HWND> tops = core().topLevels;
+    for (HWND top : tops) {
+        if (HWND found = findWindowToPaint(top)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+LRESULT SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    WindowRecord* record = findWindow(window);
+    if (record == nullptr || record->proc == nullptr) {
+        return 0;
+    }
+    WNDPROC proc = record->proc; // the record may go away during the call
+    return proc(window, message, wParam, lParam);
+}
+
+BOOL PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (window != nullptr && findWindow(window) == nullptr) {
+        return FALSE;
+    }
+    core().queue.push_back(MSG{window, message, wParam, lParam, 0, POINT{0, 0}});
+    return TRUE;
+}
+
+void PostQuitMessage(int exitCode) {
+    core().quitPosted = true;
+    core().quitCode = exitCode;
+}
+
+BOOL GetMessageW(MSG* message, HWND /*window*/, UINT /*filterMin*/, UINT /*filterMax*/) {
+    auto& state = core();
+    for (;;) {
+        if (!state.queue.empty()) {
+            *message = state.queue.front();
+            state.queue.pop_front();
+            return TRUE;
+        }
+        if (state.quitPosted) {
+            state.quitPosted = false;
+            *message = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(state.quitCode), 0, 0, {0, 0}};
+            return FALSE;
+        }
+        if (HWND window = findWindowToPaint()) {
+            *message = MSG{window, WM_PAINT, 0, 0, 0, {0, 0}};
+            return TRUE;
+        }
+        if (state.screenChanged) {
+            state.screenChanged = false;
+            platform::backend().present(platform::composeScreen());
+        }
+        platform::postInputEvent(platform::backend().waitEvent());
+    }
+}
+
+BOOL TranslateMessage(const MSG* /*message*/) {
+    // The backends deliver characters as WM_CHAR themselves.
+    return FALSE;
+}
+
+LRESULT DispatchMessageW(const MSG* message) {
+    if (message == nullptr || message->hwnd == nullptr) {
+        return 0;
+    }
+    LRESULT result = SendMessageW(message->hwnd, message->message, message->wParam,
+                                  message->lParam);
+    if (message->message == WM_PAINT) {
+        // A procedure that did not paint must not get the same paint forever.
+        if (WindowRecord* record = findWindow(message->hwnd)) {
+            record->update.clear();
+        }
+    }
+    return result;
+}
+
+LRESULT DefWindowProcW(HWND window, UINT message, WPARAM /*wParam*/, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint{};
+        BeginPaint(window, &paint);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_CLOSE:
+        DestroyWindow(window);
+        return 0;
+    case WM_SETTEXT: {
+        WindowRecord* record = findWindow(window);
+        if (record == nullptr) {
+            return FALSE;
+        }
+        auto text = reinterpret_cast<LPCWSTR>(lParam);
+        record->text = text != nullptr ? text : u"";
+        if (window == platform::mainWindowHandle()) {
+            platform::backend().setTitle(record->text);
+        }
+        return TRUE;
+    }
+    default:
+        return 0;
+    }
+}

@@ -1,0 +1,116 @@
+// Update regions, the paint protocol and the composed screen.
+#include "platform/core/core_state.h"
+#include "platform/gdi_api.h"
+#include "platform/screen.h"
+
+using platform::core;
+using platform::findWindow;
+using platform::WindowRecord;
+
+BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase) {
+    WindowRecord* record = findWindow(window);
+    if (record == nullptr) {
+        return FALSE;
+    }
+    RECT client = record->clientRect();
+    RECT marked = rect != nullptr ? *rect : client;
+    if (core().recording) {
+        core().invalidations.push_back(
+            platform_testing::Invalidation{window, marked, rect == nullptr, erase});
+    }
+    record->update.add(marked, client);
+    return TRUE;
+}
+
+BOOL ValidateRect(HWND window, const RECT* rect) {
+    WindowRecord* record = findWindow(window);
+    if (record == nullptr) {
+        return FALSE;
+    }
+    if (rect == nullptr) {
+        record->update.clear();
+    }
+    // Validating part of a region is never needed by the program; the rest
+    // of the region stays marked.
+    return TRUE;
+}
+
+HDC BeginPaint(HWND window, PAINTSTRUCT* paint) {
+    WindowRecord* record = findWindow(window);
+    if (record == nullptr || paint == nullptr) {
+        return nullptr;
+    }
+    platform::Region region = std::move(record->update);
+    record->update.clear();
+    *paint = PAINTSTRUCT{};
+    paint->rcPaint = region.bounds();
+    paint->hdc = platform::createSurfaceDC(&record->surface, region);
+    return paint->hdc;
+}
+
+BOOL EndPaint(HWND /*window*/, const PAINTSTRUCT* paint) {
+    if (paint == nullptr) {
+        return FALSE;
+    }
+    DeleteDC(paint->hdc);
+    core().screenChanged = true;
+    return TRUE;
+}
+
+BOOL UpdateWindow(HWND window) {
+    WindowRecord* record = findWindow(window);
+    if (record == nullptr) {
+        return FALSE;
+    }
+    if (!record->update.empty()) {
+        SendMessageW(window, WM_PAINT, 0, 0);
+        if (WindowRecord* again = findWindow(window)) {
+            again->update.clear();
+        }
+    }
+    return TRUE;
+}
+
+namespace {
+
+void composeWindow(platform::Surface& screen, HWND window, POINT origin, RECT clip) {
+    WindowRecord* record = findWindow(window);
+    if (record == nullptr || !record->visible) {
+        return;
+    }
+    const platform::Surface& surface = record->surface;
+    RECT area = platform::intersectRects(
+        clip, RECT{origin.x, origin.y, origin.x + surface.width, origin.y + surface.height});
+    for (LONG y = area.top; y < area.bottom; ++y) {
+        for (LONG x = area.left; x < area.right; ++x) {
+            screen.at(x, y) = surface.at(x - origin.x, y - origin.y);
+        }
+    }
+    for (HWND child : record->children) {
+        WindowRecord* childRecord = findWindow(child);
+        if (childRecord == nullptr) {
+            continue;
+        }
+        composeWindow(screen, child,
+                      POINT{origin.x + childRecord->rect.left, origin.y + childRecord->rect.top},
+                      area);
+    }
+}
+
+} // namespace
+
+namespace platform {
+
+Surface composeScreen() {
+    Surface screen(SCREEN_WIDTH, SCREEN_HEIGHT, 0x000000);
+    RECT whole{0, 0, SCREEN_WIDTH, SCREEN_HEIGHT};
+    for (HWND top : core().topLevels) {
+        WindowRecord* record = findWindow(top);
+        if (record != nullptr) {
+            composeWindow(screen, top, POINT{record->rect.left, record->rect.top}, whole);
+        }
+    }
+    return screen;
+}
+
+} // namespace platform

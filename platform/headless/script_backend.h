@@ -1,0 +1,39 @@
+// The headless backend: input comes from an event script, one line at a
+// time; results go to standard output as JSON lines.
+#pragma once
+
+#include <deque>
+#include <istream>
+#include <memory>
+#include <ostream>
+
+#include "platform/backend.h"
+
+namespace platform {
+
+class ScriptBackend final : public Backend {
+  public:
+    // err gets the script:LINE: messages of malformed lines.
+    ScriptBackend(std::istream& script, std::ostream& out, std::ostream& err);
+
+    InputEvent waitEvent() override;
+    std::optional<int> answerMessageBox(const MessageBoxInfo& box) override;
+    void messageBoxClosed(const MessageBoxInfo& box, int result) override;
+    void dialogClosed(int templateId, INT_PTR result) override;
+
+  private:
+    // Reads lines until one yields input; handles state, shot and answer lines
+    // on the way.
+    InputEvent readEvent();
+    InputEvent malformed(const std::string& what);
+    void writeState();
+
+    std::istream& script_;
+    std::ostream& out_;
+    std::ostream& err_;
+    int lineNumber_ = 0;
+    int endOfScriptSeen_ = 0;
+    std::deque<InputEvent> pending_; // the later parts of tap and dbl
+};
+
+} // namespace platform

@@ -1,0 +1,394 @@
+#include "platform/registry/regedit_lines.h"
+
+#include <cstdint>
+#include <optional>
+
+#include "platform/registry/registry_text.h"
+
+namespace platform::registry {
+
+namespace {
+
+constexpr uint32_t typeString = 1;
+constexpr uint32_t typeBinary = 3;
+constexpr uint32_t typeDword = 4;
+constexpr std::u16string_view rootName = u"HKEY_CURRENT_USER";
+
+bool isSpace(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trimLeft(std::string_view s) {
+    while (!s.empty() && isSpace(s.front())) {
+        s.remove_prefix(1);
+    }
+    return s;
+}
+
+std::string_view trimRight(std::string_view s) {
+    while (!s.empty() && isSpace(s.back())) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+std::string_view trim(std::string_view s) { return trimRight(trimLeft(s)); }
+
+// The line without its end ("\n" or "\r\n").
+std::string_view lineBody(std::string_view raw) {
+    if (!raw.empty() && raw.back() == '\n') {
+        raw.remove_suffix(1);
+    }
+    if (!raw.empty() && raw.back() == '\r') {
+        raw.remove_suffix(1);
+    }
+    return raw;
+}
+
+bool startsWithNoCase(std::string_view s, std::string_view prefix) {
+    if (s.size() < prefix.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < prefix.size(); ++i) {
+        char a = s[i];
+        if (a >= 'A' && a <= 'Z') {
+            a = static_cast<char>(a - 'A' + 'a');
+        }
+        if (a != prefix[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+// One to eight hex digits and nothing else.
+std::optional<uint32_t> parseHexNumber(std::string_view digits) {
+    if (digits.empty() || digits.size() > 8) {
+        return std::nullopt;
+    }
+    uint32_t result = 0;
+    for (char c : digits) {
+        int d = hexDigit(c);
+        if (d < 0) {
+            return std::nullopt;
+        }
+        result = (result << 4) | static_cast<uint32_t>(d);
+    }
+    return result;
+}
+
+// A quoted string with \\ and \" escapes, starting at text[0] == '"'.
+// Returns the unescaped bytes and sets `consumed` to the length of the token.
+std::optional<std::string> parseQuoted(std::string_view text, size_t& consumed) {
+    if (text.empty() || text.front() != '"') {
+        return std::nullopt;
+    }
+    std::string out;
+    for (size_t i = 1; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '"') {
+            consumed = i + 1;
+            return out;
+        }
+        if (c == '\\') {
+            if (i + 1 >= text.size() || (text[i + 1] != '\\' && text[i + 1] != '"')) {
+                return std::nullopt;
+            }
+            ++i;
+            c = text[i];
+        }
+        out.push_back(c);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::vector<uint8_t>> parseHexBytes(std::string_view list) {
+    std::vector<uint8_t> bytes;
+    list = trim(list);
+    if (list.empty()) {
+        return bytes;
+    }
+    while (true) {
+        size_t comma = list.find(',');
+        std::string_view token = trim(list.substr(0, comma));
+        bool last = comma == std::string_view::npos;
+        if (token.empty() && last && !bytes.empty()) {
+            break; // a trailing comma
+        }
+        if (token.empty() || token.size() > 2) {
+            return std::nullopt;
+        }
+        std::optional<uint32_t> byte = parseHexNumber(token);
+        if (!byte) {
+            return std::nullopt;
+        }
+        bytes.push_back(static_cast<uint8_t>(*byte));
+        if (last) {
+            break;
+        }
+        list.remove_prefix(comma + 1);
+    }
+    return bytes;
+}
+
+std::vector<uint8_t> stringBytes(std::string_view utf8) {
+    std::u16string wide = utf8ToUtf16(utf8);
+    std::vector<uint8_t> bytes;
+    bytes.reserve((wide.size() + 1) * 2);
+    for (char16_t c : wide) {
+        bytes.push_back(static_cast<uint8_t>(c & 0xFF));
+        bytes.push_back(static_cast<uint8_t>(c >> 8));
+    }
+    bytes.push_back(0);
+    bytes.push_back(0);
+    return bytes;
+}
+
+// What follows the '=' of a value line.
+std::optional<StoredValue> parseValueData(std::string_view data) {
+    data = trimRight(data);
+    if (startsWithNoCase(data, "dword:")) {
+        std::optional<uint32_t> number = parseHexNumber(data.substr(6));
+        if (!number) {
+            return std::nullopt;
+        }
+        StoredValue value{typeDword, {}};
+        for (int shift = 0; shift < 32; shift += 8) {
+            value.data.push_back(static_cast<uint8_t>((*number >> shift) & 0xFF));
+        }
+        return value;
+    }
+    if (!data.empty() && data.front() == '"') {
+        size_t consumed = 0;
+        std::optional<std::string> text = parseQuoted(data, consumed);
+        if (!text || consumed != data.size()) {
+            return std::nullopt;
+        }
+        return StoredValue{typeString, stringBytes(*text)};
+    }
+    if (startsWithNoCase(data, "hex:")) {
+        std::optional<std::vector<uint8_t>> bytes = parseHexBytes(data.substr(4));
+        if (!bytes) {
+            return std::nullopt;
+        }
+        return StoredValue{typeBinary, std::move(*bytes)};
+    }
+    if (startsWithNoCase(data, "hex(")) {
+        size_t close = data.find("):");
+        if (close == std::string_view::npos) {
+            return std::nullopt;
+        }
+        std::optional<uint32_t> type = parseHexNumber(data.substr(4, close - 4));
+        std::optional<std::vector<uint8_t>> bytes = parseHexBytes(data.substr(close + 2));
+        if (!type || !bytes) {
+            return std::nullopt;
+        }
+        return StoredValue{*type, std::move(*bytes)};
+    }
+    return std::nullopt;
+}
+
+void parseSectionHeader(std::string_view text, RegeditLine& line) {
+    line.kind = RegeditLine::Kind::Section;
+    text = trim(text);
+    if (text.size() < 2 || text.back() != ']') {
+        return; // a broken header still ends the section above it
+    }
+    std::u16string inner = utf8ToUtf16(text.substr(1, text.size() - 2));
+    size_t slash = inner.find(u'\\');
+    std::u16string_view root = std::u16string_view(inner).substr(0, slash);
+    if (!equalNoCase(root, rootName)) {
+        return; // another root, or a deletion "[-...]"
+    }
+    line.ownSection = true;
+    if (slash != std::u16string::npos) {
+        line.key = splitKeyPath(std::u16string_view(inner).substr(slash + 1));
+    }
+}
+
+// The name at the start of a value line: "name" or @. Sets `length` to the
+// length of the token; null when there is no name to be read.
+std::optional<std::string> valueName(std::string_view text, size_t& length) {
+    if (!text.empty() && text.front() == '@') {
+        length = 1;
+        return std::string();
+    }
+    return parseQuoted(text, length);
+}
+
+// What follows the '=' of a value line, or nothing when there is no '='.
+std::string_view valueData(std::string_view text) {
+    size_t nameLength = 0;
+    if (!valueName(text, nameLength)) {
+        return {};
+    }
+    std::string_view rest = trimLeft(text.substr(nameLength));
+    if (rest.empty() || rest.front() != '=') {
+        return {};
+    }
+    return trimLeft(rest.substr(1));
+}
+
+// A value line "name"=data or @=data; `text` starts at the name.
+void parseValueLine(std::string_view text, RegeditLine& line) {
+    size_t nameLength = 0;
+    std::optional<std::string> name = valueName(text, nameLength);
+    if (!name) {
+        return; // not even a name: an unknown line
+    }
+    line.kind = RegeditLine::Kind::Value;
+    line.name = utf8ToUtf16(*name);
+    line.nameToken = std::string(text.substr(0, nameLength));
+    std::string_view rest = trimLeft(text.substr(nameLength));
+    if (rest.empty() || rest.front() != '=') {
+        return;
+    }
+    line.value = parseValueData(trimLeft(rest.substr(1)));
+}
+
+} // namespace
+
+std::vector<RegeditLine> parseRegeditLines(std::string_view text) {
+    std::vector<std::string_view> physical;
+    while (!text.empty()) {
+        size_t end = text.find('\n');
+        size_t length = end == std::string_view::npos ? text.size() : end + 1;
+        physical.push_back(text.substr(0, length));
+        text.remove_prefix(length);
+    }
+
+    std::vector<RegeditLine> lines;
+    for (size_t i = 0; i < physical.size(); ++i) {
+        RegeditLine line;
+        line.raw = std::string(physical[i]);
+        std::string_view body = trimLeft(lineBody(physical[i]));
+        if (!body.empty() && body.front() == '[') {
+            parseSectionHeader(body, line);
+        } else if (!body.empty() && (body.front() == '"' || body.front() == '@')) {
+            std::string logical(body);
+            // Long hex data goes on over lines ending in a backslash.
+            bool hexData = startsWithNoCase(valueData(logical), "hex");
+            while (hexData && !trimRight(logical).empty() && trimRight(logical).back() == '\\' &&
+                   i + 1 < physical.size()) {
+                logical = std::string(trimRight(logical));
+                logical.pop_back();
+                ++i;
+                logical += trimLeft(lineBody(physical[i]));
+                line.raw += physical[i];
+            }
+            parseValueLine(logical, line);
+        }
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+std::string formatSectionHeader(const KeyPath& key) {
+    std::u16string name(rootName);
+    for (const std::u16string& part : key) {
+        name += u'\\';
+        name += part;
+    }
+    return "[" + utf16ToUtf8(name) + "]";
+}
+
+std::string formatValueName(std::u16string_view name) {
+    if (name.empty()) {
+        return "@";
+    }
+    std::string out = "\"";
+    for (char c : utf16ToUtf8(name)) {
+        if (c == '"' || c == '\\') {
+            out.push_back('\\');
+        }
+        out.push_back(c);
+    }
+    out.push_back('"');
+    return out;
+}
+
+namespace {
+
+// A string value that reads back exactly as written: terminated once, no
+// control characters, no broken surrogates.
+std::optional<std::u16string> plainString(const std::vector<uint8_t>& data) {
+    if (data.size() < 2 || data.size() % 2 != 0) {
+        return std::nullopt;
+    }
+    std::u16string text;
+    for (size_t i = 0; i + 2 < data.size(); i += 2) {
+        auto c = static_cast<char16_t>(data[i] | (data[i + 1] << 8));
+        if (c < 0x20 || c == 0x7F) {
+            return std::nullopt;
+        }
+        text.push_back(c);
+    }
+    if (data[data.size() - 2] != 0 || data[data.size() - 1] != 0) {
+        return std::nullopt;
+    }
+    if (utf8ToUtf16(utf16ToUtf8(text)) != text) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+std::string hexList(const std::vector<uint8_t>& data) {
+    static constexpr char digits[] = "0123456789abcdef";
+    std::string out;
+    for (size_t i = 0; i < data.size(); ++i) {
+        if (i > 0) {
+            out.push_back(',');
+        }
+        out.push_back(digits[data[i] >> 4]);
+        out.push_back(digits[data[i] & 0x0F]);
+    }
+    return out;
+}
+
+} // namespace
+
+std::string formatValueData(const StoredValue& value) {
+    static constexpr char digits[] = "0123456789abcdef";
+    if (value.type == typeDword && value.data.size() == 4) {
+        uint32_t number = static_cast<uint32_t>(value.data[0]) |
+                          (static_cast<uint32_t>(value.data[1]) << 8) |
+                          (static_cast<uint32_t>(value.data[2]) << 16) |
+                          (static_cast<uint32_t>(value.data[3]) << 24);
+        std::string out = "dword:";
+        for (int shift = 28; shift >= 0; shift -= 4) {
+            out.push_back(digits[(number >> shift) & 0x0F]);
+        }
+        return out;
+    }
+    if (value.type == typeString) {
+        if (std::optional<std::u16string> text = plainString(value.data)) {
+            std::string quoted = formatValueName(*text);
+            return quoted == "@" ? "\"\"" : quoted;
+        }
+    }
+    if (value.type == typeBinary) {
+        return "hex:" + hexList(value.data);
+    }
+    std::string type;
+    for (int shift = 28; shift >= 0; shift -= 4) {
+        if (!type.empty() || ((value.type >> shift) & 0x0F) != 0 || shift == 0) {
+            type.push_back(digits[(value.type >> shift) & 0x0F]);
+        }
+    }
+    return "hex(" + type + "):" + hexList(value.data);
+}
+
+bool isBlankLine(std::string_view raw) { return trim(lineBody(raw)).empty(); }
+
+} // namespace platform::registry
