@@ -1,6 +1,8 @@
 // Test hooks: a clean platform and what the program asked of it.
 #include "platform/testing.h"
 
+#include <utility>
+
 #include "platform/core/core_state.h"
 #include "platform/core/clock.h"
 #include "platform/registry/registry_store.h"
