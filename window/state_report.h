@@ -2,8 +2,6 @@
 // fixed order.
 #pragma once
 
-#include <string>
-
 #include <nlohmann/json.hpp>
 
 #include "cards/card.h"
@@ -15,5 +13,3 @@ nlohmann::ordered_json reportState();
 
 nlohmann::ordered_json describeCard(const Card& card);
 nlohmann::ordered_json describeRow(const CardRow& row);
-// UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
-std::string toUtf8(LPCWSTR text);
