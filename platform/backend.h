@@ -14,7 +14,7 @@ namespace platform {
 
 struct InputEvent {
     enum class Type {
-        PenDown,      // x, y in screen pixels
+        PenDown, // x, y in screen pixels
         PenUp,
         PenDoubleTap, // delivered as WM_LBUTTONDBLCLK to classes with CS_DBLCLKS
         PenMove,

@@ -18,11 +18,11 @@ struct TBBUTTON {
     intptr_t iString;
 };
 
-constexpr UINT TB_ADDBUTTONSW = 0x0444;  // wParam count, lParam const TBBUTTON*
-constexpr UINT TB_SETTOOLTIPS = 0x0451;  // wParam count, lParam const LPCWSTR*
+constexpr UINT TB_ADDBUTTONSW = 0x0444; // wParam count, lParam const TBBUTTON*
+constexpr UINT TB_SETTOOLTIPS = 0x0451; // wParam count, lParam const LPCWSTR*
 
 // The library's three entry points (ordinals 3, 5 and 4 on the device).
 HWND CommandBar_Create(HINSTANCE instance, HWND parent, int id);
-int CommandBar_AddBitmap(HWND bar, HINSTANCE instance, int bitmapId, int imageCount,
-                         int imageWidth, int imageHeight);
+int CommandBar_AddBitmap(HWND bar, HINSTANCE instance, int bitmapId, int imageCount, int imageWidth,
+                         int imageHeight);
 BOOL CommandBar_Show(HWND bar, BOOL show);

@@ -7,13 +7,13 @@
 using DLGPROC = INT_PTR (*)(HWND, UINT, WPARAM, LPARAM);
 
 enum class DialogControlKind {
-    Static,            // text, "\n" breaks lines
+    Static, // text, "\n" breaks lines
     PushButton,
     DefaultPushButton, // Enter presses it
     CheckBox,          // BS_MULTILINE lets its label take two lines
     ListBox,
-    DropDownList,      // a combo box whose list opens below it
-    Edit,              // ES_MULTILINE | ES_READONLY with WS_VSCROLL: a scrolling text
+    DropDownList, // a combo box whose list opens below it
+    Edit,         // ES_MULTILINE | ES_READONLY with WS_VSCROLL: a scrolling text
 };
 
 // Control styles the templates use.
@@ -21,6 +21,7 @@ constexpr DWORD BS_MULTILINE = 0x00002000;
 constexpr DWORD ES_MULTILINE = 0x0004;
 constexpr DWORD ES_AUTOVSCROLL = 0x0040;
 constexpr DWORD ES_READONLY = 0x0800;
+constexpr DWORD SS_RIGHT = 0x0002; // a static's lines end at its right edge
 
 // Positions and sizes are in dialog units: a horizontal unit is a quarter of
 // the font's average character width, a vertical unit an eighth of its height.

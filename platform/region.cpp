@@ -4,7 +4,9 @@
 
 namespace platform {
 
-bool rectIsEmpty(const RECT& rect) { return rect.right <= rect.left || rect.bottom <= rect.top; }
+bool rectIsEmpty(const RECT& rect) {
+    return rect.right <= rect.left || rect.bottom <= rect.top;
+}
 
 RECT intersectRects(const RECT& a, const RECT& b) {
     RECT result{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),

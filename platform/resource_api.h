@@ -5,7 +5,9 @@
 #include "platform/messages.h"
 #include "platform/win_types.h"
 
-inline LPCWSTR RT_DIALOG() { return MAKEINTRESOURCEW(5); }
+inline LPCWSTR RT_DIALOG() {
+    return MAKEINTRESOURCEW(5);
+}
 
 HBITMAP LoadBitmapW(HINSTANCE instance, LPCWSTR name);
 HICON LoadIconW(HINSTANCE instance, LPCWSTR name);

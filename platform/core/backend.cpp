@@ -44,7 +44,9 @@ Backend& backend() {
     return *state.backend;
 }
 
-void queueMessageBoxAnswer(int result) { core().answers.push_back(result); }
+void queueMessageBoxAnswer(int result) {
+    core().answers.push_back(result);
+}
 
 int takeMessageBoxAnswer(UINT style) {
     auto& answers = core().answers;

@@ -97,8 +97,8 @@ LRESULT DispatchMessageW(const MSG* message) {
     if (message == nullptr || message->hwnd == nullptr) {
         return 0;
     }
-    LRESULT result = SendMessageW(message->hwnd, message->message, message->wParam,
-                                  message->lParam);
+    LRESULT result =
+        SendMessageW(message->hwnd, message->message, message->wParam, message->lParam);
     if (message->message == WM_PAINT) {
         // A procedure that did not paint must not get the same paint forever.
         if (WindowRecord* record = findWindow(message->hwnd)) {

@@ -74,8 +74,7 @@ int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
                       << "'\n";
             return 2;
         }
-        platform::setFixedClock(reading.hour, reading.minute, reading.second,
-                                reading.millisecond);
+        platform::setFixedClock(reading.hour, reading.minute, reading.second, reading.millisecond);
     }
     if (!scriptPath.empty() && !headless) {
         std::cerr << "talonix: --script needs --headless\n";
@@ -106,8 +105,8 @@ int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
             }
             script = &scriptFile;
         }
-        platform::setBackend(std::make_unique<platform::ScriptBackend>(*script, std::cout,
-                                                                       std::cerr));
+        platform::setBackend(
+            std::make_unique<platform::ScriptBackend>(*script, std::cout, std::cerr));
     } else {
         std::string error;
         auto window = platform::createSdlBackend(scale, error);
@@ -119,8 +118,8 @@ int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
         platform::setBackend(std::move(window));
     }
 
-    int status = winMain(reinterpret_cast<HINSTANCE>(&instanceTag), nullptr,
-                         wideCommandLine.data(), SW_SHOW);
+    int status = winMain(reinterpret_cast<HINSTANCE>(&instanceTag), nullptr, wideCommandLine.data(),
+                         SW_SHOW);
     std::cout.flush();
     return status;
 }

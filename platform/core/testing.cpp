@@ -3,8 +3,8 @@
 
 #include <utility>
 
-#include "platform/core/core_state.h"
 #include "platform/core/clock.h"
+#include "platform/core/core_state.h"
 #include "platform/registry/registry_store.h"
 
 namespace platform_testing {
@@ -30,7 +30,9 @@ void resetPlatform() {
     platform::useMemorySettings();
 }
 
-void useSettingsFile(const std::string& path) { platform::useSettingsFile(path); }
+void useSettingsFile(const std::string& path) {
+    platform::useSettingsFile(path);
+}
 
 void setFixedClock(int hour, int minute, int second, int millisecond) {
     platform::setFixedClock(hour, minute, second, millisecond);
@@ -40,7 +42,9 @@ std::vector<Invalidation> takeInvalidations() {
     return std::exchange(platform::core().invalidations, {});
 }
 
-void queueMessageBoxAnswer(int result) { platform::queueMessageBoxAnswer(result); }
+void queueMessageBoxAnswer(int result) {
+    platform::queueMessageBoxAnswer(result);
+}
 
 std::vector<MessageBoxRecord> takeMessageBoxes() {
     return std::exchange(platform::core().messageBoxes, {});

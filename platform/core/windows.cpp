@@ -43,7 +43,9 @@ HWND topLevelOf(HWND window) {
     return record == nullptr ? nullptr : window;
 }
 
-HWND mainWindowHandle() { return findWindow(core().mainWindow) ? core().mainWindow : nullptr; }
+HWND mainWindowHandle() {
+    return findWindow(core().mainWindow) ? core().mainWindow : nullptr;
+}
 
 HWND activeWindow() {
     auto& tops = core().topLevels;
@@ -143,9 +145,9 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
         }
     }
 
-    CREATESTRUCTW create{param,   instance, menu,      parent,   height,
-                         width,   y,        x,         static_cast<LONG>(style),
-                         windowName, className, exStyle};
+    CREATESTRUCTW create{
+        param,      instance,  menu,   parent, height, width, y, x, static_cast<LONG>(style),
+        windowName, className, exStyle};
     if (SendMessageW(handle, WM_CREATE, 0, reinterpret_cast<LPARAM>(&create)) == -1) {
         DestroyWindow(handle);
         return nullptr;
@@ -207,14 +209,15 @@ BOOL DestroyWindow(HWND window) {
     return TRUE;
 }
 
-BOOL IsWindow(HWND window) { return findWindow(window) != nullptr ? TRUE : FALSE; }
+BOOL IsWindow(HWND window) {
+    return findWindow(window) != nullptr ? TRUE : FALSE;
+}
 
 BOOL SetWindowTextW(HWND window, LPCWSTR text) {
     if (findWindow(window) == nullptr) {
         return FALSE;
     }
-    return SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)) != 0 ? TRUE
-                                                                                     : FALSE;
+    return SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)) != 0 ? TRUE : FALSE;
 }
 
 int GetWindowTextW(HWND window, LPWSTR buffer, int maxCount) {

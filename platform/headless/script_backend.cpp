@@ -195,8 +195,8 @@ InputEvent ScriptBackend::readEvent() {
     // The end of the script acts as Exit; should the program not stop, the
     // next request for input stops it.
     ++endOfScriptSeen_;
-    InputEvent event = makeEvent(endOfScriptSeen_ == 1 ? InputEvent::Type::Close
-                                                       : InputEvent::Type::Quit);
+    InputEvent event =
+        makeEvent(endOfScriptSeen_ == 1 ? InputEvent::Type::Close : InputEvent::Type::Quit);
     return event;
 }
 

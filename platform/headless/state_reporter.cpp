@@ -6,7 +6,9 @@ namespace {
 StateReporter currentReporter = nullptr;
 }
 
-void SetStateReporter(StateReporter reporter) { currentReporter = reporter; }
+void SetStateReporter(StateReporter reporter) {
+    currentReporter = reporter;
+}
 
 namespace platform {
 
