@@ -56,6 +56,12 @@ TEST_F(MatchAllTest, BothRowsAreLeftInSuitOrderWithoutASortMode) {
     EXPECT_EQ(names(defence), "TD JH KC 6S 6D");
 }
 
+TEST_F(MatchAllTest, ADefenderAlreadyChosenIsNotChosenAgain) {
+    build("7H 8H", "6C 9H TH");
+    EXPECT_TRUE(MatchAll(attack, defence));
+    EXPECT_EQ(selectedNames(defence), "9H TH") << "7H takes 9H, so 8H must take TH";
+}
+
 TEST_F(MatchAllTest, AnyAttackerLeftUnbeatenMeansNoMatchAndNoSelection) {
     build("7H 9H", "8H 6C TC");
     EXPECT_FALSE(MatchAll(attack, defence));

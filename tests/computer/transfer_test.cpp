@@ -55,4 +55,11 @@ TEST_F(WantsTransferTest, EmptyTalonTransfersOnlyWhenTheHumanCannotTransferBack)
     EXPECT_FALSE(WantsTransfer(7)) << "7D alone, human holds 7H";
 }
 
+TEST_F(WantsTransferTest, EmptyTalonThreeOfARankTheHumanAlsoHoldsIsNotWanted) {
+    setTalon(0);
+    fill(computerHand, "9D 9S 9H TD JD");
+    fill(humanHand, "9C 8C");
+    EXPECT_FALSE(WantsTransfer(9)) << "9D 9S 9H against the human's 9C";
+}
+
 } // namespace
