@@ -24,10 +24,9 @@ bool isPrefixOf(const KeyPath& prefix, const KeyPath& key) {
     if (prefix.size() > key.size()) {
         return false;
     }
-    return std::equal(prefix.begin(), prefix.end(), key.begin(),
-                      [](const std::u16string& a, const std::u16string& b) {
-                          return equalNoCase(a, b);
-                      });
+    return std::equal(
+        prefix.begin(), prefix.end(), key.begin(),
+        [](const std::u16string& a, const std::u16string& b) { return equalNoCase(a, b); });
 }
 
 } // namespace
@@ -48,7 +47,9 @@ KeyPath splitKeyPath(std::u16string_view path) {
     return key;
 }
 
-bool sameKey(const KeyPath& a, const KeyPath& b) { return a.size() == b.size() && isPrefixOf(a, b); }
+bool sameKey(const KeyPath& a, const KeyPath& b) {
+    return a.size() == b.size() && isPrefixOf(a, b);
+}
 
 RegeditDocument::RegeditDocument(std::string_view text) : lines_(parseRegeditLines(text)) {
     // New lines follow the file's own line ends.
@@ -83,8 +84,7 @@ std::vector<size_t> RegeditDocument::valueLines(const KeyPath& key,
         const RegeditLine& line = lines_[i];
         if (line.kind == RegeditLine::Kind::Section) {
             inKey = line.ownSection && sameKey(line.key, key);
-        } else if (inKey && line.kind == RegeditLine::Kind::Value &&
-                   equalNoCase(line.name, name)) {
+        } else if (inKey && line.kind == RegeditLine::Kind::Value && equalNoCase(line.name, name)) {
             found.push_back(i);
         }
     }

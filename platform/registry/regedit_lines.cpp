@@ -14,7 +14,9 @@ constexpr uint32_t typeBinary = 3;
 constexpr uint32_t typeDword = 4;
 constexpr std::u16string_view rootName = u"HKEY_CURRENT_USER";
 
-bool isSpace(char c) { return c == ' ' || c == '\t'; }
+bool isSpace(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trimLeft(std::string_view s) {
     while (!s.empty() && isSpace(s.front())) {
@@ -30,7 +32,9 @@ std::string_view trimRight(std::string_view s) {
     return s;
 }
 
-std::string_view trim(std::string_view s) { return trimRight(trimLeft(s)); }
+std::string_view trim(std::string_view s) {
+    return trimRight(trimLeft(s));
+}
 
 // The line without its end ("\n" or "\r\n").
 std::string_view lineBody(std::string_view raw) {
@@ -389,6 +393,8 @@ std::string formatValueData(const StoredValue& value) {
     return "hex(" + type + "):" + hexList(value.data);
 }
 
-bool isBlankLine(std::string_view raw) { return trim(lineBody(raw)).empty(); }
+bool isBlankLine(std::string_view raw) {
+    return trim(lineBody(raw)).empty();
+}
 
 } // namespace platform::registry

@@ -77,8 +77,8 @@ std::u16string utf8ToUtf16(std::string_view text) {
         }
         i += taken;
         bool complete = taken == length;
-        bool valid = complete && code >= smallest && code <= 0x10FFFF &&
-                     !(code >= 0xD800 && code <= 0xDFFF);
+        bool valid =
+            complete && code >= smallest && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF);
         appendUtf16(out, valid ? code : replacementCharacter);
     }
     return out;

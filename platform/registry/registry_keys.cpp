@@ -1,0 +1,195 @@
+// The registry calls over the settings text. A key handle is a number looked
+// up in a table of open keys; it names a key path, not a place in the text,
+// so the file may change between calls and the handle still means the same.
+
+#include <cstring>
+#include <map>
+#include <optional>
+
+#include "platform/registry/regedit_file.h"
+#include "platform/registry/settings_text.h"
+#include "platform/registry_api.h"
+
+namespace platform::registry {
+
+namespace {
+
+constexpr uintptr_t currentUserHandle = 0x80000001;
+
+struct OpenKeys {
+    std::map<uintptr_t, KeyPath> keys;
+    // Handles are never reused, so a stale one can never reach a newer key.
+    uintptr_t nextHandle = 0x1000;
+};
+
+OpenKeys& openKeys() {
+    static OpenKeys table;
+    return table;
+}
+
+uintptr_t handleValue(HKEY key) {
+    return reinterpret_cast<uintptr_t>(key);
+}
+
+std::optional<KeyPath> keyOf(HKEY key) {
+    if (handleValue(key) == currentUserHandle) {
+        return KeyPath{};
+    }
+    const auto& keys = openKeys().keys;
+    auto found = keys.find(handleValue(key));
+    if (found == keys.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+HKEY openHandle(KeyPath path) {
+    OpenKeys& table = openKeys();
+    uintptr_t value = table.nextHandle;
+    table.nextHandle += 4;
+    table.keys.emplace(value, std::move(path));
+    return reinterpret_cast<HKEY>(value);
+}
+
+std::u16string_view nameOrEmpty(LPCWSTR text) {
+    return text == nullptr ? std::u16string_view() : std::u16string_view(text);
+}
+
+// A name or path that could not be written on one line of the file.
+bool fitsOnOneLine(std::u16string_view text) {
+    return text.find_first_of(u"\r\n") == std::u16string_view::npos;
+}
+
+KeyPath joinKeys(KeyPath base, std::u16string_view subKey) {
+    for (std::u16string& part : splitKeyPath(subKey)) {
+        base.push_back(std::move(part));
+    }
+    return base;
+}
+
+} // namespace
+
+void closeAllKeys() {
+    openKeys().keys.clear();
+}
+
+} // namespace platform::registry
+
+using namespace platform::registry;
+
+HKEY HKEY_CURRENT_USER_KEY() {
+    return reinterpret_cast<HKEY>(currentUserHandle);
+}
+
+LSTATUS RegOpenKeyExW(HKEY key, LPCWSTR subKey, DWORD /*options*/, REGSAM /*access*/,
+                      HKEY* result) {
+    if (result == nullptr) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    *result = nullptr;
+    std::optional<KeyPath> base = keyOf(key);
+    if (!base) {
+        return ERROR_INVALID_HANDLE;
+    }
+    KeyPath path = joinKeys(*base, nameOrEmpty(subKey));
+    if (!RegeditDocument(loadSettingsText()).keyExists(path)) {
+        return ERROR_FILE_NOT_FOUND;
+    }
+    *result = openHandle(std::move(path));
+    return ERROR_SUCCESS;
+}
+
+LSTATUS RegCreateKeyExW(HKEY key, LPCWSTR subKey, DWORD /*reserved*/, LPWSTR /*keyClass*/,
+                        DWORD /*options*/, REGSAM /*access*/, void* /*security*/, HKEY* result,
+                        DWORD* disposition) {
+    if (result == nullptr) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    *result = nullptr;
+    std::optional<KeyPath> base = keyOf(key);
+    if (!base) {
+        return ERROR_INVALID_HANDLE;
+    }
+    if (!fitsOnOneLine(nameOrEmpty(subKey))) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    KeyPath path = joinKeys(*base, nameOrEmpty(subKey));
+    RegeditDocument document(loadSettingsText());
+    bool existed = document.keyExists(path);
+    if (!existed) {
+        document.addSection(path);
+        if (LSTATUS status = saveSettingsText(document.text()); status != ERROR_SUCCESS) {
+            return status;
+        }
+    }
+    if (disposition != nullptr) {
+        *disposition = existed ? REG_OPENED_EXISTING_KEY : REG_CREATED_NEW_KEY;
+    }
+    *result = openHandle(std::move(path));
+    return ERROR_SUCCESS;
+}
+
+LSTATUS RegQueryValueExW(HKEY key, LPCWSTR valueName, DWORD* reserved, DWORD* type, BYTE* data,
+                         DWORD* dataSize) {
+    std::optional<KeyPath> path = keyOf(key);
+    if (!path) {
+        return ERROR_INVALID_HANDLE;
+    }
+    if (reserved != nullptr || (data != nullptr && dataSize == nullptr)) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    std::optional<StoredValue> value =
+        RegeditDocument(loadSettingsText()).findValue(*path, nameOrEmpty(valueName));
+    if (!value) {
+        return ERROR_FILE_NOT_FOUND;
+    }
+    if (type != nullptr) {
+        *type = value->type;
+    }
+    auto size = static_cast<DWORD>(value->data.size());
+    if (dataSize == nullptr) {
+        return ERROR_SUCCESS;
+    }
+    DWORD room = *dataSize;
+    *dataSize = size;
+    if (data == nullptr) {
+        return ERROR_SUCCESS;
+    }
+    if (room < size) {
+        return ERROR_MORE_DATA;
+    }
+    if (size > 0) {
+        std::memcpy(data, value->data.data(), size);
+    }
+    return ERROR_SUCCESS;
+}
+
+LSTATUS RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD /*reserved*/, DWORD type,
+                       const BYTE* data, DWORD dataSize) {
+    std::optional<KeyPath> path = keyOf(key);
+    if (!path) {
+        return ERROR_INVALID_HANDLE;
+    }
+    std::u16string_view name = nameOrEmpty(valueName);
+    if ((data == nullptr && dataSize > 0) || (type == REG_DWORD && dataSize != 4) ||
+        !fitsOnOneLine(name)) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    StoredValue value{type, {}};
+    if (dataSize > 0) {
+        value.data.assign(data, data + dataSize);
+    }
+    RegeditDocument document(loadSettingsText());
+    document.setValue(*path, name, value);
+    return saveSettingsText(document.text());
+}
+
+LSTATUS RegCloseKey(HKEY key) {
+    if (handleValue(key) == currentUserHandle) {
+        return ERROR_SUCCESS;
+    }
+    if (openKeys().keys.erase(handleValue(key)) == 0) {
+        return ERROR_INVALID_HANDLE;
+    }
+    return ERROR_SUCCESS;
+}
