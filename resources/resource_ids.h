@@ -27,6 +27,18 @@ constexpr int IDD_OPTIONS = 130;
 constexpr int IDD_STATISTICS = 131;
 constexpr int IDD_RULES = 132;
 
+// Controls of the dialogs.
+constexpr int IDC_CARD_BACK = 1003;         // Options: list of card backs
+constexpr int IDC_TABLE_COLOUR = 1006;      // Options: list of table colours
+constexpr int IDC_DOUBLE_TAP = 1008;        // Options: a double tap plays
+constexpr int IDC_SHOW_TALON_COUNT = 1011;  // Options: show the cards left in the talon
+constexpr int IDC_HIDE_HAND_SIZE = 1014;    // Options: stack the computer's hand
+constexpr int IDC_GAME_TYPE = 1015;         // Options: drop-down list of variants
+constexpr int IDC_STATISTICS_COUNTS = 1005; // Statistics: the two win counts
+constexpr int IDC_STATISTICS_CLEAR = 1012;  // Statistics: "Очистить"
+constexpr int IDC_RULES_TEXT = 1007;        // Rules: the scrolling text
+constexpr int IDC_RULES_DEFAULT = 1009;     // Rules: the zero-size default button
+
 // Command ids.
 constexpr int IDM_EXIT = 40002;
 constexpr int IDM_ABOUT = 40003;

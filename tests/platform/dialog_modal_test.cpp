@@ -87,8 +87,8 @@ TEST_F(ModalLoop, OtherWindowsGoOnPaintingWhileItIsOpen) {
     counting.lpfnWndProc = countingOwner;
     counting.lpszClassName = u"counting";
     RegisterClassW(&counting);
-    HWND table = CreateWindowExW(0, u"counting", u"", WS_VISIBLE, 0, 0, 240, 320, nullptr,
-                                 nullptr, nullptr, nullptr);
+    HWND table = CreateWindowExW(0, u"counting", u"", WS_VISIBLE, 0, 0, 240, 320, nullptr, nullptr,
+                                 nullptr, nullptr);
     ownerPaints = 0;
     int paintsBefore = -1;
     then([&] {
@@ -179,8 +179,8 @@ TEST_F(ModalLoop, ANestedDialogIsTheOneDescribedAndReported) {
             innerTemplate = platform::describeOpenDialog()["template"].get<int>();
             PostMessageW(inner.dialog, WM_COMMAND, IDCANCEL, 0);
         });
-        DialogBoxIndirectParamW(nullptr, resources::findDialog(132), record.dialog,
-                                probeProcedure, 0);
+        DialogBoxIndirectParamW(nullptr, resources::findDialog(132), record.dialog, probeProcedure,
+                                0);
         probe = outer;
         EXPECT_TRUE(platform::modalDialogOpen()) << "the outer dialog is still open";
     });

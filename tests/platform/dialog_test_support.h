@@ -221,6 +221,8 @@ inline LRESULT send(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM
     return SendMessageW(GetDlgItem(dialog, id), message, wParam, lParam);
 }
 
-inline LPARAM textParam(LPCWSTR text) { return reinterpret_cast<LPARAM>(text); }
+inline LPARAM textParam(LPCWSTR text) {
+    return reinterpret_cast<LPARAM>(text);
+}
 
 } // namespace dialog_testing

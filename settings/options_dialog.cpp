@@ -1,0 +1,112 @@
+// The Options dialog: the variant, the card back, the table colour and three
+// play options, applied and stored together when the dialog is confirmed.
+#include "cards/table.h"
+#include "game/game_state.h"
+#include "platform/window_api.h"
+#include "resources/resource_ids.h"
+#include "settings/dialogs.h"
+#include "settings/settings_store.h"
+#include "window/main_window.h"
+
+static const int32_t cardBackCount = 5;
+static const LPCWSTR cardBackNames[cardBackCount] = {
+    u"Циновка", u"Рыбки", u"Джоконда", u"Градиент", u"Стандартная",
+};
+
+static const int32_t tableColourCount = 5;
+static const LPCWSTR tableColourNames[tableColourCount] = {
+    u"Зеленый", u"Черный", u"Темно-красный", u"Голубой", u"Серый",
+};
+
+static void CheckIf(HWND dialog, int id, int32_t condition) {
+    if (condition) {
+        SendMessageW(GetDlgItem(dialog, id), BM_SETCHECK, BST_CHECKED, 0);
+    }
+}
+
+static int32_t IsChecked(HWND dialog, int id) {
+    return SendMessageW(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+}
+
+static INT_PTR OptionsOpen(HWND dialog) {
+    HWND variants = GetDlgItem(dialog, IDC_GAME_TYPE);
+    for (int32_t i = 0; i < gameTypeCount; i++) {
+        SendMessageW(variants, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(gameTypeNames[i]));
+    }
+    // A stored type outside the list selects no line.
+    SendMessageW(variants, CB_SETCURSEL, static_cast<WPARAM>(static_cast<intptr_t>(gameType)), 0);
+
+    HWND backs = GetDlgItem(dialog, IDC_CARD_BACK);
+    for (int32_t i = 0; i < cardBackCount; i++) {
+        SendMessageW(backs, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(cardBackNames[i]));
+    }
+    HWND colours = GetDlgItem(dialog, IDC_TABLE_COLOUR);
+    for (int32_t i = 0; i < tableColourCount; i++) {
+        SendMessageW(colours, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(tableColourNames[i]));
+    }
+
+    CheckIf(dialog, IDC_SHOW_TALON_COUNT, showTalonCount == 1);
+    CheckIf(dialog, IDC_DOUBLE_TAP, doubleTapPlays == 1);
+    CheckIf(dialog, IDC_HIDE_HAND_SIZE, computerHandStyle == 5);
+    return 1;
+}
+
+static void OptionsConfirm(HWND dialog) {
+    LRESULT type = SendMessageW(GetDlgItem(dialog, IDC_GAME_TYPE), CB_GETCURSEL, 0, 0);
+    if (type != CB_ERR && type != gameType) {
+        gameType = static_cast<int32_t>(type);
+        transferVariant = transferVariantFor(gameType);
+        SetWindowTextW(mainWindow, gameTypeNames[gameType]);
+        sendRequest(REQUEST_NEW_GAME);
+    }
+    setGameType(static_cast<uint32_t>(gameType));
+
+    // The running game keeps its layout; the style shows from the next deal.
+    computerHandStyle = IsChecked(dialog, IDC_HIDE_HAND_SIZE) ? 5 : 4;
+    setComputerHandStyle(static_cast<uint32_t>(computerHandStyle));
+    showTalonCount = IsChecked(dialog, IDC_SHOW_TALON_COUNT);
+    setShowTalonCount(static_cast<uint32_t>(showTalonCount));
+    doubleTapPlays = IsChecked(dialog, IDC_DOUBLE_TAP);
+    setDoubleTapPlays(static_cast<uint32_t>(doubleTapPlays));
+
+    LRESULT colour = SendMessageW(GetDlgItem(dialog, IDC_TABLE_COLOUR), LB_GETCURSEL, 0, 0);
+    if (colour != LB_ERR) {
+        tableColourIndex = static_cast<int32_t>(colour);
+        setTableColour(static_cast<uint32_t>(tableColourIndex));
+    }
+    LRESULT back = SendMessageW(GetDlgItem(dialog, IDC_CARD_BACK), LB_GETCURSEL, 0, 0);
+    if (back != LB_ERR) {
+        cardBackIndex = static_cast<int32_t>(back);
+        setBackStyle(humanHand, cardBackIndex);
+        setBackStyle(computerHand, cardBackIndex);
+        talonCard.backStyle = cardBackIndex;
+        repaintCard(talonCard);
+        setCardBack(static_cast<uint32_t>(cardBackIndex));
+    }
+
+    InvalidateRect(mainWindow, nullptr, FALSE);
+    EndDialog(dialog, IDOK);
+}
+
+static INT_PTR OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+    if (message == WM_INITDIALOG) {
+        return OptionsOpen(dialog);
+    }
+    if (message != WM_COMMAND) {
+        return 0;
+    }
+    switch (LOWORD(wParam)) {
+    case IDOK:
+        OptionsConfirm(dialog);
+        return 1;
+    case IDCANCEL:
+        EndDialog(dialog, IDCANCEL);
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+void ShowOptions() {
+    RunDialogResource(IDD_OPTIONS, OptionsDialogProc);
+}
