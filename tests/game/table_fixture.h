@@ -1,0 +1,293 @@
+// Positions for tests of the game flow and the main window: a real main
+// window on the null backend, rows built from two-character card names
+// ("7C AH TD"), a chosen trump and a talon of a chosen size.
+#pragma once
+
+#include <cstdint>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "cards/random_source.h"
+#include "cards/table.h"
+#include "game/end_of_game.h"
+#include "game/game_state.h"
+#include "game/status_line.h"
+#include "platform/messages.h"
+#include "platform/testing.h"
+#include "platform/utf.h"
+#include "platform/window_api.h"
+#include "settings/dialogs.h"
+#include "settings/settings_store.h"
+#include "window/main_window.h"
+
+namespace table_test {
+
+inline const std::string rankLetters = "6789TJQKA";
+inline const std::string suitLetters = "DHCS";
+
+struct CardName {
+    int32_t suit = UNSET;
+    int32_t rank = UNSET;
+};
+
+// Ranks 6-9, T, J, Q, K, A; suits D, H, C, S. "7C" is the seven of clubs.
+inline CardName parseCard(const std::string& name) {
+    const auto rank = rankLetters.find(name.size() == 2 ? name[0] : '?');
+    const auto suit = suitLetters.find(name.size() == 2 ? name[1] : '?');
+    if (rank == std::string::npos || suit == std::string::npos) {
+        ADD_FAILURE() << "not a card name: " << name;
+        return {};
+    }
+    return {static_cast<int32_t>(suit) + 1, static_cast<int32_t>(rank) + 6};
+}
+
+inline std::vector<CardName> parseCards(const std::string& cardNames) {
+    std::istringstream words(cardNames);
+    std::vector<CardName> cards;
+    std::string word;
+    while (words >> word) {
+        cards.push_back(parseCard(word));
+    }
+    return cards;
+}
+
+inline std::string nameOf(const Card& card) {
+    if (card.rank < 6 || card.rank > 14 || card.suit < 1 || card.suit > 4) {
+        return "??";
+    }
+    return std::string{rankLetters[card.rank - 6], suitLetters[card.suit - 1]};
+}
+
+// The row's cards in array order, "7C AH TD".
+inline std::string names(const CardRow& row) {
+    std::string text;
+    for (const Card& card : row.cards) {
+        text += (text.empty() ? "" : " ") + nameOf(card);
+    }
+    return text;
+}
+
+inline std::string selectedNames(const CardRow& row) {
+    std::string text;
+    for (const Card& card : row.cards) {
+        if (card.selected != 0) {
+            text += (text.empty() ? "" : " ") + nameOf(card);
+        }
+    }
+    return text;
+}
+
+inline void fill(CardRow& row, const std::string& cardNames) {
+    for (const CardName& card : parseCards(cardNames)) {
+        if (card.suit != UNSET) {
+            addCard(row, card.suit, card.rank);
+        }
+    }
+    refresh(row);
+}
+
+// Whether the row holds every named card, wherever it lies.
+inline bool holds(const CardRow& row, const std::string& cardNames) {
+    for (const CardName& wanted : parseCards(cardNames)) {
+        bool found = false;
+        for (const Card& card : row.cards) {
+            found = found || (card.suit == wanted.suit && card.rank == wanted.rank);
+        }
+        if (!found) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Marks the named cards of the row as selected, the others not.
+inline void selectCards(CardRow& row, const std::string& cardNames) {
+    const std::vector<CardName> wanted = parseCards(cardNames);
+    for (Card& card : row.cards) {
+        card.selected = 0;
+        for (const CardName& name : wanted) {
+            if (name.suit == card.suit && name.rank == card.rank) {
+                card.selected = 1;
+            }
+        }
+    }
+}
+
+inline LPARAM point(int32_t x, int32_t y) {
+    return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+}
+
+// The centre of a card of the human's hand, where a tap selects it.
+inline LPARAM pointOnHandCard(const std::string& name) {
+    const CardName wanted = parseCard(name);
+    for (const Card& card : humanHand.cards) {
+        if (card.suit == wanted.suit && card.rank == wanted.rank) {
+            return point(card.x + 2, card.y + 2);
+        }
+    }
+    ADD_FAILURE() << name << " is not in the human's hand";
+    return point(0, 0);
+}
+
+inline std::string statusUtf8() {
+    return statusText == nullptr ? std::string("(none)") : utf8FromUtf16(statusText);
+}
+
+inline std::vector<std::string> messageTexts() {
+    std::vector<std::string> texts;
+    for (const auto& box : platform_testing::takeMessageBoxes()) {
+        texts.push_back(utf8FromUtf16(box.text));
+    }
+    return texts;
+}
+
+// Every card in the four rows, the turned-up trump and the talon, once each.
+inline int32_t cardsInPlay() {
+    std::set<std::pair<int32_t, int32_t>> seen;
+    int32_t count = remaining(deck);
+    for (const CardRow* row : {&computerHand, &computerTableRow, &humanTableRow, &humanHand}) {
+        for (const Card& card : row->cards) {
+            EXPECT_TRUE(seen.insert({card.suit, card.rank}).second)
+                << nameOf(card) << " lies twice";
+            ++count;
+        }
+    }
+    if (trumpCard.hidden == 0) {
+        EXPECT_TRUE(seen.insert({trumpCard.suit, trumpCard.rank}).second)
+            << nameOf(trumpCard) << " is both turned up and in play";
+        ++count;
+    }
+    return count;
+}
+
+struct Position {
+    int32_t type = 0;
+    std::string trump = "9H"; // ignored in the Japanese variants
+    bool trumpDealt = false;  // the turned-up trump has gone to a hand
+    std::string computerHand = "";
+    std::string humanHand = "";
+    std::string computerTable = "";
+    std::string humanTable = "";
+    int32_t talon = 23;
+};
+
+} // namespace table_test
+
+// A main window made as the program makes it, its first deal replaced by a
+// position of the test's choosing.
+class TableTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        platform_testing::resetPlatform();
+        platform_testing::setFixedClock(10, 20, 30, 400);
+        resetRandomState();
+        resetGameState();
+        resetSettingValues();
+        statusText = nullptr;
+        buttonPressed = 0;
+        computerHandFaceDown = 1;
+        rulesLanguage = 0;
+        commandBar = nullptr;
+        mainWindow = nullptr;
+        emptyRows();
+        RegisterMainClass(nullptr, u"TalonixTable");
+        window =
+            CreateWindowExW(0, u"TalonixTable", u"Дурак", WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(window, nullptr);
+        forgetRecords();
+    }
+
+    void TearDown() override {
+        emptyRows();
+        platform_testing::resetPlatform();
+    }
+
+    static void emptyRows() {
+        clear(humanHand);
+        clear(computerHand);
+        clear(humanTableRow);
+        clear(computerTableRow);
+    }
+
+    static void forgetRecords() {
+        platform_testing::takeInvalidations();
+        platform_testing::takeMessageBoxes();
+    }
+
+    // Replaces the table with the position; the game state flags are left
+    // for the test to set.
+    void setUpPosition(const table_test::Position& position) {
+        using namespace table_test;
+        gameType = position.type;
+        transferVariant = transferVariantFor(position.type);
+        emptyRows();
+        humanHand.sortMode = SORT_BY_RANK;
+        computerHand.sortMode = SORT_BY_RANK;
+        humanTableRow.sortMode = SORT_NONE;
+        computerTableRow.sortMode = SORT_NONE;
+        if (isJapaneseVariant()) {
+            trumpCard.suit = SUIT_DIAMONDS;
+            trumpCard.rank = 2;
+            trumpCard.hidden = 1;
+        } else {
+            const CardName trump = parseCard(position.trump);
+            trumpCard.suit = trump.suit;
+            trumpCard.rank = trump.rank;
+            trumpCard.hidden = position.trumpDealt ? 1 : 0;
+        }
+        for (CardRow* row : {&computerHand, &computerTableRow, &humanTableRow, &humanHand}) {
+            setTrumpSuit(*row, trumpCard.suit);
+        }
+        fill(computerHand, position.computerHand);
+        fill(humanHand, position.humanHand);
+        fill(computerTableRow, position.computerTable);
+        fill(humanTableRow, position.humanTable);
+        fillTalon(position.talon);
+        talonCard.hidden = remaining(deck) == 0 ? 1 : 0;
+        statusText = nullptr;
+        throwInAllowance = -1;
+        forgetRecords();
+    }
+
+    // The talon holds `size` of the cards that lie nowhere else.
+    static void fillTalon(int32_t size) {
+        restock(deck);
+        auto inPlay = [](const DeckSlot& slot) {
+            for (const CardRow* row :
+                 {&computerHand, &computerTableRow, &humanTableRow, &humanHand}) {
+                for (const Card& card : row->cards) {
+                    if (card.suit == slot.suit && card.rank == slot.rank) {
+                        return true;
+                    }
+                }
+            }
+            return trumpCard.hidden == 0 && trumpCard.suit == slot.suit &&
+                   trumpCard.rank == slot.rank;
+        };
+        int32_t kept = 0;
+        for (int32_t i = 0; i < deck.capacity; ++i) {
+            if (inPlay(deck.slots[i]) || kept == size) {
+                deck.slots[i].present = 0;
+            } else {
+                ++kept;
+            }
+        }
+        deck.remaining = kept;
+        EXPECT_EQ(kept, size) << "not enough cards left for the talon";
+    }
+
+    static LRESULT send(UINT message, WPARAM wParam, LPARAM lParam) {
+        return SendMessageW(mainWindow, message, wParam, lParam);
+    }
+    static void tap(LPARAM at) {
+        send(WM_LBUTTONDOWN, 0, at);
+        send(WM_LBUTTONUP, 0, at);
+    }
+
+    HWND window = nullptr;
+};
