@@ -41,6 +41,8 @@ Surface* surfaceOfDC(HDC dc);
 // The pixels of a bitmap handle, or null.
 Surface* surfaceOfBitmap(HBITMAP bitmap);
 HBITMAP createBitmapFromSurface(Surface surface);
+// The pixels of an icon from LoadIconW, or null.
+Surface* surfaceOfIcon(HICON icon);
 // Parses an XPM image (one character per pixel, "c #RRGGBB" colours or
 // "c None" for black). Returns an empty surface on malformed data.
 Surface surfaceFromXpm(const char* const* lines, int lineCount);

@@ -1,0 +1,182 @@
+// The drawing-object table and the calls that create, inspect and delete
+// objects.
+#include "platform/raster/gdi_objects.h"
+
+#include <array>
+#include <cstring>
+#include <unordered_map>
+
+#include "platform/raster/device_context.h"
+
+namespace platform::gdi {
+namespace {
+
+// Stock objects live at small fixed numbers; everything made later counts up
+// from far above them.
+constexpr uintptr_t STOCK_BASE = 0x100;
+constexpr int DEFAULT_BITMAP_INDEX = 32;
+constexpr uintptr_t FIRST_HANDLE = 0x10000;
+constexpr int32_t MAX_BITMAP_SIDE = 8192;
+
+struct Table {
+    std::unordered_map<uintptr_t, Object> objects;
+    uintptr_t nextValue = FIRST_HANDLE;
+};
+
+Table& table() {
+    static Table instance;
+    return instance;
+}
+
+uintptr_t valueOf(HGDIOBJ handle) {
+    return reinterpret_cast<uintptr_t>(handle);
+}
+HGDIOBJ handleOf(uintptr_t value) {
+    return reinterpret_cast<HGDIOBJ>(value);
+}
+
+bool stockValue(uintptr_t value) {
+    return value >= STOCK_BASE && value <= STOCK_BASE + DEFAULT_BITMAP_INDEX;
+}
+
+// Stock objects are made on first use and survive every reset.
+Object* stockObject(uintptr_t value) {
+    static std::unordered_map<uintptr_t, Object> stock = [] {
+        std::unordered_map<uintptr_t, Object> made;
+        made.emplace(STOCK_BASE + WHITE_BRUSH, Brush{RGB(255, 255, 255), false});
+        made.emplace(STOCK_BASE + LTGRAY_BRUSH, Brush{RGB(192, 192, 192), false});
+        made.emplace(STOCK_BASE + GRAY_BRUSH, Brush{RGB(128, 128, 128), false});
+        made.emplace(STOCK_BASE + DKGRAY_BRUSH, Brush{RGB(64, 64, 64), false});
+        made.emplace(STOCK_BASE + BLACK_BRUSH, Brush{RGB(0, 0, 0), false});
+        made.emplace(STOCK_BASE + NULL_BRUSH, Brush{0, true});
+        made.emplace(STOCK_BASE + SYSTEM_FONT, Font{11, FW_NORMAL});
+        made.emplace(STOCK_BASE + DEFAULT_BITMAP_INDEX, Surface(1, 1));
+        return made;
+    }();
+    auto found = stock.find(value);
+    return found == stock.end() ? nullptr : &found->second;
+}
+
+Object* findObject(HGDIOBJ handle) {
+    uintptr_t value = valueOf(handle);
+    if (stockValue(value)) {
+        return stockObject(value);
+    }
+    auto& objects = table().objects;
+    auto found = objects.find(value);
+    return found == objects.end() ? nullptr : &found->second;
+}
+
+} // namespace
+
+uintptr_t nextHandleValue() {
+    return table().nextValue++;
+}
+
+HGDIOBJ addObject(Object object) {
+    uintptr_t value = nextHandleValue();
+    table().objects.emplace(value, std::move(object));
+    return handleOf(value);
+}
+
+template <class T> T* find(HGDIOBJ handle) {
+    Object* object = findObject(handle);
+    return object == nullptr ? nullptr : std::get_if<T>(object);
+}
+template Surface* find<Surface>(HGDIOBJ);
+template Brush* find<Brush>(HGDIOBJ);
+template Font* find<Font>(HGDIOBJ);
+
+bool isStock(HGDIOBJ handle) {
+    return stockObject(valueOf(handle)) != nullptr;
+}
+
+HGDIOBJ defaultBitmap() {
+    return handleOf(STOCK_BASE + DEFAULT_BITMAP_INDEX);
+}
+
+} // namespace platform::gdi
+
+namespace platform {
+
+Surface* surfaceOfBitmap(HBITMAP bitmap) {
+    return gdi::find<Surface>(bitmap);
+}
+
+HBITMAP createBitmapFromSurface(Surface surface) {
+    if (surface.width <= 0 || surface.height <= 0 ||
+        surface.pixels.size() !=
+            static_cast<size_t>(surface.width) * static_cast<size_t>(surface.height)) {
+        return nullptr;
+    }
+    return gdi::addObject(std::move(surface));
+}
+
+void resetRaster() {
+    dc::dropAll();
+    gdi::table().objects.clear();
+}
+
+} // namespace platform
+
+using namespace platform;
+
+HGDIOBJ GetStockObject(int which) {
+    if (which == gdi::DEFAULT_BITMAP_INDEX) {
+        return nullptr; // internal, not one of the stock objects callers may ask for
+    }
+    HGDIOBJ handle = gdi::handleOf(gdi::STOCK_BASE + static_cast<uintptr_t>(which));
+    return which >= 0 && gdi::isStock(handle) ? handle : nullptr;
+}
+
+HBRUSH CreateSolidBrush(COLORREF colour) {
+    return gdi::addObject(gdi::Brush{colour & 0x00FFFFFF, false});
+}
+
+HFONT CreateFontW(int height, int weight) {
+    // As on the device: 0 asks for the default size, a negative height
+    // gives the size of the characters rather than of the line.
+    int lineHeight = height == 0 ? 11 : (height < 0 ? -height : height);
+    if (lineHeight > 200) {
+        lineHeight = 200;
+    }
+    return gdi::addObject(gdi::Font{lineHeight, weight});
+}
+
+HBITMAP CreateCompatibleBitmap(HDC /*reference*/, int width, int height) {
+    if (width <= 0 || height <= 0 || width > gdi::MAX_BITMAP_SIDE ||
+        height > gdi::MAX_BITMAP_SIDE) {
+        return nullptr;
+    }
+    return gdi::addObject(Surface(width, height));
+}
+
+BOOL DeleteObject(HGDIOBJ object) {
+    if (gdi::isStock(object) || dc::selectsObject(object)) {
+        return FALSE;
+    }
+    return gdi::table().objects.erase(gdi::valueOf(object)) == 1 ? TRUE : FALSE;
+}
+
+int GetObjectW(HGDIOBJ object, int size, void* out) {
+    const Surface* bitmap = gdi::find<Surface>(object);
+    if (bitmap == nullptr) {
+        return 0; // only bitmaps are ever asked about
+    }
+    if (out == nullptr) {
+        return static_cast<int>(sizeof(BITMAP));
+    }
+    if (size < static_cast<int>(sizeof(BITMAP))) {
+        return 0;
+    }
+    BITMAP info{};
+    info.bmType = 0;
+    info.bmWidth = bitmap->width;
+    info.bmHeight = bitmap->height;
+    info.bmWidthBytes = bitmap->width * 4;
+    info.bmPlanes = 1;
+    info.bmBitsPixel = 32;
+    info.bmBits = nullptr;
+    std::memcpy(out, &info, sizeof info);
+    return static_cast<int>(sizeof(BITMAP));
+}
