@@ -1,0 +1,44 @@
+// The program's one typeface (DejaVu Sans, regular and bold) at the line
+// heights that fonts ask for, drawn without antialiasing so text is crisp
+// and the same on every run.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/raster/gdi_objects.h"
+
+namespace platform::text {
+
+struct Typeface; // an open font file at one size
+
+// Opened on first use and kept for the run; null when the font file cannot
+// be opened, in which case no text is drawn and every extent is 0.
+const Typeface* typefaceFor(const gdi::Font& font);
+
+int lineHeight(const Typeface& typeface);
+// Width in pixels of text on one line.
+int32_t textWidth(const Typeface& typeface, std::u16string_view text);
+
+// One line of text as a bit per pixel: set where a glyph covers the pixel.
+// top is where the mask's first row lies relative to the line's top: 0, or
+// negative when an accent rises above the line.
+struct LineMask {
+    int32_t width = 0;
+    int32_t height = 0;
+    int32_t top = 0;
+    std::vector<uint8_t> bits;
+    bool at(int32_t x, int32_t y) const {
+        return bits[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] !=
+               0;
+    }
+};
+LineMask renderLine(const Typeface& typeface, std::u16string_view text);
+
+// Tests point the typeface at other files (or at none) here; it closes every
+// open size.
+void setFontFiles(std::string regular, std::string bold);
+
+} // namespace platform::text
