@@ -1,0 +1,93 @@
+// XPM images: the colours they may name, two characters per pixel, and
+// malformed data that must give an empty image without reading past it.
+#include <array>
+
+#include "raster_support.h"
+
+namespace {
+
+using platform::Surface;
+using platform::surfaceFromXpm;
+
+template <size_t N> Surface parse(const std::array<const char*, N>& lines) {
+    return surfaceFromXpm(lines.data(), static_cast<int>(N));
+}
+
+bool isEmpty(const Surface& surface) {
+    return surface.width == 0 && surface.height == 0 && surface.pixels.empty();
+}
+
+TEST(XpmTest, ReadsLongShortAndNoneColours) {
+    const std::array<const char*, 7> image{
+        "3 2 4 1", ". c None", "# c #E00000", "w c #fff", "o c #80FF01", ".#w", "o.#",
+    };
+    Surface surface = parse(image);
+    ASSERT_EQ(surface.width, 3);
+    ASSERT_EQ(surface.height, 2);
+    EXPECT_EQ(surface.at(0, 0), 0x000000u); // None is black: it adds nothing under an OR
+    EXPECT_EQ(surface.at(1, 0), 0xE00000u);
+    EXPECT_EQ(surface.at(2, 0), 0xFFFFFFu);
+    EXPECT_EQ(surface.at(0, 1), 0x80FF01u);
+    EXPECT_EQ(surface.at(1, 1), 0x000000u);
+    EXPECT_EQ(surface.at(2, 1), 0xE00000u);
+}
+
+TEST(XpmTest, TwoCharactersPerPixelAndASpaceAsKey) {
+    const std::array<const char*, 6> image{
+        "2 2 3 2", "   c #010203", " a c #A0B0C0", "aa c None", "   a", "aa  ",
+    };
+    Surface surface = parse(image);
+    ASSERT_EQ(surface.width, 2);
+    ASSERT_EQ(surface.height, 2);
+    EXPECT_EQ(surface.at(0, 0), 0x010203u);
+    EXPECT_EQ(surface.at(1, 0), 0xA0B0C0u);
+    EXPECT_EQ(surface.at(0, 1), 0x000000u);
+    EXPECT_EQ(surface.at(1, 1), 0x010203u);
+}
+
+TEST(XpmTest, OtherVisualsBeforeTheColourAreSkipped) {
+    const std::array<const char*, 4> image{"2 1 2 1", "a m white c #123456", "b s edge c none",
+                                           "ab"};
+    Surface surface = parse(image);
+    ASSERT_EQ(surface.width, 2);
+    EXPECT_EQ(surface.at(0, 0), 0x123456u);
+    EXPECT_EQ(surface.at(1, 0), 0x000000u);
+}
+
+TEST(XpmTest, MalformedHeadersGiveAnEmptyImage) {
+    for (const char* header :
+         {"", "3 3 1", "x 3 1 1", "0 3 1 1", "3 -1 1 1", "3 3 0 1", "3 3 1 3", "99999 1 1 1"}) {
+        const std::array<const char*, 5> image{header, ". c #000000", "...", "...", "..."};
+        EXPECT_TRUE(isEmpty(parse(image))) << "header \"" << header << "\"";
+    }
+}
+
+TEST(XpmTest, MalformedColoursGiveAnEmptyImage) {
+    for (const char* colour : {". c #12345", ". c #GGGGGG", ". c", ". m #FFFFFF", "", ". c red"}) {
+        const std::array<const char*, 3> image{"1 1 1 1", colour, "."};
+        EXPECT_TRUE(isEmpty(parse(image))) << "colour \"" << colour << "\"";
+    }
+}
+
+TEST(XpmTest, MalformedRowsGiveAnEmptyImage) {
+    const std::array<const char*, 4> shortRow{"3 2 1 1", ". c #000000", "...", ".."};
+    const std::array<const char*, 4> unknownKey{"3 2 1 1", ". c #000000", "...", ".x."};
+    const std::array<const char*, 4> missingRow{"3 2 1 1", ". c #000000", "...", nullptr};
+    EXPECT_TRUE(isEmpty(parse(shortRow)));
+    EXPECT_TRUE(isEmpty(parse(unknownKey)));
+    EXPECT_TRUE(isEmpty(parse(missingRow)));
+}
+
+TEST(XpmTest, NeverReadsPastTheLinesItIsGiven) {
+    // The header promises more colours and rows than the array holds; the
+    // address sanitizer would catch a read past the end.
+    const std::array<const char*, 3> colourShort{"2 2 3 1", ". c #000000", "# c #FFFFFF"};
+    const std::array<const char*, 3> rowShort{"2 2 1 1", ". c #000000", ".."};
+    EXPECT_TRUE(isEmpty(parse(colourShort)));
+    EXPECT_TRUE(isEmpty(parse(rowShort)));
+    EXPECT_TRUE(isEmpty(surfaceFromXpm(nullptr, 5)));
+    EXPECT_TRUE(isEmpty(surfaceFromXpm(colourShort.data(), 0)));
+    EXPECT_TRUE(isEmpty(surfaceFromXpm(colourShort.data(), -3)));
+}
+
+} // namespace
