@@ -120,6 +120,11 @@ class EditControl final : public Control {
         switch (message) {
         case EM_GETLINECOUNT:
             return lineCount();
+        case EM_GETRECT:
+            if (lParam != 0) {
+                *reinterpret_cast<RECT*>(lParam) = textArea();
+            }
+            return 0;
         case EM_GETFIRSTVISIBLELINE:
             return first_;
         case EM_GETVISIBLELINECOUNT:

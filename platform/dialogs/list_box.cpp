@@ -72,6 +72,8 @@ class ListBox final : public Control {
         }
         case LB_GETCOUNT:
             return list_.count();
+        case LB_GETTOPINDEX:
+            return list_.top;
         case LB_GETCURSEL:
             return list_.selected >= 0 ? list_.selected : LB_ERR;
         case LB_SETCURSEL: {

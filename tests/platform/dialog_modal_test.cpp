@@ -16,9 +16,9 @@ LRESULT countingOwner(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-class ModalLoop : public DialogTest {};
+class DialogModalLoop : public DialogTest {};
 
-TEST_F(ModalLoop, EndsWithTheValueGivenToEndDialogAndReportsIt) {
+TEST_F(DialogModalLoop, EndsWithTheValueGivenToEndDialogAndReportsIt) {
     record.endOnOkOrCancel = false;
     then([this] { EndDialog(record.dialog, 42); });
     EXPECT_EQ(run(), 42);
@@ -26,7 +26,7 @@ TEST_F(ModalLoop, EndsWithTheValueGivenToEndDialogAndReportsIt) {
     EXPECT_EQ(closed[0], (std::pair<int, INT_PTR>{-1, 42})) << "a template of ours has no id";
 }
 
-TEST_F(ModalLoop, ReportsTheProgramsTemplatesByTheirIds) {
+TEST_F(DialogModalLoop, ReportsTheProgramsTemplatesByTheirIds) {
     record.endOnOkOrCancel = true;
     then([this] { PostMessageW(record.dialog, WM_COMMAND, IDCANCEL, 0); });
     const DialogTemplate* statistics = resources::findDialog(131);
@@ -36,7 +36,7 @@ TEST_F(ModalLoop, ReportsTheProgramsTemplatesByTheirIds) {
     EXPECT_EQ(closed[0], (std::pair<int, INT_PTR>{131, IDCANCEL}));
 }
 
-TEST_F(ModalLoop, InitDialogGetsTheFirstTabStopAndTheParameter) {
+TEST_F(DialogModalLoop, InitDialogGetsTheFirstTabStopAndTheParameter) {
     int offered = 0;
     record.onInit = [&](HWND) { offered = GetDlgCtrlID(record.initFocus); };
     int focused = 0;
@@ -48,7 +48,7 @@ TEST_F(ModalLoop, InitDialogGetsTheFirstTabStopAndTheParameter) {
     EXPECT_EQ(focused, PUSH);
 }
 
-TEST_F(ModalLoop, AProcedureThatReturnsZeroKeepsItsOwnFocus) {
+TEST_F(DialogModalLoop, AProcedureThatReturnsZeroKeepsItsOwnFocus) {
     record.initResult = 0;
     record.onInit = [](HWND dialog) { SetFocus(GetDlgItem(dialog, LIST)); };
     int focused = 0;
@@ -58,7 +58,7 @@ TEST_F(ModalLoop, AProcedureThatReturnsZeroKeepsItsOwnFocus) {
     EXPECT_EQ(focused, LIST);
 }
 
-TEST_F(ModalLoop, DisablesTheOwnerWhileOpenAndRestoresItAfter) {
+TEST_F(DialogModalLoop, DisablesTheOwnerWhileOpenAndRestoresItAfter) {
     BOOL enabledDuring = TRUE;
     bool openDuring = false;
     then([&] {
@@ -75,14 +75,14 @@ TEST_F(ModalLoop, DisablesTheOwnerWhileOpenAndRestoresItAfter) {
     EXPECT_FALSE(IsWindow(record.dialog)) << "the dialog's window is destroyed";
 }
 
-TEST_F(ModalLoop, LeavesADisabledOwnerDisabled) {
+TEST_F(DialogModalLoop, LeavesADisabledOwnerDisabled) {
     EnableWindow(owner, FALSE);
     thenClose();
     run();
     EXPECT_FALSE(IsWindowEnabled(owner));
 }
 
-TEST_F(ModalLoop, OtherWindowsGoOnPaintingWhileItIsOpen) {
+TEST_F(DialogModalLoop, OtherWindowsGoOnPaintingWhileItIsOpen) {
     WNDCLASSW counting{};
     counting.lpfnWndProc = countingOwner;
     counting.lpszClassName = u"counting";
@@ -102,7 +102,7 @@ TEST_F(ModalLoop, OtherWindowsGoOnPaintingWhileItIsOpen) {
     EXPECT_EQ(paintsAfter, paintsBefore + 1);
 }
 
-TEST_F(ModalLoop, QuitEndsTheLoopAndIsPostedAgainForTheProgram) {
+TEST_F(DialogModalLoop, QuitEndsTheLoopAndIsPostedAgainForTheProgram) {
     then([] { PostQuitMessage(7); });
     EXPECT_EQ(run(), IDCANCEL) << "a dialog ended from outside counts as cancelled";
     EXPECT_FALSE(IsWindow(record.dialog));
@@ -115,13 +115,13 @@ TEST_F(ModalLoop, QuitEndsTheLoopAndIsPostedAgainForTheProgram) {
     EXPECT_EQ(closed[0].second, IDCANCEL);
 }
 
-TEST_F(ModalLoop, DestroyingTheOwnerEndsTheDialog) {
+TEST_F(DialogModalLoop, DestroyingTheOwnerEndsTheDialog) {
     then([this] { DestroyWindow(owner); });
     EXPECT_EQ(run(), IDCANCEL);
     EXPECT_FALSE(platform::modalDialogOpen());
 }
 
-TEST_F(ModalLoop, EndDialogDuringInitDialogSkipsTheLoop) {
+TEST_F(DialogModalLoop, EndDialogDuringInitDialogSkipsTheLoop) {
     record.onInit = [](HWND dialog) { EndDialog(dialog, 5); };
     bool stepRan = false;
     then([&] { stepRan = true; });
@@ -129,7 +129,7 @@ TEST_F(ModalLoop, EndDialogDuringInitDialogSkipsTheLoop) {
     EXPECT_FALSE(stepRan);
 }
 
-TEST_F(ModalLoop, RefusesAMissingTemplateOrProcedure) {
+TEST_F(DialogModalLoop, RefusesAMissingTemplateOrProcedure) {
     EXPECT_EQ(DialogBoxIndirectParamW(nullptr, nullptr, owner, probeProcedure, 0), -1);
     EXPECT_EQ(DialogBoxIndirectParamW(nullptr, &allKinds, owner, nullptr, 0), -1);
     DialogTemplate broken = allKinds;
@@ -139,13 +139,13 @@ TEST_F(ModalLoop, RefusesAMissingTemplateOrProcedure) {
     EXPECT_TRUE(IsWindowEnabled(owner));
 }
 
-TEST_F(ModalLoop, EndDialogRefusesWindowsThatAreNoOpenDialog) {
+TEST_F(DialogModalLoop, EndDialogRefusesWindowsThatAreNoOpenDialog) {
     EXPECT_FALSE(EndDialog(owner, 1));
     EXPECT_FALSE(EndDialog(nullptr, 1));
     EXPECT_EQ(GetDlgItem(owner, 1), nullptr);
 }
 
-TEST_F(ModalLoop, TheCloseBoxCancels) {
+TEST_F(DialogModalLoop, TheCloseBoxCancels) {
     then([this] {
         RECT window{};
         GetWindowRect(record.dialog, &window);
@@ -156,7 +156,7 @@ TEST_F(ModalLoop, TheCloseBoxCancels) {
     EXPECT_EQ(record.commands, (std::vector<Command>{{IDCANCEL, BN_CLICKED}}));
 }
 
-TEST_F(ModalLoop, ThePenLeavingTheCloseBoxBeforeItRisesDoesNotCancel) {
+TEST_F(DialogModalLoop, ThePenLeavingTheCloseBoxBeforeItRisesDoesNotCancel) {
     then([this] {
         RECT window{};
         GetWindowRect(record.dialog, &window);
@@ -169,7 +169,7 @@ TEST_F(ModalLoop, ThePenLeavingTheCloseBoxBeforeItRisesDoesNotCancel) {
     EXPECT_EQ(record.commands, (std::vector<Command>{{IDOK, 0}}));
 }
 
-TEST_F(ModalLoop, ANestedDialogIsTheOneDescribedAndReported) {
+TEST_F(DialogModalLoop, ANestedDialogIsTheOneDescribedAndReported) {
     int innerTemplate = 0;
     then([&] {
         Probe inner;

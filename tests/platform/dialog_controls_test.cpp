@@ -1,0 +1,281 @@
+// Each kind of control through its messages and the pen: check boxes, push
+// buttons, labels, list boxes and drop-down lists.
+#include "dialog_test_support.h"
+#include "platform/dialogs/dialog_units.h"
+
+namespace {
+
+using namespace dialog_testing;
+
+const int lineHeight = platform::dialogs::dialogFontLineHeight(8);
+
+class DialogControls : public DialogTest {
+  protected:
+    HWND item(int id) { return GetDlgItem(record.dialog, id); }
+    LRESULT ask(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+        return send(record.dialog, id, message, wParam, lParam);
+    }
+    void fill(int id, UINT add, std::initializer_list<LPCWSTR> lines) {
+        for (LPCWSTR text : lines) {
+            ask(id, add, 0, textParam(text));
+        }
+    }
+    // The middle of a line of a list box, counted from the first line shown.
+    POINT listLine(int row) { return screenPoint(item(LIST), 8, 1 + row * lineHeight + 6); }
+    // The middle of a line of the open list under the drop-down's box.
+    POINT dropLine(int row) {
+        POINT underBox = screenPoint(item(DROP_DOWN), 8, -1);
+        return POINT{underBox.x, underBox.y + 2 + row * lineHeight + 6};
+    }
+};
+
+TEST_F(DialogControls, ACheckBoxKeepsTheStateItIsGiven) {
+    then([&] {
+        EXPECT_EQ(ask(CHECK, BM_GETCHECK), BST_UNCHECKED);
+        ask(CHECK, BM_SETCHECK, BST_CHECKED);
+        EXPECT_EQ(ask(CHECK, BM_GETCHECK), BST_CHECKED);
+        EXPECT_EQ(ask(TWO_LINE_CHECK, BM_GETCHECK), BST_UNCHECKED) << "each box its own";
+        ask(CHECK, BM_SETCHECK, BST_UNCHECKED);
+        EXPECT_EQ(ask(CHECK, BM_GETCHECK), BST_UNCHECKED);
+    });
+    thenClose();
+    run();
+    EXPECT_EQ(record.commands, (std::vector<Command>{{IDOK, 0}})) << "setting it is no tap";
+}
+
+TEST_F(DialogControls, ATapTogglesACheckBoxAndTellsTheProcedure) {
+    LRESULT afterOne = -1;
+    LRESULT afterTwo = -1;
+    then([&] { tap(centreOf(item(CHECK))); });
+    then([&] {
+        afterOne = ask(CHECK, BM_GETCHECK);
+        tap(centreOf(item(CHECK)));
+    });
+    then([&] { afterTwo = ask(CHECK, BM_GETCHECK); });
+    thenClose();
+    run();
+    EXPECT_EQ(afterOne, BST_CHECKED);
+    EXPECT_EQ(afterTwo, BST_UNCHECKED);
+    EXPECT_EQ(record.commands,
+              (std::vector<Command>{{CHECK, BN_CLICKED}, {CHECK, BN_CLICKED}, {IDOK, 0}}));
+}
+
+TEST_F(DialogControls, APenLiftedOffACheckBoxChangesNothing) {
+    LRESULT after = -1;
+    then([&] {
+        POINT on = centreOf(item(CHECK));
+        POINT off = centreOf(item(LIST));
+        event(Type::PenDown, on.x, on.y);
+        event(Type::PenMove, off.x, off.y);
+        event(Type::PenUp, off.x, off.y);
+    });
+    then([&] { after = ask(CHECK, BM_GETCHECK); });
+    thenClose();
+    run();
+    EXPECT_EQ(after, BST_UNCHECKED);
+    EXPECT_EQ(record.commands, (std::vector<Command>{{IDOK, 0}}));
+}
+
+TEST_F(DialogControls, APushButtonSendsItsIdWhenTapped) {
+    then([&] { tap(centreOf(item(PUSH))); });
+    then([&] { ask(PUSH, BM_CLICK); });
+    thenClose();
+    run();
+    EXPECT_EQ(record.commands,
+              (std::vector<Command>{{PUSH, BN_CLICKED}, {PUSH, BN_CLICKED}, {IDOK, 0}}));
+}
+
+TEST_F(DialogControls, APushButtonLeftBeforeThePenRisesSendsNothing) {
+    then([&] {
+        POINT on = centreOf(item(PUSH));
+        POINT off = centreOf(item(LIST));
+        event(Type::PenDown, on.x, on.y);
+        event(Type::PenMove, off.x, off.y);
+        event(Type::PenUp, off.x, off.y);
+    });
+    thenClose();
+    run();
+    EXPECT_EQ(record.commands, (std::vector<Command>{{IDOK, 0}}));
+}
+
+TEST_F(DialogControls, ALabelsTextCanBeReplaced) {
+    std::string shown;
+    then([&] {
+        EXPECT_TRUE(SetDlgItemTextW(record.dialog, LABEL, u"Счёт\n7"));
+        EXPECT_FALSE(SetDlgItemTextW(record.dialog, 999, u"nobody"));
+        WCHAR text[32] = {};
+        GetWindowTextW(item(LABEL), text, 32);
+        EXPECT_EQ(std::u16string(text), u"Счёт\n7");
+        shown = platform::describeOpenDialog()["controls"][0]["text"];
+    });
+    thenClose();
+    run();
+    EXPECT_EQ(shown, "Счёт\n7");
+}
+
+TEST_F(DialogControls, AListBoxStartsWithNoSelectionAndRefusesLinesItHasNot) {
+    then([&] {
+        EXPECT_EQ(ask(LIST, LB_ADDSTRING, 0, textParam(u"6S")), 0);
+        EXPECT_EQ(ask(LIST, LB_ADDSTRING, 0, textParam(u"TD")), 1);
+        EXPECT_EQ(ask(LIST, LB_ADDSTRING, 0, textParam(u"AH")), 2);
+        EXPECT_EQ(ask(LIST, LB_GETCOUNT), 3);
+        EXPECT_EQ(ask(LIST, LB_GETCURSEL), LB_ERR);
+        EXPECT_EQ(ask(LIST, LB_SETCURSEL, 1), 1);
+        EXPECT_EQ(ask(LIST, LB_GETCURSEL), 1);
+        EXPECT_EQ(ask(LIST, LB_SETCURSEL, 3), LB_ERR);
+        EXPECT_EQ(ask(LIST, LB_GETCURSEL), 1) << "a line it has not leaves the selection";
+        EXPECT_EQ(ask(LIST, LB_SETCURSEL, static_cast<WPARAM>(-1)), LB_ERR);
+        EXPECT_EQ(ask(LIST, LB_GETCURSEL), LB_ERR) << "-1 clears it";
+    });
+    thenClose();
+    run();
+}
+
+TEST_F(DialogControls, ATapSelectsTheLineUnderThePenOnce) {
+    then([&] {
+        fill(LIST, LB_ADDSTRING, {u"6S", u"TD", u"AH"});
+        tap(listLine(1));
+        tap(listLine(1));
+    });
+    LRESULT selected = -1;
+    then([&] {
+        selected = ask(LIST, LB_GETCURSEL);
+        tap(listLine(4)); // below the last line
+    });
+    LRESULT afterEmptyRow = -1;
+    then([&] { afterEmptyRow = ask(LIST, LB_GETCURSEL); });
+    thenClose();
+    run();
+    EXPECT_EQ(selected, 1);
+    EXPECT_EQ(afterEmptyRow, 1);
+    EXPECT_EQ(record.commands, (std::vector<Command>{{LIST, LBN_SELCHANGE}, {IDOK, 0}}));
+}
+
+TEST_F(DialogControls, AListBoxScrollsToShowTheSelectionAndWithTheWheel) {
+    LRESULT topAfterSelect = -1;
+    LRESULT topAfterWheel = -1;
+    LRESULT topAfterWheelBack = -1;
+    then([&] {
+        fill(LIST, LB_ADDSTRING, {u"0", u"1", u"2", u"3", u"4", u"5", u"6", u"7"});
+        EXPECT_EQ(ask(LIST, LB_GETTOPINDEX), 0);
+        ask(LIST, LB_SETCURSEL, 7);
+        topAfterSelect = ask(LIST, LB_GETTOPINDEX);
+        ask(LIST, LB_SETCURSEL, 0);
+        POINT over = centreOf(item(LIST));
+        platform::InputEvent wheel;
+        wheel.type = Type::Wheel;
+        wheel.x = over.x;
+        wheel.y = over.y;
+        wheel.value = -1; // towards the user: further down the list
+        steps.emplace_front(wheel);
+    });
+    then([&] {
+        topAfterWheel = ask(LIST, LB_GETTOPINDEX);
+        SendMessageW(item(LIST), WM_MOUSEWHEEL, static_cast<WPARAM>(120) << 16, 0);
+        topAfterWheelBack = ask(LIST, LB_GETTOPINDEX);
+    });
+    thenClose();
+    run();
+    // Five lines show at once: the template gives the list 42 units.
+    EXPECT_EQ(topAfterSelect, 3);
+    EXPECT_EQ(topAfterWheel, 1);
+    EXPECT_EQ(topAfterWheelBack, 0);
+}
+
+TEST_F(DialogControls, ADropDownListShowsItsSelectedLine) {
+    std::u16string textAfterSelect;
+    std::u16string textAfterClear;
+    then([&] {
+        EXPECT_EQ(ask(DROP_DOWN, CB_ADDSTRING, 0, textParam(u"Подкидной")), 0);
+        EXPECT_EQ(ask(DROP_DOWN, CB_ADDSTRING, 0, textParam(u"Наваленный")), 1);
+        EXPECT_EQ(ask(DROP_DOWN, CB_GETCOUNT), 2);
+        EXPECT_EQ(ask(DROP_DOWN, CB_GETCURSEL), CB_ERR);
+        EXPECT_EQ(ask(DROP_DOWN, CB_SETCURSEL, 1), 1);
+        EXPECT_EQ(ask(DROP_DOWN, CB_GETCURSEL), 1);
+        WCHAR text[32] = {};
+        GetWindowTextW(item(DROP_DOWN), text, 32);
+        textAfterSelect = text;
+        // Any line it has not, as the stored variant 7 would be, clears it.
+        EXPECT_EQ(ask(DROP_DOWN, CB_SETCURSEL, 7), CB_ERR);
+        EXPECT_EQ(ask(DROP_DOWN, CB_GETCURSEL), CB_ERR);
+        GetWindowTextW(item(DROP_DOWN), text, 32);
+        textAfterClear = text;
+    });
+    thenClose();
+    run();
+    EXPECT_EQ(textAfterSelect, u"Наваленный");
+    EXPECT_EQ(textAfterClear, u"");
+}
+
+TEST_F(DialogControls, ATapOpensTheListAndATapOnALinePicksIt) {
+    LRESULT openAfterTap = FALSE;
+    LRESULT openAfterPick = TRUE;
+    LRESULT picked = -1;
+    LRESULT underAfterPick = -1;
+    then([&] {
+        fill(DROP_DOWN, CB_ADDSTRING, {u"zero", u"one", u"two", u"three"});
+        tap(centreOf(item(DROP_DOWN)));
+    });
+    then([&] {
+        openAfterTap = ask(DROP_DOWN, CB_GETDROPPEDSTATE);
+        // The second line lies over the check box under the drop-down.
+        POINT second = dropLine(1);
+        RECT under{};
+        GetWindowRect(item(UNDER_LIST), &under);
+        EXPECT_TRUE(second.y >= under.top && second.y < under.bottom);
+        tap(second);
+    });
+    then([&] {
+        openAfterPick = ask(DROP_DOWN, CB_GETDROPPEDSTATE);
+        picked = ask(DROP_DOWN, CB_GETCURSEL);
+        underAfterPick = ask(UNDER_LIST, BM_GETCHECK);
+    });
+    thenClose();
+    run();
+    EXPECT_TRUE(openAfterTap);
+    EXPECT_FALSE(openAfterPick);
+    EXPECT_EQ(picked, 1);
+    EXPECT_EQ(underAfterPick, BST_UNCHECKED) << "the tap went to the list, not under it";
+    EXPECT_EQ(record.commands, (std::vector<Command>{{DROP_DOWN, CBN_SELCHANGE}, {IDOK, 0}}));
+}
+
+TEST_F(DialogControls, ATapBesideTheOpenListOnlyClosesIt) {
+    LRESULT open = TRUE;
+    LRESULT checked = -1;
+    then([&] {
+        fill(DROP_DOWN, CB_ADDSTRING, {u"zero", u"one"});
+        ask(DROP_DOWN, CB_SETCURSEL, 1);
+        tap(centreOf(item(DROP_DOWN)));
+    });
+    then([&] { tap(centreOf(item(CHECK))); });
+    then([&] {
+        open = ask(DROP_DOWN, CB_GETDROPPEDSTATE);
+        checked = ask(CHECK, BM_GETCHECK);
+    });
+    thenClose();
+    run();
+    EXPECT_FALSE(open);
+    EXPECT_EQ(checked, BST_UNCHECKED);
+    EXPECT_EQ(record.commands, (std::vector<Command>{{IDOK, 0}}));
+}
+
+TEST_F(DialogControls, DraggingDownTheOpenListPicksTheLineWhereThePenRises) {
+    LRESULT picked = -1;
+    then([&] {
+        fill(DROP_DOWN, CB_ADDSTRING, {u"zero", u"one", u"two", u"three"});
+        tap(centreOf(item(DROP_DOWN)));
+    });
+    then([&] {
+        POINT first = dropLine(0);
+        POINT last = dropLine(3);
+        event(Type::PenDown, first.x, first.y);
+        event(Type::PenMove, last.x, last.y);
+        event(Type::PenUp, last.x, last.y);
+    });
+    then([&] { picked = ask(DROP_DOWN, CB_GETCURSEL); });
+    thenClose();
+    run();
+    EXPECT_EQ(picked, 3);
+}
+
+} // namespace

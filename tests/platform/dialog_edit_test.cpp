@@ -1,0 +1,295 @@
+// The read-only multi-line edit: how its text breaks into lines, and how it
+// scrolls with messages, the scroll bar, the wheel and the keys.
+#include <string>
+
+#include "dialog_test_support.h"
+#include "platform/dialogs/dialog_units.h"
+#include "platform/dialogs/paint_tools.h"
+
+namespace {
+
+using namespace dialog_testing;
+
+std::u16string numberedLines(int count) {
+    std::u16string text;
+    for (int i = 1; i <= count; ++i) {
+        if (i > 1) {
+            text += u"\r\n";
+        }
+        text += u"line ";
+        for (char c : std::to_string(i)) {
+            text += static_cast<char16_t>(c);
+        }
+    }
+    return text;
+}
+
+class DialogEdit : public DialogTest {
+  protected:
+    std::u16string text;
+
+    HWND edit() { return GetDlgItem(record.dialog, TEXT); }
+    int ask(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+        return static_cast<int>(SendMessageW(edit(), message, wParam, lParam));
+    }
+    int first() { return ask(EM_GETFIRSTVISIBLELINE); }
+    std::u16string lineAt(int index) {
+        WCHAR buffer[512] = {};
+        buffer[0] = 511;
+        int length = ask(EM_GETLINE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer));
+        return std::u16string(buffer, static_cast<size_t>(length));
+    }
+    std::vector<std::u16string> allLines() {
+        std::vector<std::u16string> lines;
+        for (int i = 0; i < ask(EM_GETLINECOUNT); ++i) {
+            lines.push_back(lineAt(i));
+        }
+        return lines;
+    }
+    void setText(const std::u16string& value) {
+        text = value;
+        SetDlgItemTextW(record.dialog, TEXT, text.c_str());
+    }
+    // Points of the scroll bar at the edit's right edge.
+    POINT upArrow() { return screenPoint(edit(), -7, 5); }
+    POINT downArrow() { return screenPoint(edit(), -7, -5); }
+    // The thumb starts right under the up arrow (as wide as the bar is).
+    POINT thumbAtTop() { return screenPoint(edit(), -7, 18); }
+};
+
+TEST_F(DialogEdit, CountsItsLinesAfterEveryKindOfLineBreak) {
+    then([&] {
+        setText(u"");
+        EXPECT_EQ(ask(EM_GETLINECOUNT), 1) << "an empty text is one empty line";
+        setText(u"6S\r\nTD\r\nAH");
+        EXPECT_EQ(ask(EM_GETLINECOUNT), 3);
+        setText(u"6S\n\nAH\r");
+        EXPECT_EQ(allLines(), (std::vector<std::u16string>{u"6S", u"", u"AH", u""}));
+    });
+    thenClose();
+    run();
+}
+
+TEST_F(DialogEdit, WrapsALongParagraphAtBlanksToItsWidth) {
+    std::vector<std::u16string> lines;
+    RECT area{};
+    then([&] {
+        setText(u"Играют колодой из 36 карт, от шестерки до туза каждой масти. "
+                u"Старшинство карт в масти: туз, король, дама, валет, десятка.");
+        lines = allLines();
+        SendMessageW(edit(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    });
+    thenClose();
+    run();
+
+    ASSERT_GT(lines.size(), 2u);
+    HFONT font = CreateFontW(platform::dialogs::dialogFontLineHeight(8), FW_NORMAL);
+    platform::dialogs::MeasuringDC measuring(font);
+    int width = area.right - area.left;
+    std::u16string joined;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::u16string& line = lines[i];
+        EXPECT_LE(platform::dialogs::textWidth(measuring.get(), line), width) << "line " << i;
+        ASSERT_FALSE(line.empty());
+        EXPECT_NE(line.front(), u' ');
+        EXPECT_NE(line.back(), u' ');
+        if (i + 1 < lines.size()) {
+            // Greedy: the next line's first word would not have fitted.
+            std::u16string next = lines[i + 1].substr(0, lines[i + 1].find(u' '));
+            EXPECT_GT(platform::dialogs::textWidth(measuring.get(), line + u" " + next), width)
+                << "line " << i;
+        }
+        joined += (i > 0 ? u" " : u"") + line;
+    }
+    EXPECT_EQ(joined, text) << "nothing lost but the blanks at the breaks";
+}
+
+TEST_F(DialogEdit, BreaksAWordLongerThanALine) {
+    std::vector<std::u16string> lines;
+    then([&] {
+        setText(std::u16string(200, u'ж'));
+        lines = allLines();
+    });
+    thenClose();
+    run();
+    ASSERT_GT(lines.size(), 1u);
+    std::u16string joined;
+    for (const auto& line : lines) {
+        EXPECT_FALSE(line.empty());
+        joined += line;
+    }
+    EXPECT_EQ(joined, std::u16string(200, u'ж'));
+}
+
+TEST_F(DialogEdit, ScrollsNoFurtherThanItsLastPage) {
+    int visible = 0;
+    int atEnd = -1;
+    int atStart = -1;
+    then([&] {
+        setText(numberedLines(30));
+        visible = ask(EM_GETVISIBLELINECOUNT);
+        ask(EM_LINESCROLL, 0, 1000);
+        atEnd = first();
+        ask(EM_LINESCROLL, 0, -1000);
+        atStart = first();
+    });
+    thenClose();
+    run();
+    ASSERT_GT(visible, 1);
+    EXPECT_LT(visible, 30);
+    EXPECT_EQ(atEnd, 30 - visible);
+    EXPECT_EQ(atStart, 0);
+}
+
+TEST_F(DialogEdit, ShortTextDoesNotScroll) {
+    int after = -1;
+    then([&] {
+        setText(u"one\r\ntwo");
+        ask(EM_LINESCROLL, 0, 5);
+        tap(downArrow());
+    });
+    then([&] { after = first(); });
+    thenClose();
+    run();
+    EXPECT_EQ(after, 0);
+}
+
+TEST_F(DialogEdit, NewTextStartsAtTheTop) {
+    int after = -1;
+    then([&] {
+        setText(numberedLines(30));
+        ask(EM_LINESCROLL, 0, 10);
+        setText(numberedLines(40));
+        after = first();
+    });
+    thenClose();
+    run();
+    EXPECT_EQ(after, 0);
+}
+
+TEST_F(DialogEdit, TheArrowsScrollALineAndTheTrackAPage) {
+    int visible = 0;
+    std::vector<int> firsts;
+    then([&] {
+        setText(numberedLines(60));
+        visible = ask(EM_GETVISIBLELINECOUNT);
+        tap(downArrow());
+        tap(downArrow());
+    });
+    then([&] {
+        firsts.push_back(first());
+        tap(upArrow());
+    });
+    then([&] {
+        firsts.push_back(first());
+        tap(screenPoint(edit(), -7, -20)); // the track under the thumb
+    });
+    then([&] {
+        firsts.push_back(first());
+        ask(EM_LINESCROLL, 0, 1000);
+        tap(thumbAtTop()); // now the track above the thumb, which lies at the bottom
+    });
+    then([&] { firsts.push_back(first()); });
+    thenClose();
+    run();
+    EXPECT_EQ(firsts, (std::vector<int>{2, 1, 1 + visible, 60 - 2 * visible}));
+}
+
+TEST_F(DialogEdit, DraggingTheThumbScrollsTheWholeWay) {
+    int visible = 0;
+    int atBottom = -1;
+    int backAtTop = -1;
+    then([&] {
+        setText(numberedLines(60));
+        visible = ask(EM_GETVISIBLELINECOUNT);
+        POINT grab = thumbAtTop();
+        POINT low = screenPoint(edit(), -7, -2);
+        event(Type::PenDown, grab.x, grab.y);
+        event(Type::PenMove, low.x, low.y + 40); // past the end of the bar
+    });
+    then([&] {
+        atBottom = first();
+        POINT high = screenPoint(edit(), -7, 0);
+        event(Type::PenMove, high.x, high.y - 40);
+        event(Type::PenUp, high.x, high.y - 40);
+    });
+    then([&] { backAtTop = first(); });
+    thenClose();
+    run();
+    EXPECT_EQ(atBottom, 60 - visible);
+    EXPECT_EQ(backAtTop, 0);
+}
+
+TEST_F(DialogEdit, TheWheelScrollsThreeLinesANotch) {
+    std::vector<int> firsts;
+    auto wheel = [&](int value) {
+        POINT over = centreOf(edit());
+        platform::InputEvent input;
+        input.type = Type::Wheel;
+        input.x = over.x;
+        input.y = over.y;
+        input.value = value;
+        steps.emplace_front(input);
+    };
+    then([&] {
+        setText(numberedLines(60));
+        wheel(-2);
+    });
+    then([&] {
+        firsts.push_back(first());
+        wheel(1);
+    });
+    then([&] {
+        firsts.push_back(first());
+        wheel(5);
+    });
+    then([&] { firsts.push_back(first()); });
+    thenClose();
+    run();
+    EXPECT_EQ(firsts, (std::vector<int>{6, 3, 0}));
+}
+
+TEST_F(DialogEdit, TheKeysScrollWhenItHasTheFocus) {
+    int visible = 0;
+    std::vector<int> firsts;
+    then([&] {
+        setText(numberedLines(60));
+        visible = ask(EM_GETVISIBLELINECOUNT);
+        tap(centreOf(edit())); // a tap on the text gives it the focus
+        key(VK_DOWN);
+        key(VK_NEXT);
+    });
+    then([&] {
+        firsts.push_back(first());
+        key(VK_END);
+    });
+    then([&] {
+        firsts.push_back(first());
+        key(VK_UP);
+    });
+    then([&] {
+        firsts.push_back(first());
+        key(VK_HOME);
+    });
+    then([&] { firsts.push_back(first()); });
+    thenClose();
+    run();
+    EXPECT_EQ(firsts, (std::vector<int>{1 + visible, 60 - visible, 59 - visible, 0}));
+}
+
+TEST_F(DialogEdit, GivesOutALineOnlyAsFarAsTheBufferReaches) {
+    int copied = -1;
+    WCHAR buffer[8] = {u'x', u'x', u'x', u'x', u'x', u'x', u'x', u'x'};
+    then([&] {
+        setText(u"Японский дурак");
+        buffer[0] = 4;
+        copied = ask(EM_GETLINE, 0, reinterpret_cast<LPARAM>(buffer));
+        EXPECT_EQ(ask(EM_GETLINE, 5, reinterpret_cast<LPARAM>(buffer)), 0) << "no line 5";
+    });
+    thenClose();
+    run();
+    EXPECT_EQ(copied, 4);
+    EXPECT_EQ(std::u16string(buffer, 5), u"Японx") << "no terminator past the buffer's size";
+}
+
+} // namespace

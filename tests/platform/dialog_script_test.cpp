@@ -1,0 +1,213 @@
+// The script's dialog lines (check, select, press) and the dialog field of
+// the state line.
+#include "dialog_test_support.h"
+#include "platform/dialogs/script_lines.h"
+
+namespace {
+
+using namespace dialog_testing;
+using platform::WM_SCRIPT_CHECK;
+using platform::WM_SCRIPT_PRESS;
+using platform::WM_SCRIPT_SELECT;
+
+class DialogScriptLines : public DialogTest {
+  protected:
+    LRESULT line(UINT message, int id, int value = 0) {
+        return SendMessageW(record.dialog, message, static_cast<WPARAM>(id), value);
+    }
+    LRESULT ask(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+        return send(record.dialog, id, message, wParam, lParam);
+    }
+    void fillLists() {
+        for (LPCWSTR text : {u"6S", u"TD", u"AH"}) {
+            ask(LIST, LB_ADDSTRING, 0, textParam(text));
+            ask(DROP_DOWN, CB_ADDSTRING, 0, textParam(text));
+        }
+    }
+};
+
+TEST_F(DialogScriptLines, CheckSetsACheckBoxAndTellsTheProcedureOfAChange) {
+    then([&] {
+        EXPECT_EQ(line(WM_SCRIPT_CHECK, CHECK, 1), 1);
+        EXPECT_EQ(ask(CHECK, BM_GETCHECK), BST_CHECKED);
+        EXPECT_EQ(line(WM_SCRIPT_CHECK, CHECK, 1), 1) << "already so: done, nothing changes";
+        EXPECT_EQ(line(WM_SCRIPT_CHECK, CHECK, 0), 1);
+        EXPECT_EQ(ask(CHECK, BM_GETCHECK), BST_UNCHECKED);
+    });
+    thenClose();
+    run();
+    EXPECT_EQ(record.commands,
+              (std::vector<Command>{{CHECK, BN_CLICKED}, {CHECK, BN_CLICKED}, {IDOK, 0}}));
+}
+
+TEST_F(DialogScriptLines, CheckRefusesWhatIsNoCheckBoxAndValuesOtherThanZeroAndOne) {
+    then([&] {
+        EXPECT_EQ(line(WM_SCRIPT_CHECK, LIST, 1), 0);
+        EXPECT_EQ(line(WM_SCRIPT_CHECK, 999, 1), 0);
+        EXPECT_EQ(line(WM_SCRIPT_CHECK, CHECK, 2), 0);
+        EXPECT_EQ(ask(CHECK, BM_GETCHECK), BST_UNCHECKED);
+    });
+    thenClose();
+    run();
+    EXPECT_EQ(record.commands, (std::vector<Command>{{IDOK, 0}}));
+}
+
+TEST_F(DialogScriptLines, SelectPicksALineOfEitherKindOfList) {
+    then([&] {
+        fillLists();
+        EXPECT_EQ(line(WM_SCRIPT_SELECT, LIST, 2), 1);
+        EXPECT_EQ(ask(LIST, LB_GETCURSEL), 2);
+        EXPECT_EQ(line(WM_SCRIPT_SELECT, DROP_DOWN, 1), 1);
+        EXPECT_EQ(ask(DROP_DOWN, CB_GETCURSEL), 1);
+    });
+    thenClose();
+    run();
+    EXPECT_EQ(record.commands,
+              (std::vector<Command>{{LIST, LBN_SELCHANGE}, {DROP_DOWN, CBN_SELCHANGE}, {IDOK, 0}}));
+}
+
+TEST_F(DialogScriptLines, SelectRefusesALineTheListHasNot) {
+    then([&] {
+        fillLists();
+        ask(LIST, LB_SETCURSEL, 1);
+        EXPECT_EQ(line(WM_SCRIPT_SELECT, LIST, 3), 0);
+        EXPECT_EQ(line(WM_SCRIPT_SELECT, LIST, -1), 0);
+        EXPECT_EQ(line(WM_SCRIPT_SELECT, DROP_DOWN, 7), 0);
+        EXPECT_EQ(line(WM_SCRIPT_SELECT, CHECK, 0), 0);
+        EXPECT_EQ(ask(LIST, LB_GETCURSEL), 1);
+        EXPECT_EQ(ask(DROP_DOWN, CB_GETCURSEL), CB_ERR);
+    });
+    thenClose();
+    run();
+}
+
+TEST_F(DialogScriptLines, SelectClosesAnOpenDropDownList) {
+    LRESULT open = TRUE;
+    then([&] {
+        fillLists();
+        ask(DROP_DOWN, CB_SHOWDROPDOWN, TRUE);
+        EXPECT_EQ(line(WM_SCRIPT_SELECT, DROP_DOWN, 2), 1);
+        open = ask(DROP_DOWN, CB_GETDROPPEDSTATE);
+    });
+    thenClose();
+    run();
+    EXPECT_FALSE(open);
+}
+
+TEST_F(DialogScriptLines, PressTapsButtonsAndCheckBoxes) {
+    then([&] {
+        EXPECT_EQ(line(WM_SCRIPT_PRESS, PUSH), 1);
+        EXPECT_EQ(line(WM_SCRIPT_PRESS, CHECK), 1);
+        EXPECT_EQ(ask(CHECK, BM_GETCHECK), BST_CHECKED);
+        EXPECT_EQ(line(WM_SCRIPT_PRESS, LABEL), 0);
+        EXPECT_EQ(line(WM_SCRIPT_PRESS, LIST), 0);
+        EXPECT_EQ(line(WM_SCRIPT_PRESS, 999), 0);
+        EXPECT_EQ(line(WM_SCRIPT_PRESS, IDOK), 1);
+    });
+    EXPECT_EQ(run(), IDOK);
+    EXPECT_EQ(record.commands,
+              (std::vector<Command>{{PUSH, BN_CLICKED}, {CHECK, BN_CLICKED}, {IDOK, BN_CLICKED}}));
+}
+
+TEST_F(DialogScriptLines, PressTwoIsTheTitleBarsCloseBox) {
+    then([&] { EXPECT_EQ(line(WM_SCRIPT_PRESS, IDCANCEL), 1); });
+    EXPECT_EQ(run(), IDCANCEL);
+}
+
+const DialogControlTemplate noButtons[] = {
+    {DialogControlKind::Static, 7, u"Just words", 2, 2, 80, 10, 0},
+};
+const DialogTemplate noButtonsDialog = {u"Words", u"System", 8, 90, 20, noButtons, 1};
+
+TEST_F(DialogScriptLines, PressOneIsOkEvenWithoutAnOkButton) {
+    then([&] { EXPECT_EQ(line(WM_SCRIPT_PRESS, IDOK), 1); });
+    EXPECT_EQ(run(noButtonsDialog), IDOK);
+}
+
+TEST_F(DialogScriptLines, LinesFromTheRunnerReachTheOpenDialog) {
+    then([&] {
+        fillLists();
+        ask(DROP_DOWN, CB_SHOWDROPDOWN, TRUE); // a list open over the dialog changes nothing
+        platform::InputEvent select;
+        select.type = Type::DialogSelect;
+        select.id = LIST;
+        select.value = 1;
+        platform::InputEvent check;
+        check.type = Type::DialogCheck;
+        check.id = TWO_LINE_CHECK;
+        check.value = 1;
+        platform::InputEvent press;
+        press.type = Type::DialogPress;
+        press.id = IDOK;
+        steps.emplace_front(press);
+        steps.emplace_front(check);
+        steps.emplace_front(select);
+    });
+    LRESULT selected = -1;
+    LRESULT checked = -1;
+    record.endOnOkOrCancel = false;
+    then([&] {
+        selected = ask(LIST, LB_GETCURSEL);
+        checked = ask(TWO_LINE_CHECK, BM_GETCHECK);
+        EndDialog(record.dialog, 3);
+    });
+    EXPECT_EQ(run(), 3);
+    EXPECT_EQ(selected, 1);
+    EXPECT_EQ(checked, BST_CHECKED);
+    ASSERT_FALSE(record.commands.empty());
+    EXPECT_EQ(record.commands.back(), (Command{IDOK, BN_CLICKED}));
+}
+
+TEST_F(DialogScriptLines, TheRunnerCanLearnWhyALineIsRefused) {
+    EXPECT_EQ(platform::scriptLineError(WM_SCRIPT_PRESS, IDOK, 0), "no dialog is open");
+    std::vector<std::string> errors;
+    then([&] {
+        fillLists();
+        errors.push_back(platform::scriptLineError(WM_SCRIPT_SELECT, LIST, 3));
+        errors.push_back(platform::scriptLineError(WM_SCRIPT_CHECK, 4242, 1));
+        errors.push_back(platform::scriptLineError(WM_SCRIPT_CHECK, LIST, 1));
+        errors.push_back(platform::scriptLineError(WM_SCRIPT_PRESS, TEXT, 0));
+        EXPECT_EQ(platform::scriptLineError(WM_SCRIPT_SELECT, LIST, 2), "");
+        EXPECT_EQ(platform::scriptLineError(WM_SCRIPT_CHECK, CHECK, 0), "");
+        EXPECT_EQ(platform::scriptLineError(WM_SCRIPT_PRESS, IDCANCEL, 0), "");
+    });
+    thenClose();
+    run();
+    ASSERT_EQ(errors.size(), 4u);
+    EXPECT_EQ(errors[0], "line 3 is not in list 104 (lines 0 to 2)");
+    EXPECT_EQ(errors[1], "dialog -1 has no control 4242");
+    EXPECT_EQ(errors[2], "control 104 of dialog -1 is not a check box");
+    EXPECT_EQ(errors[3], "control 106 of dialog -1 is not a button");
+}
+
+TEST_F(DialogScriptLines, TheStateLineDescribesEveryControlInTemplateOrder) {
+    nlohmann::ordered_json described;
+    then([&] {
+        for (LPCWSTR text : {u"Рыбки", u"Серый"}) {
+            ask(LIST, LB_ADDSTRING, 0, textParam(text));
+            ask(DROP_DOWN, CB_ADDSTRING, 0, textParam(text));
+        }
+        ask(LIST, LB_SETCURSEL, 1);
+        ask(TWO_LINE_CHECK, BM_SETCHECK, BST_CHECKED);
+        SetDlgItemTextW(record.dialog, TEXT, u"Правила");
+        described = platform::describeOpenDialog();
+    });
+    thenClose();
+    run();
+    nlohmann::ordered_json expected = nlohmann::ordered_json::parse(R"({
+        "template": -1,
+        "controls": [
+            {"id": 100, "text": "Label\nSecond"},
+            {"id": 101, "text": "Push"},
+            {"id": 102, "text": "Check", "checked": 0},
+            {"id": 103, "text": "Hide the size of the other hand", "checked": 1},
+            {"id": 104, "text": "", "selected": 1, "items": ["Рыбки", "Серый"]},
+            {"id": 105, "text": "", "selected": -1, "items": ["Рыбки", "Серый"]},
+            {"id": 107, "text": "Under", "checked": 0},
+            {"id": 106, "text": "Правила"},
+            {"id": 1, "text": "OK"}
+        ]})");
+    EXPECT_EQ(described, expected) << described.dump();
+}
+
+} // namespace
