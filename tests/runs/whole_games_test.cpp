@@ -157,6 +157,10 @@ struct Variant {
     const char* clock;
 };
 
+void PrintTo(const Variant& variant, std::ostream* out) {
+    *out << "type " << variant.type << " at " << variant.clock;
+}
+
 class WholeGamesTest : public ::testing::TestWithParam<Variant> {};
 
 TEST_P(WholeGamesTest, TwoGamesFollowTheRulesAndReplayIdentically) {
