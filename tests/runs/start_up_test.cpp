@@ -111,6 +111,25 @@ TEST_F(StartUpTest, ExitEndsTheRunThere) {
     }
 }
 
+TEST_F(StartUpTest, WithTheOptionOnADoubleTapPlaysTheCard) {
+    writeTextFile(folder + "/settings.reg",
+                  "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n\"wc\"=dword:00000001\n");
+    ProgramSession session({"--clock", "10:00:00.000", "--registry", folder + "/settings.reg"});
+    const nlohmann::json first = session.send("# the deal").back();
+    ASSERT_EQ(first["computerAttacks"], 0) << "this deal lets the human lead";
+    ASSERT_EQ(first["doubleTapPlays"], 1);
+    const auto& card = first["humanHand"]["cards"][2];
+    const int x = card["x"];
+    const int y = card["y"];
+    const nlohmann::json after =
+        session.send("dbl " + std::to_string(x + 2) + " " + std::to_string(y + 2)).back();
+    ASSERT_EQ(after["humanTableRow"]["cards"].size(), 1u);
+    EXPECT_EQ(after["humanTableRow"]["cards"][0]["suit"], card["suit"]);
+    EXPECT_EQ(after["humanTableRow"]["cards"][0]["rank"], card["rank"]);
+    EXPECT_EQ(after["humanHand"]["cards"].size(), 5u);
+    EXPECT_EQ(session.finish(), 0);
+}
+
 TEST_F(StartUpTest, TheWinCountsAreReadAtStartUp) {
     writeTextFile(folder + "/settings.reg",
                   "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n"
