@@ -31,7 +31,11 @@ ScrollBarParts layoutScrollBar(const RECT& bar, int total, int visible, int firs
         std::clamp(thumbLength, std::min(scrollBarMinimumThumb, trackLength), trackLength);
     int room = trackLength - thumbLength;
     int clamped = std::clamp(first, 0, parts.maxFirst);
-    int offset = static_cast<int>(static_cast<long long>(room) * clamped / parts.maxFirst);
+    // Rounded both here and back in firstLineForThumb, so that while there are
+    // more pixels of room than lines a thumb dropped where it is drawn shows
+    // the same line.
+    long long scaled = static_cast<long long>(room) * clamped;
+    int offset = static_cast<int>((2 * scaled + parts.maxFirst) / (2 * parts.maxFirst));
     parts.thumb.top = parts.track.top + offset;
     parts.thumb.bottom = parts.thumb.top + thumbLength;
     return parts;
