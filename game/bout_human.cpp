@@ -50,8 +50,8 @@ void humanAttacks(int32_t rank) {
     sendRequest(REQUEST_COMPUTER_ANSWER);
 }
 
-// A trump transfer gives the card away for good, so the human confirms it;
-// any answer but Yes turns the card into a cover attempt.
+// A trump of the attacked rank could as well cover the attack, so the human
+// is asked which he means; any answer but Yes makes it a cover attempt.
 bool transferWanted(const Card& card) {
     if (transferVariant != 1 || transferOpen != 1) {
         return false;
