@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/dialogs/script_lines.h"
 #include "platform/headless/state_reporter.h"
 #include "platform/messages.h"
 #include "platform/screen.h"
@@ -162,6 +163,12 @@ InputEvent ScriptBackend::readEvent() {
             }
             if (!modalDialogOpen()) {
                 return malformed("'" + verb + "' needs an open dialog");
+            }
+            UINT message = verb == "check"    ? WM_SCRIPT_CHECK
+                           : verb == "select" ? WM_SCRIPT_SELECT
+                                              : WM_SCRIPT_PRESS;
+            if (std::string problem = scriptLineError(message, id, value); !problem.empty()) {
+                return malformed(problem);
             }
             InputEvent event = makeEvent(verb == "check"    ? InputEvent::Type::DialogCheck
                                          : verb == "select" ? InputEvent::Type::DialogSelect
