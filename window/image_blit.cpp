@@ -1,0 +1,44 @@
+#include "window/image_blit.h"
+
+namespace {
+
+SIZE imageSize(HBITMAP image) {
+    BITMAP info{};
+    if (image == nullptr || GetObjectW(image, static_cast<int>(sizeof info), &info) == 0) {
+        return SIZE{0, 0};
+    }
+    return SIZE{info.bmWidth, info.bmHeight};
+}
+
+} // namespace
+
+void blitImage(HDC dc, int32_t x, int32_t y, int32_t width, int32_t height, HBITMAP image,
+               int32_t sourceX, int32_t sourceY, DWORD rasterOperation) {
+    if (image == nullptr) {
+        return;
+    }
+    const HDC source = CreateCompatibleDC(dc);
+    const HGDIOBJ previous = SelectObject(source, image);
+    BitBlt(dc, x, y, width, height, source, sourceX, sourceY, rasterOperation);
+    SelectObject(source, previous);
+    DeleteDC(source);
+}
+
+SIZE blitWholeImage(HDC dc, int32_t x, int32_t y, HBITMAP image, DWORD rasterOperation) {
+    const SIZE size = imageSize(image);
+    blitImage(dc, x, y, size.cx, size.cy, image, 0, 0, rasterOperation);
+    return size;
+}
+
+void invertArea(HDC dc, int32_t x, int32_t y, int32_t width, int32_t height) {
+    BitBlt(dc, x, y, width, height, nullptr, 0, 0, PATINVERT);
+}
+
+void fillArea(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom, HBRUSH brush) {
+    const RECT area{left, top, right, bottom};
+    FillRect(dc, &area, brush);
+}
+
+int32_t offsetBy(int32_t base, int64_t delta) {
+    return static_cast<int32_t>(static_cast<int64_t>(base) + delta);
+}

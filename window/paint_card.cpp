@@ -1,0 +1,100 @@
+// Drawing single cards, rows of cards and the trump suit mark.
+#include "platform/gdi_api.h"
+#include "window/card_glyphs.h"
+#include "window/image_blit.h"
+#include "window/painting.h"
+
+namespace {
+
+// A suit or rank outside 1..4 / 1..14 is not a card any deck holds and has
+// no glyph to show; such a card is left out entirely, face up or face down,
+// rather than drawn as a blank or with a glyph read from past the tables.
+bool isPaintable(const Card& card) {
+    if (card.suit == UNSET || card.rank == UNSET || card.x == UNSET || card.y == UNSET) {
+        return false;
+    }
+    if (card.hidden == 1) {
+        return false;
+    }
+    return hasSuitGlyph(card.suit) && hasRankGlyph(card.rank);
+}
+
+void paintBack(const Card& card, HDC dc) {
+    const SIZE size = blitWholeImage(dc, card.x, card.y, cardBackFor(card.backStyle), SRCCOPY);
+    if (card.selected != 0) {
+        invertArea(dc, card.x, card.y, size.cx, size.cy);
+    }
+}
+
+void paintFace(const Card& card, HDC dc) {
+    const int32_t x = card.x;
+    const int32_t y = card.y;
+    const int32_t right = offsetBy(x, card.width);
+    const int32_t bottom = offsetBy(y, card.height);
+    const bool selected = card.selected != 0;
+
+    fillArea(dc, x, y, right, bottom, selected ? greyBrush : blackBrush);
+    fillArea(dc, offsetBy(x, 1), offsetBy(y, 1), offsetBy(right, -1), offsetBy(bottom, -1),
+             selected ? blackBrush : whiteBrush);
+
+    const HBITMAP suitGlyph = suitGlyphFor(card.suit);
+    const int32_t suitTopX = offsetBy(right, -2 - suitGlyphWidth);
+    const int32_t suitTopY = offsetBy(y, 2);
+    const int32_t suitBottomX = offsetBy(x, 2);
+    const int32_t suitBottomY = offsetBy(bottom, -2 - suitGlyphHeight);
+    blitImage(dc, suitTopX, suitTopY, suitGlyphWidth, suitGlyphHeight, suitGlyph, 0, 0, SRCCOPY);
+    blitImage(dc, suitBottomX, suitBottomY, suitGlyphWidth, suitGlyphHeight, suitGlyph, 0, 0,
+              SRCCOPY);
+    if (selected) {
+        invertArea(dc, suitTopX, suitTopY, suitGlyphWidth, suitGlyphHeight);
+        invertArea(dc, suitBottomX, suitBottomY, suitGlyphWidth, suitGlyphHeight);
+    }
+
+    const HBITMAP strip = rankStripFor(card.suit);
+    const int32_t glyphX = rankGlyphX[card.rank - 1];
+    const int32_t glyphWidth = rankGlyphWidth[card.rank - 1];
+    const int32_t rankTopX = offsetBy(x, 2);
+    const int32_t rankTopY = offsetBy(y, 2);
+    const int32_t rankBottomX = offsetBy(right, -2 - glyphWidth);
+    const int32_t rankBottomY = offsetBy(bottom, -rankGlyphHeight - 1);
+    blitImage(dc, rankTopX, rankTopY, glyphWidth, rankGlyphHeight, strip, glyphX, 0, SRCCOPY);
+    blitImage(dc, rankBottomX, rankBottomY, glyphWidth, rankGlyphHeight, strip, glyphX, 0, SRCCOPY);
+    if (selected) {
+        invertArea(dc, rankTopX, rankTopY, glyphWidth, rankGlyphHeight);
+        invertArea(dc, rankBottomX, rankBottomY, glyphWidth, rankGlyphHeight);
+    }
+}
+
+} // namespace
+
+int32_t paintCard(const Card& card, HDC dc) {
+    if (!isPaintable(card)) {
+        return 0;
+    }
+    if (card.faceDown != 0) {
+        paintBack(card, dc);
+    } else {
+        paintFace(card, dc);
+    }
+    return 1;
+}
+
+// First to last, so each card lies over the one before it, as the pen's hit
+// test (last to first) expects.
+void paint(const CardRow& row, HDC dc) {
+    for (const Card& card : row.cards) {
+        paintCard(card, dc);
+    }
+}
+
+// A suit without a glyph leaves the place bare rather than showing an empty
+// white box that would pass for a mark.
+void paintSuitMark(HDC dc, int32_t suit, int32_t x, int32_t y) {
+    if (!hasSuitGlyph(suit)) {
+        return;
+    }
+    fillArea(dc, x, y, offsetBy(x, suitGlyphWidth + 2), offsetBy(y, suitGlyphHeight + 2),
+             whiteBrush);
+    blitImage(dc, offsetBy(x, 1), offsetBy(y, 2), suitGlyphWidth, suitGlyphHeight,
+              suitGlyphFor(suit), 0, 0, SRCCOPY);
+}
