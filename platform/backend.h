@@ -50,6 +50,9 @@ class Backend {
     // Blocks until the next input. Called only when no message is queued and
     // no window needs painting, so the program uses no CPU while it waits.
     virtual InputEvent waitEvent() = 0;
+    // Whether present() shows anything: a backend without a display is spared
+    // composing the screen after every paint.
+    virtual bool showsScreen() const { return true; }
     // The screen changed; show it.
     virtual void present(const Surface& /*screen*/) {}
     virtual void setTitle(const std::u16string& /*title*/) {}

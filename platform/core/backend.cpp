@@ -8,6 +8,7 @@ namespace {
 // message box answered from the queue.
 class NullBackend final : public Backend {
   public:
+    bool showsScreen() const override { return false; }
     InputEvent waitEvent() override {
         InputEvent event;
         event.type = InputEvent::Type::Quit;

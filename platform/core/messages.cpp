@@ -82,7 +82,9 @@ BOOL GetMessageW(MSG* message, HWND /*window*/, UINT /*filterMin*/, UINT /*filte
         }
         if (state.screenChanged) {
             state.screenChanged = false;
-            platform::backend().present(platform::composeScreen());
+            if (platform::backend().showsScreen()) {
+                platform::backend().present(platform::composeScreen());
+            }
         }
         platform::postInputEvent(platform::backend().waitEvent());
     }

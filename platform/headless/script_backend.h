@@ -16,6 +16,7 @@ class ScriptBackend final : public Backend {
     // err gets the script:LINE: messages of malformed lines.
     ScriptBackend(std::istream& script, std::ostream& out, std::ostream& err);
 
+    bool showsScreen() const override { return false; }
     InputEvent waitEvent() override;
     std::optional<int> answerMessageBox(const MessageBoxInfo& box) override;
     void messageBoxClosed(const MessageBoxInfo& box, int result) override;
