@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/registry/registry_text.h"
+#include "platform/utf.h"
 
 namespace platform::registry {
 
@@ -147,7 +148,7 @@ std::optional<std::vector<uint8_t>> parseHexBytes(std::string_view list) {
 }
 
 std::vector<uint8_t> stringBytes(std::string_view utf8) {
-    std::u16string wide = utf8ToUtf16(utf8);
+    std::u16string wide = utf16FromUtf8(utf8);
     std::vector<uint8_t> bytes;
     bytes.reserve((wide.size() + 1) * 2);
     for (char16_t c : wide) {
@@ -209,7 +210,7 @@ void parseSectionHeader(std::string_view text, RegeditLine& line) {
     if (text.size() < 2 || text.back() != ']') {
         return; // a broken header still ends the section above it
     }
-    std::u16string inner = utf8ToUtf16(text.substr(1, text.size() - 2));
+    std::u16string inner = utf16FromUtf8(text.substr(1, text.size() - 2));
     size_t slash = inner.find(u'\\');
     std::u16string_view root = std::u16string_view(inner).substr(0, slash);
     if (!equalNoCase(root, rootName)) {
@@ -252,7 +253,7 @@ void parseValueLine(std::string_view text, RegeditLine& line) {
         return; // not even a name: an unknown line
     }
     line.kind = RegeditLine::Kind::Value;
-    line.name = utf8ToUtf16(*name);
+    line.name = utf16FromUtf8(*name);
     line.nameToken = std::string(text.substr(0, nameLength));
     std::string_view rest = trimLeft(text.substr(nameLength));
     if (rest.empty() || rest.front() != '=') {
@@ -304,7 +305,7 @@ std::string formatSectionHeader(const KeyPath& key) {
         name += u'\\';
         name += part;
     }
-    return "[" + utf16ToUtf8(name) + "]";
+    return "[" + utf8FromUtf16(name) + "]";
 }
 
 std::string formatValueName(std::u16string_view name) {
@@ -312,7 +313,7 @@ std::string formatValueName(std::u16string_view name) {
         return "@";
     }
     std::string out = "\"";
-    for (char c : utf16ToUtf8(name)) {
+    for (char c : utf8FromUtf16(name)) {
         if (c == '"' || c == '\\') {
             out.push_back('\\');
         }
@@ -341,7 +342,7 @@ std::optional<std::u16string> plainString(const std::vector<uint8_t>& data) {
     if (data[data.size() - 2] != 0 || data[data.size() - 1] != 0) {
         return std::nullopt;
     }
-    if (utf8ToUtf16(utf16ToUtf8(text)) != text) {
+    if (utf16FromUtf8(utf8FromUtf16(text)) != text) {
         return std::nullopt;
     }
     return text;
