@@ -1,0 +1,97 @@
+// The desktop mouse as the handheld's pen: scaling, double taps, moves.
+#include <gtest/gtest.h>
+
+#include "platform/sdl/pen_tracker.h"
+
+namespace {
+
+using platform::InputEvent;
+using platform::sdl::PenTracker;
+using Type = InputEvent::Type;
+
+TEST(SdlPenTracker, WindowPointsBecomeScreenPixelsClampedToTheScreen) {
+    PenTracker pen(2, 240, 320);
+    InputEvent down = pen.press(21, 41, 1000);
+    EXPECT_EQ(down.type, Type::PenDown);
+    EXPECT_EQ(down.x, 10);
+    EXPECT_EQ(down.y, 20);
+    InputEvent up = pen.release(479, 639);
+    EXPECT_EQ(up.type, Type::PenUp);
+    EXPECT_EQ(up.x, 239);
+    EXPECT_EQ(up.y, 319);
+    InputEvent outside = pen.release(-7, 900);
+    EXPECT_EQ(outside.x, 0);
+    EXPECT_EQ(outside.y, 319);
+}
+
+TEST(SdlPenTracker, AQuickSecondPressNearTheFirstIsADoubleTap) {
+    PenTracker pen(3, 240, 320);
+    EXPECT_EQ(pen.press(300, 300, 5000).type, Type::PenDown); // pixel 100,100
+    pen.release(300, 300);
+    InputEvent second = pen.press(306, 294, 5000 + PenTracker::DOUBLE_TAP_MS); // 102,98
+    EXPECT_EQ(second.type, Type::PenDoubleTap);
+    EXPECT_EQ(second.x, 102);
+    EXPECT_EQ(second.y, 98);
+    pen.release(306, 294);
+    // A third press starts a new pair rather than making another double tap.
+    EXPECT_EQ(pen.press(306, 294, 5600).type, Type::PenDown);
+}
+
+TEST(SdlPenTracker, ASlowOrDistantSecondPressIsAPlainPress) {
+    PenTracker pen(1, 240, 320);
+    pen.press(50, 50, 1000);
+    pen.release(50, 50);
+    EXPECT_EQ(pen.press(50, 50, 1000 + PenTracker::DOUBLE_TAP_MS + 1).type, Type::PenDown);
+    pen.release(50, 50);
+    EXPECT_EQ(pen.press(53, 50, 1700).type, Type::PenDown); // 3 pixels away
+    pen.release(53, 50);
+    // The distant press is the new first one: a quick press near it pairs.
+    EXPECT_EQ(pen.press(54, 51, 1800).type, Type::PenDoubleTap);
+}
+
+TEST(SdlPenTracker, TheMillisecondCounterMayWrapBetweenTheTwoPresses) {
+    PenTracker pen(1, 240, 320);
+    pen.press(10, 10, 0xFFFFFF00u);
+    pen.release(10, 10);
+    EXPECT_EQ(pen.press(10, 10, 0x00000010u).type, Type::PenDoubleTap);
+}
+
+TEST(SdlPenTracker, MovesWithinOneScreenPixelAreDropped) {
+    PenTracker pen(2, 240, 320);
+    auto first = pen.move(20, 20);
+    ASSERT_TRUE(first.has_value());
+    EXPECT_EQ(first->type, Type::PenMove);
+    EXPECT_EQ(first->x, 10);
+    EXPECT_FALSE(pen.move(21, 21).has_value());
+    auto next = pen.move(22, 21);
+    ASSERT_TRUE(next.has_value());
+    EXPECT_EQ(next->x, 11);
+    EXPECT_EQ(next->y, 10);
+}
+
+TEST(SdlPenTracker, LeavingTheWindowMovesOffTheScreenOnlyWhileThePenIsUp) {
+    PenTracker pen(2, 240, 320);
+    pen.press(20, 20, 0);
+    EXPECT_FALSE(pen.leave().has_value());
+    pen.release(20, 20);
+    auto away = pen.leave();
+    ASSERT_TRUE(away.has_value());
+    EXPECT_EQ(away->type, Type::PenMove);
+    EXPECT_LT(away->x, 0);
+    EXPECT_LT(away->y, 0);
+    // Coming back at the pixel it left from is a move again.
+    pen.move(20, 20);
+    pen.leave();
+    EXPECT_TRUE(pen.move(20, 20).has_value());
+}
+
+TEST(SdlPenTracker, TheWheelTurnsWhereThePointerIs) {
+    PenTracker pen(4, 240, 320);
+    InputEvent wheel = pen.wheel(400, 800, -2);
+    EXPECT_EQ(wheel.type, Type::Wheel);
+    EXPECT_EQ(wheel.x, 100);
+    EXPECT_EQ(wheel.y, 200);
+    EXPECT_EQ(wheel.value, -2);
+}
+
+} // namespace

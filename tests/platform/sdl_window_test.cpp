@@ -1,0 +1,201 @@
+// The desktop window backend: refusing to start without a display, and the
+// translation of SDL's events into the pen and key input of the handheld
+// (run on SDL's invisible driver, asked for by name).
+#include <gtest/gtest.h>
+
+#include <SDL2/SDL.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "platform/messages.h"
+#include "platform/sdl/key_translation.h"
+#include "platform/sdl/sdl_backend.h"
+
+namespace {
+
+using platform::InputEvent;
+using Type = InputEvent::Type;
+
+// Sets or clears an environment variable for the scope.
+class ScopedEnvironment {
+  public:
+    ScopedEnvironment(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) {
+            old_ = old;
+        }
+        if (value != nullptr) {
+            setenv(name, value, 1);
+        } else {
+            unsetenv(name);
+        }
+    }
+    ~ScopedEnvironment() {
+        if (old_) {
+            setenv(name_, old_->c_str(), 1);
+        } else {
+            unsetenv(name_);
+        }
+    }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(SdlWindow, WithoutADisplayTheWindowIsRefusedWithAnError) {
+    ScopedEnvironment noX("DISPLAY", nullptr);
+    ScopedEnvironment noWayland("WAYLAND_DISPLAY", nullptr);
+    ScopedEnvironment noDriver("SDL_VIDEODRIVER", nullptr);
+    std::string error;
+    auto backend = platform::createSdlBackend(2, error);
+    EXPECT_EQ(backend, nullptr);
+    EXPECT_NE(error.find("display"), std::string::npos) << error;
+}
+
+class SdlEvents : public ::testing::Test {
+  protected:
+    ScopedEnvironment driver{"SDL_VIDEODRIVER", "offscreen"};
+    std::unique_ptr<platform::Backend> backend;
+
+    void SetUp() override {
+        std::string error;
+        backend = platform::createSdlBackend(2, error);
+        ASSERT_NE(backend, nullptr) << error;
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    }
+
+    static void push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 1); }
+    static void pushButton(Uint32 type, int x, int y, Uint32 time) {
+        SDL_Event event{};
+        event.type = type;
+        event.button.button = SDL_BUTTON_LEFT;
+        event.button.x = x;
+        event.button.y = y;
+        event.button.timestamp = time;
+        push(event);
+    }
+    static void pushMotion(int x, int y) {
+        SDL_Event event{};
+        event.type = SDL_MOUSEMOTION;
+        event.motion.x = x;
+        event.motion.y = y;
+        push(event);
+    }
+    static void pushText(const char* text) {
+        SDL_Event event{};
+        event.type = SDL_TEXTINPUT;
+        SDL_strlcpy(event.text.text, text, sizeof(event.text.text));
+        push(event);
+    }
+    static void pushWindowEvent(Uint8 which) {
+        SDL_Event event{};
+        event.type = SDL_WINDOWEVENT;
+        event.window.event = which;
+        push(event);
+    }
+};
+
+TEST_F(SdlEvents, MousePressesArePenPressesAtScreenPixels) {
+    pushButton(SDL_MOUSEBUTTONDOWN, 101, 61, 1000);
+    pushButton(SDL_MOUSEBUTTONUP, 101, 61, 1050);
+    pushButton(SDL_MOUSEBUTTONDOWN, 102, 62, 1200);
+    pushButton(SDL_MOUSEBUTTONUP, 102, 62, 1250);
+    InputEvent down = backend->waitEvent();
+    EXPECT_EQ(down.type, Type::PenDown);
+    EXPECT_EQ(down.x, 50);
+    EXPECT_EQ(down.y, 30);
+    EXPECT_EQ(backend->waitEvent().type, Type::PenUp);
+    InputEvent second = backend->waitEvent();
+    EXPECT_EQ(second.type, Type::PenDoubleTap);
+    EXPECT_EQ(second.x, 51);
+    EXPECT_EQ(backend->waitEvent().type, Type::PenUp);
+}
+
+TEST_F(SdlEvents, ABurstOfMovesArrivesAsItsLastMoveInOrderWithPresses) {
+    pushMotion(10, 10);
+    pushMotion(20, 20);
+    pushMotion(30, 40);
+    pushButton(SDL_MOUSEBUTTONDOWN, 30, 40, 10);
+    pushMotion(50, 40);
+    InputEvent move = backend->waitEvent();
+    EXPECT_EQ(move.type, Type::PenMove);
+    EXPECT_EQ(move.x, 15);
+    EXPECT_EQ(move.y, 20);
+    EXPECT_EQ(backend->waitEvent().type, Type::PenDown);
+    InputEvent drag = backend->waitEvent();
+    EXPECT_EQ(drag.type, Type::PenMove);
+    EXPECT_EQ(drag.x, 25);
+}
+
+TEST_F(SdlEvents, TypedTextArrivesAsCharactersAndTheCloseButtonAsClose) {
+    pushText("Да");
+    pushWindowEvent(SDL_WINDOWEVENT_EXPOSED); // repainted, nothing for the program
+    pushWindowEvent(SDL_WINDOWEVENT_CLOSE);
+    InputEvent first = backend->waitEvent();
+    EXPECT_EQ(first.type, Type::Char);
+    EXPECT_EQ(first.key, 0x0414u);
+    EXPECT_FALSE(first.alt);
+    EXPECT_EQ(backend->waitEvent().key, 0x0430u);
+    EXPECT_EQ(backend->waitEvent().type, Type::Close);
+}
+
+SDL_Keysym keysym(SDL_Scancode scancode, SDL_Keycode sym, Uint16 mod) {
+    SDL_Keysym key{};
+    key.scancode = scancode;
+    key.sym = sym;
+    key.mod = mod;
+    return key;
+}
+
+struct KeyCase {
+    SDL_Keysym key;
+    Type type;
+    uint32_t code;
+    bool alt;
+};
+
+TEST(SdlKeys, TheAcceleratorKeysAndTheKeysOfBoxesAndDialogs) {
+    const KeyCase cases[] = {
+        {keysym(SDL_SCANCODE_N, SDLK_n, KMOD_LALT), Type::Key, 'N', true},
+        {keysym(SDL_SCANCODE_F4, SDLK_F4, KMOD_RALT), Type::Key, VK_F4, true},
+        {keysym(SDL_SCANCODE_SLASH, SDLK_SLASH, KMOD_LALT), Type::Char, '/', true},
+        {keysym(SDL_SCANCODE_RETURN, SDLK_RETURN, KMOD_NONE), Type::Key, VK_RETURN, false},
+        {keysym(SDL_SCANCODE_KP_ENTER, SDLK_KP_ENTER, KMOD_NONE), Type::Key, VK_RETURN, false},
+        {keysym(SDL_SCANCODE_ESCAPE, SDLK_ESCAPE, KMOD_NONE), Type::Key, VK_ESCAPE, false},
+        {keysym(SDL_SCANCODE_TAB, SDLK_TAB, KMOD_LSHIFT), Type::Key, VK_TAB, false},
+        {keysym(SDL_SCANCODE_DOWN, SDLK_DOWN, KMOD_NONE), Type::Key, VK_DOWN, false},
+        {keysym(SDL_SCANCODE_SPACE, SDLK_SPACE, KMOD_NONE), Type::Key, VK_SPACE, false},
+        {keysym(SDL_SCANCODE_Y, SDLK_y, KMOD_NONE), Type::Key, 'Y', false},
+        // A Cyrillic layout: the key of Y types "н" but is still Y.
+        {keysym(SDL_SCANCODE_Y, 0x043D, KMOD_NONE), Type::Key, 'Y', false},
+        {keysym(SDL_SCANCODE_0, SDLK_0, KMOD_NONE), Type::Key, '0', false},
+    };
+    for (const KeyCase& keyCase : cases) {
+        auto event = platform::sdl::keyPressEvent(keyCase.key);
+        ASSERT_TRUE(event.has_value()) << "key " << keyCase.code;
+        EXPECT_EQ(event->type, keyCase.type) << "key " << keyCase.code;
+        EXPECT_EQ(event->key, keyCase.code);
+        EXPECT_EQ(event->alt, keyCase.alt) << "key " << keyCase.code;
+    }
+}
+
+TEST(SdlKeys, KeysWithoutAUseGiveNothing) {
+    EXPECT_FALSE(platform::sdl::keyPressEvent(keysym(SDL_SCANCODE_F1, SDLK_F1, KMOD_NONE)));
+    EXPECT_FALSE(platform::sdl::keyPressEvent(keysym(SDL_SCANCODE_SLASH, SDLK_SLASH, KMOD_NONE)));
+    EXPECT_FALSE(platform::sdl::keyPressEvent(keysym(SDL_SCANCODE_LALT, SDLK_LALT, KMOD_LALT)));
+}
+
+TEST(SdlKeys, TextBeyondTheBasicPlaneBecomesTwoUnits) {
+    auto events = platform::sdl::textInputEvents("a\xF0\x9F\x82\xA1"); // a, then a playing card
+    ASSERT_EQ(events.size(), 3u);
+    EXPECT_EQ(events[0].key, u'a');
+    EXPECT_EQ(events[1].key, 0xD83Cu);
+    EXPECT_EQ(events[2].key, 0xDCA1u);
+    EXPECT_TRUE(platform::sdl::textInputEvents("").empty());
+}
+
+} // namespace
