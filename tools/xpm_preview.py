@@ -30,8 +30,8 @@ def read_xpm(path):
     colours = {}
     for line in strings[1 : 1 + ncolours]:
         key = line[0]
-        spec = line[1:].split()
-        value = spec[spec.index("c") + 1]
+        colour_entry = line[1:].split()
+        value = colour_entry[colour_entry.index("c") + 1]
         if value.lower() == "none":
             colours[key] = (0, 0, 0)
         else:
