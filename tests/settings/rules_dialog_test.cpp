@@ -1,0 +1,86 @@
+// The Rules dialog: the text in the language of the command, readable to its
+// last line by scrolling.
+#include "platform/dialogs/control_messages.h"
+#include "resources/resource_ids.h"
+#include "resources/resource_table.h"
+#include "settings_dialog_support.h"
+
+namespace {
+
+using namespace settings_dialog_testing;
+
+class RulesDialog : public SettingsDialogTest {};
+
+TEST_F(RulesDialog, ShowsRussianThenEnglishAsAsked) {
+    nlohmann::ordered_json russian;
+    snapshot(russian);
+    press(IDCANCEL);
+    ShowRules(1);
+    EXPECT_EQ(rulesLanguage, 1);
+
+    nlohmann::ordered_json english;
+    snapshot(english);
+    press(IDCANCEL);
+    ShowRules(0);
+    EXPECT_EQ(rulesLanguage, 0);
+
+    EXPECT_EQ(russian["template"], IDD_RULES);
+    EXPECT_EQ(control(russian, IDC_RULES_TEXT)["text"], utf8(resources::russianRulesText()));
+    EXPECT_EQ(control(english, IDC_RULES_TEXT)["text"], utf8(resources::englishRulesText()));
+    EXPECT_EQ(closed,
+              (std::vector<std::pair<int, INT_PTR>>{{IDD_RULES, IDCANCEL}, {IDD_RULES, IDCANCEL}}));
+}
+
+TEST_F(RulesDialog, HasItsTitle) {
+    std::string title;
+    then([&] {
+        WCHAR text[64] = {};
+        GetWindowTextW(platform::activeWindow(), text, 64);
+        title = utf8(text);
+    });
+    press(IDCANCEL);
+    ShowRules(0);
+    EXPECT_EQ(title, "Правила игры");
+}
+
+TEST_F(RulesDialog, ScrollsToTheLastLineOfEitherText) {
+    for (int language : {0, 1}) {
+        int lastShown = -1;
+        int lineCount = 0;
+        std::u16string lastLine;
+        then([&] {
+            HWND text = GetDlgItem(platform::activeWindow(), IDC_RULES_TEXT);
+            SendMessageW(text, EM_LINESCROLL, 0, 100000);
+            lineCount = static_cast<int>(SendMessageW(text, EM_GETLINECOUNT, 0, 0));
+            lastShown = static_cast<int>(SendMessageW(text, EM_GETFIRSTVISIBLELINE, 0, 0) +
+                                         SendMessageW(text, EM_GETVISIBLELINECOUNT, 0, 0) - 1);
+            WCHAR buffer[256] = {};
+            buffer[0] = 255;
+            auto length = SendMessageW(text, EM_GETLINE, static_cast<WPARAM>(lineCount - 1),
+                                       reinterpret_cast<LPARAM>(buffer));
+            lastLine.assign(buffer, static_cast<size_t>(length));
+        });
+        press(IDOK);
+        ShowRules(language);
+
+        std::u16string whole =
+            language == 1 ? resources::russianRulesText() : resources::englishRulesText();
+        EXPECT_GT(lineCount, 40) << "language " << language;
+        EXPECT_EQ(lastShown, lineCount - 1) << "language " << language;
+        ASSERT_FALSE(lastLine.empty());
+        EXPECT_EQ(whole.substr(whole.size() - lastLine.size()), lastLine)
+            << "the last line shown ends the text";
+    }
+}
+
+TEST_F(RulesDialog, EnterPressesTheHiddenDefaultButtonAndLeavesItOpen) {
+    bool stillOpen = false;
+    then([] { SendMessageW(platform::activeWindow(), WM_KEYDOWN, VK_RETURN, 0); });
+    then([&] { stillOpen = platform::modalDialogOpen(); });
+    then([] { SendMessageW(platform::activeWindow(), WM_KEYDOWN, VK_ESCAPE, 0); });
+    ShowRules(0);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(closed, (std::vector<std::pair<int, INT_PTR>>{{IDD_RULES, IDCANCEL}}));
+}
+
+} // namespace
