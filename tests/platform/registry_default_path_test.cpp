@@ -7,36 +7,9 @@
 #include <string>
 
 #include "platform/registry/registry_store.h"
+#include "platform/scoped_environment.h"
 
 namespace {
-
-// Sets or clears an environment variable for the length of a test.
-class ScopedEnvironment {
-  public:
-    ScopedEnvironment(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        if (value != nullptr) {
-            setenv(name, value, 1);
-        } else {
-            unsetenv(name);
-        }
-    }
-    ~ScopedEnvironment() {
-        if (old_) {
-            setenv(name_, old_->c_str(), 1);
-        } else {
-            unsetenv(name_);
-        }
-    }
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 TEST(DefaultSettingsPath, FollowsXdgConfigHome) {
     ScopedEnvironment config("XDG_CONFIG_HOME", "/tmp/talonix-config");

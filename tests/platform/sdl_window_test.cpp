@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/messages.h"
+#include "platform/scoped_environment.h"
 #include "platform/sdl/key_translation.h"
 #include "platform/sdl/sdl_backend.h"
 
@@ -17,34 +18,6 @@ namespace {
 
 using platform::InputEvent;
 using Type = InputEvent::Type;
-
-// Sets or clears an environment variable for the scope.
-class ScopedEnvironment {
-  public:
-    ScopedEnvironment(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        if (value != nullptr) {
-            setenv(name, value, 1);
-        } else {
-            unsetenv(name);
-        }
-    }
-    ~ScopedEnvironment() {
-        if (old_) {
-            setenv(name_, old_->c_str(), 1);
-        } else {
-            unsetenv(name_);
-        }
-    }
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 TEST(SdlWindow, WithoutADisplayTheWindowIsRefusedWithAnError) {
     ScopedEnvironment noX("DISPLAY", nullptr);
