@@ -272,7 +272,7 @@ class Worker:
     def prepare(self):
         sync_tree(ROOT, self.src)
         configure = ["cmake", "-S", str(self.src), "-B", str(self.build), "-G", "Ninja",
-                     "-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_CXX_FLAGS_DEBUG=-O0 -g0",
+                     "-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g0",
                      "-DTALONIX_BENCHMARKS=OFF", "-DTALONIX_TESTS=ON", "-DTALONIX_WERROR=OFF",
                      "-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=gold",
                      "-DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST"]
