@@ -279,7 +279,9 @@ class Worker:
         result = run(configure, cwd=self.dir, timeout=600)
         if result.returncode != 0:
             raise SystemExit(f"configure failed in {self.build}:\n{result.stdout}")
-        ok, output = self.compile()
+        # The first build of a copy uses every core: the workers prepare one
+        # after the other.
+        ok, output = self.compile(jobs=os.cpu_count() or 2)
         if not ok:
             raise SystemExit(f"the unchanged tree does not build in {self.build}:\n{output}")
         start = time.monotonic()
@@ -288,8 +290,9 @@ class Worker:
         if status != "survived":
             raise SystemExit(f"the tests fail on the unchanged tree in {self.build}")
 
-    def compile(self):
-        result = run(["ninja", "-C", str(self.build), f"-j{self.jobs}"], cwd=self.dir, timeout=1800)
+    def compile(self, jobs=None):
+        jobs = jobs or self.jobs
+        result = run(["ninja", "-C", str(self.build), f"-j{jobs}"], cwd=self.dir)
         return result.returncode == 0, result.stdout
 
     def test(self, timeout, first=None):
@@ -387,8 +390,8 @@ def main():
     work.mkdir(parents=True, exist_ok=True)
     workers = [Worker(work, i, jobs=max(1, (os.cpu_count() or 2) // args.workers))
                for i in range(args.workers)]
-    with ThreadPoolExecutor(len(workers)) as pool:
-        list(pool.map(Worker.prepare, workers))
+    for worker in workers:
+        worker.prepare()
     limit = 3 * max(w.test_seconds for w in workers) + 10
     print(f"mutants: {len(chosen)} to try; tests take {limit / 3:.0f} s unchanged, "
           f"a mutant's tests time out after {limit:.0f} s", flush=True)
