@@ -1,3 +1,4 @@
+#include <sstream>
 #include <string>
 
 #include "cards/table.h"
@@ -13,22 +14,9 @@ enum Act { Defend, Endgame, Lead, Pair, SafeLead, Japanese, ThrowIn0, ThrowIn1, 
 constexpr const char16_t* transfer = u"Перевод!";
 constexpr const char16_t* silent = u"(none)";
 
-// One position and what the computer makes of it. Hearts are trump (KH turned
-// up; "" is the Japanese set-up). The computer attacks in the lead and
-// throw-in cases and defends otherwise. Expectations left null or -1 are not
+// What the computer makes of a position. Expectations left null or -1 are not
 // checked.
-struct Decision {
-    const char* label;
-    Act act;
-    int32_t type = 0;
-    const char* trump = "KH";
-    int32_t talon = 23;
-    int32_t sort = SORT_BY_RANK; // the computer's hand, before it is filled
-    const char* computer = "";
-    const char* human = "";
-    const char* humanTable = "";
-    const char* computerTable = "";
-    int32_t open = -1;
+struct Outcome {
     int32_t result = 0;
     const char* table = nullptr; // the computer's table row afterwards
     const char* hand = nullptr;
@@ -38,6 +26,41 @@ struct Decision {
     int32_t attacksAfter = -1;
     int32_t sortAfter = -1;
 };
+
+// A position: "type trump talon" ("-" for the Japanese set-up, diamonds trump
+// and nothing turned up), then "computer hand / human hand / human table /
+// computer table", and the transfer flag and sort order of the computer's
+// hand before it is filled when they differ from the usual. The computer
+// attacks in the lead and throw-in cases and defends otherwise.
+struct Decision {
+    const char* label;
+    Act act;
+    const char* setup;
+    const char* rows;
+    Outcome expected;
+    int32_t open = -1;
+    int32_t sort = SORT_BY_RANK;
+};
+
+// Sets up the variant, trump, talon and rows of a position.
+void setUp(const std::string& setup, const std::string& rows, int32_t sort) {
+    std::istringstream words(setup);
+    int32_t type = 0;
+    std::string trump;
+    int32_t talon = 0;
+    words >> type >> trump >> talon;
+    setGameType(type);
+    trump == "-" ? setJapaneseTrump() : setTrump(trump);
+    setTalon(talon);
+    computerHand.sortMode = sort;
+    std::istringstream parts(rows);
+    std::string part;
+    for (CardRow* row : {&computerHand, &humanHand, &humanTableRow, &computerTableRow}) {
+        if (std::getline(parts, part, '/')) {
+            fill(*row, part);
+        }
+    }
+}
 
 class DecisionTest : public ComputerTest, public ::testing::WithParamInterface<Decision> {};
 
@@ -71,21 +94,8 @@ int32_t decide(Act act) {
     return -1;
 }
 
-TEST_P(DecisionTest, Decides) {
-    const Decision& d = GetParam();
-    const bool attacking = d.act >= Lead && d.act <= ThrowIn1;
-    setGameType(d.type);
-    std::string(d.trump).empty() ? setJapaneseTrump() : setTrump(d.trump);
-    setTalon(d.talon);
-    computerHand.sortMode = d.sort;
-    fill(computerHand, d.computer);
-    fill(humanHand, d.human);
-    fill(humanTableRow, d.humanTable);
-    fill(computerTableRow, d.computerTable);
-    computerAttacks = attacking ? 1 : 0;
-    transferOpen = d.open >= 0 ? d.open : (d.act == Lead || d.act == Pair ? 0 : 1);
-
-    EXPECT_EQ(decide(d.act), d.result);
+void expect(const Outcome& d, int32_t result) {
+    EXPECT_EQ(result, d.result);
     if (d.table != nullptr) {
         EXPECT_EQ(names(computerTableRow), d.table);
     }
@@ -109,82 +119,82 @@ TEST_P(DecisionTest, Decides) {
     }
 }
 
+TEST_P(DecisionTest, Decides) {
+    const Decision& d = GetParam();
+    const bool attacking = d.act >= Lead && d.act <= ThrowIn1;
+    setUp(d.setup, d.rows, d.sort);
+    computerAttacks = attacking ? 1 : 0;
+    transferOpen = d.open >= 0 ? d.open : (d.act == Lead || d.act == Pair ? 0 : 1);
+    expect(d.expected, decide(d.act));
+}
+
 // The human attacks; the computer covers, transfers or takes.
 // clang-format off
 const Decision defences[] = {
-    {.label = "EmptyTableAfterANewDealIsLeftAlone", .act = Defend, .type = 1, .sort = SORT_NONE,
-     .computer = "6H 7D KC AS", .human = "7C 8C", .result = 1, .table = "", .hand = "6H 7D KC AS",
-     .openAfter = 1, .attacksAfter = 0, .sortAfter = SORT_NONE},
-    {.label = "Talon16BeatsWithTheHighestOfTheSuit", .act = Defend, .talon = 16,
-     .computer = "8C TC AC 6D KS", .human = "6H 8D 9S", .humanTable = "7C", .result = 1,
-     .table = "AC", .hand = "6D 8C TC KS", .sortAfter = SORT_BY_SUIT},
-    {.label = "Talon15BeatsWithTheLowestOfTheSuit", .act = Defend, .talon = 15,
-     .computer = "8C TC AC 6D KS", .human = "6H 8D 9S", .humanTable = "7C", .result = 1,
-     .table = "8C"},
-    {.label = "TrumpLeadHoldsBack9HAtTalon17", .act = Defend, .talon = 17, .computer = "9H 6S 7C",
-     .human = "6C 8D 9S", .humanTable = "8H", .result = 0, .table = "", .openAfter = 0},
-    {.label = "TrumpLeadSpends9HAtTalon16", .act = Defend, .talon = 16, .computer = "9H 6S 7C",
-     .human = "6C 8D 9S", .humanTable = "8H", .result = 1, .table = "9H"},
-    {.label = "TrumpLeadTakesTheLowestHigherTrump", .act = Defend, .talon = 16,
-     .computer = "JH TH 6S", .human = "6C 8D 9S", .humanTable = "8H", .result = 1, .table = "TH"},
-    {.label = "TrumpLeadWithOnlyLowerTrumpsIsTaken", .act = Defend, .talon = 3,
-     .computer = "7H TH AC", .human = "6C 8D 9S", .humanTable = "JH", .result = 0, .table = ""},
-    {.label = "JapaneseSpadeHeldBackIsTakenDespiteTrumps", .act = Defend, .type = 4, .trump = "",
-     .talon = 19, .computer = "TD AD 6S QS 7H", .human = "6C 8H 9C", .humanTable = "9S", .result = 0,
-     .table = ""},
-    {.label = "JapaneseSpadeSpentAtTalon10", .act = Defend, .type = 4, .trump = "", .talon = 10,
-     .computer = "TD AD 6S QS 7H", .human = "6C 8H 9C", .humanTable = "9S", .result = 1,
-     .table = "QS"},
-    {.label = "JapaneseWalksDownFromAHeldBackSpade", .act = Defend, .type = 5, .trump = "",
-     .talon = 16, .computer = "TS QS 6D", .human = "6C 8H 9C", .humanTable = "9S", .open = 0,
-     .result = 1, .table = "TS"},
-    {.label = "UnfollowedSuitPrefersATrumpOfTheAttackedRank", .act = Defend, .talon = 3,
-     .computer = "7H 9H 6D", .human = "6C 8D 9S", .humanTable = "9C", .result = 1, .table = "9H"},
-    {.label = "UnfollowedSuitSpendsTheLowestAllowedTrump", .act = Defend, .talon = 3,
-     .computer = "JH 7H 6D 6C", .human = "6C 8D 9S", .humanTable = "9C", .result = 1,
-     .table = "7H"},
-    {.label = "TrumpsAreHeldBackAtTalon17", .act = Defend, .talon = 17, .computer = "7H 6D",
-     .human = "6C 8D 9S", .humanTable = "9C", .result = 0, .hand = "6D 7H"},
-    {.label = "NoSuitAndNoTrumpMeansTaking", .act = Defend, .talon = 3, .computer = "6D 7S",
-     .human = "6C 8D 9S", .humanTable = "9C", .result = 0, .table = ""},
-    {.label = "EmptyHandTakes", .act = Defend, .talon = 0, .human = "6C 8D 9S", .humanTable = "9C",
-     .result = 0},
-    {.label = "EmptyTalonPrefersARankTheHumanLacks", .act = Defend, .talon = 0,
-     .computer = "8C 9C 6H", .human = "8D TS", .humanTable = "7C", .result = 1, .table = "9C"},
-    {.label = "EmptyTalonCoverMayBeATrump", .act = Defend, .talon = 0, .computer = "8C 9C 6H",
-     .human = "8D 9S", .humanTable = "7C", .result = 1, .table = "6H"},
-    {.label = "EmptyTalonFallsBackToTheUsualChoice", .act = Defend, .talon = 0,
-     .computer = "8C 9C 6H", .human = "8D 9S 6S", .humanTable = "7C", .result = 1, .table = "8C"},
-    {.label = "EndgameRefusesThreeCardsAgainstOneAnswer", .act = Endgame, .talon = 0,
-     .computer = "AC", .human = "6D", .humanTable = "7C 8C 9C", .computerTable = "TC", .result = 0},
-    {.label = "EndgameCoversTwoCardsAgainstOneAnswer", .act = Endgame, .talon = 0, .computer = "AC",
-     .human = "6D", .humanTable = "7C 9C", .computerTable = "TC", .result = 1, .table = "TC AC"},
-    {.label = "EndgameRefusesWhileTheTalonLasts", .act = Endgame, .talon = 1, .computer = "AD",
-     .human = "6D", .humanTable = "KD", .result = 0, .table = ""},
-    {.label = "EndgameRefusesWithAnEmptyHand", .act = Endgame, .talon = 0, .human = "6D",
-     .humanTable = "KD", .result = 0},
-    {.label = "PairTransfersWithThePlainCardOnAnEmptyTalon", .act = Defend, .type = 1, .talon = 0,
-     .computer = "7H 7S 9D TD JD KC", .human = "8C 9S", .humanTable = "7C", .result = 1,
-     .table = "7C 7S", .hand = "9D TD JD KC 7H", .humanTableAfter = "", .status = transfer,
-     .openAfter = 1, .attacksAfter = 1},
-    {.label = "NoTransferWhenTheHumanCouldNotAnswerEveryCard", .act = Defend, .type = 1, .talon = 0,
-     .computer = "7H 7S 9D TD JD KC", .human = "8C", .humanTable = "7C", .result = 1, .table = "KC",
-     .humanTableAfter = "7C", .status = silent, .openAfter = 0, .attacksAfter = 0},
-    {.label = "EmptyTalonLoneRankCardDoesNotTransferIfTheHumanHasOne", .act = Defend, .type = 1,
-     .talon = 0, .computer = "7D 8S 9D TD JD", .human = "7H 8C 9S", .humanTable = "7C", .result = 0,
-     .humanTableAfter = "7C", .openAfter = 0},
-    {.label = "EmptyTalonLoneRankCardTransfersIfTheHumanHasNone", .act = Defend, .type = 1,
-     .talon = 0, .computer = "7D 8S 9D TD JD", .human = "8C 9S JS", .humanTable = "7C", .result = 1,
-     .table = "7C 7D", .status = transfer},
-    {.label = "EmptyTalonThreeOfTheRankTransfer", .act = Defend, .type = 1, .talon = 0,
-     .computer = "7D 7S 7H 9D TD", .human = "8C 9S JS", .humanTable = "7C", .result = 1,
-     .table = "7C 7D"},
-    {.label = "ClosedTransferIsNotConsidered", .act = Defend, .type = 1, .talon = 10,
-     .computer = "7D 7S 8C 9D TD", .human = "8D 9S JS", .humanTable = "7C", .open = 0, .result = 1,
-     .table = "8C"},
-    {.label = "NoTransferOutsideTheTransferVariant", .act = Defend, .talon = 10,
-     .computer = "7D 7S 8C 9D TD", .human = "8D 9S JS", .humanTable = "7C", .result = 1,
-     .table = "8C", .openAfter = 0},
+    {"EmptyTableAfterANewDealIsLeftAlone", Defend, "1 KH 23", "6H 7D KC AS / 7C 8C",
+     {.result = 1, .table = "", .hand = "6H 7D KC AS", .openAfter = 1, .attacksAfter = 0,
+      .sortAfter = SORT_NONE}, -1, SORT_NONE},
+    {"Talon16BeatsWithTheHighestOfTheSuit", Defend, "0 KH 16", "8C TC AC 6D KS / 6H 8D 9S / 7C",
+     {.result = 1, .table = "AC", .hand = "6D 8C TC KS", .sortAfter = SORT_BY_SUIT}},
+    {"Talon15BeatsWithTheLowestOfTheSuit", Defend, "0 KH 15", "8C TC AC 6D KS / 6H 8D 9S / 7C",
+     {.result = 1, .table = "8C"}},
+    {"TrumpLeadHoldsBack9HAtTalon17", Defend, "0 KH 17", "9H 6S 7C / 6C 8D 9S / 8H",
+     {.result = 0, .table = "", .openAfter = 0}},
+    {"TrumpLeadSpends9HAtTalon16", Defend, "0 KH 16", "9H 6S 7C / 6C 8D 9S / 8H",
+     {.result = 1, .table = "9H"}},
+    {"TrumpLeadTakesTheLowestHigherTrump", Defend, "0 KH 16", "JH TH 6S / 6C 8D 9S / 8H",
+     {.result = 1, .table = "TH"}},
+    {"TrumpLeadWithOnlyLowerTrumpsIsTaken", Defend, "0 KH 3", "7H TH AC / 6C 8D 9S / JH",
+     {.result = 0, .table = ""}},
+    {"JapaneseSpadeHeldBackIsTakenDespiteTrumps", Defend, "4 - 19",
+     "TD AD 6S QS 7H / 6C 8H 9C / 9S",
+     {.result = 0, .table = ""}},
+    {"JapaneseSpadeSpentAtTalon10", Defend, "4 - 10", "TD AD 6S QS 7H / 6C 8H 9C / 9S",
+     {.result = 1, .table = "QS"}},
+    {"JapaneseWalksDownFromAHeldBackSpade", Defend, "5 - 16", "TS QS 6D / 6C 8H 9C / 9S",
+     {.result = 1, .table = "TS"}, 0},
+    {"UnfollowedSuitPrefersATrumpOfTheAttackedRank", Defend, "0 KH 3", "7H 9H 6D / 6C 8D 9S / 9C",
+     {.result = 1, .table = "9H"}},
+    {"UnfollowedSuitSpendsTheLowestAllowedTrump", Defend, "0 KH 3", "JH 7H 6D 6C / 6C 8D 9S / 9C",
+     {.result = 1, .table = "7H"}},
+    {"TrumpsAreHeldBackAtTalon17", Defend, "0 KH 17", "7H 6D / 6C 8D 9S / 9C",
+     {.result = 0, .hand = "6D 7H"}},
+    {"NoSuitAndNoTrumpMeansTaking", Defend, "0 KH 3", "6D 7S / 6C 8D 9S / 9C",
+     {.result = 0, .table = ""}},
+    {"EmptyHandTakes", Defend, "0 KH 0", " / 6C 8D 9S / 9C", {.result = 0}},
+    {"EmptyTalonPrefersARankTheHumanLacks", Defend, "0 KH 0", "8C 9C 6H / 8D TS / 7C",
+     {.result = 1, .table = "9C"}},
+    {"EmptyTalonCoverMayBeATrump", Defend, "0 KH 0", "8C 9C 6H / 8D 9S / 7C",
+     {.result = 1, .table = "6H"}},
+    {"EmptyTalonFallsBackToTheUsualChoice", Defend, "0 KH 0", "8C 9C 6H / 8D 9S 6S / 7C",
+     {.result = 1, .table = "8C"}},
+    {"EndgameRefusesThreeCardsAgainstOneAnswer", Endgame, "0 KH 0", "AC / 6D / 7C 8C 9C / TC",
+     {.result = 0}},
+    {"EndgameCoversTwoCardsAgainstOneAnswer", Endgame, "0 KH 0", "AC / 6D / 7C 9C / TC",
+     {.result = 1, .table = "TC AC"}},
+    {"EndgameRefusesWhileTheTalonLasts", Endgame, "0 KH 1", "AD / 6D / KD",
+     {.result = 0, .table = ""}},
+    {"EndgameRefusesWithAnEmptyHand", Endgame, "0 KH 0", " / 6D / KD", {.result = 0}},
+    {"PairTransfersWithThePlainCardOnAnEmptyTalon", Defend, "1 KH 0",
+     "7H 7S 9D TD JD KC / 8C 9S / 7C",
+     {.result = 1, .table = "7C 7S", .hand = "9D TD JD KC 7H", .humanTableAfter = "",
+      .status = transfer, .openAfter = 1, .attacksAfter = 1}},
+    {"NoTransferWhenTheHumanCouldNotAnswerEveryCard", Defend, "1 KH 0",
+     "7H 7S 9D TD JD KC / 8C / 7C",
+     {.result = 1, .table = "KC", .humanTableAfter = "7C", .status = silent, .openAfter = 0,
+      .attacksAfter = 0}},
+    {"EmptyTalonLoneRankCardDoesNotTransferIfTheHumanHasOne", Defend, "1 KH 0",
+     "7D 8S 9D TD JD / 7H 8C 9S / 7C",
+     {.result = 0, .humanTableAfter = "7C", .openAfter = 0}},
+    {"EmptyTalonLoneRankCardTransfersIfTheHumanHasNone", Defend, "1 KH 0",
+     "7D 8S 9D TD JD / 8C 9S JS / 7C",
+     {.result = 1, .table = "7C 7D", .status = transfer}},
+    {"EmptyTalonThreeOfTheRankTransfer", Defend, "1 KH 0", "7D 7S 7H 9D TD / 8C 9S JS / 7C",
+     {.result = 1, .table = "7C 7D"}},
+    {"ClosedTransferIsNotConsidered", Defend, "1 KH 10", "7D 7S 8C 9D TD / 8D 9S JS / 7C",
+     {.result = 1, .table = "8C"}, 0},
+    {"NoTransferOutsideTheTransferVariant", Defend, "0 KH 10", "7D 7S 8C 9D TD / 8D 9S JS / 7C",
+     {.result = 1, .table = "8C", .openAfter = 0}},
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Defence, DecisionTest, ::testing::ValuesIn(defences), labelOf);
@@ -193,155 +203,113 @@ INSTANTIATE_TEST_SUITE_P(Defence, DecisionTest, ::testing::ValuesIn(defences), l
 // from a talon of 4 while the computer attacks.
 // clang-format off
 const Decision transfersBack[] = {
-    {.label = "TrumpTransferBackIsJudgedAsAnAttacker", .act = Defend, .type = 1, .talon = 5,
-     .computer = "7H 8C 9D 6S QS", .human = "8D 9S JS", .humanTable = "7C 7D", .result = 1,
-     .table = "9D 8C", .humanTableAfter = "7D 7C", .status = silent, .openAfter = 0,
-     .attacksAfter = 0},
-    {.label = "TransfersBackWhenTheTrumpMayBeSpent", .act = Defend, .type = 1, .talon = 4,
-     .computer = "7H 8C 9D 6S QS", .human = "8D 9S JS", .humanTable = "7C 7D", .result = 1,
-     .table = "7C 7D 7H", .humanTableAfter = "", .status = transfer, .openAfter = 1,
-     .attacksAfter = 1},
-    {.label = "BeatsNoneWhenItCannotBeatAll", .act = Defend, .type = 1, .talon = 5,
-     .computer = "8C 6S QS KS", .human = "8D 9S JS", .humanTable = "7C 7D", .result = 0, .table = "",
-     .attacksAfter = 0},
+    {"TrumpTransferBackIsJudgedAsAnAttacker", Defend, "1 KH 5", "7H 8C 9D 6S QS / 8D 9S JS / 7C 7D",
+     {.result = 1, .table = "9D 8C", .humanTableAfter = "7D 7C", .status = silent, .openAfter = 0,
+      .attacksAfter = 0}},
+    {"TransfersBackWhenTheTrumpMayBeSpent", Defend, "1 KH 4", "7H 8C 9D 6S QS / 8D 9S JS / 7C 7D",
+     {.result = 1, .table = "7C 7D 7H", .humanTableAfter = "", .status = transfer, .openAfter = 1,
+      .attacksAfter = 1}},
+    {"BeatsNoneWhenItCannotBeatAll", Defend, "1 KH 5", "8C 6S QS KS / 8D 9S JS / 7C 7D",
+     {.result = 0, .table = "", .attacksAfter = 0}},
 };
 // clang-format on
 
 class TransferredBackTest : public DecisionTest {};
 TEST_P(TransferredBackTest, Decides) {
-    computerAttacks = 1;
     const Decision& d = GetParam();
-    setGameType(d.type);
-    setTrump(d.trump);
-    setTalon(d.talon);
-    fill(computerHand, d.computer);
-    fill(humanHand, d.human);
-    fill(humanTableRow, d.humanTable);
+    setUp(d.setup, d.rows, d.sort);
     computerAttacks = 1;
     transferOpen = 1;
-    EXPECT_EQ(ComputerDefend(), d.result);
-    EXPECT_EQ(names(computerTableRow), d.table);
+    expect(d.expected, ComputerDefend());
     EXPECT_EQ(selectedNames(computerHand), "");
-    if (d.humanTableAfter != nullptr) {
-        EXPECT_EQ(names(humanTableRow), d.humanTableAfter);
-        EXPECT_EQ(statusText == nullptr ? silent : std::u16string(statusText), d.status);
-        EXPECT_EQ(transferOpen, d.openAfter);
-    }
-    EXPECT_EQ(computerAttacks, d.attacksAfter);
 }
 INSTANTIATE_TEST_SUITE_P(Defence, TransferredBackTest, ::testing::ValuesIn(transfersBack), labelOf);
-
-const char* const nineCards = "6D 7D 8D 9D TD 6C 7C 8C 9C";
-const char* const eightCards = "6D 7D 8D 9D TD 6C 7C 8C";
-const char* const japaneseHuman = "6D 7D 8D 6H 8H TC";
 
 // The computer opens a bout (talon 15 unless given) or adds to it.
 // clang-format off
 const Decision attacks[] = {
-    {.label = "EmptyHandLeadsNothing", .act = Lead, .talon = 15, .human = "7C 8C 9C", .result = 0,
-     .table = ""},
-    {.label = "PairLeadsItsFirstCardAndKeepsTheOther", .act = Lead, .talon = 15,
-     .computer = "JC 7C AH 9S 7D", .human = "6D 8D TS QS KS AS", .result = 1, .table = "7D",
-     .hand = "7C 9S JC AH"},
-    {.label = "TiedPairsGoToTheLowerRank", .act = Pair, .talon = 15, .computer = "8D TC 8S TD QC",
-     .human = "6D 8C 9S", .result = 8},
-    {.label = "MoreCardsGoToTheHigherRank", .act = Pair, .talon = 15, .computer = "8D 8S TD TC TS",
-     .human = "6D 8C 9S", .result = 10},
-    {.label = "LeadsTheFirstOfTheChosenPair", .act = Lead, .talon = 15, .computer = "8D 8S TD TC TS",
-     .human = "6D 8C 9S", .result = 1, .table = "TD"},
-    {.label = "Talon11PairsStopAtTheJack", .act = Pair, .talon = 11, .computer = "QD QC 9S JC 7H",
-     .human = "6D 8C 9S", .result = 0},
-    {.label = "Talon11LeadsTheLowestPlainCardInstead", .act = Lead, .talon = 11,
-     .computer = "QD QC 9S JC 7H", .human = "6D 8C 9S", .result = 1, .table = "9S"},
-    {.label = "Talon11TheJackItselfIsInside", .act = Pair, .talon = 11, .computer = "JD JC 9S",
-     .human = "6D 8C 9S", .result = 11},
-    {.label = "Talon10ReachesTheQueen", .act = Pair, .talon = 10, .computer = "QD QC KD KC AD AC",
-     .human = "6D 8C 9S", .result = 12},
-    {.label = "Talon1ReachesTheKing", .act = Pair, .talon = 1, .computer = "KD KC AD AC",
-     .human = "6D 8C 9S", .result = 13},
-    {.label = "Talon1AcesWait", .act = Pair, .talon = 1, .computer = "AD AC 9S", .human = "6D 8C 9S",
-     .result = 0},
-    {.label = "Talon0AcesPair", .act = Pair, .talon = 0, .computer = "AD AC 9S", .human = "6D 8C 9S",
-     .result = 14},
-    {.label = "HumanWithNineCardsStopsAtTheJack", .act = Pair, .type = 2, .talon = 0,
-     .computer = "QD QC JD JC 9S", .human = nineCards, .result = 11},
-    {.label = "HumanWithNineCardsNoQueens", .act = Pair, .type = 2, .talon = 0,
-     .computer = "QD QC 9S", .human = nineCards, .result = 0},
-    {.label = "HumanWithEightCardsReachesTheQueen", .act = Pair, .type = 2, .talon = 0,
-     .computer = "QD QC 9S", .human = eightCards, .result = 12},
-    {.label = "HumanWithEightCardsAces", .act = Pair, .type = 2, .talon = 0, .computer = "AD AC 9S",
-     .human = eightCards, .result = 14},
-    {.label = "SinglesGiveNoPairRank", .act = Pair, .talon = 15, .computer = "6D 7C 8S 9D TH JC QD",
-     .result = 0},
-    {.label = "HumanWithTwoCardsGetsTheFirstLowestPlainCard", .act = Lead, .talon = 5,
-     .sort = SORT_NONE, .computer = "8S 8C 9D", .human = "6D 7D", .result = 1, .table = "8S",
-     .hand = "8C 9D"},
-    {.label = "PlainCardIsLedBeforeALowerTrump", .act = Lead, .talon = 15, .computer = "6H 9C JD",
-     .human = "6D 7D 8C", .result = 1, .table = "9C"},
-    {.label = "OnlyTrumpsLeadTheLowest", .act = Lead, .talon = 15, .sort = SORT_NONE,
-     .computer = "JH 9H 7H", .human = "6D 7D 8C", .result = 1, .table = "7H"},
-    {.label = "EmptyTalonLeadsACardTheHumanCannotBeat", .act = Lead, .trump = "KD", .talon = 0,
-     .computer = "6C 9H KS", .human = "7C 8S", .result = 1, .table = "9H", .hand = "6C KS",
-     .sortAfter = SORT_BY_SUIT},
-    {.label = "SafeLeadOnlyWithAnEmptyTalon", .act = Lead, .trump = "KD", .talon = 1,
-     .computer = "6C 9H KS", .human = "7C 8S", .result = 1, .table = "6C",
-     .sortAfter = SORT_BY_RANK},
-    {.label = "SafeLeadWhenTheComputerIsDownToTwoCards", .act = Lead, .talon = 0,
-     .computer = "6C KS", .human = "7C 8C 9C 7S", .result = 1, .table = "KS"},
-    {.label = "NoSafeCard", .act = SafeLead, .talon = 0, .sort = SORT_NONE, .computer = "7S 6C",
-     .human = "9C 8S", .result = 0},
-    {.label = "NoSafeCardFallsBackToTheBasicLead", .act = Lead, .talon = 0, .sort = SORT_NONE,
-     .computer = "7S 6C", .human = "9C 8S", .result = 1, .table = "6C"},
-    {.label = "TransferVariantAvoidsATransferableRank", .act = Lead, .type = 1, .trump = "KD",
-     .talon = 0, .computer = "6C 9H KS", .human = "9C 8S", .result = 1, .table = "KS"},
-    {.label = "PlainVariantLeadsTheSameRank", .act = Lead, .trump = "KD", .talon = 0,
-     .computer = "6C 9H KS", .human = "9C 8S", .result = 1, .table = "9H"},
-    {.label = "TransferRankDoesNotMatterWithTwoCardsLeft", .act = SafeLead, .type = 1, .trump = "KD",
-     .talon = 0, .computer = "9H KS", .human = "9C 8S", .result = 1, .hand = "9H KS"},
-    {.label = "JapaneseShortTalonLeadsFromTheSpadesRank", .act = Lead, .type = 4, .trump = "",
-     .talon = 3, .computer = "7C 7H 9H 9S", .human = japaneseHuman, .result = 1, .table = "9H"},
-    {.label = "JapaneseLoneSpadeOfItsRank", .act = Japanese, .type = 4, .trump = "", .talon = 3,
-     .computer = "7C 7H 9S TH", .human = japaneseHuman, .result = 0},
-    {.label = "JapaneseLoneSpadeLeavesItToTheBasicLead", .act = Lead, .type = 4, .trump = "",
-     .talon = 3, .computer = "7C 7H 9S TH", .human = japaneseHuman, .result = 1, .table = "7H"},
-    {.label = "JapaneseLongTalonKeepsTheSpades", .act = Lead, .type = 4, .trump = "", .talon = 5,
-     .computer = "7C 7H 9H 9S", .human = japaneseHuman, .result = 1, .table = "7H"},
-    {.label = "JapaneseEmptyTalonLeadsTheLowestSpade", .act = Lead, .type = 4, .trump = "",
-     .talon = 0, .computer = "6C 6S 8S QS", .human = japaneseHuman, .result = 1, .table = "6S"},
-    {.label = "JapaneseNoSpadeNoJapaneseLead", .act = Japanese, .type = 4, .trump = "", .talon = 0,
-     .computer = "6C 7H 9D", .human = japaneseHuman, .result = 0, .table = ""},
+    {"EmptyHandLeadsNothing", Lead, "0 KH 15", " / 7C 8C 9C", {.result = 0, .table = ""}},
+    {"PairLeadsItsFirstCardAndKeepsTheOther", Lead, "0 KH 15", "JC 7C AH 9S 7D / 6D 8D TS QS KS AS",
+     {.result = 1, .table = "7D", .hand = "7C 9S JC AH"}},
+    {"TiedPairsGoToTheLowerRank", Pair, "0 KH 15", "8D TC 8S TD QC / 6D 8C 9S", {.result = 8}},
+    {"MoreCardsGoToTheHigherRank", Pair, "0 KH 15", "8D 8S TD TC TS / 6D 8C 9S", {.result = 10}},
+    {"LeadsTheFirstOfTheChosenPair", Lead, "0 KH 15", "8D 8S TD TC TS / 6D 8C 9S",
+     {.result = 1, .table = "TD"}},
+    {"Talon11PairsStopAtTheJack", Pair, "0 KH 11", "QD QC 9S JC 7H / 6D 8C 9S", {.result = 0}},
+    {"Talon11LeadsTheLowestPlainCardInstead", Lead, "0 KH 11", "QD QC 9S JC 7H / 6D 8C 9S",
+     {.result = 1, .table = "9S"}},
+    {"Talon11TheJackItselfIsInside", Pair, "0 KH 11", "JD JC 9S / 6D 8C 9S", {.result = 11}},
+    {"Talon10ReachesTheQueen", Pair, "0 KH 10", "QD QC KD KC AD AC / 6D 8C 9S", {.result = 12}},
+    {"Talon1ReachesTheKing", Pair, "0 KH 1", "KD KC AD AC / 6D 8C 9S", {.result = 13}},
+    {"Talon1AcesWait", Pair, "0 KH 1", "AD AC 9S / 6D 8C 9S", {.result = 0}},
+    {"Talon0AcesPair", Pair, "0 KH 0", "AD AC 9S / 6D 8C 9S", {.result = 14}},
+    {"HumanWithNineCardsStopsAtTheJack", Pair, "2 KH 0",
+     "QD QC JD JC 9S / 6D 7D 8D 9D TD 6C 7C 8C 9C",
+     {.result = 11}},
+    {"HumanWithNineCardsNoQueens", Pair, "2 KH 0", "QD QC 9S / 6D 7D 8D 9D TD 6C 7C 8C 9C",
+     {.result = 0}},
+    {"HumanWithEightCardsReachesTheQueen", Pair, "2 KH 0", "QD QC 9S / 6D 7D 8D 9D TD 6C 7C 8C",
+     {.result = 12}},
+    {"HumanWithEightCardsAces", Pair, "2 KH 0", "AD AC 9S / 6D 7D 8D 9D TD 6C 7C 8C",
+     {.result = 14}},
+    {"SinglesGiveNoPairRank", Pair, "0 KH 15", "6D 7C 8S 9D TH JC QD", {.result = 0}},
+    {"HumanWithTwoCardsGetsTheFirstLowestPlainCard", Lead, "0 KH 5", "8S 8C 9D / 6D 7D",
+     {.result = 1, .table = "8S", .hand = "8C 9D"}, -1, SORT_NONE},
+    {"PlainCardIsLedBeforeALowerTrump", Lead, "0 KH 15", "6H 9C JD / 6D 7D 8C",
+     {.result = 1, .table = "9C"}},
+    {"OnlyTrumpsLeadTheLowest", Lead, "0 KH 15", "JH 9H 7H / 6D 7D 8C",
+     {.result = 1, .table = "7H"}, -1, SORT_NONE},
+    {"EmptyTalonLeadsACardTheHumanCannotBeat", Lead, "0 KD 0", "6C 9H KS / 7C 8S",
+     {.result = 1, .table = "9H", .hand = "6C KS", .sortAfter = SORT_BY_SUIT}},
+    {"SafeLeadOnlyWithAnEmptyTalon", Lead, "0 KD 1", "6C 9H KS / 7C 8S",
+     {.result = 1, .table = "6C", .sortAfter = SORT_BY_RANK}},
+    {"SafeLeadWhenTheComputerIsDownToTwoCards", Lead, "0 KH 0", "6C KS / 7C 8C 9C 7S",
+     {.result = 1, .table = "KS"}},
+    {"NoSafeCard", SafeLead, "0 KH 0", "7S 6C / 9C 8S", {.result = 0}, -1, SORT_NONE},
+    {"NoSafeCardFallsBackToTheBasicLead", Lead, "0 KH 0", "7S 6C / 9C 8S",
+     {.result = 1, .table = "6C"}, -1, SORT_NONE},
+    {"TransferVariantAvoidsATransferableRank", Lead, "1 KD 0", "6C 9H KS / 9C 8S",
+     {.result = 1, .table = "KS"}},
+    {"PlainVariantLeadsTheSameRank", Lead, "0 KD 0", "6C 9H KS / 9C 8S",
+     {.result = 1, .table = "9H"}},
+    {"TransferRankDoesNotMatterWithTwoCardsLeft", SafeLead, "1 KD 0", "9H KS / 9C 8S",
+     {.result = 1, .hand = "9H KS"}},
+    {"JapaneseShortTalonLeadsFromTheSpadesRank", Lead, "4 - 3", "7C 7H 9H 9S / 6D 7D 8D 6H 8H TC",
+     {.result = 1, .table = "9H"}},
+    {"JapaneseLoneSpadeOfItsRank", Japanese, "4 - 3", "7C 7H 9S TH / 6D 7D 8D 6H 8H TC",
+     {.result = 0}},
+    {"JapaneseLoneSpadeLeavesItToTheBasicLead", Lead, "4 - 3", "7C 7H 9S TH / 6D 7D 8D 6H 8H TC",
+     {.result = 1, .table = "7H"}},
+    {"JapaneseLongTalonKeepsTheSpades", Lead, "4 - 5", "7C 7H 9H 9S / 6D 7D 8D 6H 8H TC",
+     {.result = 1, .table = "7H"}},
+    {"JapaneseEmptyTalonLeadsTheLowestSpade", Lead, "4 - 0", "6C 6S 8S QS / 6D 7D 8D 6H 8H TC",
+     {.result = 1, .table = "6S"}},
+    {"JapaneseNoSpadeNoJapaneseLead", Japanese, "4 - 0", "6C 7H 9D / 6D 7D 8D 6H 8H TC",
+     {.result = 0, .table = ""}},
     // Throw-ins: eights and tens lie on the table, all covered.
-    {.label = "LowestPlainCardOfATableRankComesFirst", .act = ThrowIn1, .talon = 3,
-     .sort = SORT_BY_SUIT, .computer = "6C TS 8H 8S AD JC", .human = "6D 7D QS",
-     .humanTable = "9C JD", .computerTable = "8C TD", .result = 1, .table = "8C TD 8S",
-     .hand = "6C 8H TS JC AD", .openAfter = 0, .sortAfter = SORT_BY_RANK},
-    {.label = "RanksOfTheHumansCoversCountToo", .act = ThrowIn0, .talon = 3, .computer = "6C JS AD",
-     .human = "6D 7D QS", .humanTable = "9C JD", .computerTable = "8C TD", .result = 1,
-     .table = "8C TD JS"},
-    {.label = "NoTrumpWhileTheHumanTakes", .act = ThrowIn0, .talon = 3, .computer = "6C 8H QD",
-     .human = "6D 7D QS", .humanTable = "9C JD", .computerTable = "8C TD", .result = 0,
-     .table = "8C TD"},
-    {.label = "TrumpOfATableRankDuringTheAttack", .act = ThrowIn1, .talon = 3,
-     .computer = "6C 8H QD", .human = "6D 7D QS", .humanTable = "9C JD", .computerTable = "8C TD",
-     .result = 1, .table = "8C TD 8H"},
-    {.label = "TrumpThrowInObeysConservation", .act = ThrowIn1, .talon = 5, .computer = "6C 8H QD",
-     .human = "6D 7D QS", .humanTable = "9C JD", .computerTable = "8C TD", .result = 0,
-     .hand = "6C 8H QD"},
-    {.label = "NothingOfATableRankAddsNothing", .act = ThrowIn1, .talon = 3,
-     .computer = "6C 7S QD AH", .human = "6D 7D QS", .humanTable = "9C JD", .computerTable = "8C TD",
-     .result = 0, .table = "8C TD", .openAfter = 0},
-    {.label = "EmptyHumanHandGetsNothing", .act = ThrowIn1, .talon = 3, .computer = "8D TS",
-     .humanTable = "9C JD", .computerTable = "8C TD", .result = 0, .table = "8C TD",
-     .openAfter = 0},
-    {.label = "JapaneseHighSpadeWaitsWhileTheHumanTakes", .act = ThrowIn0, .type = 4, .trump = "",
-     .talon = 19, .computer = "QS 6H", .human = "6D 7D", .humanTable = "KC", .computerTable = "QC",
-     .result = 0},
-    {.label = "JapaneseHighSpadeInTheSecondPass", .act = ThrowIn1, .type = 4, .trump = "",
-     .talon = 19, .computer = "QS 6H", .human = "6D 7D", .humanTable = "KC", .computerTable = "QC",
-     .result = 1, .table = "QC QS"},
-    {.label = "SecondPassPlaysTheLowestTrumpOfATableRank", .act = ThrowIn1, .talon = 3,
-     .sort = SORT_NONE, .computer = "JH TH 8H 6C", .human = "6D 7D QS", .humanTable = "9C JD",
-     .computerTable = "8C TD", .result = 1, .table = "8C TD 8H"},
+    {"LowestPlainCardOfATableRankComesFirst", ThrowIn1, "0 KH 3",
+     "6C TS 8H 8S AD JC / 6D 7D QS / 9C JD / 8C TD",
+     {.result = 1, .table = "8C TD 8S", .hand = "6C 8H TS JC AD", .openAfter = 0,
+      .sortAfter = SORT_BY_RANK}, -1, SORT_BY_SUIT},
+    {"RanksOfTheHumansCoversCountToo", ThrowIn0, "0 KH 3", "6C JS AD / 6D 7D QS / 9C JD / 8C TD",
+     {.result = 1, .table = "8C TD JS"}},
+    {"NoTrumpWhileTheHumanTakes", ThrowIn0, "0 KH 3", "6C 8H QD / 6D 7D QS / 9C JD / 8C TD",
+     {.result = 0, .table = "8C TD"}},
+    {"TrumpOfATableRankDuringTheAttack", ThrowIn1, "0 KH 3", "6C 8H QD / 6D 7D QS / 9C JD / 8C TD",
+     {.result = 1, .table = "8C TD 8H"}},
+    {"TrumpThrowInObeysConservation", ThrowIn1, "0 KH 5", "6C 8H QD / 6D 7D QS / 9C JD / 8C TD",
+     {.result = 0, .hand = "6C 8H QD"}},
+    {"NothingOfATableRankAddsNothing", ThrowIn1, "0 KH 3", "6C 7S QD AH / 6D 7D QS / 9C JD / 8C TD",
+     {.result = 0, .table = "8C TD", .openAfter = 0}},
+    {"EmptyHumanHandGetsNothing", ThrowIn1, "0 KH 3", "8D TS /  / 9C JD / 8C TD",
+     {.result = 0, .table = "8C TD", .openAfter = 0}},
+    {"JapaneseHighSpadeWaitsWhileTheHumanTakes", ThrowIn0, "4 - 19", "QS 6H / 6D 7D / KC / QC",
+     {.result = 0}},
+    {"JapaneseHighSpadeInTheSecondPass", ThrowIn1, "4 - 19", "QS 6H / 6D 7D / KC / QC",
+     {.result = 1, .table = "QC QS"}},
+    {"SecondPassPlaysTheLowestTrumpOfATableRank", ThrowIn1, "0 KH 3",
+     "JH TH 8H 6C / 6D 7D QS / 9C JD / 8C TD",
+     {.result = 1, .table = "8C TD 8H"}, -1, SORT_NONE},
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Attack, DecisionTest, ::testing::ValuesIn(attacks), labelOf);
@@ -349,22 +317,18 @@ INSTANTIATE_TEST_SUITE_P(Attack, DecisionTest, ::testing::ValuesIn(attacks), lab
 // Whether the computer would transfer the human's 7C (9H turned up).
 // clang-format off
 const Decision transferWishes[] = {
-    {.label = "ThreeCardsInHandAlwaysTransfer", .act = Wants7, .type = 1, .trump = "9H",
-     .computer = "8D 9D TD", .humanTable = "7C", .result = 1},
-    {.label = "FourCardsWithoutTheRankDoNot", .act = Wants7, .type = 1, .trump = "9H",
-     .computer = "8D 9D TD JD", .humanTable = "7C", .result = 0},
-    {.label = "PairTransfersOnAnEmptyTalon", .act = Wants7, .type = 1, .trump = "9H", .talon = 0,
-     .computer = "7D 7S 9D TD JD", .human = "7H 8C", .humanTable = "7C", .result = 1},
-    {.label = "OneOfTheRankWhileTheTalonLasts", .act = Wants7, .type = 1, .trump = "9H", .talon = 1,
-     .computer = "7D 9D TD JD", .human = "7H", .humanTable = "7C", .result = 1},
-    {.label = "ThreeOfTheRankWhileTheTalonLasts", .act = Wants7, .type = 1, .trump = "9H",
-     .talon = 1, .computer = "7D 9D TD JD 7S 7H", .human = "7H", .humanTable = "7C", .result = 1},
-    {.label = "EmptyTalonThreeWhenTheHumanHasNone", .act = Wants7, .type = 1, .trump = "9H",
-     .talon = 0, .computer = "7D 7S 7H 9D TD", .human = "8C 9C", .humanTable = "7C", .result = 1},
-    {.label = "EmptyTalonLoneCardWhenTheHumanHasOne", .act = Wants7, .type = 1, .trump = "9H",
-     .talon = 0, .computer = "7D 9S 9D TD JD", .human = "8C 7H", .humanTable = "7C", .result = 0},
-    {.label = "EmptyTalonThreeWhenTheHumanHasOne", .act = Wants9, .type = 1, .trump = "9H",
-     .talon = 0, .computer = "9D 9S 9H TD JD", .human = "9C 8C", .humanTable = "7C", .result = 0},
+    {"ThreeCardsInHandAlwaysTransfer", Wants7, "1 9H 23", "8D 9D TD /  / 7C", {.result = 1}},
+    {"FourCardsWithoutTheRankDoNot", Wants7, "1 9H 23", "8D 9D TD JD /  / 7C", {.result = 0}},
+    {"PairTransfersOnAnEmptyTalon", Wants7, "1 9H 0", "7D 7S 9D TD JD / 7H 8C / 7C", {.result = 1}},
+    {"OneOfTheRankWhileTheTalonLasts", Wants7, "1 9H 1", "7D 9D TD JD / 7H / 7C", {.result = 1}},
+    {"ThreeOfTheRankWhileTheTalonLasts", Wants7, "1 9H 1", "7D 9D TD JD 7S 7H / 7H / 7C",
+     {.result = 1}},
+    {"EmptyTalonThreeWhenTheHumanHasNone", Wants7, "1 9H 0", "7D 7S 7H 9D TD / 8C 9C / 7C",
+     {.result = 1}},
+    {"EmptyTalonLoneCardWhenTheHumanHasOne", Wants7, "1 9H 0", "7D 9S 9D TD JD / 8C 7H / 7C",
+     {.result = 0}},
+    {"EmptyTalonThreeWhenTheHumanHasOne", Wants9, "1 9H 0", "9D 9S 9H TD JD / 9C 8C / 7C",
+     {.result = 0}},
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Transfer, DecisionTest, ::testing::ValuesIn(transferWishes), labelOf);
