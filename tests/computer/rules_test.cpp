@@ -63,7 +63,11 @@ TEST_F(ComputerTest, MaySpendTrumpFollowsTheTalonTheColumnAndTheTrumpRank) {
         {0, "QH", "9C 9S", 5, 1, false},     {0, "QH", "9C 9S", 4, 1, true},
         {0, "KH", "9C 9S", 1, 1, false},     {0, "KH", "9C 9S", 0, 1, true},
         {0, "AH", "9C 9S", 1, 1, false},     {0, "AH", "9C 9S", 0, 1, true},
-        {0, "6H", "", 0, 0, true},           {0, "AH", "", 0, 1, true},
+        {0, "6H", "", 0, 0, true},           {0, "6H", "", 0, 1, true},
+        {0, "TH", "", 0, 0, true},           {0, "TH", "", 0, 1, true},
+        {0, "QH", "", 0, 0, true},           {0, "QH", "", 0, 1, true},
+        {0, "KH", "", 0, 0, true},           {0, "KH", "", 0, 1, true},
+        {0, "AH", "", 0, 0, true},           {0, "AH", "", 0, 1, true},
         {5, "6D", "6C 6S 9D", 17, 0, false}, {5, "9D", "6C 6S 6D", 16, 0, true},
         {5, "6D", "6C 6S 9D", 5, 1, false},  {5, "6D", "6C 6S 9D", 4, 1, true},
     };

@@ -182,6 +182,7 @@ TEST_F(FlowTest, EachVariantDealsItsHandsTalonAndTrump) {
             EXPECT_EQ(talonCard.faceDown, 1);
         }
     }
+    EXPECT_EQ(gameType, 7);
     EXPECT_EQ(transferVariant, 0) << "a stored type outside the table has no transfers";
     EXPECT_EQ(refillTarget(), 6);
     EXPECT_FALSE(isJapaneseVariant());
