@@ -16,10 +16,9 @@ const char* const yourMove = "Ваш ход!";
 const char* const iWon = "Я победил!";
 const char* const youWon = "Вы победили!";
 const char* const sixSpades = "6S 7S 8S 9S TS JS";
-const char* const sixClubs = "7C 8C 9C TC JC";
 
 // A position, the flags of the bout, one operation of the game and what
-// follows from it. Expectations left null or -1 are not checked.
+// follows from it. Expectations left at their defaults are not checked.
 struct Scene {
     const char* label;
     int32_t type = 0;
