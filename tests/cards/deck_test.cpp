@@ -1,17 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "card_test_support.h"
 #include "cards/deck.h"
 #include "cards/random_source.h"
 #include "platform/testing.h"
+#include "support/card_notation.h"
 
 namespace {
-
-using card_test::cardName;
 
 class DeckTest : public ::testing::Test {
   protected:
@@ -39,12 +38,15 @@ class DeckTest : public ::testing::Test {
         deck36.remaining = static_cast<int32_t>(slots.size());
     }
 
-    std::string drawName() {
+    // The next card drawn, "AD", and how many cards were left after it.
+    std::string drawName(int32_t* left = nullptr) {
         int32_t rank = -7;
         int32_t suit = -7;
-        const int32_t left = draw(deck36, &rank, &suit);
-        EXPECT_GE(left, 0);
-        return cardName(suit, rank);
+        const int32_t after = draw(deck36, &rank, &suit);
+        if (left != nullptr) {
+            *left = after;
+        }
+        return notation::cardName(suit, rank);
     }
 
     Deck deck36{};
@@ -53,13 +55,12 @@ class DeckTest : public ::testing::Test {
 TEST_F(DeckTest, SmallDeckPutsTheAceFirstInEachSuit) {
     EXPECT_EQ(deck36.capacity, 36);
     EXPECT_EQ(remaining(deck36), 36);
-    for (int32_t suit = 1; suit <= 4; ++suit) {
-        for (int32_t rank = 6; rank <= 14; ++rank) {
-            const int32_t slot = 9 * (suit - 1) + (rank == 14 ? 0 : rank - 5);
-            EXPECT_EQ(deck36.slots[slot].suit, suit) << "slot " << slot;
-            EXPECT_EQ(deck36.slots[slot].rank, rank) << "slot " << slot;
-            EXPECT_EQ(deck36.slots[slot].present, 1) << "slot " << slot;
-        }
+    for (int32_t slot = 0; slot < 36; ++slot) {
+        const DeckSlot& s = deck36.slots[slot];
+        EXPECT_EQ(notation::cardName(s.suit, s.rank),
+                  std::string(1, "A6789TJQK"[slot % 9]) + "DHCS"[slot / 9])
+            << "slot " << slot;
+        EXPECT_EQ(s.present, 1) << "slot " << slot;
     }
 }
 
@@ -79,21 +80,22 @@ TEST_F(DeckTest, AnyOtherSizeBuildsTheFullPackWithAceAsOne) {
     }
 }
 
-TEST_F(DeckTest, ThirtySixDrawsDealEveryCardOnceThenNothing) {
+TEST_F(DeckTest, KnownClockDealsEveryCardOnceInTheKnownOrderThenNothing) {
     seedKnownClock();
     std::set<std::string> dealt;
+    std::vector<std::string> firstEight;
     for (int32_t expectedLeft = 35; expectedLeft >= 0; --expectedLeft) {
-        int32_t rank = -7;
-        int32_t suit = -7;
-        ASSERT_EQ(draw(deck36, &rank, &suit), expectedLeft);
-        ASSERT_GE(suit, 1);
-        ASSERT_LE(suit, 4);
-        ASSERT_GE(rank, 6);
-        ASSERT_LE(rank, 14);
-        EXPECT_TRUE(dealt.insert(cardName(suit, rank)).second) << cardName(suit, rank) << " twice";
+        int32_t left = 0;
+        const std::string name = drawName(&left);
+        ASSERT_EQ(left, expectedLeft);
+        ASSERT_NE(name, "??");
+        EXPECT_TRUE(dealt.insert(name).second) << name << " twice";
+        if (firstEight.size() < 8) {
+            firstEight.push_back(name);
+        }
     }
-    EXPECT_EQ(dealt.size(), 36u);
-
+    EXPECT_EQ(firstEight,
+              (std::vector<std::string>{"8S", "TD", "JH", "QD", "KS", "6D", "AS", "JD"}));
     int32_t rank = 99;
     int32_t suit = 98;
     EXPECT_EQ(draw(deck36, &rank, &suit), -1);
@@ -102,107 +104,45 @@ TEST_F(DeckTest, ThirtySixDrawsDealEveryCardOnceThenNothing) {
     EXPECT_EQ(remaining(deck36), 0);
 }
 
-TEST_F(DeckTest, KnownClockDealsTheKnownFirstEightCards) {
-    seedKnownClock();
-    std::vector<int32_t> left;
-    std::vector<std::string> cards;
-    for (int i = 0; i < 8; ++i) {
-        int32_t rank = 0;
-        int32_t suit = 0;
-        left.push_back(draw(deck36, &rank, &suit));
-        cards.push_back(cardName(suit, rank));
+// With the known clock the picks run 30, 5, 15, 7, then 35, so the pick after
+// a draw tells how many numbers the draw used. Four misses give up on chance
+// and look down from the last pick, then up.
+TEST_F(DeckTest, DrawLooksForTheNearestCardAfterFourMisses) {
+    struct Case {
+        std::vector<int32_t> slots;
+        const char* card;
+        int32_t nextPick;
+    };
+    const Case cases[] = {
+        {{}, "??", 5},        {{0}, "AD", 35},    {{35}, "KS", 35},      {{3, 20}, "8D", 35},
+        {{20, 33}, "7C", 35}, {{15, 3}, "JH", 7}, {{0, 1, 30}, "8S", 5},
+    };
+    for (const Case& c : cases) {
+        resetRandomState();
+        seedKnownClock();
+        initDeck(deck36, 36);
+        keepOnly(c.slots);
+        EXPECT_EQ(drawName(), c.card) << ::testing::PrintToString(c.slots);
+        EXPECT_EQ(remaining(deck36), std::max(0, static_cast<int32_t>(c.slots.size()) - 1));
+        EXPECT_EQ(randomBetween(0, 35), c.nextPick) << ::testing::PrintToString(c.slots);
     }
-    EXPECT_EQ(left, (std::vector<int32_t>{35, 34, 33, 32, 31, 30, 29, 28}));
-    EXPECT_EQ(cards, (std::vector<std::string>{"8S", "TD", "JH", "QD", "KS", "6D", "AS", "JD"}));
 }
 
-TEST_F(DeckTest, EmptyDeckStillConsumesExactlyOneRandomNumber) {
-    keepOnly({});
-    randomState.state1 = 4187839;
-    uniform();
-    const RandomState before = randomState;
-
-    int32_t rank = 5;
-    int32_t suit = 5;
-    EXPECT_EQ(draw(deck36, &rank, &suit), -1);
-    const RandomState after = randomState;
-
-    randomState = before;
-    uniform();
-    EXPECT_EQ(randomState.state1, after.state1);
-    EXPECT_EQ(randomState.state2, after.state2);
-    EXPECT_EQ(randomState.lastOut, after.lastOut);
-    EXPECT_EQ(rank, 5);
-    EXPECT_EQ(suit, 5);
-}
-
-// With the known clock the picks run 30, 5, 15, 7, then 35, so the fifth pick
-// after a draw tells how many numbers the draw used.
-TEST_F(DeckTest, OnlySlotZeroLeftIsFoundByLookingDown) {
-    seedKnownClock();
-    keepOnly({0});
-    EXPECT_EQ(drawName(), "AD");
-    EXPECT_EQ(remaining(deck36), 0);
-    EXPECT_EQ(randomBetween(0, 35), 35) << "four picks before giving up on chance";
-}
-
-TEST_F(DeckTest, OnlyLastSlotLeftIsFoundByLookingUp) {
-    seedKnownClock();
-    keepOnly({35});
-    EXPECT_EQ(drawName(), "KS");
-    EXPECT_EQ(randomBetween(0, 35), 35);
-}
-
-TEST_F(DeckTest, DownwardLookWinsOverUpward) {
-    seedKnownClock();
-    keepOnly({3, 20});
-    EXPECT_EQ(drawName(), "8D") << "slot 3, the first present below the last pick (7)";
-    EXPECT_EQ(deck36.slots[20].present, 1);
-}
-
-TEST_F(DeckTest, UpwardLookTakesTheNearestAbove) {
-    seedKnownClock();
-    keepOnly({20, 33});
-    EXPECT_EQ(drawName(), "7C") << "slot 20, the first present above the last pick (7)";
-    EXPECT_EQ(deck36.slots[33].present, 1);
-}
-
-TEST_F(DeckTest, ThirdPickThatHitsIsTakenAtOnce) {
-    seedKnownClock();
-    keepOnly({15, 3});
-    EXPECT_EQ(drawName(), "JH");
-    EXPECT_EQ(randomBetween(0, 35), 7) << "three picks used";
-}
-
-TEST_F(DeckTest, FirstPickThatHitsUsesOneNumber) {
-    seedKnownClock();
-    EXPECT_EQ(drawName(), "8S");
-    EXPECT_EQ(randomBetween(0, 35), 5);
-}
-
-TEST_F(DeckTest, RestockMakesEveryCardDrawableAgain) {
+TEST_F(DeckTest, RestockMakesEveryCardDrawableAgainAndKeepsTheSlots) {
     seedKnownClock();
     for (int i = 0; i < 20; ++i) {
         draw(deck36, nullptr, nullptr);
     }
     EXPECT_EQ(remaining(deck36), 16);
+    deck36.slots[4].rank = 2;
     restock(deck36);
     EXPECT_EQ(remaining(deck36), 36);
-
+    EXPECT_EQ(deck36.slots[4].rank, 2);
     std::set<std::string> dealt;
     for (int i = 0; i < 36; ++i) {
         dealt.insert(drawName());
     }
     EXPECT_EQ(dealt.size(), 36u);
-}
-
-TEST_F(DeckTest, RestockKeepsTheSlotContents) {
-    deck36.slots[4].rank = 2;
-    deck36.slots[4].present = 0;
-    deck36.remaining = 35;
-    restock(deck36);
-    EXPECT_EQ(deck36.slots[4].rank, 2);
-    EXPECT_EQ(deck36.slots[4].present, 1);
 }
 
 TEST_F(DeckTest, InconsistentRecordNeverReadsPastItsSlots) {
@@ -211,11 +151,10 @@ TEST_F(DeckTest, InconsistentRecordNeverReadsPastItsSlots) {
     deck36.remaining = 3; // claims cards that are not there
     int32_t rank = 1;
     int32_t suit = 1;
-    EXPECT_EQ(draw(deck36, &rank, &suit), -1);
-    deck36.capacity = 1000;
-    EXPECT_EQ(draw(deck36, &rank, &suit), -1);
-    deck36.capacity = -5;
-    EXPECT_EQ(draw(deck36, &rank, &suit), -1);
+    for (int32_t capacity : {36, 1000, -5}) {
+        deck36.capacity = capacity;
+        EXPECT_EQ(draw(deck36, &rank, &suit), -1) << "capacity " << capacity;
+    }
 }
 
 } // namespace

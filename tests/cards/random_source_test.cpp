@@ -9,30 +9,25 @@
 
 namespace {
 
+constexpr float ceiling = 0.99999988079071044921875f;
+
 std::string sevenDigits(float value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.7g", static_cast<double>(value));
     return text;
 }
 
-std::vector<int32_t> drawsOverDeck(int count) {
+std::vector<int32_t> picks(int count, int32_t low = 0, int32_t high = 35) {
     std::vector<int32_t> values;
     for (int i = 0; i < count; ++i) {
-        values.push_back(randomBetween(0, 35));
+        values.push_back(randomBetween(low, high));
     }
     return values;
 }
 
-bool sameState(const RandomState& a, const RandomState& b) {
-    if (a.state1 != b.state1 || a.state2 != b.state2 || a.lastOut != b.lastOut) {
-        return false;
-    }
-    for (int i = 0; i < 32; ++i) {
-        if (a.shuffle[i] != b.shuffle[i]) {
-            return false;
-        }
-    }
-    return true;
+void seedAt(int hours, int minutes, int seconds, int millis) {
+    platform_testing::setFixedClock(hours, minutes, seconds, millis);
+    seedFromClock();
 }
 
 class RandomSourceTest : public ::testing::Test {
@@ -44,7 +39,7 @@ class RandomSourceTest : public ::testing::Test {
     void TearDown() override { resetRandomState(); }
 };
 
-TEST_F(RandomSourceTest, StartsUnseeded) {
+TEST_F(RandomSourceTest, ResetLeavesTheSourceUnseeded) {
     randomState.state1 = 77;
     resetRandomState();
     EXPECT_EQ(randomState.state1, 0);
@@ -52,77 +47,63 @@ TEST_F(RandomSourceTest, StartsUnseeded) {
     EXPECT_EQ(randomState.lastOut, 0);
 }
 
-TEST_F(RandomSourceTest, SeedOneGivesTheKnownFirstThreeValues) {
-    randomState.state1 = 1;
-    EXPECT_EQ(sevenDigits(uniform()), "0.2853809");
-    EXPECT_EQ(sevenDigits(uniform()), "0.2533582");
-    EXPECT_EQ(sevenDigits(uniform()), "0.09346853");
-}
-
-TEST_F(RandomSourceTest, SeedsZeroAndMinusOneBuildTheSameTableAsOne) {
-    randomState.state1 = 1;
-    const float expected[3] = {uniform(), uniform(), uniform()};
-
-    for (int32_t seed : {0, -1}) {
+TEST_F(RandomSourceTest, SeedsOneZeroMinusOneAndMidnightGiveTheKnownFirstValues) {
+    for (int32_t seed : {1, 0, -1, 99}) {
         resetRandomState();
         randomState.state1 = seed;
-        for (float value : expected) {
-            EXPECT_EQ(uniform(), value) << "seed " << seed;
+        if (seed == 99) {
+            seedAt(0, 0, 0, 0);
         }
+        EXPECT_EQ(sevenDigits(uniform()), "0.2853809") << "seed " << seed;
+        EXPECT_EQ(sevenDigits(uniform()), "0.2533582") << "seed " << seed;
+        EXPECT_EQ(sevenDigits(uniform()), "0.09346853") << "seed " << seed;
     }
 }
 
 TEST_F(RandomSourceTest, ClockSeedFormula) {
-    platform_testing::setFixedClock(12, 34, 56, 789);
-    seedFromClock();
+    seedAt(12, 34, 56, 789);
     EXPECT_EQ(randomState.state1, 4187839);
-
-    platform_testing::setFixedClock(23, 59, 59, 999);
-    seedFromClock();
+    seedAt(23, 59, 59, 999);
     EXPECT_EQ(randomState.state1, 10 * (5 * (100 * 59 + 23) + 59 + 59) + 4951 * 999);
-
-    platform_testing::setFixedClock(0, 0, 0, 0);
-    seedFromClock();
+    seedAt(0, 0, 0, 0);
     EXPECT_EQ(randomState.state1, 0);
 }
 
-TEST_F(RandomSourceTest, ClockSeedGivesTheKnownTenPicksOverTheDeck) {
+TEST_F(RandomSourceTest, ClockSeedGivesTheKnownPicksAndAnUnseededPickSeedsFirst) {
+    seedAt(12, 34, 56, 789);
+    EXPECT_EQ(picks(10), (std::vector<int32_t>{30, 5, 15, 7, 35, 1, 27, 6, 28, 27}));
+    resetRandomState();
     platform_testing::setFixedClock(12, 34, 56, 789);
-    seedFromClock();
-    EXPECT_EQ(drawsOverDeck(10), (std::vector<int32_t>{30, 5, 15, 7, 35, 1, 27, 6, 28, 27}));
-}
-
-TEST_F(RandomSourceTest, UnseededPickSeedsFromTheClockFirst) {
-    platform_testing::setFixedClock(12, 34, 56, 789);
-    EXPECT_EQ(drawsOverDeck(3), (std::vector<int32_t>{30, 5, 15}));
-}
-
-TEST_F(RandomSourceTest, MidnightSeedOfZeroCountsAsOne) {
-    platform_testing::setFixedClock(0, 0, 0, 0);
-    seedFromClock();
-    EXPECT_EQ(sevenDigits(uniform()), "0.2853809");
+    EXPECT_EQ(picks(3, 100, 135), (std::vector<int32_t>{130, 105, 115})) << "offset bounds";
 }
 
 TEST_F(RandomSourceTest, LaterSeedChangesOnlyTheFirstState) {
-    platform_testing::setFixedClock(12, 34, 56, 789);
-    seedFromClock();
+    seedAt(12, 34, 56, 789);
     uniform();
     const RandomState before = randomState;
-
-    platform_testing::setFixedClock(1, 2, 3, 4);
-    seedFromClock();
+    seedAt(1, 2, 3, 4);
     EXPECT_EQ(randomState.state1, 10 * (5 * (100 * 3 + 1) + 2 + 3) + 4951 * 4);
-    RandomState expected = before;
-    expected.state1 = randomState.state1;
-    EXPECT_TRUE(sameState(randomState, expected)) << "the shuffle table must survive a reseed";
+    EXPECT_EQ(randomState.state2, before.state2);
+    EXPECT_EQ(randomState.lastOut, before.lastOut);
+    for (int i = 0; i < 32; ++i) {
+        EXPECT_EQ(randomState.shuffle[i], before.shuffle[i]) << "the shuffle table survives";
+    }
 }
 
-TEST_F(RandomSourceTest, ValuesStayInsideTheOpenInterval) {
+TEST_F(RandomSourceTest, ValuesStayInsideTheOpenIntervalAndPicksCoverTheRange) {
     randomState.state1 = 4187839;
+    std::vector<int> seen(36, 0);
     for (int i = 0; i < 20000; ++i) {
         const float u = uniform();
         ASSERT_GT(u, 0.0f);
-        ASSERT_LE(u, 0.99999988079071044921875f);
+        ASSERT_LE(u, ceiling);
+        const int32_t value = randomBetween(0, 35);
+        ASSERT_GE(value, 0);
+        ASSERT_LE(value, 35);
+        seen[static_cast<size_t>(value)] += 1;
+    }
+    for (int value = 0; value < 36; ++value) {
+        EXPECT_GT(seen[static_cast<size_t>(value)], 0) << "never picked " << value;
     }
 }
 
@@ -135,48 +116,14 @@ void forceNextRawOutput(int32_t raw) {
     randomState.shuffle[0] = raw;
 }
 
-TEST_F(RandomSourceTest, OutputNearOneIsHeldAtTheCeiling) {
-    forceNextRawOutput(2147483562);
-    EXPECT_EQ(uniform(), 0.99999988079071044921875f);
-}
-
-TEST_F(RandomSourceTest, OutputBelowTheCeilingPassesUnchanged) {
+TEST_F(RandomSourceTest, OutputNearOneIsHeldAtTheCeilingAndPicksStayInBounds) {
     forceNextRawOutput(2147483000);
-    const float u = uniform();
-    EXPECT_LT(u, 0.99999988079071044921875f);
-    EXPECT_EQ(u, static_cast<float>(2147483000.0 / 2147483563.0));
-}
-
-TEST_F(RandomSourceTest, CeilingNeverReachesPastTheUpperBound) {
+    EXPECT_EQ(uniform(), static_cast<float>(2147483000.0 / 2147483563.0));
     forceNextRawOutput(2147483562);
-    EXPECT_EQ(randomBetween(0, 35), 35);
-    forceNextRawOutput(2147483562);
-    EXPECT_EQ(randomBetween(0, 51), 51);
-    forceNextRawOutput(2147483562);
-    EXPECT_EQ(randomBetween(10, 12), 12);
-}
-
-TEST_F(RandomSourceTest, PicksCoverTheWholeRangeAndNothingElse) {
-    randomState.state1 = 4187839;
-    std::vector<int> seen(36, 0);
-    for (int i = 0; i < 5000; ++i) {
-        const int32_t value = randomBetween(0, 35);
-        ASSERT_GE(value, 0);
-        ASSERT_LE(value, 35);
-        seen[static_cast<size_t>(value)] += 1;
-    }
-    for (int value = 0; value < 36; ++value) {
-        EXPECT_GT(seen[static_cast<size_t>(value)], 0) << "never picked " << value;
-    }
-}
-
-TEST_F(RandomSourceTest, OffsetBoundsShiftThePick) {
-    randomState.state1 = 4187839;
-    const std::vector<int32_t> base = drawsOverDeck(5);
-    resetRandomState();
-    randomState.state1 = 4187839;
-    for (int32_t value : base) {
-        EXPECT_EQ(randomBetween(100, 135), value + 100);
+    EXPECT_EQ(uniform(), ceiling);
+    for (auto [low, high] : {std::pair{0, 35}, std::pair{0, 51}, std::pair{10, 12}}) {
+        forceNextRawOutput(2147483562);
+        EXPECT_EQ(randomBetween(low, high), high);
     }
 }
 

@@ -1,24 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "card_test_support.h"
 #include "cards/card_row.h"
 
 namespace {
 
-using card_test::addCards;
-using card_test::namesOf;
-using card_test::sameRect;
-using card_test::selectedMarks;
-using card_test::takeRepaintRects;
-using card_test::WindowedTest;
+using namespace card_test;
 
-using Marks = std::vector<int32_t>;
+enum Tap { Select, Toggle, SelectOnly };
 
-// The human's hand as the game lays it out: side by side from (2, 141), so
-// card i (0-based) is drawn at x = 2 + 28 i and hit from x = 28 i.
+// The human's hand "6D 9H JC AS" laid side by side from (2, 141): card i
+// (0-based) is drawn at x = 2 + 28 i and hit from x = 28 i.
 class RowTapTest : public WindowedTest {
   protected:
     void SetUp() override {
@@ -28,9 +22,21 @@ class RowTapTest : public WindowedTest {
         hand.originY = 141;
         hand.layoutMode = 2;
         hand.perLine = 7;
-        addCards(hand, {"6D", "9H", "JC", "AS"});
+        addCards(hand, "6D 9H JC AS");
         refresh(hand);
         platform_testing::takeInvalidations();
+    }
+
+    int32_t tap(Tap kind, int32_t x, int32_t y = 150) {
+        switch (kind) {
+        case Select:
+            return tapSelect(hand, x, y);
+        case Toggle:
+            return tapToggle(hand, x, y);
+        case SelectOnly:
+            return tapSelectOnly(hand, x, y);
+        }
+        return -1;
     }
 
     static int32_t xOf(int32_t index) { return 2 + 28 * index + 5; }
@@ -38,131 +44,89 @@ class RowTapTest : public WindowedTest {
     CardRow hand;
 };
 
-TEST_F(RowTapTest, TapSelectOnAnUnselectedCardMakesItTheOnlyOne) {
-    hand.cards[0].selected = 1;
-    hand.cards[3].selected = 1;
-    EXPECT_EQ(tapSelect(hand, xOf(1), 150), 2);
-    EXPECT_EQ(selectedMarks(hand), (Marks{0, 1, 0, 0}));
-}
-
-TEST_F(RowTapTest, TapSelectTwiceOnOneCardLeavesNothingSelected) {
-    EXPECT_EQ(tapSelect(hand, xOf(2), 150), 3);
-    EXPECT_EQ(tapSelect(hand, xOf(2), 150), 3);
-    EXPECT_EQ(countSelected(hand), 0);
-}
-
-TEST_F(RowTapTest, TapSelectOnAThenBLeavesOnlyB) {
-    tapSelect(hand, xOf(0), 150);
-    tapSelect(hand, xOf(3), 150);
-    EXPECT_EQ(selectedMarks(hand), (Marks{0, 0, 0, 1}));
-}
-
-TEST_F(RowTapTest, TapSelectOnTheFirstOfSeveralSelectedUnselectsOnlyIt) {
-    hand.cards[1].selected = 1;
-    hand.cards[2].selected = 1;
-    hand.cards[3].selected = 1;
-    EXPECT_EQ(tapSelect(hand, xOf(1), 150), 2);
-    EXPECT_EQ(selectedMarks(hand), (Marks{0, 0, 1, 1}));
-}
-
-TEST_F(RowTapTest, TapSelectOnALaterSelectedCardUnselectsAll) {
-    hand.cards[1].selected = 1;
-    hand.cards[2].selected = 1;
-    EXPECT_EQ(tapSelect(hand, xOf(2), 150), 3);
-    EXPECT_EQ(selectedMarks(hand), (Marks{0, 0, 0, 0}));
-}
-
-TEST_F(RowTapTest, TapToggleFlipsOnlyTheCardHitAndRepaintsIt) {
-    hand.cards[0].selected = 1;
-    EXPECT_EQ(tapToggle(hand, xOf(2), 150), 3);
-    EXPECT_EQ(selectedMarks(hand), (Marks{1, 0, 1, 0}));
-    auto rects = takeRepaintRects(window);
-    ASSERT_EQ(rects.size(), 1u);
-    EXPECT_TRUE(sameRect(rects[0], RECT{58, 141, 86, 181}));
-
+TEST_F(RowTapTest, TapsChangeTheSelectionByTheirOwnRule) {
+    struct Case {
+        const char* label;
+        const char* before;
+        Tap kind;
+        int32_t card; // 0-based, tapped in its middle
+        int32_t hit;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"select an unselected card: the only one", "6D AS", Select, 1, 2, "9H"},
+        {"select the only selected card: none", "JC", Select, 2, 3, ""},
+        {"select the first of several: only it goes", "9H JC AS", Select, 1, 2, "JC AS"},
+        {"select a later one of several: all go", "9H JC", Select, 2, 3, ""},
+        {"toggle flips only the card hit", "6D", Toggle, 2, 3, "6D JC"},
+        {"toggle a selected card", "6D JC", Toggle, 0, 1, "JC"},
+        {"select-only replaces the selection", "6D JC", SelectOnly, 2, 3, "JC"},
+        {"select-only on the only selected card keeps it", "JC", SelectOnly, 2, 3, "JC"},
+        {"select-only on an empty selection", "", SelectOnly, 3, 4, "AS"},
+    };
+    for (const Case& c : cases) {
+        selectCards(hand, c.before);
+        EXPECT_EQ(tap(c.kind, xOf(c.card)), c.hit) << c.label;
+        EXPECT_EQ(selectedNames(hand), c.after) << c.label;
+    }
+    selectCards(hand, "");
     hand.cards[0].selected = 7; // any non-zero mark counts as selected
-    EXPECT_EQ(tapToggle(hand, xOf(0), 150), 1);
-    EXPECT_EQ(selectedMarks(hand), (Marks{0, 0, 1, 0}));
+    EXPECT_EQ(tap(Toggle, xOf(0)), 1);
+    EXPECT_EQ(selectedNames(hand), "");
 }
 
-TEST_F(RowTapTest, TapSelectOnlyReplacesTheSelection) {
-    hand.cards[0].selected = 1;
-    hand.cards[2].selected = 1;
-    EXPECT_EQ(tapSelectOnly(hand, xOf(2), 150), 3);
-    EXPECT_EQ(selectedMarks(hand), (Marks{0, 0, 1, 0}));
-    EXPECT_EQ(tapSelectOnly(hand, xOf(2), 150), 3);
-    EXPECT_EQ(selectedMarks(hand), (Marks{0, 0, 1, 0})) << "a second tap keeps it selected";
-}
-
-TEST_F(RowTapTest, SelectionChangeRepaintsTheRowThenTheCard) {
-    hand.cards[3].selected = 1;
-    tapSelect(hand, xOf(1), 150);
-    const auto rects = takeRepaintRects(window);
+TEST_F(RowTapTest, TapsRepaintTheRowForANewSelectionAndTheCardHit) {
+    selectCards(hand, "AS");
+    tap(Select, xOf(1));
+    auto rects = takeRepaintRects(window);
     ASSERT_EQ(rects.size(), 5u) << "the whole row by selectNone, then the card hit";
     EXPECT_TRUE(sameRect(rects[4], RECT{30, 141, 58, 181}));
+    tap(Toggle, xOf(2));
+    rects = takeRepaintRects(window);
+    ASSERT_EQ(rects.size(), 1u);
+    EXPECT_TRUE(sameRect(rects[0], RECT{58, 141, 86, 181}));
 }
 
 TEST_F(RowTapTest, TapMissingEveryCardChangesNothing) {
-    hand.cards[1].selected = 1;
+    selectCards(hand, "9H");
     for (auto [px, py] : {std::pair{-1, 150}, std::pair{xOf(4), 150}, std::pair{xOf(0), 140},
                           std::pair{xOf(0), 182}}) {
-        EXPECT_EQ(tapSelect(hand, px, py), 0);
-        EXPECT_EQ(tapToggle(hand, px, py), 0);
-        EXPECT_EQ(tapSelectOnly(hand, px, py), 0);
+        for (Tap kind : {Select, Toggle, SelectOnly}) {
+            EXPECT_EQ(tap(kind, px, py), 0) << px << "," << py;
+        }
     }
-    EXPECT_EQ(selectedMarks(hand), (Marks{0, 1, 0, 0}));
+    EXPECT_EQ(selectedNames(hand), "9H");
     EXPECT_TRUE(takeRepaintRects(window).empty());
 }
 
-TEST_F(RowTapTest, SharedEdgeBelongsToTheLaterCard) {
-    // x = 28 is both the right edge of card 0's area and the left edge of card 1's.
-    EXPECT_EQ(tapToggle(hand, 28, 150), 2);
-}
-
-TEST_F(RowTapTest, HiddenCardLetsTheTapThrough) {
+TEST_F(RowTapTest, OverlapsGoToTheCardDrawnOnTopUnlessItIsHidden) {
+    EXPECT_EQ(tap(Toggle, 28), 2) << "x 28 is card 0's right edge and card 1's left edge";
+    hand.layoutMode = 1; // 14 pixels apart
+    refresh(hand);
+    EXPECT_EQ(tap(Toggle, 20), 2) << "x 20 lies in 6D's and 9H's areas";
+    EXPECT_EQ(tap(Toggle, 8), 1) << "x 8 lies only in 6D's area";
     hand.layoutMode = 5;
     refresh(hand);
     hand.cards[3].hidden = 1;
-    EXPECT_EQ(tapToggle(hand, 10, 150), 3);
+    EXPECT_EQ(tap(Toggle, 10), 3);
 }
 
-TEST(RowOverlapTest, TapInTheOverlapHitsTheCardDrawnOnTop) {
-    CardRow row;
-    row.originX = 2;
-    row.originY = 141;
-    row.layoutMode = 1; // 14 pixels apart
-    addCards(row, {"6D", "7D", "8D"});
-    refresh(row);
-    EXPECT_EQ(tapToggle(row, 20, 150), 2) << "x 20 lies in 6D's and 7D's areas";
-    EXPECT_EQ(tapToggle(row, 8, 150), 1) << "x 8 lies only in 6D's area";
-    EXPECT_EQ(tapToggle(row, 45, 150), 3);
-}
-
-TEST(RowSelectionTest, SelectAllAndNoneMarkEveryCard) {
+TEST(RowSelectionTest, SelectAllNoneAndLookupsAreOneBasedWithZeroForNone) {
     CardRow row;
     row.originX = 2;
     row.originY = 0;
-    addCards(row, {"6D", "7D", "8D"});
-    selectAll(row);
-    EXPECT_EQ(selectedMarks(row), (Marks{1, 1, 1}));
-    EXPECT_EQ(countSelected(row), 3);
-    EXPECT_NE(row.cards[0].x, -1) << "both refresh the row";
-    selectNone(row);
-    EXPECT_EQ(countSelected(row), 0);
-    EXPECT_EQ(firstSelected(row), 0);
-}
-
-TEST(RowSelectionTest, LookupsAreOneBasedWithZeroForNone) {
-    CardRow row;
     EXPECT_EQ(findRank(row, 6), 0);
     EXPECT_EQ(findSuit(row, 1), 0);
     EXPECT_EQ(firstSelected(row), 0);
     EXPECT_EQ(countRank(row, 6), 0);
     EXPECT_EQ(countSelected(row), 0);
-
-    addCards(row, {"9H", "6D", "9S", "KH"});
-    row.cards[2].selected = 1;
-    row.cards[3].selected = 1;
+    addCards(row, "9H 6D 9S KH");
+    selectAll(row);
+    EXPECT_EQ(selectedNames(row), "9H 6D 9S KH");
+    EXPECT_NE(row.cards[0].x, -1) << "selecting refreshes the row";
+    selectNone(row);
+    EXPECT_EQ(countSelected(row), 0);
+    selectCards(row, "9S KH");
     EXPECT_EQ(findRank(row, 9), 1);
     EXPECT_EQ(findRank(row, 13), 4);
     EXPECT_EQ(findRank(row, 14), 0);

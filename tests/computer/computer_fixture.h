@@ -9,17 +9,12 @@
 
 #include "cards/card.h"
 #include "cards/card_row.h"
+#include "support/card_notation.h"
+
+using namespace notation;
 
 // Ranks 6-9, T, J, Q, K, A; suits D, H, C, S. "7C" is the seven of clubs.
 Card cardNamed(const std::string& name);
-// Appends the named cards, in the order given, to the row.
-void fill(CardRow& row, const std::string& names);
-// "7C AH TD": the row's cards in array order.
-std::string names(const CardRow& row);
-std::string nameOf(const Card& card);
-// The names of the row's selected cards, in array order.
-std::string selectedNames(const CardRow& row);
-
 // Turns up the trump card and marks trumps in all four rows.
 void setTrump(const std::string& name);
 // The Japanese set-up: diamonds trump, no card turned up.

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -22,100 +21,12 @@
 #include "platform/window_api.h"
 #include "settings/dialogs.h"
 #include "settings/settings_store.h"
+#include "support/card_notation.h"
 #include "window/main_window.h"
 
 namespace table_test {
 
-inline const std::string rankLetters = "6789TJQKA";
-inline const std::string suitLetters = "DHCS";
-
-struct CardName {
-    int32_t suit = UNSET;
-    int32_t rank = UNSET;
-};
-
-// Ranks 6-9, T, J, Q, K, A; suits D, H, C, S. "7C" is the seven of clubs.
-inline CardName parseCard(const std::string& name) {
-    const auto rank = rankLetters.find(name.size() == 2 ? name[0] : '?');
-    const auto suit = suitLetters.find(name.size() == 2 ? name[1] : '?');
-    if (rank == std::string::npos || suit == std::string::npos) {
-        ADD_FAILURE() << "not a card name: " << name;
-        return {};
-    }
-    return {static_cast<int32_t>(suit) + 1, static_cast<int32_t>(rank) + 6};
-}
-
-inline std::vector<CardName> parseCards(const std::string& cardNames) {
-    std::istringstream words(cardNames);
-    std::vector<CardName> cards;
-    std::string word;
-    while (words >> word) {
-        cards.push_back(parseCard(word));
-    }
-    return cards;
-}
-
-inline std::string nameOf(const Card& card) {
-    if (card.rank < 6 || card.rank > 14 || card.suit < 1 || card.suit > 4) {
-        return "??";
-    }
-    return std::string{rankLetters[card.rank - 6], suitLetters[card.suit - 1]};
-}
-
-// The row's cards in array order, "7C AH TD".
-inline std::string names(const CardRow& row) {
-    std::string text;
-    for (const Card& card : row.cards) {
-        text += (text.empty() ? "" : " ") + nameOf(card);
-    }
-    return text;
-}
-
-inline std::string selectedNames(const CardRow& row) {
-    std::string text;
-    for (const Card& card : row.cards) {
-        if (card.selected != 0) {
-            text += (text.empty() ? "" : " ") + nameOf(card);
-        }
-    }
-    return text;
-}
-
-inline void fill(CardRow& row, const std::string& cardNames) {
-    for (const CardName& card : parseCards(cardNames)) {
-        if (card.suit != UNSET) {
-            addCard(row, card.suit, card.rank);
-        }
-    }
-    refresh(row);
-}
-
-// Whether the row holds every named card, wherever it lies.
-inline bool holds(const CardRow& row, const std::string& cardNames) {
-    for (const CardName& wanted : parseCards(cardNames)) {
-        bool found = false;
-        for (const Card& card : row.cards) {
-            found = found || (card.suit == wanted.suit && card.rank == wanted.rank);
-        }
-        if (!found) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// Marks the named cards of the row as selected, the others not.
-inline void selectCards(CardRow& row, const std::string& cardNames) {
-    const std::vector<CardName> wanted = parseCards(cardNames);
-    for (Card& card : row.cards) {
-        card.selected = 0;
-        for (const CardName& name : wanted) {
-            if (name.suit == card.suit && name.rank == card.rank) {
-                card.selected = 1;
-            }
-        }
-    }
-}
+using namespace notation;
 
 inline LPARAM point(int32_t x, int32_t y) {
     return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
@@ -125,7 +36,7 @@ inline LPARAM point(int32_t x, int32_t y) {
 inline LPARAM pointOnHandCard(const std::string& name) {
     const CardName wanted = parseCard(name);
     for (const Card& card : humanHand.cards) {
-        if (card.suit == wanted.suit && card.rank == wanted.rank) {
+        if (isNamed(card, wanted)) {
             return point(card.x + 2, card.y + 2);
         }
     }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/card_notation.h"
+
 namespace {
 
 const char* const rowNamesInOrder[] = {"computerHand", "computerTableRow", "humanTableRow",
@@ -53,20 +55,14 @@ std::vector<SeenCard> rowCards(const nlohmann::json& state, const char* row) {
 }
 
 std::string cardName(int suit, int rank) {
-    static const std::string ranks = "6789TJQKA";
-    static const std::string suits = "DHCS";
-    if (rank < 6 || rank > 14 || suit < 1 || suit > 4) {
-        return "??";
-    }
-    return std::string{ranks[static_cast<size_t>(rank - 6)], suits[static_cast<size_t>(suit - 1)]};
+    return notation::cardName(suit, rank);
 }
 
 std::string rowNames(const nlohmann::json& state, const char* row) {
-    std::string text;
-    for (const SeenCard& card : rowCards(state, row)) {
-        text += (text.empty() ? "" : " ") + cardName(card.suit, card.rank);
-    }
-    return text;
+    struct {
+        std::vector<SeenCard> cards;
+    } seen{rowCards(state, row)};
+    return notation::names(seen);
 }
 
 bool beats(const SeenCard& candidate, const SeenCard& target, int trumpSuit, bool japanese) {

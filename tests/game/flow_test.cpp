@@ -1,0 +1,268 @@
+#include <memory>
+
+#include "game/bout.h"
+#include "game/new_game.h"
+#include "platform/backend.h"
+#include "table_fixture.h"
+
+using namespace table_test;
+
+namespace {
+
+class FlowTest : public TableTest {
+  protected:
+    static void throwIn(const std::string& cardNames) {
+        selectCards(humanHand, cardNames);
+        HumanThrowInToTaker();
+    }
+    // Deals a game of the variant as the new-game request does.
+    static void dealVariant(int32_t type) {
+        gameType = type;
+        transferVariant = transferVariantFor(type);
+        lastWinner = 0; // the human opens, so no lead of the computer's interferes
+        sendRequest(REQUEST_NEW_GAME);
+    }
+    static RECT lastRepaint() {
+        const auto marks = platform_testing::takeInvalidations();
+        EXPECT_FALSE(marks.empty());
+        EXPECT_TRUE(marks.empty() || marks.back().erase == FALSE);
+        return marks.empty() ? RECT{} : marks.back().rect;
+    }
+};
+
+TEST_F(FlowTest, ThrowInPhaseAllowsTheComputersHandSizeAtTheLeadLessOne) {
+    setUpPosition({.computerHand = "6D 8D 9D TS", .humanHand = "7C 7S 7H 7D KS"});
+    selectCards(humanHand, "7C");
+    HumanPlay();
+    ASSERT_EQ(throwInAllowance, 3) << "the computer cannot beat 7C";
+    EXPECT_EQ(statusUtf8(), " ");
+    throwIn("");
+    EXPECT_EQ(statusUtf8(), " ");
+    throwIn("KS");
+    EXPECT_EQ(throwInAllowance, 3) << "a king is not on the table";
+    throwIn("7S");
+    throwIn("7H");
+    EXPECT_EQ(throwInAllowance, 1);
+    EXPECT_EQ(names(humanTableRow), "7C 7S 7H");
+    throwIn("7D");
+    EXPECT_EQ(throwInAllowance, -1);
+    EXPECT_EQ(cardCount(computerHand), 8);
+    EXPECT_EQ(cardCount(humanTableRow), 0);
+    EXPECT_EQ(cardCount(humanHand), 6);
+    EXPECT_EQ(computerAttacks, 0);
+    EXPECT_EQ(statusUtf8(), "Ваш ход!");
+}
+
+TEST_F(FlowTest, TheOkButtonEndsTheThrowInPhase) {
+    setUpPosition({.computerHand = "6D 8D 9D TS", .humanHand = "7C 7S KS"});
+    selectCards(humanHand, "7C");
+    HumanPlay();
+    ASSERT_EQ(throwInAllowance, 3);
+    EndBout(0);
+    EXPECT_EQ(throwInAllowance, -1);
+    EXPECT_EQ(names(computerHand), "6D 8D 9D 7C TS") << "in the suit order of its defence";
+    EXPECT_EQ(statusUtf8(), "Ваш ход!");
+    EXPECT_EQ(cardCount(humanHand), 6);
+}
+
+TEST_F(FlowTest, TheSortButtonSwitchesBetweenRankAndSuitOrder) {
+    setUpPosition({.humanHand = "6S 7H 8D"});
+    ToggleHandSort();
+    EXPECT_EQ(humanHand.sortMode, SORT_BY_SUIT);
+    EXPECT_EQ(names(humanHand), "8D 6S 7H");
+    ToggleHandSort();
+    EXPECT_EQ(names(humanHand), "6S 7H 8D");
+    clear(humanHand);
+    ToggleHandSort();
+    EXPECT_EQ(humanHand.sortMode, SORT_BY_RANK) << "an empty hand keeps its order";
+}
+
+TEST_F(FlowTest, MessagesAndTheStatusLineAreCutAt254Characters) {
+    const std::u16string text(300, u'ж');
+    EXPECT_EQ(ShowMessage(mainWindow, u"%s", text.c_str()), -1);
+    EXPECT_EQ(platform_testing::takeMessageBoxes().at(0).text, std::u16string(254, u'ж'));
+    EXPECT_EQ(ShowMessage(mainWindow, u"%d карт", 5), 6);
+    SetStatus(u"%s", text.c_str());
+    EXPECT_EQ(std::u16string(statusText), std::u16string(254, u'ж'));
+}
+
+TEST_F(FlowTest, TheStatusLineIsFormattedAndRepaintedWithoutErasing) {
+    SetStatus(u"Выберите %d карт(ы)", 3);
+    EXPECT_EQ(statusText, statusBuffer);
+    EXPECT_EQ(statusUtf8(), "Выберите 3 карт(ы)");
+    const auto marks = platform_testing::takeInvalidations();
+    ASSERT_EQ(marks.size(), 1u);
+    EXPECT_EQ(marks[0].rect.left, 2);
+    EXPECT_EQ(marks[0].rect.top, 228);
+    EXPECT_EQ(marks[0].rect.right, 240);
+    EXPECT_EQ(marks[0].rect.bottom, 260);
+    EXPECT_EQ(marks[0].erase, FALSE);
+    SetStatus(nullptr);
+    EXPECT_EQ(statusText, nullptr);
+    EXPECT_EQ(platform_testing::takeInvalidations().size(), 1u);
+}
+
+TEST_F(FlowTest, WinCountsAreStoredAfterEveryGame) {
+    for (const char* winner : {"", "", "", "6D"}) {
+        setUpPosition({.trumpDealt = true, .humanHand = winner, .talon = 0});
+        fill(computerHand, std::string(winner).empty() ? "6D" : "");
+        GameOverCheck();
+    }
+    EXPECT_EQ(ReadSetting(u"statu"), 3u);
+    EXPECT_EQ(ReadSetting(u"statc"), 1u);
+}
+
+// Remembers what the buttons looked like when the box came up.
+class ButtonWatchingBackend : public platform::Backend {
+  public:
+    explicit ButtonWatchingBackend(int32_t* seen) : seen_(seen) {}
+    platform::InputEvent waitEvent() override { return {}; }
+    std::optional<int> answerMessageBox(const platform::MessageBoxInfo& /*box*/) override {
+        *seen_ = buttonPressed;
+        return IDOK;
+    }
+
+  private:
+    int32_t* seen_;
+};
+
+TEST_F(FlowTest, PressedButtonsAreReleasedBeforeTheWinIsShown) {
+    int32_t pressedDuringBox = -1;
+    platform::setBackend(std::make_unique<ButtonWatchingBackend>(&pressedDuringBox));
+    setUpPosition({.trumpDealt = true, .computerHand = "6D", .talon = 0});
+    buttonPressed = 1;
+    GameOverCheck();
+    EXPECT_EQ(pressedDuringBox, 0);
+    bool actionRepainted = false;
+    bool sortRepainted = false;
+    for (const auto& mark : platform_testing::takeInvalidations()) {
+        actionRepainted = actionRepainted || (mark.rect.left == 204 && mark.rect.top == 170);
+        sortRepainted = sortRepainted || (mark.rect.left == 204 && mark.rect.top == 120);
+    }
+    EXPECT_TRUE(actionRepainted);
+    EXPECT_TRUE(sortRepainted);
+}
+
+TEST_F(FlowTest, EachVariantDealsItsHandsTalonAndTrump) {
+    struct Deal {
+        int32_t type;
+        int32_t hand;
+        int32_t talon;
+        int32_t trumpHidden;
+    };
+    for (const Deal& d :
+         {Deal{0, 6, 23, 0}, Deal{1, 6, 23, 0}, Deal{2, 18, 0, 1}, Deal{3, 18, 0, 1},
+          Deal{4, 6, 24, 1}, Deal{5, 6, 24, 1}, Deal{7, 6, 23, 0}}) {
+        SCOPED_TRACE(d.type);
+        dealVariant(d.type);
+        EXPECT_EQ(cardCount(humanHand), d.hand);
+        EXPECT_EQ(cardCount(computerHand) + cardCount(computerTableRow), d.hand);
+        EXPECT_EQ(remaining(deck), d.talon);
+        EXPECT_EQ(trumpCard.hidden, d.trumpHidden);
+        EXPECT_EQ(talonCard.hidden, d.talon == 0 ? 1 : 0);
+        EXPECT_EQ(cardsInPlay(), 36);
+        EXPECT_EQ(humanHand.trumpSuit, trumpCard.suit);
+        for (const Card& card : humanHand.cards) {
+            EXPECT_EQ(card.isTrump, card.suit == trumpCard.suit ? 1 : 0) << nameOf(card);
+        }
+        if (d.type == 2 || d.type == 3) {
+            EXPECT_TRUE(holds(computerHand, nameOf(trumpCard)) ||
+                        holds(computerTableRow, nameOf(trumpCard)))
+                << nameOf(trumpCard) << " is dealt last, to the computer";
+            EXPECT_EQ(humanHand.layoutMode, 1) << "18 cards lie at half a card";
+            EXPECT_EQ(humanHand.perLine, 12);
+        } else if (d.type >= 4 && d.type <= 5) {
+            EXPECT_EQ(trumpCard.suit, SUIT_DIAMONDS);
+            EXPECT_EQ(trumpCard.rank, 2);
+        } else {
+            EXPECT_EQ(trumpCard.x, 205);
+            EXPECT_EQ(trumpCard.y, 50);
+            EXPECT_EQ(talonCard.x, 205);
+            EXPECT_EQ(talonCard.y, 25);
+            EXPECT_EQ(talonCard.faceDown, 1);
+        }
+    }
+    EXPECT_EQ(gameType, 7);
+    EXPECT_EQ(transferVariant, 0) << "a stored type outside the table has no transfers";
+    EXPECT_EQ(refillTarget(), 6);
+    EXPECT_FALSE(isJapaneseVariant());
+    EXPECT_EQ(gameTypeName(7), nullptr);
+    EXPECT_EQ(gameTypeName(-1), nullptr);
+}
+
+TEST_F(FlowTest, EveryDealStartsInRankOrderWithAnEmptyTableAndFreshFlags) {
+    ToggleHandSort();
+    transferOpen = 0;
+    computerLed = 1;
+    throwInAllowance = 2;
+    humanHandAtLead = 4;
+    SetStatus(u"old");
+    dealVariant(0);
+    EXPECT_EQ(humanHand.sortMode, SORT_BY_RANK);
+    EXPECT_EQ(computerHand.sortMode, SORT_BY_RANK);
+    EXPECT_EQ(cardCount(humanTableRow) + cardCount(computerTableRow), 0);
+    EXPECT_EQ(transferOpen, 1);
+    EXPECT_EQ(computerLed, 0);
+    EXPECT_EQ(throwInAllowance, -1);
+    EXPECT_EQ(humanHandAtLead, 4) << "kept across games";
+    EXPECT_EQ(lastWinner, 0) << "a new game scores nothing";
+    EXPECT_EQ(statusUtf8(), "Ваш ход!");
+    EXPECT_EQ(computerHand.faceDown, 1);
+    for (const Card& card : computerHand.cards) {
+        EXPECT_EQ(card.faceDown, 1);
+    }
+    const RECT action = lastRepaint();
+    EXPECT_EQ(action.left, 204) << "the action button is repainted last";
+    EXPECT_EQ(action.top, 170);
+}
+
+TEST_F(FlowTest, BacksAndTheComputerHandStyleComeFromTheOptions) {
+    cardBackIndex = 3;
+    computerHandStyle = 5;
+    computerHandFaceDown = 0;
+    dealVariant(0);
+    EXPECT_EQ(talonCard.backStyle, 3);
+    EXPECT_EQ(computerHand.layoutMode, 5);
+    EXPECT_EQ(computerHand.faceDown, 0);
+    for (const Card& card : computerHand.cards) {
+        EXPECT_EQ(card.backStyle, 3);
+        EXPECT_EQ(card.faceDown, 0) << "the q7K switch shows the computer's cards";
+    }
+}
+
+TEST_F(FlowTest, ChoosingTheFirstAttackerSortsBothHandsByRank) {
+    setUpPosition({.computerHand = "6C 7S", .humanHand = "JS 6D 7H"});
+    humanHand.sortMode = SORT_BY_SUIT;
+    resort(humanHand);
+    computerHand.sortMode = SORT_NONE;
+    lastWinner = 0;
+    ChooseFirstAttacker();
+    EXPECT_EQ(names(humanHand), "6D 7H JS");
+    EXPECT_EQ(names(computerHand), "6C 7S");
+    EXPECT_EQ(computerHand.sortMode, SORT_BY_RANK);
+}
+
+TEST_F(FlowTest, TheLastTalonCardAndThenTheTrumpGoToWhoeverRefillsFirst) {
+    setUpPosition({.computerHand = "6C 7C 8C 9C", .humanHand = "6S 7S 8S", .talon = 1});
+    Refill(computerHand);
+    EXPECT_EQ(cardCount(computerHand), 6);
+    EXPECT_TRUE(holds(computerHand, "9H")) << names(computerHand);
+    EXPECT_EQ(trumpCard.hidden, 1);
+    EXPECT_EQ(talonCard.hidden, 1);
+    EXPECT_EQ(remaining(deck), 0);
+    Refill(humanHand);
+    EXPECT_EQ(cardCount(humanHand), 3) << "nothing is left for the human";
+    EXPECT_EQ(cardsInPlay(), 9) << "7 in hands, the last talon card and the trump";
+}
+
+TEST_F(FlowTest, AFullHandGetsNothingAndTheTrumpStaysTurnedUp) {
+    setUpPosition({.computerHand = "6C 7C 8C 9C TC JC QC", .humanHand = "6S", .talon = 0});
+    Refill(computerHand);
+    EXPECT_EQ(cardCount(computerHand), 7);
+    EXPECT_EQ(trumpCard.hidden, 0);
+    const RECT count = lastRepaint();
+    EXPECT_EQ(count.left, 202) << "the talon count is repainted";
+    EXPECT_EQ(count.top, 90);
+}
+
+} // namespace
