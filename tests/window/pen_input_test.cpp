@@ -25,18 +25,14 @@ TEST(PointInRectTest, BothEndsAreInside) {
     }
 }
 
+// Before the pen: "attacks N", "doubletap N", "throwin N", "atlead N",
+// "select CARDS", "status TEXT". The pen: "tap", "down", "up", "dbl" (down,
+// up, double click, up) or "dblclk" at X Y or on a card of the hand.
 struct PenCase {
     const char* name;
     Position position;
-    const char*
-        input; // "tap X Y", "down", "up", "dbl" (down up dblclk up), "dblclk"; X Y or a card
-    const char* expected; // "field=value|..." of the fields below
-    const char* selected = "";
-    const char* status = nullptr;
-    int32_t attacks = 0;
-    int32_t doubleTap = 0;
-    int32_t throwIn = -1;
-    int32_t humanAtLead = 0;
+    const char* input;    // steps separated by ';'
+    const char* expected; // "field=value|..." of the fields read back
 };
 
 void PrintTo(const PenCase& c, std::ostream* out) {
@@ -46,81 +42,49 @@ void PrintTo(const PenCase& c, std::ostream* out) {
 const Position humanLeads{.computerHand = "7C 8C 9C TC JC QC", .humanHand = "6C 6S 7S 8S 9S TS"};
 const Position coverLies{
     .computerHand = "6D 8D 9D TS", .humanHand = "6S 7S", .computerTable = "9C", .humanTable = "8C"};
+const Position oneAttack{.computerHand = "6D 8D", .humanHand = "7S 8S 9S", .computerTable = "6S"};
 const Position twoAttacks{
     .computerHand = "6D 8D", .humanHand = "7S 8S 9S TS", .computerTable = "6S 6C"};
+const Position twoAttacksOneCovered{.computerHand = "6D 8D",
+                                    .humanHand = "7S 8S 9S TS",
+                                    .computerTable = "6S 6C",
+                                    .humanTable = "TC"};
+const Position toTake{.computerHand = "KC AC QD", .humanHand = "6S 8S", .computerTable = "7C"};
+const Position lastCard{.type = 4, .computerHand = "6S 7S", .humanHand = "8C", .talon = 0};
+const Position throwIn{.computerHand = "6D 8D 9D TS", .humanHand = "7S 7H KS", .humanTable = "7C"};
 
 const PenCase penCases[] = {
-    {"PlayAreaEndsBeforeColumn200", humanLeads, "tap 200 140", "mine=|theirs=", "6C"},
-    {"PlayAreaCornerPlays", humanLeads, "tap 199 140", "mine=6C|theirs=QC|sel=", "6C"},
+    {"PlayAreaEndsBeforeColumn200", humanLeads, "select 6C;tap 200 140", "mine=|theirs="},
+    {"PlayAreaCornerPlays", humanLeads, "select 6C;tap 199 140", "mine=6C|theirs=QC|sel="},
     {"ButtonMissedByOneColumn", coverLies, "down 237 202", "button=0|mine=8C"},
     {"ButtonFarCornerEndsTheBout", coverLies, "down 236 202", "button=1|mine=|attacks=1"},
     {"ButtonRisesWithThePen", coverLies, "down 236 202;up 236 202", "button=0"},
-    {"TapOnNothingClearsTheStatus", humanLeads, "tap 220 300", "status=(none)|repaint=statusRect",
-     "", "Ваш ход!"},
+    {"TapOnNothingClearsTheStatus", humanLeads, "status Ваш ход!;tap 220 300",
+     "status=(none)|repaint=statusRect"},
     {"TapOnNothingWithoutStatusRepaintsNothing", humanLeads, "tap 220 300", "repaint=|sel="},
-    {"EmptyPlayAsksForCards", humanLeads, "tap 100 110",
-     "status=   Пожалуйста выберите карты!|mine=", "", "Ок. Ваш ход!"},
-    {"OneAttackingCardKeepsOneSelected",
-     {.computerHand = "6D 8D", .humanHand = "7S 8S 9S", .computerTable = "6S"},
-     "tap 7S;tap 8S",
-     "sel=8S",
-     "",
-     nullptr,
-     1},
-    {"TappingTheSelectedCardDeselects",
-     {.computerHand = "6D 8D", .humanHand = "7S 8S 9S", .computerTable = "6S"},
-     "tap 7S;tap 8S;tap 8S",
-     "sel=",
-     "",
-     nullptr,
-     1},
-    {"SeveralAttackingCardsToggleEach", twoAttacks, "tap 7S;tap 8S;tap 9S;tap 8S", "sel=7S 9S", "",
-     nullptr, 1},
-    {"OnceACoverLiesOneIsSelected",
-     {.computerHand = "6D 8D",
-      .humanHand = "7S 8S 9S TS",
-      .computerTable = "6S 6C",
-      .humanTable = "TC"},
-     "tap 7S;tap 8S",
-     "sel=8S",
-     "",
-     nullptr,
-     1},
-    {"ButtonTakesWhileTheComputerAttacks",
-     {.computerHand = "KC AC QD", .humanHand = "6S 8S", .computerTable = "7C"},
-     "tap 220 186",
-     "hand=6S 7C 8D 8C 8S AS|status=Вы взяли 1 |attacks=1",
-     "",
-     nullptr,
-     1,
-     0,
-     -1,
-     6},
+    {"EmptyPlayAsksForCards", humanLeads, "status Ок. Ваш ход!;tap 100 110",
+     "status=   Пожалуйста выберите карты!|mine="},
+    {"OneAttackKeepsOneSelected", oneAttack, "attacks 1;tap 7S;tap 8S", "sel=8S"},
+    {"TappingTheSelectedCardDeselects", oneAttack, "attacks 1;tap 7S;tap 8S;tap 8S", "sel="},
+    {"TwoAttacksToggleEachCard", twoAttacks, "attacks 1;tap 7S;tap 8S;tap 9S;tap 8S", "sel=7S 9S"},
+    {"OnceACoverLiesOneIsSelected", twoAttacksOneCovered, "attacks 1;tap 7S;tap 8S", "sel=8S"},
+    {"ButtonTakesWhileTheComputerAttacks", toTake, "attacks 1;atlead 6;tap 220 186",
+     "hand=6S 7C 8D 8C 8S AS|status=Вы взяли 1 |attacks=1"},
     {"ButtonRunsOnlyOneOperation", coverLies, "tap 220 186", "attacks=1|handSize=6|theirs=6D"},
     {"ButtonIsDrawnPressedBeforeItsOperation", coverLies, "down 220 186", "repaint=204,170"},
     {"PenLiftedAwayLeavesTheButtonsPressed", humanLeads, "down 220 136;up 100 300",
-     "button=1|hand=6C 6S 7S 8S 9S TS"},
+     "button=1|sort=1"},
     {"PenLiftedOnTheButtonReleasesThem", humanLeads, "down 220 136;up 100 300;up 220 136",
-     "button=0"},
-    {"AWinStartsTheNextGameUnderTheSamePen",
-     {.type = 4, .computerHand = "6S 7S", .humanHand = "8C", .talon = 0},
-     "tap 100 110",
-     "msgs=Вы победили!|handSize=6|sel=|status=Ваш ход!",
-     "8C"},
+     "button=0|sort=1"},
+    {"AWinStartsTheNextGameUnderTheSamePen", lastCard, "select 8C;tap 100 110",
+     "msgs=Вы победили!|handSize=6|sel=|status=Ваш ход!"},
     {"DoubleTapWithTheOptionOffSelects", humanLeads, "dbl 6C", "sel=6C|mine="},
-    {"DoubleTapPlaysThatCardAlone", humanLeads, "dbl 6C", "mine=6C|sel=|theirs=QC", "TS", nullptr,
-     0, 1},
-    {"DoubleTapOnNothingClearsTheStatus", humanLeads, "dblclk 100 110", "status=(none)|mine=", "6C",
-     "x", 0, 1},
-    {"DoubleTapThrowsIn",
-     {.computerHand = "6D 8D 9D TS", .humanHand = "7S 7H KS", .humanTable = "7C"},
-     "dblclk 7S",
-     "mine=7C 7S|throwIn=2|theirs=",
-     "",
-     nullptr,
-     0,
-     1,
-     3},
+    {"DoubleTapPlaysThatCardAlone", humanLeads, "doubletap 1;select TS;dbl 6C",
+     "mine=6C|sel=|theirs=QC"},
+    {"DoubleTapOnNothingClearsTheStatus", humanLeads,
+     "doubletap 1;select 6C;status x;dblclk 100 110", "status=(none)|mine="},
+    {"DoubleTapThrowsIn", throwIn, "doubletap 1;throwin 3;dblclk 7S",
+     "mine=7C 7S|throwIn=2|theirs="},
 };
 
 class PenInputTest : public TableTest, public ::testing::WithParamInterface<PenCase> {
@@ -142,8 +106,26 @@ class PenInputTest : public TableTest, public ::testing::WithParamInterface<PenC
         while (std::getline(steps, step, ';')) {
             std::istringstream words(step);
             std::string verb;
+            std::string rest;
             words >> verb;
-            const LPARAM where = at(words);
+            std::getline(words >> std::ws, rest);
+            const std::map<std::string, int32_t*> values = {{"attacks", &computerAttacks},
+                                                            {"doubletap", &doubleTapPlays},
+                                                            {"throwin", &throwInAllowance},
+                                                            {"atlead", &humanHandAtLead}};
+            if (verb == "select" || verb == "status" || values.count(verb) != 0) {
+                if (verb == "select") {
+                    selectCards(humanHand, rest);
+                } else if (verb == "status") {
+                    SetStatus(utf16FromUtf8(rest).c_str());
+                } else {
+                    *values.at(verb) = std::stoi(rest);
+                }
+                platform_testing::takeInvalidations();
+                continue;
+            }
+            std::istringstream place(rest);
+            const LPARAM where = at(place);
             if (verb == "down" || verb == "tap" || verb == "dbl") {
                 send(WM_LBUTTONDOWN, 0, where);
             }
@@ -180,6 +162,7 @@ class PenInputTest : public TableTest, public ::testing::WithParamInterface<PenC
                 {"theirs", names(computerTableRow)},
                 {"attacks", std::to_string(computerAttacks)},
                 {"button", std::to_string(buttonPressed)},
+                {"sort", std::to_string(humanHand.sortMode)},
                 {"throwIn", std::to_string(throwInAllowance)},
                 {"status", statusUtf8()},
                 {"msgs", messages},
@@ -190,15 +173,6 @@ class PenInputTest : public TableTest, public ::testing::WithParamInterface<PenC
 TEST_P(PenInputTest, ChangesWhatItShould) {
     const PenCase& c = GetParam();
     setUpPosition(c.position);
-    selectCards(humanHand, c.selected);
-    if (c.status != nullptr) {
-        SetStatus(utf16FromUtf8(c.status).c_str());
-    }
-    computerAttacks = c.attacks;
-    doubleTapPlays = c.doubleTap;
-    throwInAllowance = c.throwIn;
-    humanHandAtLead = c.humanAtLead;
-    platform_testing::takeInvalidations();
     run(c.input);
     const auto seen = fields();
     std::istringstream expected(c.expected);
