@@ -5,6 +5,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 
 #include <fcntl.h>
@@ -91,6 +92,28 @@ void writeSettingsWithType(const std::string& path, int type) {
     std::snprintf(value, sizeof value, "%08x", static_cast<unsigned>(type));
     writeTextFile(path, std::string("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n") +
                             "\"type\"=dword:" + value + "\n");
+}
+
+void expectFields(nlohmann::json state, const std::string& expected) {
+    for (const char* row : {"computerHand", "computerTableRow", "humanTableRow", "humanHand"}) {
+        if (state.contains(row)) {
+            state[std::string(row) + "Count"] = state[row]["cards"].size();
+        }
+    }
+    if (state.contains("computerHand")) {
+        int faceUp = 0;
+        for (const auto& card : state["computerHand"]["cards"]) {
+            faceUp += card["faceDown"] == 0 ? 1 : 0;
+        }
+        state["computerFaceUp"] = faceUp;
+    }
+    std::istringstream items(expected);
+    for (std::string item; std::getline(items, item, '|');) {
+        const std::string key = item.substr(0, item.find('='));
+        const auto pointer = nlohmann::json::json_pointer(key[0] == '/' ? key : "/" + key);
+        ASSERT_TRUE(state.contains(pointer)) << key << " in " << state.dump();
+        EXPECT_EQ(state[pointer], nlohmann::json::parse(item.substr(key.size() + 1))) << key;
+    }
 }
 
 RunResult runScript(const std::vector<std::string>& arguments, const std::string& script) {

@@ -19,6 +19,11 @@ std::string readTextFile(const std::string& path);
 // A settings file holding the given "type".
 void writeSettingsWithType(const std::string& path, int type);
 
+// Checks the fields "/json/pointer=json|..." of a state or event; a row's
+// card count reads as "<row>Count", the computer's open cards as
+// "computerFaceUp".
+void expectFields(nlohmann::json state, const std::string& expected);
+
 // Runs `talonix --headless --script FILE <arguments>` with the script text.
 RunResult runScript(const std::vector<std::string>& arguments, const std::string& script);
 
