@@ -118,36 +118,24 @@ void expectFields(nlohmann::json state, const std::string& expected) {
 
 RunResult runScript(const std::vector<std::string>& arguments, const std::string& script) {
     const std::string folder = makeScratchFolder();
-    const std::string scriptPath = folder + "/script.txt";
-    writeTextFile(scriptPath, script);
-    std::vector<std::string> command = commandFor(arguments);
-    command.push_back("--script");
-    command.push_back(scriptPath);
-    int toProgram = -1;
-    int fromProgram = -1;
-    const int pid = startProgram(command, &toProgram, &fromProgram);
+    writeTextFile(folder + "/script.txt", script);
     RunResult result;
-    if (pid < 0) {
-        return result;
+    {
+        ProgramSession program(arguments, folder + "/script.txt");
+        result.status = program.finish();
+        result.output = program.output();
     }
-    close(toProgram);
-    char buffer[65536];
-    ssize_t got = 0;
-    while ((got = read(fromProgram, buffer, sizeof buffer)) > 0) {
-        result.output.append(buffer, static_cast<size_t>(got));
-    }
-    close(fromProgram);
-    result.status = waitForExit(pid);
     std::filesystem::remove_all(folder);
     return result;
 }
 
-ProgramSession::ProgramSession(const std::vector<std::string>& arguments) {
+ProgramSession::ProgramSession(const std::vector<std::string>& arguments,
+                               const std::string& scriptPath) {
     // A program that has ended must not take the test down with SIGPIPE.
     std::signal(SIGPIPE, SIG_IGN);
     std::vector<std::string> command = commandFor(arguments);
     command.push_back("--script");
-    command.push_back("-");
+    command.push_back(scriptPath);
     pid_ = startProgram(command, &toProgram_, &fromProgram_);
 }
 

@@ -27,11 +27,13 @@ void expectFields(nlohmann::json state, const std::string& expected);
 // Runs `talonix --headless --script FILE <arguments>` with the script text.
 RunResult runScript(const std::vector<std::string>& arguments, const std::string& script);
 
-// The program reading its script from a pipe: each line sent is followed by
-// a `state` line, and the events up to that state are read back.
+// The program reading its script from a pipe (or from a file): each line
+// sent is followed by a `state` line, and the events up to that state are
+// read back.
 class ProgramSession {
   public:
-    explicit ProgramSession(const std::vector<std::string>& arguments);
+    explicit ProgramSession(const std::vector<std::string>& arguments,
+                            const std::string& scriptPath = "-");
     ~ProgramSession();
     ProgramSession(const ProgramSession&) = delete;
     ProgramSession& operator=(const ProgramSession&) = delete;

@@ -1,65 +1,12 @@
-// One card on the table: where its frame, face and glyphs land, how a
-// selected card turns into a negative, and the backs of face-down cards.
+// One card: a selection undone leaves no trace, a face-down card shows its
+// back (inverted when selected), and only a card that can be is painted.
+// Whole faces, backs and the negative of a selected card are in the goldens.
 #include "paint_fixture.h"
 
 using namespace paint_test;
 using namespace table_test;
 
 namespace {
-
-struct FaceCase {
-    const char* name;
-    int suitBitmap;
-    int rankStrip;
-    int32_t glyphX; // where the rank's glyph starts in its strip
-    int32_t glyphWidth;
-};
-
-void PrintTo(const FaceCase& face, std::ostream* out) {
-    *out << face.name;
-}
-
-class FaceUpCardTest : public PaintTest, public ::testing::WithParamInterface<FaceCase> {};
-
-TEST_P(FaceUpCardTest, FrameFaceAndGlyphsLandInTheirPlaces) {
-    const FaceCase face = GetParam();
-    setUpPosition({.humanHand = face.name});
-    const platform::Surface screen = paintAll();
-    const Card& card = cardOf(humanHand, face.name);
-    const int32_t x = card.x;
-    const int32_t y = card.y;
-
-    // The black frame round the white face.
-    EXPECT_EQ(pixelsOtherThan(screen, {x, y, x + 28, y + 1}, black), 0) << "top edge";
-    EXPECT_EQ(pixelsOtherThan(screen, {x, y + 39, x + 28, y + 40}, black), 0) << "bottom edge";
-    EXPECT_EQ(pixelsOtherThan(screen, {x, y, x + 1, y + 40}, black), 0) << "left edge";
-    EXPECT_EQ(pixelsOtherThan(screen, {x + 27, y, x + 28, y + 40}, black), 0) << "right edge";
-    EXPECT_EQ(pixelsOtherThan(screen, {x + 1, y + 13, x + 27, y + 27}, white), 0) << "middle";
-    EXPECT_EQ(screen.at(x + 28, y + 20), green) << "the card ends after 28 columns";
-    EXPECT_EQ(screen.at(x + 20, y + 40), green) << "the card ends after 40 rows";
-
-    const platform::Surface suit = resourceImage(face.suitBitmap);
-    const platform::Surface strip = resourceImage(face.rankStrip);
-    EXPECT_EQ(mismatches(screen, x + 17, y + 2, suit, 0, 0, 9, 9, Lands::Copied, "top suit"), 0);
-    EXPECT_EQ(mismatches(screen, x + 2, y + 29, suit, 0, 0, 9, 9, Lands::Copied, "bottom suit"), 0);
-    EXPECT_EQ(mismatches(screen, x + 2, y + 2, strip, face.glyphX, 0, face.glyphWidth, 10,
-                         Lands::Copied, "top rank"),
-              0);
-    EXPECT_EQ(mismatches(screen, x + 26 - face.glyphWidth, y + 29, strip, face.glyphX, 0,
-                         face.glyphWidth, 10, Lands::Copied, "bottom rank"),
-              0);
-}
-
-// Diamonds and hearts take the red strip, clubs and spades the black; the
-// club's bitmap number comes after the spade's, so a mix-up shows here.
-INSTANTIATE_TEST_SUITE_P(Cards, FaceUpCardTest,
-                         ::testing::Values(FaceCase{"7C", IDB_CLUB, IDB_RANKS_BLACK, 75, 7},
-                                           FaceCase{"AS", IDB_SPADE, IDB_RANKS_BLACK, 1, 9},
-                                           FaceCase{"TD", IDB_DIAMOND, IDB_RANKS_RED, 112, 14},
-                                           FaceCase{"QH", IDB_HEART, IDB_RANKS_RED, 141, 8},
-                                           FaceCase{"JS", IDB_SPADE, IDB_RANKS_BLACK, 131, 5},
-                                           FaceCase{"KC", IDB_CLUB, IDB_RANKS_BLACK, 154, 8}),
-                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(PaintTest, DeselectingTurnsTheNegativeBack) {
     setUpPosition({.humanHand = "8H 9S"});
