@@ -236,7 +236,7 @@ TEST_P(GoldenScreenTest, ShotMatchesItsGolden) {
     fs::remove_all(folder);
 }
 
-INSTANTIATE_TEST_SUITE_P(Shots, GoldenScreenTest, ::testing::ValuesIn(goldenCases()),
+INSTANTIATE_TEST_SUITE_P(, GoldenScreenTest, ::testing::ValuesIn(goldenCases()),
                          [](const auto& item) { return item.param.name; });
 
 } // namespace
