@@ -97,8 +97,6 @@ class SettingsDialogTest : public ::testing::Test {
         input.value = value;
         steps.emplace_back(input);
     }
-    void check(int id, int value) { line(Type::DialogCheck, id, value); }
-    void select(int id, int index) { line(Type::DialogSelect, id, index); }
     void press(int id) { line(Type::DialogPress, id); }
     void then(std::function<void()> action) { steps.emplace_back(std::move(action)); }
 
