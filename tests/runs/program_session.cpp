@@ -5,6 +5,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 
 #include <fcntl.h>
@@ -93,38 +94,48 @@ void writeSettingsWithType(const std::string& path, int type) {
                             "\"type\"=dword:" + value + "\n");
 }
 
+void expectFields(nlohmann::json state, const std::string& expected) {
+    for (const char* row : {"computerHand", "computerTableRow", "humanTableRow", "humanHand"}) {
+        if (state.contains(row)) {
+            state[std::string(row) + "Count"] = state[row]["cards"].size();
+        }
+    }
+    if (state.contains("computerHand")) {
+        int faceUp = 0;
+        for (const auto& card : state["computerHand"]["cards"]) {
+            faceUp += card["faceDown"] == 0 ? 1 : 0;
+        }
+        state["computerFaceUp"] = faceUp;
+    }
+    std::istringstream items(expected);
+    for (std::string item; std::getline(items, item, '|');) {
+        const std::string key = item.substr(0, item.find('='));
+        const auto pointer = nlohmann::json::json_pointer(key[0] == '/' ? key : "/" + key);
+        ASSERT_TRUE(state.contains(pointer)) << key << " in " << state.dump();
+        EXPECT_EQ(state[pointer], nlohmann::json::parse(item.substr(key.size() + 1))) << key;
+    }
+}
+
 RunResult runScript(const std::vector<std::string>& arguments, const std::string& script) {
     const std::string folder = makeScratchFolder();
-    const std::string scriptPath = folder + "/script.txt";
-    writeTextFile(scriptPath, script);
-    std::vector<std::string> command = commandFor(arguments);
-    command.push_back("--script");
-    command.push_back(scriptPath);
-    int toProgram = -1;
-    int fromProgram = -1;
-    const int pid = startProgram(command, &toProgram, &fromProgram);
+    writeTextFile(folder + "/script.txt", script);
     RunResult result;
-    if (pid < 0) {
-        return result;
+    {
+        ProgramSession program(arguments, folder + "/script.txt");
+        result.status = program.finish();
+        result.output = program.output();
     }
-    close(toProgram);
-    char buffer[65536];
-    ssize_t got = 0;
-    while ((got = read(fromProgram, buffer, sizeof buffer)) > 0) {
-        result.output.append(buffer, static_cast<size_t>(got));
-    }
-    close(fromProgram);
-    result.status = waitForExit(pid);
     std::filesystem::remove_all(folder);
     return result;
 }
 
-ProgramSession::ProgramSession(const std::vector<std::string>& arguments) {
+ProgramSession::ProgramSession(const std::vector<std::string>& arguments,
+                               const std::string& scriptPath) {
     // A program that has ended must not take the test down with SIGPIPE.
     std::signal(SIGPIPE, SIG_IGN);
     std::vector<std::string> command = commandFor(arguments);
     command.push_back("--script");
-    command.push_back("-");
+    command.push_back(scriptPath);
     pid_ = startProgram(command, &toProgram_, &fromProgram_);
 }
 

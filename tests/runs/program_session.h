@@ -19,14 +19,21 @@ std::string readTextFile(const std::string& path);
 // A settings file holding the given "type".
 void writeSettingsWithType(const std::string& path, int type);
 
+// Checks the fields "/json/pointer=json|..." of a state or event; a row's
+// card count reads as "<row>Count", the computer's open cards as
+// "computerFaceUp".
+void expectFields(nlohmann::json state, const std::string& expected);
+
 // Runs `talonix --headless --script FILE <arguments>` with the script text.
 RunResult runScript(const std::vector<std::string>& arguments, const std::string& script);
 
-// The program reading its script from a pipe: each line sent is followed by
-// a `state` line, and the events up to that state are read back.
+// The program reading its script from a pipe (or from a file): each line
+// sent is followed by a `state` line, and the events up to that state are
+// read back.
 class ProgramSession {
   public:
-    explicit ProgramSession(const std::vector<std::string>& arguments);
+    explicit ProgramSession(const std::vector<std::string>& arguments,
+                            const std::string& scriptPath = "-");
     ~ProgramSession();
     ProgramSession(const ProgramSession&) = delete;
     ProgramSession& operator=(const ProgramSession&) = delete;

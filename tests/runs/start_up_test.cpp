@@ -1,5 +1,6 @@
 // The program started from the command line: the switch that shows the
-// computer's cards, the title, the accelerators and Exit.
+// computer's cards, the settings read at start-up, the accelerators and the
+// menu commands, each case read back from the last line the run writes.
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -8,137 +9,98 @@
 
 namespace {
 
-class StartUpTest : public ::testing::Test {
-  protected:
-    void SetUp() override { folder = makeScratchFolder(); }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    nlohmann::json firstState(std::vector<std::string> extra) {
-        std::vector<std::string> arguments = {"--clock", "10:00:00.000", "--registry",
-                                              folder + "/settings.reg"};
-        arguments.insert(arguments.end(), extra.begin(), extra.end());
-        const RunResult run = runScript(arguments, "state\n");
-        EXPECT_EQ(run.status, 0);
-        return nlohmann::json::parse(run.output, nullptr, false);
-    }
-
-    std::vector<nlohmann::json> events(const std::string& script) {
-        const RunResult run =
-            runScript({"--clock", "10:00:00.000", "--registry", folder + "/settings.reg"}, script);
-        EXPECT_EQ(run.status, 0);
-        std::vector<nlohmann::json> parsed;
-        size_t start = 0;
-        while (start < run.output.size()) {
-            const size_t end = run.output.find('\n', start);
-            parsed.push_back(nlohmann::json::parse(run.output.substr(start, end - start)));
-            start = end == std::string::npos ? run.output.size() : end + 1;
-        }
-        return parsed;
-    }
-
-    static bool computerCardsFaceUp(const nlohmann::json& state) {
-        bool faceUp = state["computerHand"]["cards"].size() > 0;
-        for (const auto& card : state["computerHand"]["cards"]) {
-            faceUp = faceUp && card["faceDown"] == 0;
-        }
-        return faceUp;
-    }
-
-    std::string folder;
+struct StartUpCase {
+    const char* name;
+    std::vector<std::string> arguments; // after the clock and the settings file
+    const char* settings;               // value lines of the settings file
+    const char* script;                 // lines separated by ';'
+    const char* expected;               // "/json/pointer=json|..."; "lines": events written
 };
 
-TEST_F(StartUpTest, TheSwitchShowsTheComputersCardsWhereverItStands) {
-    for (const char* argument : {"q7K", "xq7Ky"}) {
-        const nlohmann::json state = firstState({argument});
-        ASSERT_TRUE(state.is_object()) << argument;
-        EXPECT_EQ(state["computerHandFaceDown"], 0) << argument;
-        EXPECT_TRUE(computerCardsFaceUp(state)) << argument;
-    }
-    const nlohmann::json state = firstState({"something", "q7K"});
-    EXPECT_EQ(state["computerHandFaceDown"], 0) << "any word of the command line";
+void PrintTo(const StartUpCase& c, std::ostream* out) {
+    *out << c.name;
 }
 
-TEST_F(StartUpTest, OtherLetterCasesDoNotCount) {
-    for (const char* argument : {"Q7K", "q7k"}) {
-        const nlohmann::json state = firstState({argument});
-        ASSERT_TRUE(state.is_object()) << argument;
-        EXPECT_EQ(state["computerHandFaceDown"], 1) << argument;
-        for (const auto& card : state["computerHand"]["cards"]) {
-            EXPECT_EQ(card["faceDown"], 1) << argument;
-        }
-    }
-}
+const char* const firstDeal = "lines=1|/title=\"Подкидной\"|/gameType=0|/computerWins=0|"
+                              "/humanWins=0|humanHandCount=6|/remaining=23|/computerHandStyle=4|"
+                              "/computerHandFaceDown=1|computerFaceUp=0|/rulesLanguage=0";
+const char* const shown = "/computerHandFaceDown=0|computerFaceUp=6";
+const char* const about = "lines=1|/event=\"messagebox\"|/caption=\"О программе\"|/style=0|"
+                          "/text=\"Talonix 1.1\\r\\n\\r\\nКарточная игра \\\"Дурак\\\"\\r\\n"
+                          "для одного игрока\"";
 
-TEST_F(StartUpTest, AFirstRunDealsTheFirstVariant) {
-    const nlohmann::json state = firstState({});
-    ASSERT_TRUE(state.is_object());
-    EXPECT_EQ(state["title"], "Подкидной");
-    EXPECT_EQ(state["gameType"], 0);
-    EXPECT_EQ(state["computerWins"], 0);
-    EXPECT_EQ(state["humanWins"], 0);
-    EXPECT_EQ(state["humanHand"]["cards"].size(), 6u);
-    EXPECT_EQ(state["remaining"], 23);
-    EXPECT_EQ(state["computerHandStyle"], 4);
-    EXPECT_TRUE(state["dialog"].is_null());
-}
+const StartUpCase startUpCases[] = {
+    {"FirstRun", {}, "", "state", firstDeal},
+    {"SwitchShowsTheComputersCards", {"q7K"}, "", "state", shown},
+    {"SwitchWithinAWord", {"xq7Ky"}, "", "state", shown},
+    {"SwitchAfterAnotherWord", {"something", "q7K"}, "", "state", shown},
+    {"SwitchInCapitals", {"Q7K"}, "", "state", "/computerHandFaceDown=1|computerFaceUp=0"},
+    {"SwitchInSmallLetters", {"q7k"}, "", "state", "/computerHandFaceDown=1|computerFaceUp=0"},
+    {"CountsAndTypeRead",
+     {},
+     "\"statc\"=dword:00000005\n\"statu\"=dword:0000000c\n\"type\"=dword:00000004\n",
+     "state",
+     "/computerWins=5|/humanWins=12|/title=\"Японский\"|/remaining=24"},
+    {"AboutOnAltSlash", {}, "", "key alt+/", about},
+    {"AboutOnTheCommand", {}, "", "command 40003", about},
+    {"AltNDealsAfreshScoringNothing",
+     {},
+     "",
+     "tap 4 143;tap 100 110;key alt+n;state",
+     "lines=1|humanHandCount=6|/remaining=23|/lastWinner=-1|/computerWins=0|/humanWins=0"},
+    {"NewGameCommand",
+     {},
+     "",
+     "tap 60 143;command 40012;state",
+     "lines=1|humanHandCount=6|/humanHand/cards/2/selected=0"},
+    {"ExitCommandEndsTheRun", {}, "", "command 40002;state", "lines=0"},
+    {"AltF4EndsTheRun", {}, "", "key alt+f4;state", "lines=0"},
+    {"RussianRules", {}, "", "command 40017;press 2;state", "/rulesLanguage=1"},
+    {"EnglishRules",
+     {},
+     "",
+     "command 40017;press 2;command 40013;press 2;state",
+     "/rulesLanguage=0"},
+    {"DoubleTapWithTheOptionOnPlays",
+     {},
+     "\"wc\"=dword:00000001\n",
+     "dbl 60 143;state",
+     "/doubleTapPlays=1|humanHandCount=5|/humanTableRow/cards/0/suit=2|"
+     "/humanTableRow/cards/0/rank=9|/computerAttacks=0"},
+    {"DoubleTapWithTheOptionOffSelects",
+     {},
+     "",
+     "dbl 60 143;state",
+     "humanHandCount=6|/humanHand/cards/2/selected=1"},
+};
 
-TEST_F(StartUpTest, AboutAnswersAltSlashAndTheCommand) {
-    for (const char* line : {"key alt+/\n", "command 40003\n"}) {
-        const auto out = events(line);
-        ASSERT_EQ(out.size(), 1u) << line;
-        EXPECT_EQ(out[0]["event"], "messagebox");
-        EXPECT_EQ(out[0]["caption"], "О программе");
-        EXPECT_EQ(out[0]["style"], 0);
-        const std::string text = out[0]["text"];
-        EXPECT_NE(text.find("Talonix"), std::string::npos) << text;
-        EXPECT_NE(text.find("1.1"), std::string::npos) << text;
-    }
-}
+class StartUpTest : public ::testing::TestWithParam<StartUpCase> {};
 
-TEST_F(StartUpTest, AltNDealsANewGame) {
-    const auto out = events("tap 100 110\nkey alt+n\nstate\n");
-    ASSERT_FALSE(out.empty());
-    const nlohmann::json& state = out.back();
-    EXPECT_EQ(state["humanHand"]["cards"].size(), 6u);
-    EXPECT_EQ(state["remaining"], 23);
-    EXPECT_EQ(state["lastWinner"], -1);
-}
-
-TEST_F(StartUpTest, ExitEndsTheRunThere) {
-    for (const char* line : {"command 40002\n", "key alt+f4\n"}) {
-        const auto out = events(std::string(line) + "state\n");
-        EXPECT_TRUE(out.empty()) << line << ": nothing after Exit is read";
-    }
-}
-
-TEST_F(StartUpTest, WithTheOptionOnADoubleTapPlaysTheCard) {
+TEST_P(StartUpTest, EndsAsItShould) {
+    const StartUpCase& c = GetParam();
+    const std::string folder = makeScratchFolder();
     writeTextFile(folder + "/settings.reg",
-                  "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n\"wc\"=dword:00000001\n");
-    ProgramSession session({"--clock", "10:00:00.000", "--registry", folder + "/settings.reg"});
-    const nlohmann::json first = session.send("# the deal").back();
-    ASSERT_EQ(first["computerAttacks"], 0) << "this deal lets the human lead";
-    ASSERT_EQ(first["doubleTapPlays"], 1);
-    const auto& card = first["humanHand"]["cards"][2];
-    const int x = card["x"];
-    const int y = card["y"];
-    const nlohmann::json after =
-        session.send("dbl " + std::to_string(x + 2) + " " + std::to_string(y + 2)).back();
-    ASSERT_EQ(after["humanTableRow"]["cards"].size(), 1u);
-    EXPECT_EQ(after["humanTableRow"]["cards"][0]["suit"], card["suit"]);
-    EXPECT_EQ(after["humanTableRow"]["cards"][0]["rank"], card["rank"]);
-    EXPECT_EQ(after["humanHand"]["cards"].size(), 5u);
-    EXPECT_EQ(session.finish(), 0);
+                  std::string("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n") + c.settings);
+    std::vector<std::string> arguments = {"--clock", "10:00:00.000", "--registry",
+                                          folder + "/settings.reg"};
+    arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+    std::string script = c.script;
+    std::replace(script.begin(), script.end(), ';', '\n');
+    const RunResult run = runScript(arguments, script + "\n");
+    std::filesystem::remove_all(folder);
+    EXPECT_EQ(run.status, 0);
+
+    nlohmann::json last;
+    int lines = 0;
+    std::istringstream output(run.output);
+    for (std::string line; std::getline(output, line); ++lines) {
+        last = nlohmann::json::parse(line);
+    }
+    last["lines"] = lines;
+    expectFields(last, c.expected);
 }
 
-TEST_F(StartUpTest, TheWinCountsAreReadAtStartUp) {
-    writeTextFile(folder + "/settings.reg",
-                  "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n"
-                  "\"statc\"=dword:00000005\n\"statu\"=dword:0000000c\n\"type\"=dword:00000004\n");
-    const nlohmann::json state = firstState({});
-    EXPECT_EQ(state["computerWins"], 5);
-    EXPECT_EQ(state["humanWins"], 12);
-    EXPECT_EQ(state["title"], "Японский");
-    EXPECT_EQ(state["remaining"], 24);
-}
+INSTANTIATE_TEST_SUITE_P(Cases, StartUpTest, ::testing::ValuesIn(startUpCases),
+                         [](const auto& item) { return std::string(item.param.name); });
 
 } // namespace

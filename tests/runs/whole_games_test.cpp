@@ -155,6 +155,7 @@ class GamePlayer {
 struct Variant {
     int type;
     const char* clock;
+    int games = 2;
 };
 
 void PrintTo(const Variant& variant, std::ostream* out) {
@@ -163,7 +164,7 @@ void PrintTo(const Variant& variant, std::ostream* out) {
 
 class WholeGamesTest : public ::testing::TestWithParam<Variant> {};
 
-TEST_P(WholeGamesTest, TwoGamesFollowTheRulesAndReplayIdentically) {
+TEST_P(WholeGamesTest, GamesFollowTheRulesAndReplayIdentically) {
     const Variant variant = GetParam();
     const std::string folder = makeScratchFolder();
     const std::string settings = folder + "/settings.reg";
@@ -186,10 +187,10 @@ TEST_P(WholeGamesTest, TwoGamesFollowTheRulesAndReplayIdentically) {
             EXPECT_EQ(first["title"], "Дурак") << "a type without a name keeps the title";
         }
         EXPECT_EQ(first["lastWinner"], -1);
-        player.play(2);
+        player.play(variant.games);
         computerWins = player.state()["computerWins"];
         humanWins = player.state()["humanWins"];
-        EXPECT_EQ(computerWins + humanWins, 2);
+        EXPECT_EQ(computerWins + humanWins, variant.games);
         EXPECT_EQ(session.finish(), 0);
         script = session.script();
         output = session.output();
@@ -212,27 +213,21 @@ TEST_P(WholeGamesTest, TwoGamesFollowTheRulesAndReplayIdentically) {
     std::filesystem::remove_all(folder);
 }
 
+// Every variant, a type without a name, and further deals of the first
+// variant, each a different game.
 INSTANTIATE_TEST_SUITE_P(Variants, WholeGamesTest,
                          ::testing::Values(Variant{0, "09:15:00.123"}, Variant{1, "13:47:12.500"},
                                            Variant{2, "07:00:59.999"}, Variant{3, "21:30:30.030"},
                                            Variant{4, "11:11:11.111"}, Variant{5, "16:05:42.718"},
-                                           Variant{7, "02:22:22.222"}),
-                         [](const auto& variantInfo) {
-                             return "type" + std::to_string(variantInfo.param.type);
+                                           Variant{7, "02:22:22.222"},
+                                           Variant{0, "00:00:00.000", 3},
+                                           Variant{0, "05:43:21.987", 3},
+                                           Variant{0, "12:00:00.001", 3},
+                                           Variant{0, "23:59:59.999", 3}),
+                         [](const auto& item) {
+                             std::string clock = item.param.clock;
+                             std::erase_if(clock, [](char c) { return c == ':' || c == '.'; });
+                             return "type" + std::to_string(item.param.type) + "_" + clock;
                          });
-
-TEST(WholeGamesTest, ManyDealsEndInAWinEach) {
-    // Further deals of the first variant, each a different game.
-    const char* clocks[] = {"00:00:00.000", "05:43:21.987", "12:00:00.001", "23:59:59.999"};
-    for (const char* clock : clocks) {
-        const std::string folder = makeScratchFolder();
-        ProgramSession session({"--clock", clock, "--registry", folder + "/settings.reg"});
-        GamePlayer player(session, std::string("clock ") + clock);
-        player.start();
-        player.play(3);
-        EXPECT_EQ(session.finish(), 0);
-        std::filesystem::remove_all(folder);
-    }
-}
 
 } // namespace

@@ -1,5 +1,7 @@
 // The Options dialog as the player works it: what it shows when it opens,
 // what confirming stores (and in which order), and what cancelling keeps.
+#include <map>
+
 #include "resources/resource_ids.h"
 #include "settings_dialog_support.h"
 
@@ -7,157 +9,142 @@ namespace {
 
 using namespace settings_dialog_testing;
 
-const std::vector<std::string> variantNames = {
-    "Подкидной", "Подкидной переводной", "Наваленный", "Наваленный переводной",
-    "Японский",  "Японский переводной",
-};
-
 class OptionsDialog : public SettingsDialogTest {
   protected:
-    // The value names of the settings file in the order they appear.
-    std::vector<std::string> namesInFile() const {
-        std::vector<std::string> names;
-        std::istringstream lines(readFile());
-        std::string text;
-        while (std::getline(lines, text)) {
-            if (text.size() > 1 && text[0] == '"') {
-                names.push_back(text.substr(1, text.find('"', 1) - 1));
-            }
+    // "select game 3;check hide 1;press ok": the player's lines.
+    void dialogLines(const std::string& text) {
+        static const std::map<std::string, int> ids = {{"game", IDC_GAME_TYPE},
+                                                       {"back", IDC_CARD_BACK},
+                                                       {"colour", IDC_TABLE_COLOUR},
+                                                       {"count", IDC_SHOW_TALON_COUNT},
+                                                       {"dbl", IDC_DOUBLE_TAP},
+                                                       {"hide", IDC_HIDE_HAND_SIZE},
+                                                       {"ok", IDOK},
+                                                       {"cancel", IDCANCEL}};
+        std::istringstream parts(text);
+        std::string step;
+        while (std::getline(parts, step, ';')) {
+            std::istringstream words(step);
+            std::string verb;
+            std::string name;
+            int value = 0;
+            words >> verb >> name >> value;
+            line(verb == "select"  ? Type::DialogSelect
+                 : verb == "check" ? Type::DialogCheck
+                                   : Type::DialogPress,
+                 ids.at(name), value);
         }
-        return names;
+    }
+    std::string title() const {
+        WCHAR text[64] = {};
+        GetWindowTextW(mainWindow, text, 64);
+        return utf8(text);
     }
 };
 
+struct OptionsCase {
+    const char* name;
+    const char* before; // "type 2 transfer 0 count 1 dbl 1 style 5 back 1"
+    const char* lines;
+    const char* file;    // the settings file afterwards
+    const char* options; // the mirrors afterwards
+    int requests;        // new games asked for, all dealt with the hand style 4
+    const char* title;
+};
+
+void PrintTo(const OptionsCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class OptionsCases : public OptionsDialog, public ::testing::WithParamInterface<OptionsCase> {};
+
+TEST_P(OptionsCases, StoreWhatTheyShould) {
+    const OptionsCase& c = GetParam();
+    std::istringstream before(c.before);
+    std::string name;
+    int value = 0;
+    while (before >> name >> value) {
+        const std::map<std::string, int32_t*> preset = {
+            {"type", &gameType},      {"transfer", &transferVariant}, {"count", &showTalonCount},
+            {"dbl", &doubleTapPlays}, {"style", &computerHandStyle},  {"back", &cardBackIndex}};
+        *preset.at(name) = value;
+        if (name == "back") {
+            WriteSetting(u"back", static_cast<uint32_t>(value));
+        }
+    }
+    dialogLines(c.lines);
+    ShowOptions();
+
+    const bool cancelled = std::string(c.lines).ends_with("cancel");
+    EXPECT_EQ(closed,
+              (std::vector<std::pair<int, INT_PTR>>{{IDD_OPTIONS, cancelled ? IDCANCEL : IDOK}}));
+    EXPECT_EQ(valuesIn(readFile()), c.file);
+    EXPECT_EQ(mirrors(), c.options);
+    EXPECT_EQ(requests, std::vector<WPARAM>(c.requests, REQUEST_NEW_GAME));
+    EXPECT_EQ(handStyleAtRequest, std::vector<int32_t>(c.requests, 4))
+        << "dealt with the old style";
+    EXPECT_EQ(title(), c.title);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OptionsCases,
+    ::testing::Values(
+        OptionsCase{"UntouchedRewritesTheFourAlwaysWritten", "type 2 transfer 0 count 1",
+                    "press ok", "type=2 hidev=4 cidc=1 wc=0",
+                    "type 2/0 back 0 colour 0 dbl 0 count 1 style 4 wins 0/0", 0, "Подкидной"},
+        OptionsCase{"EveryChoiceInTheOrderGiven", "",
+                    "select game 3;check hide 1;check count 1;check dbl 1;select colour 4;"
+                    "select back 2;press ok",
+                    "type=3 hidev=5 cidc=1 wc=1 blackbg=4 back=2",
+                    "type 3/1 back 2 colour 4 dbl 1 count 1 style 5 wins 0/0", 1,
+                    "Наваленный переводной"},
+        OptionsCase{"ANewVariantRetitlesAndDeals", "", "select game 5;press ok",
+                    "type=5 hidev=4 cidc=0 wc=0",
+                    "type 5/1 back 0 colour 0 dbl 0 count 0 style 4 wins 0/0", 1,
+                    "Японский переводной"},
+        OptionsCase{"TheVariantPlayedStartsNoGame", "type 1 transfer 1", "select game 1;press ok",
+                    "type=1 hidev=4 cidc=0 wc=0",
+                    "type 1/1 back 0 colour 0 dbl 0 count 0 style 4 wins 0/0", 0, "Подкидной"},
+        OptionsCase{"ATypeOutsideTheListIsKept", "type 7", "press ok", "type=7 hidev=4 cidc=0 wc=0",
+                    "type 7/0 back 0 colour 0 dbl 0 count 0 style 4 wins 0/0", 0, "Подкидной"},
+        OptionsCase{"UncheckingTurnsOptionsOff", "count 1 dbl 1 style 5",
+                    "check count 0;check dbl 0;check hide 0;press ok", "type=0 hidev=4 cidc=0 wc=0",
+                    "type 0/0 back 0 colour 0 dbl 0 count 0 style 4 wins 0/0", 0, "Подкидной"},
+        OptionsCase{"CancellingKeepsEverything", "back 1",
+                    "select game 4;select back 4;select colour 2;check dbl 1;check hide 1;"
+                    "press cancel",
+                    "back=1", "type 0/0 back 1 colour 0 dbl 0 count 0 style 4 wins 0/0", 0,
+                    "Подкидной"}),
+    [](const auto& item) { return std::string(item.param.name); });
+
 TEST_F(OptionsDialog, OpensWithTheCurrentOptionsAndNoBackOrColourSelected) {
-    gameType = 4;
-    showTalonCount = 1;
-    doubleTapPlays = 0;
-    computerHandStyle = 5;
-    nlohmann::ordered_json shown;
-    snapshot(shown);
-    press(IDCANCEL);
-    ShowOptions();
+    const std::pair<int32_t, std::string> types[] = {{4, "Японский"}, {7, ""}, {-3, ""}};
+    for (const auto& [type, text] : types) {
+        gameType = type;
+        showTalonCount = 1;
+        computerHandStyle = 5;
+        nlohmann::ordered_json shown;
+        snapshot(shown);
+        dialogLines("press cancel");
+        ShowOptions();
 
-    ASSERT_TRUE(shown.is_object());
-    EXPECT_EQ(shown["template"], IDD_OPTIONS);
-    EXPECT_EQ(control(shown, IDC_GAME_TYPE)["selected"], 4);
-    EXPECT_EQ(control(shown, IDC_GAME_TYPE)["items"], variantNames);
-    EXPECT_EQ(control(shown, IDC_GAME_TYPE)["text"], "Японский");
-    EXPECT_EQ(control(shown, IDC_CARD_BACK)["selected"], -1);
-    EXPECT_EQ(
-        control(shown, IDC_CARD_BACK)["items"],
-        (std::vector<std::string>{"Циновка", "Рыбки", "Джоконда", "Градиент", "Стандартная"}));
-    EXPECT_EQ(control(shown, IDC_TABLE_COLOUR)["selected"], -1);
-    EXPECT_EQ(control(shown, IDC_TABLE_COLOUR)["items"],
-              (std::vector<std::string>{"Зеленый", "Черный", "Темно-красный", "Голубой", "Серый"}));
-    EXPECT_EQ(control(shown, IDC_SHOW_TALON_COUNT)["checked"], 1);
-    EXPECT_EQ(control(shown, IDC_DOUBLE_TAP)["checked"], 0);
-    EXPECT_EQ(control(shown, IDC_HIDE_HAND_SIZE)["checked"], 1);
-}
-
-TEST_F(OptionsDialog, ConfirmingUntouchedRewritesTheFourAlwaysWrittenValuesOnly) {
-    gameType = 2;
-    transferVariant = 0;
-    showTalonCount = 1;
-    press(IDOK);
-    ShowOptions();
-
-    EXPECT_EQ(closed, (std::vector<std::pair<int, INT_PTR>>{{IDD_OPTIONS, IDOK}}));
-    EXPECT_TRUE(requests.empty()) << "no new game";
-    EXPECT_EQ(namesInFile(), (std::vector<std::string>{"type", "hidev", "cidc", "wc"}));
-    EXPECT_EQ(stored(u"type"), 2u);
-    EXPECT_EQ(stored(u"hidev"), 4u);
-    EXPECT_EQ(stored(u"cidc"), 1u);
-    EXPECT_EQ(stored(u"wc"), 0u);
-    EXPECT_EQ(stored(u"back"), std::nullopt);
-    EXPECT_EQ(stored(u"blackbg"), std::nullopt);
-}
-
-TEST_F(OptionsDialog, EveryChoiceIsStoredInTheOrderGiven) {
-    select(IDC_GAME_TYPE, 3);
-    check(IDC_HIDE_HAND_SIZE, 1);
-    check(IDC_SHOW_TALON_COUNT, 1);
-    check(IDC_DOUBLE_TAP, 1);
-    select(IDC_TABLE_COLOUR, 4);
-    select(IDC_CARD_BACK, 2);
-    press(IDOK);
-    ShowOptions();
-
-    EXPECT_EQ(namesInFile(),
-              (std::vector<std::string>{"type", "hidev", "cidc", "wc", "blackbg", "back"}));
-    EXPECT_EQ(stored(u"type"), 3u);
-    EXPECT_EQ(stored(u"hidev"), 5u);
-    EXPECT_EQ(stored(u"cidc"), 1u);
-    EXPECT_EQ(stored(u"wc"), 1u);
-    EXPECT_EQ(stored(u"blackbg"), 4u);
-    EXPECT_EQ(stored(u"back"), 2u);
-    EXPECT_EQ(gameType, 3);
-    EXPECT_EQ(computerHandStyle, 5);
-    EXPECT_EQ(showTalonCount, 1);
-    EXPECT_EQ(doubleTapPlays, 1);
-    EXPECT_EQ(tableColourIndex, 4);
-    EXPECT_EQ(cardBackIndex, 2);
-}
-
-TEST_F(OptionsDialog, ANewVariantRetitlesTheWindowAndDealsAtOnce) {
-    select(IDC_GAME_TYPE, 5);
-    press(IDOK);
-    ShowOptions();
-
-    EXPECT_EQ(gameType, 5);
-    EXPECT_EQ(transferVariant, 1);
-    EXPECT_EQ(requests, (std::vector<WPARAM>{REQUEST_NEW_GAME}));
-    WCHAR title[64] = {};
-    GetWindowTextW(mainWindow, title, 64);
-    EXPECT_EQ(utf8(title), "Японский переводной");
-}
-
-TEST_F(OptionsDialog, TheVariantAlreadyPlayedStartsNoGame) {
-    gameType = 1;
-    transferVariant = 1;
-    select(IDC_GAME_TYPE, 1);
-    press(IDOK);
-    ShowOptions();
-
-    EXPECT_TRUE(requests.empty());
-    EXPECT_EQ(stored(u"type"), 1u);
-    WCHAR title[64] = {};
-    GetWindowTextW(mainWindow, title, 64);
-    EXPECT_EQ(utf8(title), "Подкидной") << "the title is left as it was";
-}
-
-TEST_F(OptionsDialog, ATypeOutsideTheListOpensWithNoLineAndIsKept) {
-    gameType = 7;
-    nlohmann::ordered_json shown;
-    snapshot(shown);
-    press(IDOK);
-    ShowOptions();
-
-    EXPECT_EQ(control(shown, IDC_GAME_TYPE)["selected"], -1);
-    EXPECT_EQ(control(shown, IDC_GAME_TYPE)["text"], "");
-    EXPECT_EQ(gameType, 7);
-    EXPECT_TRUE(requests.empty());
-    EXPECT_EQ(stored(u"type"), 7u);
-}
-
-TEST_F(OptionsDialog, ANegativeTypeOpensWithNoLineEither) {
-    gameType = -3;
-    nlohmann::ordered_json shown;
-    snapshot(shown);
-    press(IDCANCEL);
-    ShowOptions();
-    EXPECT_EQ(control(shown, IDC_GAME_TYPE)["selected"], -1);
-}
-
-TEST_F(OptionsDialog, TheHandStyleWaitsForTheNextDealWhileTheVariantDealsNow) {
-    select(IDC_GAME_TYPE, 2);
-    check(IDC_HIDE_HAND_SIZE, 1);
-    press(IDOK);
-    ShowOptions();
-
-    EXPECT_EQ(requests, (std::vector<WPARAM>{REQUEST_NEW_GAME}));
-    EXPECT_EQ(handStyleAtRequest, (std::vector<int32_t>{4})) << "dealt with the old style";
-    EXPECT_EQ(computerHandStyle, 5);
+        ASSERT_TRUE(shown.is_object());
+        EXPECT_EQ(shown["template"], IDD_OPTIONS);
+        EXPECT_EQ(control(shown, IDC_GAME_TYPE)["selected"], text.empty() ? -1 : type);
+        EXPECT_EQ(control(shown, IDC_GAME_TYPE)["text"], text);
+        EXPECT_EQ(control(shown, IDC_GAME_TYPE)["items"].dump(),
+                  R"(["Подкидной","Подкидной переводной","Наваленный","Наваленный переводной",)"
+                  R"("Японский","Японский переводной"])");
+        EXPECT_EQ(control(shown, IDC_CARD_BACK)["selected"], -1);
+        EXPECT_EQ(control(shown, IDC_CARD_BACK)["items"].dump(),
+                  R"(["Циновка","Рыбки","Джоконда","Градиент","Стандартная"])");
+        EXPECT_EQ(control(shown, IDC_TABLE_COLOUR)["selected"], -1);
+        EXPECT_EQ(control(shown, IDC_TABLE_COLOUR)["items"].dump(),
+                  R"(["Зеленый","Черный","Темно-красный","Голубой","Серый"])");
+        EXPECT_EQ(control(shown, IDC_SHOW_TALON_COUNT)["checked"], 1);
+        EXPECT_EQ(control(shown, IDC_DOUBLE_TAP)["checked"], 0);
+        EXPECT_EQ(control(shown, IDC_HIDE_HAND_SIZE)["checked"], 1);
+    }
 }
 
 TEST_F(OptionsDialog, ANewBackShowsOnTheHandsAndTheTalonAtOnce) {
@@ -166,73 +153,30 @@ TEST_F(OptionsDialog, ANewBackShowsOnTheHandsAndTheTalonAtOnce) {
     addCard(computerHand, SUIT_CLUBS, 6);
     talonCard.backStyle = 0;
     platform_testing::takeInvalidations();
-    select(IDC_CARD_BACK, 3);
-    press(IDOK);
+    dialogLines("select back 3;press ok");
     ShowOptions();
 
-    EXPECT_EQ(cardBackIndex, 3);
-    EXPECT_EQ(stored(u"back"), 3u);
     EXPECT_EQ(humanHand.backStyle, 3);
     EXPECT_EQ(computerHand.backStyle, 3);
-    for (const Card& card : humanHand.cards) {
-        EXPECT_EQ(card.backStyle, 3) << "9H / AS";
+    for (const Card* card : std::initializer_list<const Card*>{
+             &humanHand.cards[0], &humanHand.cards[1], &computerHand.cards[0], &talonCard}) {
+        EXPECT_EQ(card->backStyle, 3) << card->suit << "/" << card->rank;
     }
-    EXPECT_EQ(computerHand.cards[0].backStyle, 3) << "6C";
-    EXPECT_EQ(talonCard.backStyle, 3);
-    bool wholeTableRepainted = false;
+    int wholeTableRepaints = 0;
     for (const auto& mark : platform_testing::takeInvalidations()) {
         if (mark.window == mainWindow && mark.wholeWindow) {
-            wholeTableRepainted = true;
+            ++wholeTableRepaints;
             EXPECT_FALSE(mark.erase);
         }
     }
-    EXPECT_TRUE(wholeTableRepainted);
-}
-
-TEST_F(OptionsDialog, CancellingKeepsEveryOption) {
-    WriteSetting(u"back", 1);
-    cardBackIndex = 1;
-    select(IDC_GAME_TYPE, 4);
-    select(IDC_CARD_BACK, 4);
-    select(IDC_TABLE_COLOUR, 2);
-    check(IDC_DOUBLE_TAP, 1);
-    check(IDC_HIDE_HAND_SIZE, 1);
-    press(IDCANCEL);
-    ShowOptions();
-
-    EXPECT_EQ(closed, (std::vector<std::pair<int, INT_PTR>>{{IDD_OPTIONS, IDCANCEL}}));
-    EXPECT_EQ(gameType, 0);
-    EXPECT_EQ(cardBackIndex, 1);
-    EXPECT_EQ(tableColourIndex, 0);
-    EXPECT_EQ(doubleTapPlays, 0);
-    EXPECT_EQ(computerHandStyle, 4);
-    EXPECT_TRUE(requests.empty());
-    EXPECT_EQ(namesInFile(), (std::vector<std::string>{"back"}));
-}
-
-TEST_F(OptionsDialog, UncheckingTurnsTheOptionsOff) {
-    showTalonCount = 1;
-    doubleTapPlays = 1;
-    computerHandStyle = 5;
-    check(IDC_SHOW_TALON_COUNT, 0);
-    check(IDC_DOUBLE_TAP, 0);
-    check(IDC_HIDE_HAND_SIZE, 0);
-    press(IDOK);
-    ShowOptions();
-
-    EXPECT_EQ(showTalonCount, 0);
-    EXPECT_EQ(doubleTapPlays, 0);
-    EXPECT_EQ(computerHandStyle, 4);
-    EXPECT_EQ(stored(u"cidc"), 0u);
-    EXPECT_EQ(stored(u"wc"), 0u);
-    EXPECT_EQ(stored(u"hidev"), 4u);
+    EXPECT_GT(wholeTableRepaints, 0);
 }
 
 TEST_F(OptionsDialog, OtherCommandsLeaveItOpen) {
     bool stillOpen = false;
     then([] { PostMessageW(platform::activeWindow(), WM_COMMAND, IDC_CARD_BACK, 0); });
     then([&] { stillOpen = platform::modalDialogOpen(); });
-    press(IDCANCEL);
+    dialogLines("press cancel");
     ShowOptions();
     EXPECT_TRUE(stillOpen);
 }

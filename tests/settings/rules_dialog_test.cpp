@@ -11,36 +11,27 @@ using namespace settings_dialog_testing;
 
 class RulesDialog : public SettingsDialogTest {};
 
-TEST_F(RulesDialog, ShowsRussianThenEnglishAsAsked) {
-    nlohmann::ordered_json russian;
-    snapshot(russian);
-    press(IDCANCEL);
-    ShowRules(1);
-    EXPECT_EQ(rulesLanguage, 1);
-
-    nlohmann::ordered_json english;
-    snapshot(english);
-    press(IDCANCEL);
-    ShowRules(0);
-    EXPECT_EQ(rulesLanguage, 0);
-
-    EXPECT_EQ(russian["template"], IDD_RULES);
-    EXPECT_EQ(control(russian, IDC_RULES_TEXT)["text"], utf8(resources::russianRulesText()));
-    EXPECT_EQ(control(english, IDC_RULES_TEXT)["text"], utf8(resources::englishRulesText()));
+TEST_F(RulesDialog, ShowsRussianThenEnglishAsAskedUnderItsTitle) {
+    for (int language : {1, 0}) {
+        nlohmann::ordered_json shown;
+        std::string title;
+        snapshot(shown);
+        then([&] {
+            WCHAR text[64] = {};
+            GetWindowTextW(platform::activeWindow(), text, 64);
+            title = utf8(text);
+        });
+        press(IDCANCEL);
+        ShowRules(language);
+        EXPECT_EQ(rulesLanguage, language);
+        EXPECT_EQ(title, "Правила игры");
+        EXPECT_EQ(shown["template"], IDD_RULES);
+        EXPECT_EQ(
+            control(shown, IDC_RULES_TEXT)["text"],
+            utf8(language == 1 ? resources::russianRulesText() : resources::englishRulesText()));
+    }
     EXPECT_EQ(closed,
               (std::vector<std::pair<int, INT_PTR>>{{IDD_RULES, IDCANCEL}, {IDD_RULES, IDCANCEL}}));
-}
-
-TEST_F(RulesDialog, HasItsTitle) {
-    std::string title;
-    then([&] {
-        WCHAR text[64] = {};
-        GetWindowTextW(platform::activeWindow(), text, 64);
-        title = utf8(text);
-    });
-    press(IDCANCEL);
-    ShowRules(0);
-    EXPECT_EQ(title, "Правила игры");
 }
 
 TEST_F(RulesDialog, ScrollsToTheLastLineOfEitherText) {

@@ -6,12 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -20,8 +18,6 @@
 #include "game/end_of_game.h"
 #include "game/game_state.h"
 #include "platform/dialog_test_support.h"
-#include "platform/registry_api.h"
-#include "platform/screen.h"
 #include "platform/testing.h"
 #include "platform/utf.h"
 #include "platform/window_api.h"
@@ -101,8 +97,6 @@ class SettingsDialogTest : public ::testing::Test {
         input.value = value;
         steps.emplace_back(input);
     }
-    void check(int id, int value) { line(Type::DialogCheck, id, value); }
-    void select(int id, int index) { line(Type::DialogSelect, id, index); }
     void press(int id) { line(Type::DialogPress, id); }
     void then(std::function<void()> action) { steps.emplace_back(std::move(action)); }
 
@@ -119,25 +113,6 @@ class SettingsDialogTest : public ::testing::Test {
     }
 };
 
-// A value of the settings key, or nothing when it is not stored.
-inline std::optional<uint32_t> stored(LPCWSTR name) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, u"Software\\qm\\tlx", 0, KEY_READ, &key) !=
-        ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    DWORD value = 0;
-    DWORD type = REG_NONE;
-    DWORD size = sizeof value;
-    LSTATUS status =
-        RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
-    RegCloseKey(key);
-    if (status != ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 // The control's entry in a dialog description.
 inline nlohmann::ordered_json control(const nlohmann::ordered_json& dialog, int id) {
     for (const auto& entry : dialog["controls"]) {
@@ -151,6 +126,33 @@ inline nlohmann::ordered_json control(const nlohmann::ordered_json& dialog, int 
 
 inline std::string utf8(LPCWSTR text) {
     return utf8FromUtf16(text);
+}
+
+// The option and count mirrors, one line.
+inline std::string mirrors() {
+    return "type " + std::to_string(gameType) + "/" + std::to_string(transferVariant) + " back " +
+           std::to_string(cardBackIndex) + " colour " + std::to_string(tableColourIndex) + " dbl " +
+           std::to_string(doubleTapPlays) + " count " + std::to_string(showTalonCount) + " style " +
+           std::to_string(computerHandStyle) + " wins " + std::to_string(computerWins) + "/" +
+           std::to_string(humanWins);
+}
+
+// The name=value pairs of a settings file in file order.
+inline std::string valuesIn(const std::string& text) {
+    std::istringstream lines(text);
+    std::string line;
+    std::string values;
+    while (std::getline(lines, line)) {
+        if (line.size() > 1 && line[0] == '"') {
+            const auto end = line.find('"', 1);
+            const auto colon = line.find(':', end);
+            values += (values.empty() ? "" : " ") + line.substr(1, end - 1) + "=" +
+                      (colon == std::string::npos
+                           ? line.substr(end + 2)
+                           : std::to_string(std::stoul(line.substr(colon + 1), nullptr, 16)));
+        }
+    }
+    return values;
 }
 
 } // namespace settings_dialog_testing

@@ -1,20 +1,12 @@
 // The stored options and win counts, through the program's own accessors.
-
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
-
-#include "game/end_of_game.h"
-#include "game/game_state.h"
 #include "platform/registry/registry_store.h"
 #include "platform/registry_api.h"
-#include "settings/settings_store.h"
+#include "settings_dialog_support.h"
 
 namespace {
+
+using settings_dialog_testing::mirrors;
+using settings_dialog_testing::valuesIn;
 
 class SettingsStoreTest : public ::testing::Test {
   protected:
@@ -40,170 +32,91 @@ class SettingsStoreTest : public ::testing::Test {
         text << in.rdbuf();
         return text.str();
     }
-    void writeFile(const std::string& text) const {
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream out(file, std::ios::binary);
-        out << text;
-    }
-    // Mirrors filled with values no read would give, so a read that is
-    // skipped shows.
-    static void scribbleOverMirrors() {
+    // The file as written, read back by a fresh run over mirrors filled with
+    // values no read would give, so that a read that is skipped shows.
+    void startWith(const std::string& text) const {
+        if (!text.empty()) {
+            std::filesystem::create_directories(file.parent_path());
+            std::ofstream(file, std::ios::binary) << text;
+        }
+        platform::useSettingsFile(file.string());
         cardBackIndex = tableColourIndex = doubleTapPlays = showTalonCount = 99;
         computerWins = humanWins = 99;
         gameType = transferVariant = 99;
+        ReadStartupSettings();
     }
 
     std::filesystem::path folder;
     std::filesystem::path file;
 };
 
-TEST_F(SettingsStoreTest, FirstRunWithNoFileGivesZeroesAndTheFannedHand) {
-    platform::useSettingsFile(file.string());
-    scribbleOverMirrors();
-    ReadStartupSettings();
+const std::string header = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n";
+
+TEST_F(SettingsStoreTest, FirstRunWithNoFileGivesZeroesAndCreatesNothing) {
+    startWith("");
+    EXPECT_EQ(mirrors(), "type 99/99 back 0 colour 0 dbl 0 count 0 style 4 wins 0/0");
     ReadGameTypeSetting();
-    EXPECT_EQ(tableColourIndex, 0);
-    EXPECT_EQ(cardBackIndex, 0);
-    EXPECT_EQ(doubleTapPlays, 0);
-    EXPECT_EQ(showTalonCount, 0);
-    EXPECT_EQ(computerWins, 0u);
-    EXPECT_EQ(humanWins, 0u);
-    EXPECT_EQ(gameType, 0);
-    EXPECT_EQ(transferVariant, 0);
-    EXPECT_EQ(computerHandStyle, 4);
+    EXPECT_EQ(mirrors(), "type 0/0 back 0 colour 0 dbl 0 count 0 style 4 wins 0/0");
     EXPECT_FALSE(std::filesystem::exists(file)) << "reading creates nothing";
 }
 
-TEST_F(SettingsStoreTest, ResetGoesBackToTheValuesBeforeAnyRead) {
-    scribbleOverMirrors();
-    computerHandStyle = 5;
-    resetSettingValues();
-    EXPECT_EQ(cardBackIndex, 0);
-    EXPECT_EQ(tableColourIndex, 0);
-    EXPECT_EQ(doubleTapPlays, 0);
-    EXPECT_EQ(showTalonCount, 0);
-    EXPECT_EQ(computerHandStyle, 4);
-    EXPECT_EQ(computerWins, 0u);
-    EXPECT_EQ(humanWins, 0u);
-}
-
 TEST_F(SettingsStoreTest, StoredTypeIsUsedUnchangedWithItsTransferFlag) {
-    setGameType(7);
-    ReadGameTypeSetting();
-    EXPECT_EQ(gameType, 7);
-    EXPECT_EQ(transferVariant, 0);
-
-    for (uint32_t type = 0; type < 6; ++type) {
+    for (uint32_t type : {0u, 1u, 2u, 3u, 4u, 5u, 7u}) {
         setGameType(type);
         ReadGameTypeSetting();
         EXPECT_EQ(gameType, static_cast<int32_t>(type));
-        EXPECT_EQ(transferVariant, type % 2 == 1 ? 1 : 0) << "type " << type;
+        EXPECT_EQ(transferVariant, type == 1 || type == 3 || type == 5 ? 1 : 0) << "type " << type;
     }
 }
 
-TEST_F(SettingsStoreTest, StartupReadFillsEachMirrorFromItsOwnName) {
-    setTableColour(1);
+// Each accessor has its own value name; the hand style is not read at
+// start-up, and the type only after the command line.
+TEST_F(SettingsStoreTest, EachAccessorUsesItsOwnValueName) {
+    platform::useSettingsFile(file.string());
+    setGameType(3);
     setCardBack(2);
-    setComputerWins(3);
-    setHumanWins(4);
+    setTableColour(1);
     setDoubleTapPlays(5);
     setShowTalonCount(6);
     setComputerHandStyle(5);
-    setGameType(3);
-
-    ReadStartupSettings();
-    EXPECT_EQ(tableColourIndex, 1);
-    EXPECT_EQ(cardBackIndex, 2);
-    EXPECT_EQ(computerWins, 3u);
-    EXPECT_EQ(humanWins, 4u);
-    EXPECT_EQ(doubleTapPlays, 5);
-    EXPECT_EQ(showTalonCount, 6);
-    EXPECT_EQ(computerHandStyle, 4) << "the hand style is not read at start-up";
-    EXPECT_EQ(gameType, 0) << "the type is read only after the command line";
-
-    ReadGameTypeSetting();
-    EXPECT_EQ(gameType, 3);
-    EXPECT_EQ(transferVariant, 1);
-}
-
-TEST_F(SettingsStoreTest, EachAccessorUsesItsOwnValueName) {
-    platform::useSettingsFile(file.string());
-    setGameType(1);
-    setCardBack(2);
-    setTableColour(3);
-    setDoubleTapPlays(4);
-    setShowTalonCount(5);
-    setComputerHandStyle(6);
     setComputerWins(7);
-    setHumanWins(8);
-    EXPECT_EQ(readFile(), "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n"
-                          "\"type\"=dword:00000001\n"
-                          "\"back\"=dword:00000002\n"
-                          "\"blackbg\"=dword:00000003\n"
-                          "\"wc\"=dword:00000004\n"
-                          "\"cidc\"=dword:00000005\n"
-                          "\"hidev\"=dword:00000006\n"
-                          "\"statc\"=dword:00000007\n"
-                          "\"statu\"=dword:00000008\n");
-    EXPECT_EQ(getGameType(), 1u);
-    EXPECT_EQ(getCardBack(), 2u);
-    EXPECT_EQ(getTableColour(), 3u);
-    EXPECT_EQ(getDoubleTapPlays(), 4u);
-    EXPECT_EQ(getShowTalonCount(), 5u);
-    EXPECT_EQ(getComputerWins(), 7u);
-    EXPECT_EQ(getHumanWins(), 8u);
+    setHumanWins(0x80000001u);
+    EXPECT_EQ(valuesIn(readFile()),
+              "type=3 back=2 blackbg=1 wc=5 cidc=6 hidev=5 statc=7 statu=2147483649");
+    EXPECT_EQ(readFile().substr(0, header.size()), header);
+    EXPECT_EQ(std::to_string(getGameType()) + " " + std::to_string(getCardBack()) + " " +
+                  std::to_string(getTableColour()) + " " + std::to_string(getDoubleTapPlays()) +
+                  " " + std::to_string(getShowTalonCount()) + " " +
+                  std::to_string(getComputerWins()) + " " + std::to_string(getHumanWins()),
+              "3 2 1 5 6 7 2147483649");
+    startWith(readFile());
+    EXPECT_EQ(mirrors(), "type 99/99 back 2 colour 1 dbl 5 count 6 style 4 wins 7/2147483649");
+    ReadGameTypeSetting();
+    EXPECT_EQ(mirrors(), "type 3/1 back 2 colour 1 dbl 5 count 6 style 4 wins 7/2147483649");
 }
 
 TEST_F(SettingsStoreTest, WritingTwiceLeavesOneValueAndCreatesTheKey) {
     platform::useSettingsFile(file.string());
     EXPECT_EQ(WriteSetting(u"back", 3), ERROR_SUCCESS);
     EXPECT_EQ(WriteSetting(u"back", 3), ERROR_SUCCESS);
-    EXPECT_EQ(readFile(),
-              "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n\"back\"=dword:00000003\n");
+    EXPECT_EQ(readFile(), header + "\"back\"=dword:00000003\n");
     EXPECT_EQ(ReadSetting(u"back"), 3u);
 }
 
-TEST_F(SettingsStoreTest, WinCountsRoundTripThroughTheFile) {
-    platform::useSettingsFile(file.string());
-    setComputerWins(12);
-    setHumanWins(0x80000001u);
-
-    // As in a later run: nothing in memory, the same file.
-    platform::useMemorySettings();
-    resetSettingValues();
-    platform::useSettingsFile(file.string());
-    ReadStartupSettings();
-    EXPECT_EQ(computerWins, 12u);
-    EXPECT_EQ(humanWins, 0x80000001u);
-    EXPECT_NE(readFile().find("\"statu\"=dword:80000001"), std::string::npos);
-}
-
+// Four bytes of binary, a string, three bytes: as good as absent.
 TEST_F(SettingsStoreTest, ValuesThatAreNotDwordsReadAsZero) {
-    writeFile("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n"
-              "\"back\"=hex:02,00,00,00\n"
-              "\"blackbg\"=\"2\"\n"
-              "\"statc\"=hex(4):05,00,00\n"
+    startWith(header + "\"back\"=hex:02,00,00,00\n\"blackbg\"=\"2\"\n\"statc\"=hex(4):05,00,00\n" +
               "\"statu\"=dword:00000009\n");
-    platform::useSettingsFile(file.string());
-    scribbleOverMirrors();
-    ReadStartupSettings();
-    EXPECT_EQ(cardBackIndex, 0) << "four bytes, but binary";
-    EXPECT_EQ(tableColourIndex, 0) << "a string";
-    EXPECT_EQ(computerWins, 0u) << "three bytes";
-    EXPECT_EQ(humanWins, 9u);
+    EXPECT_EQ(mirrors(), "type 99/99 back 0 colour 0 dbl 0 count 0 style 4 wins 0/9");
 }
 
 TEST_F(SettingsStoreTest, ACorruptFileReadsAsZeroAndIsWrittenAfterwards) {
-    writeFile(std::string("\x7f"
+    startWith(std::string("\x7f"
                           "ELF\x02\x01\x01\0\0\0",
                           10) +
               "\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n\"statc\"=dword:xyz\n\"wc\"=dword:1\n");
-    platform::useSettingsFile(file.string());
-    scribbleOverMirrors();
-    ReadStartupSettings();
-    EXPECT_EQ(computerWins, 0u);
-    EXPECT_EQ(doubleTapPlays, 1) << "a good line next to a bad one is still read";
-
+    EXPECT_EQ(mirrors(), "type 99/99 back 0 colour 0 dbl 1 count 0 style 4 wins 0/0")
+        << "a good line next to a bad one is still read";
     EXPECT_EQ(WriteSetting(u"statc", 2), ERROR_SUCCESS);
     EXPECT_EQ(getComputerWins(), 2u);
     EXPECT_EQ(getDoubleTapPlays(), 1u);

@@ -22,46 +22,6 @@ constexpr uint32_t white = 0xFFFFFF;
 constexpr uint32_t grey = 0x828282;
 constexpr uint32_t green = 0x009600; // table colour 0 as a screen pixel
 
-inline std::string hex(uint32_t pixel) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%06X", pixel);
-    return text;
-}
-
-// A resource bitmap's pixels, loaded afresh so the check does not lean on
-// what the program loaded.
-inline platform::Surface resourceImage(int id) {
-    const HBITMAP bitmap = LoadBitmapW(nullptr, MAKEINTRESOURCEW(id));
-    const platform::Surface* surface = platform::surfaceOfBitmap(bitmap);
-    EXPECT_NE(surface, nullptr) << "bitmap " << id;
-    return surface == nullptr ? platform::Surface() : *surface;
-}
-
-// How a source pixel is expected to land on the screen.
-enum class Lands { Copied, Inverted };
-
-// Counts the pixels of the screen area at x, y that differ from the image's
-// area at sourceX, sourceY (inverted when asked); reports the first one.
-inline int32_t mismatches(const platform::Surface& screen, int32_t x, int32_t y,
-                          const platform::Surface& image, int32_t sourceX, int32_t sourceY,
-                          int32_t width, int32_t height, Lands how, const std::string& what) {
-    int32_t count = 0;
-    for (int32_t dy = 0; dy < height; ++dy) {
-        for (int32_t dx = 0; dx < width; ++dx) {
-            uint32_t expected = image.at(sourceX + dx, sourceY + dy) & 0xFFFFFF;
-            if (how == Lands::Inverted) {
-                expected ^= 0xFFFFFF;
-            }
-            const uint32_t actual = screen.at(x + dx, y + dy);
-            if (actual != expected && count++ == 0) {
-                ADD_FAILURE() << what << ": screen " << x + dx << "," << y + dy << " is "
-                              << hex(actual) << ", expected " << hex(expected);
-            }
-        }
-    }
-    return count;
-}
-
 // Pixels of the area that are not the given colour.
 inline int32_t pixelsOtherThan(const platform::Surface& screen, const RECT& area, uint32_t colour) {
     int32_t count = 0;

@@ -5,6 +5,7 @@
 
 using namespace paint_test;
 using namespace table_test;
+using table_test::Position;
 
 namespace {
 
@@ -38,78 +39,56 @@ int32_t differences(const platform::Surface& a, const platform::Surface& b, cons
 
 constexpr UINT centred = DT_SINGLELINE | DT_CENTER | DT_VCENTER;
 
-class TalonCountTest : public PaintTest {
-  protected:
-    // The count area as painted, compared with the number drawn alone.
-    void expectCount(const std::u16string& number) {
-        const platform::Surface screen = paintAll();
-        const platform::Surface expected = referenceText(number, talonCountRect, centred, green);
-        ASSERT_GT(pixelsOtherThan(expected, talonCountRect, green), 0) << "nothing to compare";
-        EXPECT_EQ(differences(screen, expected, talonCountRect), 0)
-            << "expected the count " << utf8FromUtf16(number.c_str());
-    }
-    void expectNoCount() {
-        const platform::Surface screen = paintAll();
-        EXPECT_EQ(pixelsOtherThan(screen, talonCountRect, green), 0);
-    }
+// The count shows the talon with the turned-up trump as its last card, in
+// the table colour, and goes once the trump card is dealt; the Japanese
+// variants have no trump card and count down to zero. The goldens show the
+// first variant and the Japanese one; these are the others.
+struct CountCase {
+    const char* name;
+    Position position;
+    int32_t option;
+    int32_t colourIndex;
+    uint32_t tablePixel;
+    const char16_t* shown; // nullptr: no count
 };
 
-TEST_F(TalonCountTest, CountsTheTurnedUpTrumpAsTheTalonsLastCard) {
-    setUpPosition({.trump = "9H", .talon = 22});
-    showTalonCount = 1;
-    expectCount(u"23");
+void PrintTo(const CountCase& c, std::ostream* out) {
+    *out << c.name;
 }
 
-TEST_F(TalonCountTest, ShowsOneWhileOnlyTheTrumpCardIsLeft) {
-    setUpPosition({.trump = "9H", .talon = 0});
-    showTalonCount = 1;
-    expectCount(u"1");
-}
+class TalonCountTest : public PaintTest, public ::testing::WithParamInterface<CountCase> {};
 
-TEST_F(TalonCountTest, GoesAwayOnceTheTrumpCardIsDealt) {
-    for (int32_t type : {0, 1, 2, 3}) {
-        SCOPED_TRACE("type " + std::to_string(type));
-        setUpPosition({.type = type, .trump = "9H", .trumpDealt = true, .talon = 0});
-        showTalonCount = 1;
-        expectNoCount();
-    }
-}
-
-TEST_F(TalonCountTest, JapaneseVariantsCountTheTalonAloneDownToZero) {
-    for (int32_t type : {4, 5}) {
-        SCOPED_TRACE("type " + std::to_string(type));
-        setUpPosition({.type = type, .talon = 17});
-        showTalonCount = 1;
-        expectCount(u"17");
-        setUpPosition({.type = type, .talon = 0});
-        showTalonCount = 1;
-        expectCount(u"0");
-    }
-}
-
-TEST_F(TalonCountTest, HiddenWhenTheOptionIsOff) {
-    setUpPosition({.trump = "9H", .talon = 22});
-    showTalonCount = 0;
-    expectNoCount();
-}
-
-TEST_F(TalonCountTest, TakesTheTableColourAsItsBackground) {
-    setUpPosition({.trump = "9H", .talon = 5});
-    showTalonCount = 1;
-    tableColourIndex = 3;
+TEST_P(TalonCountTest, ShowsTheCardsLeft) {
+    const CountCase& c = GetParam();
+    setUpPosition(c.position);
+    showTalonCount = c.option;
+    tableColourIndex = c.colourIndex;
     const platform::Surface screen = paintAll();
-    const platform::Surface expected = referenceText(u"6", talonCountRect, centred, 0x000099);
+    if (c.shown == nullptr) {
+        EXPECT_EQ(pixelsOtherThan(screen, talonCountRect, c.tablePixel), 0);
+        return;
+    }
+    const platform::Surface expected =
+        referenceText(c.shown, talonCountRect, centred, c.tablePixel);
+    ASSERT_GT(pixelsOtherThan(expected, talonCountRect, c.tablePixel), 0);
     EXPECT_EQ(differences(screen, expected, talonCountRect), 0);
 }
 
-TEST_F(PaintTest, StatusTextIsDrawnTopLeftInTheStatusRectangle) {
-    setUpPosition({});
-    SetStatus(u"Ваш ход!");
-    const platform::Surface screen = paintAll();
-    const platform::Surface expected = referenceText(u"Ваш ход!", statusRect, DT_LEFT, green);
-    ASSERT_GT(pixelsOtherThan(expected, statusRect, green), 0);
-    EXPECT_EQ(differences(screen, expected, statusRect), 0);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TalonCountTest,
+    ::testing::Values(
+        CountCase{"InTheTableColour", {.talon = 5}, 1, 3, 0x000099, u"6"},
+        CountCase{
+            "GoneInTransfer", {.type = 1, .trumpDealt = true, .talon = 0}, 1, 0, green, nullptr},
+        CountCase{"GoneInBulkTransfer",
+                  {.type = 3, .trumpDealt = true, .talon = 0},
+                  1,
+                  0,
+                  green,
+                  nullptr},
+        CountCase{"JapaneseTransfer", {.type = 5, .talon = 17}, 1, 0, green, u"17"},
+        CountCase{"JapaneseTransferEmpty", {.type = 5, .talon = 0}, 1, 0, green, u"0"}),
+    [](const auto& item) { return std::string(item.param.name); });
 
 TEST_F(PaintTest, StatusTextBreaksOnlyAtLineBreaks) {
     setUpPosition({});
@@ -130,13 +109,6 @@ TEST_F(PaintTest, StatusTextIsClippedToItsRectangle) {
     EXPECT_GT(pixelsOtherThan(screen, statusRect, green), 0);
     EXPECT_EQ(pixelsOtherThan(screen, {0, 260, 240, 320}, green), 0) << "below the status line";
     EXPECT_EQ(pixelsOtherThan(screen, {0, 227, 2, 260}, green), 0) << "left of it";
-}
-
-TEST_F(PaintTest, NoStatusTextLeavesTheLineEmpty) {
-    setUpPosition({});
-    SetStatus(nullptr);
-    const platform::Surface screen = paintAll();
-    EXPECT_EQ(pixelsOtherThan(screen, {0, 227, 240, 320}, green), 0);
 }
 
 } // namespace

@@ -1,3 +1,8 @@
+// The pen on the table: what taps, double taps and presses of the buttons do
+// from a chosen position, each case read back as the fields it changes.
+#include <cctype>
+#include <map>
+
 #include "game/table_fixture.h"
 #include "window/table_layout.h"
 
@@ -6,220 +11,180 @@ using namespace table_test;
 namespace {
 
 TEST(PointInRectTest, BothEndsAreInside) {
-    EXPECT_EQ(pointInRect(204, 170, actionButtonRect), 1);
-    EXPECT_EQ(pointInRect(236, 202, actionButtonRect), 1);
-    EXPECT_EQ(pointInRect(237, 202, actionButtonRect), 0);
-    EXPECT_EQ(pointInRect(236, 203, actionButtonRect), 0);
-    EXPECT_EQ(pointInRect(203, 170, actionButtonRect), 0);
-    EXPECT_EQ(pointInRect(199, 140, playAreaRect), 1);
-    EXPECT_EQ(pointInRect(200, 140, playAreaRect), 0);
-    EXPECT_EQ(pointInRect(2, 94, playAreaRect), 1);
-    EXPECT_EQ(pointInRect(-5, 100, playAreaRect), 0);
+    const struct {
+        int32_t x, y;
+        const RECT& rect;
+        int32_t inside;
+    } cases[] = {{204, 170, actionButtonRect, 1}, {236, 202, actionButtonRect, 1},
+                 {237, 202, actionButtonRect, 0}, {236, 203, actionButtonRect, 0},
+                 {203, 170, actionButtonRect, 0}, {199, 140, playAreaRect, 1},
+                 {200, 140, playAreaRect, 0},     {2, 94, playAreaRect, 1},
+                 {-5, 100, playAreaRect, 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(pointInRect(c.x, c.y, c.rect), c.inside) << c.x << "," << c.y;
+    }
 }
 
-class PenInputTest : public TableTest {
+// Before the pen: "attacks N", "doubletap N", "throwin N", "atlead N",
+// "select CARDS", "status TEXT". The pen: "tap", "down", "up", "dbl" (down,
+// up, double click, up) or "dblclk" at X Y or on a card of the hand.
+struct PenCase {
+    const char* name;
+    Position position;
+    const char* input;    // steps separated by ';'
+    const char* expected; // "field=value|..." of the fields read back
+};
+
+void PrintTo(const PenCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const Position humanLeads{.computerHand = "7C 8C 9C TC JC QC", .humanHand = "6C 6S 7S 8S 9S TS"};
+const Position coverLies{
+    .computerHand = "6D 8D 9D TS", .humanHand = "6S 7S", .computerTable = "9C", .humanTable = "8C"};
+const Position oneAttack{.computerHand = "6D 8D", .humanHand = "7S 8S 9S", .computerTable = "6S"};
+const Position twoAttacks{
+    .computerHand = "6D 8D", .humanHand = "7S 8S 9S TS", .computerTable = "6S 6C"};
+const Position twoAttacksOneCovered{.computerHand = "6D 8D",
+                                    .humanHand = "7S 8S 9S TS",
+                                    .computerTable = "6S 6C",
+                                    .humanTable = "TC"};
+const Position toTake{.computerHand = "KC AC QD", .humanHand = "6S 8S", .computerTable = "7C"};
+const Position lastCard{.type = 4, .computerHand = "6S 7S", .humanHand = "8C", .talon = 0};
+const Position throwIn{.computerHand = "6D 8D 9D TS", .humanHand = "7S 7H KS", .humanTable = "7C"};
+
+const PenCase penCases[] = {
+    {"PlayAreaEndsBeforeColumn200", humanLeads, "select 6C;tap 200 140", "mine=|theirs="},
+    {"PlayAreaCornerPlays", humanLeads, "select 6C;tap 199 140", "mine=6C|theirs=QC|sel="},
+    {"ButtonMissedByOneColumn", coverLies, "down 237 202", "button=0|mine=8C"},
+    {"ButtonFarCornerEndsTheBout", coverLies, "down 236 202", "button=1|mine=|attacks=1"},
+    {"ButtonRisesWithThePen", coverLies, "down 236 202;up 236 202", "button=0"},
+    {"TapOnNothingClearsTheStatus", humanLeads, "status Ваш ход!;tap 220 300",
+     "status=(none)|repaint=statusRect"},
+    {"TapOnNothingWithoutStatusRepaintsNothing", humanLeads, "tap 220 300", "repaint=|sel="},
+    {"EmptyPlayAsksForCards", humanLeads, "status Ок. Ваш ход!;tap 100 110",
+     "status=   Пожалуйста выберите карты!|mine="},
+    {"OneAttackKeepsOneSelected", oneAttack, "attacks 1;tap 7S;tap 8S", "sel=8S"},
+    {"TappingTheSelectedCardDeselects", oneAttack, "attacks 1;tap 7S;tap 8S;tap 8S", "sel="},
+    {"TwoAttacksToggleEachCard", twoAttacks, "attacks 1;tap 7S;tap 8S;tap 9S;tap 8S", "sel=7S 9S"},
+    {"OnceACoverLiesOneIsSelected", twoAttacksOneCovered, "attacks 1;tap 7S;tap 8S", "sel=8S"},
+    {"ButtonTakesWhileTheComputerAttacks", toTake, "attacks 1;atlead 6;tap 220 186",
+     "hand=6S 7C 8D 8C 8S AS|status=Вы взяли 1 |attacks=1"},
+    {"ButtonRunsOnlyOneOperation", coverLies, "tap 220 186", "attacks=1|handSize=6|theirs=6D"},
+    {"ButtonIsDrawnPressedBeforeItsOperation", coverLies, "down 220 186", "repaint=204,170"},
+    {"PenLiftedAwayLeavesTheButtonsPressed", humanLeads, "down 220 136;up 100 300",
+     "button=1|sort=1"},
+    {"PenLiftedOnTheButtonReleasesThem", humanLeads, "down 220 136;up 100 300;up 220 136",
+     "button=0|sort=1"},
+    {"AWinStartsTheNextGameUnderTheSamePen", lastCard, "select 8C;tap 100 110",
+     "msgs=Вы победили!|handSize=6|sel=|status=Ваш ход!"},
+    {"DoubleTapWithTheOptionOffSelects", humanLeads, "dbl 6C", "sel=6C|mine="},
+    {"DoubleTapPlaysThatCardAlone", humanLeads, "doubletap 1;select TS;dbl 6C",
+     "mine=6C|sel=|theirs=QC"},
+    {"DoubleTapOnNothingClearsTheStatus", humanLeads,
+     "doubletap 1;select 6C;status x;dblclk 100 110", "status=(none)|mine="},
+    {"DoubleTapThrowsIn", throwIn, "doubletap 1;throwin 3;dblclk 7S",
+     "mine=7C 7S|throwIn=2|theirs="},
+};
+
+class PenInputTest : public TableTest, public ::testing::WithParamInterface<PenCase> {
   protected:
-    void SetUp() override {
-        TableTest::SetUp();
-        // The human to lead.
-        setUpPosition(
-            {.trump = "9H", .computerHand = "7C 8C 9C TC JC QC", .humanHand = "6C 6S 7S 8S 9S TS"});
-        computerAttacks = 0;
+    static LPARAM at(std::istringstream& words) {
+        std::string first;
+        words >> first;
+        if (first.size() == 2 && !std::isdigit(static_cast<unsigned char>(first[1]))) {
+            return pointOnHandCard(first);
+        }
+        int32_t y = 0;
+        words >> y;
+        return point(std::stoi(first), y);
     }
-    static void down(LPARAM at) { send(WM_LBUTTONDOWN, 0, at); }
-    static void up(LPARAM at) { send(WM_LBUTTONUP, 0, at); }
-    static void doubleTap(LPARAM at) {
-        down(at);
-        up(at);
-        send(WM_LBUTTONDBLCLK, 0, at);
-        up(at);
+
+    static void run(const std::string& input) {
+        std::istringstream steps(input);
+        std::string step;
+        while (std::getline(steps, step, ';')) {
+            std::istringstream words(step);
+            std::string verb;
+            std::string rest;
+            words >> verb;
+            std::getline(words >> std::ws, rest);
+            const std::map<std::string, int32_t*> values = {{"attacks", &computerAttacks},
+                                                            {"doubletap", &doubleTapPlays},
+                                                            {"throwin", &throwInAllowance},
+                                                            {"atlead", &humanHandAtLead}};
+            if (verb == "select" || verb == "status" || values.count(verb) != 0) {
+                if (verb == "select") {
+                    selectCards(humanHand, rest);
+                } else if (verb == "status") {
+                    SetStatus(utf16FromUtf8(rest).c_str());
+                } else {
+                    *values.at(verb) = std::stoi(rest);
+                }
+                platform_testing::takeInvalidations();
+                continue;
+            }
+            std::istringstream place(rest);
+            const LPARAM where = at(place);
+            if (verb == "down" || verb == "tap" || verb == "dbl") {
+                send(WM_LBUTTONDOWN, 0, where);
+            }
+            if (verb == "dbl") {
+                send(WM_LBUTTONUP, 0, where);
+            }
+            if (verb == "dbl" || verb == "dblclk") {
+                send(WM_LBUTTONDBLCLK, 0, where);
+            }
+            if (verb == "up" || verb == "tap" || verb == "dbl") {
+                send(WM_LBUTTONUP, 0, where);
+            }
+        }
+    }
+
+    static std::map<std::string, std::string> fields() {
+        std::string repaint;
+        const auto marks = platform_testing::takeInvalidations();
+        if (!marks.empty()) {
+            const RECT& r = marks[0].rect;
+            repaint = r.left == statusRect.left && r.top == statusRect.top
+                          ? "statusRect"
+                          : std::to_string(r.left) + "," + std::to_string(r.top);
+            repaint += marks[0].erase ? " erased" : "";
+        }
+        std::string messages;
+        for (const std::string& text : messageTexts()) {
+            messages += (messages.empty() ? "" : " / ") + text;
+        }
+        return {{"hand", names(humanHand)},
+                {"handSize", std::to_string(cardCount(humanHand))},
+                {"sel", selectedNames(humanHand)},
+                {"mine", names(humanTableRow)},
+                {"theirs", names(computerTableRow)},
+                {"attacks", std::to_string(computerAttacks)},
+                {"button", std::to_string(buttonPressed)},
+                {"sort", std::to_string(humanHand.sortMode)},
+                {"throwIn", std::to_string(throwInAllowance)},
+                {"status", statusUtf8()},
+                {"msgs", messages},
+                {"repaint", repaint}};
     }
 };
 
-TEST_F(PenInputTest, TheCornersOfThePlayAreaPlay) {
-    selectCards(humanHand, "6C");
-    tap(point(200, 140));
-    EXPECT_EQ(cardCount(humanTableRow), 0);
-    tap(point(199, 140));
-    EXPECT_EQ(names(humanTableRow), "6C");
-    EXPECT_EQ(cardCount(computerTableRow), 1) << "the computer answered";
-}
-
-TEST_F(PenInputTest, TheActionButtonReachesItsFarCorner) {
-    setUpPosition({.trump = "9H",
-                   .computerHand = "6D 8D 9D TS",
-                   .humanHand = "6S 7S",
-                   .computerTable = "9C",
-                   .humanTable = "8C"});
-    down(point(237, 202));
-    EXPECT_EQ(buttonPressed, 0);
-    EXPECT_EQ(cardCount(humanTableRow), 1);
-    down(point(236, 202));
-    EXPECT_EQ(buttonPressed, 1);
-    EXPECT_EQ(cardCount(humanTableRow), 0) << "ok ended the bout";
-    up(point(236, 202));
-    EXPECT_EQ(buttonPressed, 0);
-}
-
-TEST_F(PenInputTest, ATapClearsTheStatusEvenWhenItHitsNothing) {
-    SetStatus(u"Ваш ход!");
-    tap(point(220, 300));
-    EXPECT_EQ(statusText, nullptr);
-}
-
-TEST_F(PenInputTest, ATapOnNothingWithNoStatusChangesNothing) {
-    platform_testing::takeInvalidations();
-    tap(point(220, 300));
-    EXPECT_TRUE(platform_testing::takeInvalidations().empty());
-    EXPECT_EQ(selectedNames(humanHand), "");
-}
-
-TEST_F(PenInputTest, AnEmptyPlayShowsItsMessageAfterTheOldOneIsCleared) {
-    SetStatus(u"Ок. Ваш ход!");
-    tap(point(100, 110));
-    EXPECT_EQ(statusUtf8(), "   Пожалуйста выберите карты!");
-}
-
-TEST_F(PenInputTest, OneAttackingCardKeepsASingleSelection) {
-    setUpPosition(
-        {.trump = "9H", .computerHand = "6D 8D", .humanHand = "7S 8S 9S", .computerTable = "6S"});
-    computerAttacks = 1;
-    tap(pointOnHandCard("7S"));
-    EXPECT_EQ(selectedNames(humanHand), "7S");
-    tap(pointOnHandCard("8S"));
-    EXPECT_EQ(selectedNames(humanHand), "8S");
-    tap(pointOnHandCard("8S"));
-    EXPECT_EQ(selectedNames(humanHand), "");
-}
-
-TEST_F(PenInputTest, SeveralAttackingCardsLetSeveralBeSelected) {
-    setUpPosition({.trump = "9H",
-                   .computerHand = "6D 8D",
-                   .humanHand = "7S 8S 9S TS",
-                   .computerTable = "6S 6C"});
-    computerAttacks = 1;
-    for (const char* name : {"7S", "8S", "9S"}) {
-        tap(pointOnHandCard(name));
+TEST_P(PenInputTest, ChangesWhatItShould) {
+    const PenCase& c = GetParam();
+    setUpPosition(c.position);
+    run(c.input);
+    const auto seen = fields();
+    std::istringstream expected(c.expected);
+    std::string item;
+    while (std::getline(expected, item, '|')) {
+        const std::string key = item.substr(0, item.find('='));
+        ASSERT_TRUE(seen.count(key)) << key;
+        EXPECT_EQ(seen.at(key), item.substr(key.size() + 1)) << key << " after " << c.input;
     }
-    EXPECT_EQ(selectedNames(humanHand), "7S 8S 9S");
-    tap(pointOnHandCard("8S"));
-    EXPECT_EQ(selectedNames(humanHand), "7S 9S");
 }
 
-TEST_F(PenInputTest, OnceACoverLiesTheSelectionIsSingleAgain) {
-    // The computer threw in a second card after the human covered the first.
-    setUpPosition({.trump = "9H",
-                   .computerHand = "6D 8D",
-                   .humanHand = "7S 8S 9S TS",
-                   .computerTable = "6S 6C",
-                   .humanTable = "TC"});
-    computerAttacks = 1;
-    tap(pointOnHandCard("7S"));
-    tap(pointOnHandCard("8S"));
-    EXPECT_EQ(selectedNames(humanHand), "8S");
-}
-
-TEST_F(PenInputTest, TheActionButtonTakesWhileTheComputerAttacks) {
-    setUpPosition(
-        {.trump = "9H", .computerHand = "KC AC QD", .humanHand = "6S 8S", .computerTable = "7C"});
-    computerAttacks = 1;
-    humanHandAtLead = 6;
-    tap(point(220, 186));
-    EXPECT_NE(names(humanHand).find("7C"), std::string::npos) << names(humanHand);
-    EXPECT_EQ(statusUtf8(), "Вы взяли 1 ");
-    EXPECT_EQ(computerAttacks, 1) << "the computer leads again";
-}
-
-TEST_F(PenInputTest, TheActionButtonRunsOnlyOneOperation) {
-    // ok hands the lead to the computer; the same tap must not then take.
-    setUpPosition({.trump = "9H",
-                   .computerHand = "6D 8D 9D TS",
-                   .humanHand = "6S 7S",
-                   .computerTable = "9C",
-                   .humanTable = "8C"});
-    tap(point(220, 186));
-    EXPECT_EQ(computerAttacks, 1);
-    EXPECT_EQ(cardCount(computerTableRow), 1) << "the computer's new lead is still on the table";
-    EXPECT_EQ(cardCount(humanHand), 6);
-}
-
-TEST_F(PenInputTest, TheButtonIsDrawnPressedBeforeItsOperationRuns) {
-    setUpPosition({.trump = "9H",
-                   .computerHand = "6D 8D 9D TS",
-                   .humanHand = "6S 7S",
-                   .computerTable = "9C",
-                   .humanTable = "8C"});
-    down(point(220, 186));
-    const auto marks = platform_testing::takeInvalidations();
-    ASSERT_FALSE(marks.empty());
-    EXPECT_EQ(marks[0].rect.left, 204);
-    EXPECT_EQ(marks[0].rect.top, 170);
-    EXPECT_EQ(marks[0].erase, FALSE);
-}
-
-TEST_F(PenInputTest, APenLiftedAwayFromTheButtonsLeavesThemPressed) {
-    down(point(220, 136));
-    EXPECT_EQ(buttonPressed, 1);
-    EXPECT_EQ(humanHand.sortMode, SORT_BY_SUIT);
-    up(point(100, 300));
-    EXPECT_EQ(buttonPressed, 1);
-    up(point(220, 136));
-    EXPECT_EQ(buttonPressed, 0);
-}
-
-TEST_F(PenInputTest, LaterStepsRunOnTheNewGameAfterAWin) {
-    // The human's last card wins (Japanese, nothing to draw); the pen-down
-    // handler then goes on with the same point on the new table.
-    setUpPosition({.type = 4, .computerHand = "6S 7S", .humanHand = "8C", .talon = 0});
-    selectCards(humanHand, "8C");
-    tap(point(100, 110));
-    EXPECT_EQ(messageTexts(), std::vector<std::string>{"Вы победили!"});
-    EXPECT_EQ(cardCount(humanHand), 6);
-    EXPECT_EQ(selectedNames(humanHand), "") << "the play area holds no card to select";
-    EXPECT_EQ(statusUtf8(), "Ваш ход!");
-}
-
-TEST_F(PenInputTest, ADoubleTapWithTheOptionOffActsAsOneTap) {
-    doubleTapPlays = 0;
-    doubleTap(pointOnHandCard("6C"));
-    EXPECT_EQ(selectedNames(humanHand), "6C");
-    EXPECT_EQ(cardCount(humanTableRow), 0);
-}
-
-TEST_F(PenInputTest, ADoubleTapWithTheOptionOnPlaysThatCardAlone) {
-    doubleTapPlays = 1;
-    selectCards(humanHand, "TS");
-    const LPARAM at = pointOnHandCard("6C");
-    down(at);
-    up(at);
-    SetStatus(u"x");
-    send(WM_LBUTTONDBLCLK, 0, at);
-    up(at);
-    EXPECT_EQ(names(humanTableRow), "6C");
-    EXPECT_EQ(selectedNames(humanHand), "");
-    EXPECT_EQ(cardCount(computerTableRow), 1);
-}
-
-TEST_F(PenInputTest, ADoubleTapOnNothingOnlyClearsTheStatus) {
-    doubleTapPlays = 1;
-    selectCards(humanHand, "6C");
-    SetStatus(u"x");
-    send(WM_LBUTTONDBLCLK, 0, point(100, 110));
-    EXPECT_EQ(statusText, nullptr);
-    EXPECT_EQ(cardCount(humanTableRow), 0) << "the play area is not a card";
-}
-
-TEST_F(PenInputTest, ADoubleTapDuringTheThrowInPhaseAddsTheCard) {
-    doubleTapPlays = 1;
-    setUpPosition({.trump = "9H",
-                   .computerHand = "6D 8D 9D TS",
-                   .humanHand = "7S 7H KS",
-                   .humanTable = "7C"});
-    throwInAllowance = 3;
-    send(WM_LBUTTONDBLCLK, 0, pointOnHandCard("7S"));
-    EXPECT_EQ(names(humanTableRow), "7C 7S");
-    EXPECT_EQ(throwInAllowance, 2);
-    EXPECT_EQ(cardCount(computerTableRow), 0) << "the computer does not answer";
-}
+INSTANTIATE_TEST_SUITE_P(Cases, PenInputTest, ::testing::ValuesIn(penCases),
+                         [](const auto& item) { return std::string(item.param.name); });
 
 } // namespace
