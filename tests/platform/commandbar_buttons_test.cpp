@@ -8,7 +8,7 @@ namespace {
 
 using namespace commandbar_testing;
 
-TEST_F(CommandBarTest, SitsAcrossTheTopOfItsParentAsAChildWithItsId) {
+TEST_F(CommandBarTest, SitsAcrossTheTopOfItsParentAsAChild) {
     RECT rect{};
     GetWindowRect(bar, &rect);
     EXPECT_EQ(rect.left, 0);
@@ -16,7 +16,6 @@ TEST_F(CommandBarTest, SitsAcrossTheTopOfItsParentAsAChildWithItsId) {
     EXPECT_EQ(rect.right, platform::SCREEN_WIDTH);
     EXPECT_EQ(rect.bottom, COMMAND_BAR_HEIGHT);
     EXPECT_EQ(GetParent(bar), main);
-    EXPECT_EQ(GetDlgCtrlID(bar), 1);
     EXPECT_TRUE(IsWindowVisible(bar));
 }
 

@@ -13,7 +13,7 @@ class DialogKeyboard : public DialogTest {
     LRESULT ask(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
         return send(record.dialog, id, message, wParam, lParam);
     }
-    int focusedId() { return GetDlgCtrlID(GetFocus()); }
+    int focusedId() { return controlId(record.dialog, GetFocus()); }
     void type(WORD virtualKey) {
         HWND target = GetFocus() != nullptr ? GetFocus() : record.dialog;
         SendMessageW(target, WM_KEYDOWN, virtualKey, 0);

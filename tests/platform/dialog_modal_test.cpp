@@ -38,9 +38,9 @@ TEST_F(DialogModalLoop, ReportsTheProgramsTemplatesByTheirIds) {
 
 TEST_F(DialogModalLoop, InitDialogGetsTheFirstTabStopAndTheParameter) {
     int offered = 0;
-    record.onInit = [&](HWND) { offered = GetDlgCtrlID(record.initFocus); };
+    record.onInit = [&](HWND) { offered = controlId(record.dialog, record.initFocus); };
     int focused = 0;
-    then([&] { focused = GetDlgCtrlID(GetFocus()); });
+    then([&] { focused = controlId(record.dialog, GetFocus()); });
     thenClose();
     run(allKinds, 1234);
     EXPECT_EQ(record.initParam, 1234);
@@ -52,7 +52,7 @@ TEST_F(DialogModalLoop, AProcedureThatReturnsZeroKeepsItsOwnFocus) {
     record.initResult = 0;
     record.onInit = [](HWND dialog) { SetFocus(GetDlgItem(dialog, LIST)); };
     int focused = 0;
-    then([&] { focused = GetDlgCtrlID(GetFocus()); });
+    then([&] { focused = controlId(record.dialog, GetFocus()); });
     thenClose();
     run();
     EXPECT_EQ(focused, LIST);

@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/raster/surface.h"
+#include "png_reader.h"
 #include "program_session.h"
 
 namespace {
@@ -108,14 +108,14 @@ int64_t countDifferences(const platform::Surface& actual, const platform::Surfac
 
 void compareWithGolden(const fs::path& shot, const std::string& name) {
     platform::Surface actual;
-    ASSERT_TRUE(platform::readPng(shot.string(), actual)) << "no shot was written for " << name;
+    ASSERT_TRUE(readPng(shot.string(), actual)) << "no shot was written for " << name;
     if (updatingGoldens()) {
         fs::create_directories(goldenPath(name).parent_path());
         fs::copy_file(shot, goldenPath(name), fs::copy_options::overwrite_existing);
         return;
     }
     platform::Surface expected;
-    ASSERT_TRUE(platform::readPng(goldenPath(name).string(), expected))
+    ASSERT_TRUE(readPng(goldenPath(name).string(), expected))
         << "missing golden " << goldenPath(name)
         << "; run with TALONIX_UPDATE_GOLDENS=1 to make it";
     std::string first;
@@ -168,8 +168,8 @@ class GoldenScreenTest : public ::testing::Test {
         const std::vector<fs::path> shots = runShots(run);
         platform::Surface actual;
         platform::Surface expected;
-        ASSERT_TRUE(platform::readPng(shots[0].string(), actual));
-        ASSERT_TRUE(platform::readPng(goldenPath(name).string(), expected))
+        ASSERT_TRUE(readPng(shots[0].string(), actual));
+        ASSERT_TRUE(readPng(goldenPath(name).string(), expected))
             << "missing golden " << goldenPath(name);
         std::string first;
         EXPECT_EQ(countDifferences(actual, expected, first), 0) << first;
