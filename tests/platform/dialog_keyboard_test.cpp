@@ -147,18 +147,6 @@ const DialogControlTemplate labelOnly[] = {
 };
 const DialogTemplate labelDialog = {u"Label", u"System", 8, 90, 20, labelOnly, 1};
 
-TEST_F(DialogKeyboard, WithoutADefaultButtonEnterMeansOk) {
-    then([&] {
-        EXPECT_EQ(GetFocus(), record.dialog) << "the dialog itself takes the keys";
-        platform::InputEvent enter;
-        enter.type = Type::Key;
-        enter.key = VK_RETURN;
-        steps.emplace_front(enter);
-    });
-    EXPECT_EQ(run(labelDialog), IDOK);
-    EXPECT_EQ(record.commands, (std::vector<Command>{{IDOK, BN_CLICKED}}));
-}
-
 TEST_F(DialogKeyboard, EscapeCancelsFromTheDialogItself) {
     then([&] { key(VK_ESCAPE); });
     EXPECT_EQ(run(labelDialog), IDCANCEL);
