@@ -4,6 +4,7 @@
 
 #include "platform/raster/fonts.h"
 #include "platform/raster/text_layout.h"
+#include "platform/utf.h"
 #include "raster_support.h"
 
 namespace {
@@ -238,28 +239,29 @@ int32_t characters(std::u16string_view text) {
     return static_cast<int32_t>(text.size());
 }
 
-TEST(TextLayoutTest, WordBreakFillsLinesGreedilyAtBlanks) {
-    using platform::text::layoutLines;
-    EXPECT_EQ(layoutLines(u"один два три", false, true, 7, characters),
-              (std::vector<std::u16string>{u"один", u"два три"}));
-    EXPECT_EQ(layoutLines(u"один два три", false, true, 12, characters),
-              (std::vector<std::u16string>{u"один два три"}));
-    EXPECT_EQ(layoutLines(u"один\r\nдва три", false, true, 20, characters),
-              (std::vector<std::u16string>{u"один", u"два три"}));
-}
+struct LayoutCase {
+    std::u16string text;
+    bool singleLine;
+    bool wordBreak;
+    int32_t width;
+    std::vector<std::u16string> expected;
+};
 
-TEST(TextLayoutTest, AWordWiderThanTheLineKeepsALineOfItsOwn) {
-    using platform::text::layoutLines;
-    EXPECT_EQ(layoutLines(u"a подкидной b", false, true, 3, characters),
-              (std::vector<std::u16string>{u"a", u"подкидной", u"b"}));
-}
-
-TEST(TextLayoutTest, ControlCharactersAreDroppedAndBreaksKeptUnlessSingleLine) {
-    using platform::text::layoutLines;
-    EXPECT_EQ(layoutLines(u"a\tb\r\n\r\nc", false, false, 0, characters),
-              (std::vector<std::u16string>{u"ab", u"", u"c"}));
-    EXPECT_EQ(layoutLines(u"a\r\nb", true, true, 0, characters),
-              (std::vector<std::u16string>{u"ab"}));
+TEST(TextLayoutTest, EachTextBreaksIntoItsLines) {
+    const LayoutCase cases[] = {
+        {u"один два три", false, true, 7, {u"один", u"два три"}},
+        {u"один два три", false, true, 12, {u"один два три"}},
+        {u"один\r\nдва три", false, true, 20, {u"один", u"два три"}},
+        {u"a подкидной b", false, true, 3, {u"a", u"подкидной", u"b"}},
+        {u"a\tb\r\n\r\nc", false, false, 0, {u"ab", u"", u"c"}},
+        {u"a\r\nb", true, true, 0, {u"ab"}},
+    };
+    for (const LayoutCase& c : cases) {
+        EXPECT_EQ(
+            platform::text::layoutLines(c.text, c.singleLine, c.wordBreak, c.width, characters),
+            c.expected)
+            << utf8FromUtf16(c.text) << " in " << c.width;
+    }
 }
 
 } // namespace
