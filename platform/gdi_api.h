@@ -60,13 +60,11 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
 BOOL DeleteObject(HGDIOBJ object);
 HGDIOBJ GetStockObject(int which);
 HBRUSH CreateSolidBrush(COLORREF colour);
-HBITMAP CreateCompatibleBitmap(HDC reference, int width, int height);
 int GetObjectW(HGDIOBJ object, int size, void* out);
 
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
 BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
             int sourceY, DWORD rasterOperation);
-BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rasterOperation);
 
 COLORREF SetBkColor(HDC dc, COLORREF colour);
 COLORREF SetTextColor(HDC dc, COLORREF colour);

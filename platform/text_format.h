@@ -17,6 +17,5 @@ int wsprintfW(LPWSTR buffer, LPCWSTR format, ...);
 // no terminator is written and the result is -1.
 int vsnwprintfW(LPWSTR buffer, size_t count, LPCWSTR format, va_list args);
 
-size_t wcslenW(LPCWSTR text);
 // First occurrence of needle in haystack, or null.
 LPCWSTR wcsstrW(LPCWSTR haystack, LPCWSTR needle);

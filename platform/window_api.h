@@ -76,11 +76,6 @@ HWND GetFocus();
 HWND SetCapture(HWND window);
 BOOL ReleaseCapture();
 HWND GetCapture();
-int GetDlgCtrlID(HWND window);
-constexpr int GWLP_USERDATA = -21;
-constexpr int GWLP_ID = -12;
-intptr_t GetWindowLongPtrW(HWND window, int index);
-intptr_t SetWindowLongPtrW(HWND window, int index, intptr_t value);
 
 LRESULT SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 BOOL PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -92,7 +87,6 @@ LRESULT DispatchMessageW(const MSG* message);
 // Marks a rectangle (or, with a null rect, the whole client area) for
 // repainting. Marks add up until the next paint.
 BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase);
-BOOL ValidateRect(HWND window, const RECT* rect);
 // Hands the paint the window's surface clipped to its update region, and
 // empties the region.
 HDC BeginPaint(HWND window, PAINTSTRUCT* paint);

@@ -38,7 +38,6 @@ struct WindowRecord {
     bool visible = false;
     bool enabled = true;
     bool destroying = false;
-    intptr_t userData = 0;
     int id = 0;
     Region update;
     Surface surface;

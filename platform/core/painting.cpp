@@ -22,19 +22,6 @@ BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase) {
     return TRUE;
 }
 
-BOOL ValidateRect(HWND window, const RECT* rect) {
-    WindowRecord* record = findWindow(window);
-    if (record == nullptr) {
-        return FALSE;
-    }
-    if (rect == nullptr) {
-        record->update.clear();
-    }
-    // Validating part of a region is never needed by the program; the rest
-    // of the region stays marked.
-    return TRUE;
-}
-
 HDC BeginPaint(HWND window, PAINTSTRUCT* paint) {
     WindowRecord* record = findWindow(window);
     if (record == nullptr || paint == nullptr) {

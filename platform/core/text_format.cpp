@@ -136,13 +136,6 @@ int wsprintfW(LPWSTR buffer, LPCWSTR format, ...) {
     return static_cast<int>(text.size());
 }
 
-size_t wcslenW(LPCWSTR text) {
-    if (text == nullptr) {
-        return 0;
-    }
-    return std::char_traits<char16_t>::length(text);
-}
-
 LPCWSTR wcsstrW(LPCWSTR haystack, LPCWSTR needle) {
     if (haystack == nullptr || needle == nullptr) {
         return nullptr;

@@ -369,38 +369,3 @@ HWND GetCapture() {
     HWND capture = platform::core().capture;
     return findWindow(capture) != nullptr ? capture : nullptr;
 }
-
-int GetDlgCtrlID(HWND window) {
-    WindowRecord* record = findWindow(window);
-    return record != nullptr ? record->id : 0;
-}
-
-intptr_t GetWindowLongPtrW(HWND window, int index) {
-    WindowRecord* record = findWindow(window);
-    if (record == nullptr) {
-        return 0;
-    }
-    if (index == GWLP_USERDATA) {
-        return record->userData;
-    }
-    if (index == GWLP_ID) {
-        return record->id;
-    }
-    return 0;
-}
-
-intptr_t SetWindowLongPtrW(HWND window, int index, intptr_t value) {
-    WindowRecord* record = findWindow(window);
-    if (record == nullptr) {
-        return 0;
-    }
-    intptr_t previous = 0;
-    if (index == GWLP_USERDATA) {
-        previous = record->userData;
-        record->userData = value;
-    } else if (index == GWLP_ID) {
-        previous = record->id;
-        record->id = static_cast<int>(value);
-    }
-    return previous;
-}

@@ -100,10 +100,3 @@ BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, in
     }
     return TRUE;
 }
-
-BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rasterOperation) {
-    if (rasterOperation != PATINVERT) {
-        return FALSE;
-    }
-    return invertWithBrush(dc, raster::rectFromSize(x, y, width, height));
-}

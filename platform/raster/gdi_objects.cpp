@@ -16,7 +16,6 @@ namespace {
 constexpr uintptr_t STOCK_BASE = 0x100;
 constexpr int DEFAULT_BITMAP_INDEX = 32;
 constexpr uintptr_t FIRST_HANDLE = 0x10000;
-constexpr int32_t MAX_BITMAP_SIDE = 8192;
 
 struct Table {
     std::unordered_map<uintptr_t, Object> objects;
@@ -141,14 +140,6 @@ HFONT CreateFontW(int height, int weight) {
         lineHeight = 200;
     }
     return gdi::addObject(gdi::Font{lineHeight, weight});
-}
-
-HBITMAP CreateCompatibleBitmap(HDC /*reference*/, int width, int height) {
-    if (width <= 0 || height <= 0 || width > gdi::MAX_BITMAP_SIDE ||
-        height > gdi::MAX_BITMAP_SIDE) {
-        return nullptr;
-    }
-    return gdi::addObject(Surface(width, height));
 }
 
 BOOL DeleteObject(HGDIOBJ object) {

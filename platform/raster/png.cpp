@@ -1,4 +1,4 @@
-// Screenshots out and test images in, as PNG files.
+// Screenshots out, as PNG files.
 #include <SDL2/SDL_image.h>
 
 #include <memory>
@@ -30,29 +30,6 @@ bool writePng(const Surface& surface, const std::string& path) {
         return false;
     }
     return IMG_SavePNG(view.get(), path.c_str()) == 0;
-}
-
-bool readPng(const std::string& path, Surface& out) {
-    SurfacePtr loaded(IMG_Load(path.c_str()));
-    if (!loaded) {
-        return false;
-    }
-    SurfacePtr converted(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_RGB888, 0));
-    if (!converted || SDL_LockSurface(converted.get()) != 0) {
-        return false;
-    }
-    Surface result(converted->w, converted->h);
-    const auto* bytes = static_cast<const uint8_t*>(converted->pixels);
-    for (int32_t y = 0; y < result.height; ++y) {
-        const auto* row =
-            reinterpret_cast<const uint32_t*>(bytes + static_cast<ptrdiff_t>(y) * converted->pitch);
-        for (int32_t x = 0; x < result.width; ++x) {
-            result.at(x, y) = row[x] & 0x00FFFFFFu;
-        }
-    }
-    SDL_UnlockSurface(converted.get());
-    out = std::move(result);
-    return true;
 }
 
 } // namespace platform

@@ -48,7 +48,6 @@ Surface* surfaceOfIcon(HICON icon);
 Surface surfaceFromXpm(const char* const* lines, int lineCount);
 
 bool writePng(const Surface& surface, const std::string& path);
-bool readPng(const std::string& path, Surface& out);
 
 // Drops every drawing object (tests and shutdown).
 void resetRaster();

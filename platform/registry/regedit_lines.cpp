@@ -323,75 +323,17 @@ std::string formatValueName(std::u16string_view name) {
     return out;
 }
 
-namespace {
-
-// A string value that reads back exactly as written: terminated once, no
-// control characters, no broken surrogates.
-std::optional<std::u16string> plainString(const std::vector<uint8_t>& data) {
-    if (data.size() < 2 || data.size() % 2 != 0) {
-        return std::nullopt;
-    }
-    std::u16string text;
-    for (size_t i = 0; i + 2 < data.size(); i += 2) {
-        auto c = static_cast<char16_t>(data[i] | (data[i + 1] << 8));
-        if (c < 0x20 || c == 0x7F) {
-            return std::nullopt;
-        }
-        text.push_back(c);
-    }
-    if (data[data.size() - 2] != 0 || data[data.size() - 1] != 0) {
-        return std::nullopt;
-    }
-    if (utf16FromUtf8(utf8FromUtf16(text)) != text) {
-        return std::nullopt;
-    }
-    return text;
-}
-
-std::string hexList(const std::vector<uint8_t>& data) {
-    static constexpr char digits[] = "0123456789abcdef";
-    std::string out;
-    for (size_t i = 0; i < data.size(); ++i) {
-        if (i > 0) {
-            out.push_back(',');
-        }
-        out.push_back(digits[data[i] >> 4]);
-        out.push_back(digits[data[i] & 0x0F]);
-    }
-    return out;
-}
-
-} // namespace
-
 std::string formatValueData(const StoredValue& value) {
     static constexpr char digits[] = "0123456789abcdef";
-    if (value.type == typeDword && value.data.size() == 4) {
-        uint32_t number = static_cast<uint32_t>(value.data[0]) |
-                          (static_cast<uint32_t>(value.data[1]) << 8) |
-                          (static_cast<uint32_t>(value.data[2]) << 16) |
-                          (static_cast<uint32_t>(value.data[3]) << 24);
-        std::string out = "dword:";
-        for (int shift = 28; shift >= 0; shift -= 4) {
-            out.push_back(digits[(number >> shift) & 0x0F]);
-        }
-        return out;
+    uint32_t number = 0;
+    for (size_t i = 0; i < 4 && i < value.data.size(); ++i) {
+        number |= static_cast<uint32_t>(value.data[i]) << (8 * i);
     }
-    if (value.type == typeString) {
-        if (std::optional<std::u16string> text = plainString(value.data)) {
-            std::string quoted = formatValueName(*text);
-            return quoted == "@" ? "\"\"" : quoted;
-        }
-    }
-    if (value.type == typeBinary) {
-        return "hex:" + hexList(value.data);
-    }
-    std::string type;
+    std::string out = "dword:";
     for (int shift = 28; shift >= 0; shift -= 4) {
-        if (!type.empty() || ((value.type >> shift) & 0x0F) != 0 || shift == 0) {
-            type.push_back(digits[(value.type >> shift) & 0x0F]);
-        }
+        out.push_back(digits[(number >> shift) & 0x0F]);
     }
-    return "hex(" + type + "):" + hexList(value.data);
+    return out;
 }
 
 bool isBlankLine(std::string_view raw) {

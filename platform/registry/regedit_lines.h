@@ -17,8 +17,8 @@ std::vector<RegeditLine> parseRegeditLines(std::string_view text);
 std::string formatSectionHeader(const KeyPath& key);
 // "\"back\"", or "@" for the unnamed value.
 std::string formatValueName(std::u16string_view name);
-// What follows the '=': "dword:0000000a", a quoted string, "hex:..." or
-// "hex(N):...".
+// What follows the '=' for a dword: "dword:0000000a". The program stores
+// nothing else; other kinds in the file are read, and kept as written.
 std::string formatValueData(const StoredValue& value);
 
 // Blank or white space only, line end aside.

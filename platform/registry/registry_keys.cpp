@@ -171,14 +171,10 @@ LSTATUS RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD /*reserved*/, DWORD ty
         return ERROR_INVALID_HANDLE;
     }
     std::u16string_view name = nameOrEmpty(valueName);
-    if ((data == nullptr && dataSize > 0) || (type == REG_DWORD && dataSize != 4) ||
-        !fitsOnOneLine(name)) {
+    if (data == nullptr || type != REG_DWORD || dataSize != 4 || !fitsOnOneLine(name)) {
         return ERROR_INVALID_PARAMETER;
     }
-    StoredValue value{type, {}};
-    if (dataSize > 0) {
-        value.data.assign(data, data + dataSize);
-    }
+    StoredValue value{type, {data, data + dataSize}};
     RegeditDocument document(loadSettingsText());
     document.setValue(*path, name, value);
     return saveSettingsText(document.text());

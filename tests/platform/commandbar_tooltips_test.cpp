@@ -93,20 +93,6 @@ TEST_F(CommandBarTest, ALongTipNearTheRightEdgeStaysOnTheScreen) {
     EXPECT_GT(rect.right - rect.left, 100); // the whole text, not a cut-off box
 }
 
-TEST_F(CommandBarTest, TheBarKeepsItsOwnCopyOfTheTipTexts) {
-    std::u16string first = u"Первая";
-    std::u16string second = u"Вторая";
-    LPCWSTR texts[2] = {first.c_str(), second.c_str()};
-    SendMessageW(bar, TB_SETTOOLTIPS, 2, reinterpret_cast<LPARAM>(texts));
-    first = u"испорчено";
-    second.clear();
-    deliver(Type::PenMove, centreOf(1));
-    ASSERT_EQ(popups().size(), 1u);
-    EXPECT_EQ(textOf(popups()[0]), u"Вторая");
-    deliver(Type::PenMove, centreOf(2)); // no tip for the third button now
-    EXPECT_TRUE(popups().empty());
-}
-
 TEST_F(CommandBarTest, NoTipWhileAModalWindowBlocksTheBar) {
     EnableWindow(main, FALSE);
     deliver(Type::PenMove, centreOf(0));

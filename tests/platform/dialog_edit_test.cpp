@@ -104,23 +104,6 @@ TEST_F(DialogEdit, WrapsALongParagraphAtBlanksToItsWidth) {
     EXPECT_EQ(joined, text) << "nothing lost but the blanks at the breaks";
 }
 
-TEST_F(DialogEdit, BreaksAWordLongerThanALine) {
-    std::vector<std::u16string> lines;
-    then([&] {
-        setText(std::u16string(200, u'ж'));
-        lines = allLines();
-    });
-    thenClose();
-    run();
-    ASSERT_GT(lines.size(), 1u);
-    std::u16string joined;
-    for (const auto& line : lines) {
-        EXPECT_FALSE(line.empty());
-        joined += line;
-    }
-    EXPECT_EQ(joined, std::u16string(200, u'ж'));
-}
-
 TEST_F(DialogEdit, ScrollsNoFurtherThanItsLastPage) {
     int visible = 0;
     int atEnd = -1;
@@ -139,32 +122,6 @@ TEST_F(DialogEdit, ScrollsNoFurtherThanItsLastPage) {
     EXPECT_LT(visible, 30);
     EXPECT_EQ(atEnd, 30 - visible);
     EXPECT_EQ(atStart, 0);
-}
-
-TEST_F(DialogEdit, ShortTextDoesNotScroll) {
-    int after = -1;
-    then([&] {
-        setText(u"one\r\ntwo");
-        ask(EM_LINESCROLL, 0, 5);
-        tap(downArrow());
-    });
-    then([&] { after = first(); });
-    thenClose();
-    run();
-    EXPECT_EQ(after, 0);
-}
-
-TEST_F(DialogEdit, NewTextStartsAtTheTop) {
-    int after = -1;
-    then([&] {
-        setText(numberedLines(30));
-        ask(EM_LINESCROLL, 0, 10);
-        setText(numberedLines(40));
-        after = first();
-    });
-    thenClose();
-    run();
-    EXPECT_EQ(after, 0);
 }
 
 TEST_F(DialogEdit, TheArrowsScrollALineAndTheTrackAPage) {
@@ -193,31 +150,6 @@ TEST_F(DialogEdit, TheArrowsScrollALineAndTheTrackAPage) {
     thenClose();
     run();
     EXPECT_EQ(firsts, (std::vector<int>{2, 1, 1 + visible, 60 - 2 * visible}));
-}
-
-TEST_F(DialogEdit, DraggingTheThumbScrollsTheWholeWay) {
-    int visible = 0;
-    int atBottom = -1;
-    int backAtTop = -1;
-    then([&] {
-        setText(numberedLines(60));
-        visible = ask(EM_GETVISIBLELINECOUNT);
-        POINT grab = thumbAtTop();
-        POINT low = screenPoint(edit(), -7, -2);
-        event(Type::PenDown, grab.x, grab.y);
-        event(Type::PenMove, low.x, low.y + 40); // past the end of the bar
-    });
-    then([&] {
-        atBottom = first();
-        POINT high = screenPoint(edit(), -7, 0);
-        event(Type::PenMove, high.x, high.y - 40);
-        event(Type::PenUp, high.x, high.y - 40);
-    });
-    then([&] { backAtTop = first(); });
-    thenClose();
-    run();
-    EXPECT_EQ(atBottom, 60 - visible);
-    EXPECT_EQ(backAtTop, 0);
 }
 
 TEST_F(DialogEdit, TheWheelScrollsThreeLinesANotch) {
@@ -275,21 +207,6 @@ TEST_F(DialogEdit, TheKeysScrollWhenItHasTheFocus) {
     thenClose();
     run();
     EXPECT_EQ(firsts, (std::vector<int>{1 + visible, 60 - visible, 59 - visible, 0}));
-}
-
-TEST_F(DialogEdit, GivesOutALineOnlyAsFarAsTheBufferReaches) {
-    int copied = -1;
-    WCHAR buffer[8] = {u'x', u'x', u'x', u'x', u'x', u'x', u'x', u'x'};
-    then([&] {
-        setText(u"Японский дурак");
-        buffer[0] = 4;
-        copied = ask(EM_GETLINE, 0, reinterpret_cast<LPARAM>(buffer));
-        EXPECT_EQ(ask(EM_GETLINE, 5, reinterpret_cast<LPARAM>(buffer)), 0) << "no line 5";
-    });
-    thenClose();
-    run();
-    EXPECT_EQ(copied, 4);
-    EXPECT_EQ(std::u16string(buffer, 5), u"Японx") << "no terminator past the buffer's size";
 }
 
 } // namespace

@@ -13,7 +13,7 @@ class DialogKeyboard : public DialogTest {
     LRESULT ask(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
         return send(record.dialog, id, message, wParam, lParam);
     }
-    int focusedId() { return GetDlgCtrlID(GetFocus()); }
+    int focusedId() { return controlId(record.dialog, GetFocus()); }
     void type(WORD virtualKey) {
         HWND target = GetFocus() != nullptr ? GetFocus() : record.dialog;
         SendMessageW(target, WM_KEYDOWN, virtualKey, 0);
@@ -35,84 +35,75 @@ TEST_F(DialogKeyboard, TabWalksTheControlsThatTakeTheFocusAndComesRound) {
                                          TEXT, IDOK, PUSH}));
 }
 
-TEST_F(DialogKeyboard, SpaceTogglesTheFocusedCheckBoxAndPressesTheFocusedButton) {
-    LRESULT checked = -1;
-    then([&] {
-        type(VK_SPACE); // the push button has the focus first
-        type(VK_TAB);
-        type(VK_SPACE);
-        checked = ask(CHECK, BM_GETCHECK);
-    });
-    thenClose();
-    run();
-    EXPECT_EQ(checked, BST_CHECKED);
-    EXPECT_EQ(record.commands,
-              (std::vector<Command>{{PUSH, BN_CLICKED}, {CHECK, BN_CLICKED}, {IDOK, 0}}));
-}
+// Keys typed one by one into the focused control; after each, what one
+// control answers to one question.
+struct KeyCase {
+    const char* name;
+    int focus;
+    std::vector<WORD> keys;
+    int watched;
+    UINT question;
+    std::vector<LRESULT> answers;
+    std::vector<Command> commands; // OK closes the dialog after the keys
+};
 
-TEST_F(DialogKeyboard, ArrowsMoveTheSelectionOfTheFocusedList) {
-    std::vector<LRESULT> selections;
-    then([&] {
-        for (LPCWSTR line : {u"6S", u"TD", u"AH"}) {
-            ask(LIST, LB_ADDSTRING, 0, textParam(line));
-        }
-        SetFocus(item(LIST));
-        type(VK_DOWN); // from no selection to the first line
-        selections.push_back(ask(LIST, LB_GETCURSEL));
-        type(VK_DOWN);
-        type(VK_DOWN);
-        type(VK_DOWN); // stays on the last line
-        selections.push_back(ask(LIST, LB_GETCURSEL));
-        type(VK_UP);
-        selections.push_back(ask(LIST, LB_GETCURSEL));
-        type(VK_HOME);
-        selections.push_back(ask(LIST, LB_GETCURSEL));
-        type(VK_END);
-        selections.push_back(ask(LIST, LB_GETCURSEL));
-    });
-    thenClose();
-    run();
-    EXPECT_EQ(selections, (std::vector<LRESULT>{0, 2, 1, 0, 2}));
-    int changes = 0;
-    for (const Command& command : record.commands) {
-        changes += command == Command{LIST, LBN_SELCHANGE} ? 1 : 0;
+// One notice per change of the selection, none when it stays.
+const Command listChange{LIST, LBN_SELCHANGE};
+const std::vector<WORD> dropDownKeys{VK_DOWN, VK_SPACE, VK_DOWN, VK_DOWN, VK_RETURN};
+
+const KeyCase KEY_CASES[] = {
+    {"space works the focused button and check box",
+     PUSH,
+     {VK_SPACE, VK_TAB, VK_SPACE},
+     CHECK,
+     BM_GETCHECK,
+     {BST_UNCHECKED, BST_UNCHECKED, BST_CHECKED},
+     {{PUSH, BN_CLICKED}, {CHECK, BN_CLICKED}, {IDOK, 0}}},
+    {"arrows, Home and End move a list's selection and stop at its ends",
+     LIST,
+     {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_UP, VK_HOME, VK_END},
+     LIST,
+     LB_GETCURSEL,
+     {0, 1, 2, 2, 1, 0, 2},
+     {listChange, listChange, listChange, listChange, listChange, listChange, {IDOK, 0}}},
+    {"arrows change a closed drop-down; the open one only moves its highlight",
+     DROP_DOWN,
+     dropDownKeys,
+     DROP_DOWN,
+     CB_GETCURSEL,
+     {0, 0, 0, 0, 2},
+     {{DROP_DOWN, CBN_SELCHANGE}, {DROP_DOWN, CBN_SELCHANGE}, {IDOK, 0}}},
+    {"space opens a drop-down and Enter picks and closes it without pressing OK",
+     DROP_DOWN,
+     dropDownKeys,
+     DROP_DOWN,
+     CB_GETDROPPEDSTATE,
+     {FALSE, TRUE, TRUE, TRUE, FALSE},
+     {{DROP_DOWN, CBN_SELCHANGE}, {DROP_DOWN, CBN_SELCHANGE}, {IDOK, 0}}},
+};
+
+TEST_F(DialogKeyboard, EachKeyWorksTheFocusedControl) {
+    for (const KeyCase& c : KEY_CASES) {
+        SCOPED_TRACE(c.name);
+        record = Probe{};
+        steps.clear();
+        std::vector<LRESULT> answers;
+        then([&] {
+            for (LPCWSTR line : {u"6S", u"TD", u"AH"}) {
+                ask(LIST, LB_ADDSTRING, 0, textParam(line));
+                ask(DROP_DOWN, CB_ADDSTRING, 0, textParam(line));
+            }
+            SetFocus(item(c.focus));
+            for (WORD virtualKey : c.keys) {
+                type(virtualKey);
+                answers.push_back(ask(c.watched, c.question));
+            }
+        });
+        thenClose();
+        EXPECT_EQ(run(), IDOK);
+        EXPECT_EQ(answers, c.answers);
+        EXPECT_EQ(record.commands, c.commands);
     }
-    EXPECT_EQ(changes, 6) << "one notice per change, none when the line stays";
-}
-
-TEST_F(DialogKeyboard, ArrowsChangeAClosedDropDownAndMoveThroughAnOpenOne) {
-    LRESULT afterDown = -1;
-    LRESULT openAfterSpace = FALSE;
-    LRESULT whileOpen = -1;
-    LRESULT afterEnter = -1;
-    LRESULT openAfterEnter = TRUE;
-    then([&] {
-        for (LPCWSTR line : {u"zero", u"one", u"two"}) {
-            ask(DROP_DOWN, CB_ADDSTRING, 0, textParam(line));
-        }
-        SetFocus(item(DROP_DOWN));
-        type(VK_DOWN);
-        afterDown = ask(DROP_DOWN, CB_GETCURSEL);
-        type(VK_SPACE);
-        openAfterSpace = ask(DROP_DOWN, CB_GETDROPPEDSTATE);
-        type(VK_DOWN);
-        type(VK_DOWN);
-        whileOpen = ask(DROP_DOWN, CB_GETCURSEL);
-        type(VK_RETURN);
-        afterEnter = ask(DROP_DOWN, CB_GETCURSEL);
-        openAfterEnter = ask(DROP_DOWN, CB_GETDROPPEDSTATE);
-    });
-    thenClose();
-    run();
-    EXPECT_EQ(afterDown, 0);
-    EXPECT_TRUE(openAfterSpace);
-    EXPECT_EQ(whileOpen, 0) << "the open list only moves its highlight";
-    EXPECT_EQ(afterEnter, 2);
-    EXPECT_FALSE(openAfterEnter);
-    EXPECT_EQ(
-        record.commands,
-        (std::vector<Command>{{DROP_DOWN, CBN_SELCHANGE}, {DROP_DOWN, CBN_SELCHANGE}, {IDOK, 0}}))
-        << "Enter picked the line and did not press OK";
 }
 
 TEST_F(DialogKeyboard, EscapeClosesAnOpenListBeforeItCancels) {
@@ -146,18 +137,6 @@ const DialogControlTemplate labelOnly[] = {
     {DialogControlKind::Static, -1, u"Nothing to focus", 2, 2, 80, 10, 0},
 };
 const DialogTemplate labelDialog = {u"Label", u"System", 8, 90, 20, labelOnly, 1};
-
-TEST_F(DialogKeyboard, WithoutADefaultButtonEnterMeansOk) {
-    then([&] {
-        EXPECT_EQ(GetFocus(), record.dialog) << "the dialog itself takes the keys";
-        platform::InputEvent enter;
-        enter.type = Type::Key;
-        enter.key = VK_RETURN;
-        steps.emplace_front(enter);
-    });
-    EXPECT_EQ(run(labelDialog), IDOK);
-    EXPECT_EQ(record.commands, (std::vector<Command>{{IDOK, BN_CLICKED}}));
-}
 
 TEST_F(DialogKeyboard, EscapeCancelsFromTheDialogItself) {
     then([&] { key(VK_ESCAPE); });

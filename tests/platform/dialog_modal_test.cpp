@@ -26,21 +26,11 @@ TEST_F(DialogModalLoop, EndsWithTheValueGivenToEndDialogAndReportsIt) {
     EXPECT_EQ(closed[0], (std::pair<int, INT_PTR>{-1, 42})) << "a template of ours has no id";
 }
 
-TEST_F(DialogModalLoop, ReportsTheProgramsTemplatesByTheirIds) {
-    record.endOnOkOrCancel = true;
-    then([this] { PostMessageW(record.dialog, WM_COMMAND, IDCANCEL, 0); });
-    const DialogTemplate* statistics = resources::findDialog(131);
-    ASSERT_NE(statistics, nullptr);
-    EXPECT_EQ(DialogBoxIndirectParamW(nullptr, statistics, owner, probeProcedure, 0), IDCANCEL);
-    ASSERT_EQ(closed.size(), 1u);
-    EXPECT_EQ(closed[0], (std::pair<int, INT_PTR>{131, IDCANCEL}));
-}
-
 TEST_F(DialogModalLoop, InitDialogGetsTheFirstTabStopAndTheParameter) {
     int offered = 0;
-    record.onInit = [&](HWND) { offered = GetDlgCtrlID(record.initFocus); };
+    record.onInit = [&](HWND) { offered = controlId(record.dialog, record.initFocus); };
     int focused = 0;
-    then([&] { focused = GetDlgCtrlID(GetFocus()); });
+    then([&] { focused = controlId(record.dialog, GetFocus()); });
     thenClose();
     run(allKinds, 1234);
     EXPECT_EQ(record.initParam, 1234);
@@ -52,7 +42,7 @@ TEST_F(DialogModalLoop, AProcedureThatReturnsZeroKeepsItsOwnFocus) {
     record.initResult = 0;
     record.onInit = [](HWND dialog) { SetFocus(GetDlgItem(dialog, LIST)); };
     int focused = 0;
-    then([&] { focused = GetDlgCtrlID(GetFocus()); });
+    then([&] { focused = controlId(record.dialog, GetFocus()); });
     thenClose();
     run();
     EXPECT_EQ(focused, LIST);
@@ -73,13 +63,6 @@ TEST_F(DialogModalLoop, DisablesTheOwnerWhileOpenAndRestoresItAfter) {
     EXPECT_FALSE(platform::modalDialogOpen());
     EXPECT_TRUE(platform::describeOpenDialog().is_null());
     EXPECT_FALSE(IsWindow(record.dialog)) << "the dialog's window is destroyed";
-}
-
-TEST_F(DialogModalLoop, LeavesADisabledOwnerDisabled) {
-    EnableWindow(owner, FALSE);
-    thenClose();
-    run();
-    EXPECT_FALSE(IsWindowEnabled(owner));
 }
 
 TEST_F(DialogModalLoop, OtherWindowsGoOnPaintingWhileItIsOpen) {
@@ -167,29 +150,6 @@ TEST_F(DialogModalLoop, ThePenLeavingTheCloseBoxBeforeItRisesDoesNotCancel) {
     thenClose();
     EXPECT_EQ(run(), IDOK);
     EXPECT_EQ(record.commands, (std::vector<Command>{{IDOK, 0}}));
-}
-
-TEST_F(DialogModalLoop, ANestedDialogIsTheOneDescribedAndReported) {
-    int innerTemplate = 0;
-    then([&] {
-        Probe inner;
-        Probe* outer = probe;
-        probe = &inner;
-        steps.emplace_front([&] {
-            innerTemplate = platform::describeOpenDialog()["template"].get<int>();
-            PostMessageW(inner.dialog, WM_COMMAND, IDCANCEL, 0);
-        });
-        DialogBoxIndirectParamW(nullptr, resources::findDialog(132), record.dialog, probeProcedure,
-                                0);
-        probe = outer;
-        EXPECT_TRUE(platform::modalDialogOpen()) << "the outer dialog is still open";
-    });
-    thenClose();
-    EXPECT_EQ(run(), IDOK);
-    EXPECT_EQ(innerTemplate, 132);
-    ASSERT_EQ(closed.size(), 2u);
-    EXPECT_EQ(closed[0], (std::pair<int, INT_PTR>{132, IDCANCEL}));
-    EXPECT_EQ(closed[1], (std::pair<int, INT_PTR>{-1, IDOK}));
 }
 
 } // namespace

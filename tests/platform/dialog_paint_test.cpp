@@ -123,42 +123,4 @@ TEST_F(DialogPicture, TheSelectedLineOfAListIsInverted) {
               (secondLine.right - secondLine.left) * 10);
 }
 
-TEST_F(DialogPicture, AMultiLineCheckBoxWrapsItsLabel) {
-    platform::Surface screen;
-    RECT control{};
-    then([&] { control = rectOf(item(TWO_LINE_CHECK)); });
-    snap(screen);
-    thenClose();
-    run();
-    // Two lines of 13 pixels centred in 29: a blank band between them, ink
-    // above and below it.
-    int middle = (control.top + control.bottom) / 2;
-    RECT upper{control.left + 16, control.top, control.right, middle - 2};
-    RECT lower{control.left + 16, middle + 2, control.right, control.bottom};
-    EXPECT_GT(ink(screen, upper), 0);
-    EXPECT_GT(ink(screen, lower), 0);
-}
-
-TEST_F(DialogPicture, OverlappingLabelsShowThroughEachOther) {
-    // In the statistics the colons (85 to 95 units across) lie over the
-    // counts (79 to 104); a long count runs under them and must show there.
-    platform::Surface withoutCount;
-    platform::Surface withCount;
-    RECT colons{};
-    then([&] {
-        RECT counts = rectOf(GetDlgItem(record.dialog, 1005));
-        int width = counts.right - counts.left;
-        // Two pixels inside the colons' label, clear of rounding.
-        colons = RECT{counts.left + (85 - 79) * width / 25 + 2, counts.top,
-                      counts.left + (95 - 79) * width / 25 - 2, counts.bottom};
-    });
-    snap(withoutCount);
-    then([&] { SetDlgItemTextW(record.dialog, 1005, u"888888\n8"); });
-    snap(withCount);
-    thenClose();
-    run(*resources::findDialog(131));
-    EXPECT_GT(ink(withoutCount, colons), 0) << "the colons";
-    EXPECT_GT(ink(withCount, colons), ink(withoutCount, colons)) << "the count under them";
-}
-
 } // namespace

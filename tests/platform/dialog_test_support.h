@@ -221,6 +221,16 @@ inline LRESULT send(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM
     return SendMessageW(GetDlgItem(dialog, id), message, wParam, lParam);
 }
 
+// The id of the test dialog's control that is this window, or 0.
+inline int controlId(HWND dialog, HWND window) {
+    for (int id : {LABEL, PUSH, CHECK, TWO_LINE_CHECK, LIST, DROP_DOWN, TEXT, UNDER_LIST, IDOK}) {
+        if (window != nullptr && GetDlgItem(dialog, id) == window) {
+            return id;
+        }
+    }
+    return 0;
+}
+
 inline LPARAM textParam(LPCWSTR text) {
     return reinterpret_cast<LPARAM>(text);
 }

@@ -31,52 +31,62 @@ class DialogTextLayout : public ::testing::Test {
     std::unique_ptr<MeasuringDC> measuring;
 };
 
-TEST_F(DialogTextLayout, BreaksAtCrLfLfAndCr) {
-    EXPECT_EQ(breakLines(dc(), u"6S\r\nTD\nAH\rKC", 0, LongWords::Clip),
-              (Lines{u"6S", u"TD", u"AH", u"KC"}));
-    EXPECT_EQ(breakLines(dc(), u"", 0, LongWords::Clip), (Lines{u""}));
-    EXPECT_EQ(breakLines(dc(), u"6S\r\n", 0, LongWords::Clip), (Lines{u"6S", u""}));
-    EXPECT_EQ(breakLines(dc(), u"\r\n\r\n", 100, LongWords::Clip), (Lines{u"", u"", u""}));
-}
+// The width is that of `fits` in the dialog font, or none when empty.
+struct LayoutCase {
+    const char* name;
+    std::u16string text;
+    std::u16string fits;
+    LongWords longWords;
+    Lines expected;
+};
 
-TEST_F(DialogTextLayout, WithoutAWidthNothingWraps) {
-    std::u16string longLine(300, u'a');
-    EXPECT_EQ(breakLines(dc(), longLine, 0, LongWords::Break), (Lines{longLine}));
-}
+const std::u16string longWord(40, u'ш');
+const std::u16string piece(5, u'ш');
 
-TEST_F(DialogTextLayout, WrapsAtBlanksAndDropsThem) {
-    int width = textWidth(dc(), u"Наваленный дурак");
-    Lines lines = breakLines(dc(), u"Наваленный дурак Японский дурак", width, LongWords::Clip);
-    EXPECT_EQ(lines, (Lines{u"Наваленный дурак", u"Японский дурак"}));
-}
+const LayoutCase LAYOUT_CASES[] = {
+    {"CR LF, LF and CR", u"6S\r\nTD\nAH\rKC", u"", LongWords::Clip, {u"6S", u"TD", u"AH", u"KC"}},
+    {"empty text", u"", u"", LongWords::Clip, {u""}},
+    {"a final break", u"6S\r\n", u"", LongWords::Clip, {u"6S", u""}},
+    {"breaks alone", u"\r\n\r\n", u"wide", LongWords::Clip, {u"", u"", u""}},
+    {"no width: no wrap",
+     std::u16string(300, u'a'),
+     u"",
+     LongWords::Break,
+     {std::u16string(300, u'a')}},
+    {"wraps at blanks and drops them",
+     u"Наваленный дурак Японский дурак",
+     u"Наваленный дурак",
+     LongWords::Clip,
+     {u"Наваленный дурак", u"Японский дурак"}},
+    {"keeps blanks at the start of a paragraph",
+     u"   Цель игры и ход",
+     u"   Цель игры",
+     LongWords::Clip,
+     {u"   Цель игры", u"и ход"}},
+    {"a trailing blank makes no empty line",
+     u"КПК\nЧеловек ",
+     u"Человек",
+     LongWords::Clip,
+     {u"КПК", u"Человек"}},
+    {"a long word keeps its own line on a label",
+     u"a " + longWord + u" b",
+     piece,
+     LongWords::Clip,
+     {u"a", longWord, u"b"}},
+    {"a long word is cut in an edit",
+     longWord,
+     piece,
+     LongWords::Break,
+     {piece, piece, piece, piece, piece, piece, piece, piece}},
+};
 
-TEST_F(DialogTextLayout, KeepsBlanksAtTheStartOfAParagraph) {
-    int width = textWidth(dc(), u"   Цель игры");
-    Lines lines = breakLines(dc(), u"   Цель игры и ход", width, LongWords::Clip);
-    EXPECT_EQ(lines, (Lines{u"   Цель игры", u"и ход"}));
-}
-
-TEST_F(DialogTextLayout, ATrailingBlankMakesNoEmptyLine) {
-    int width = textWidth(dc(), u"Человек");
-    EXPECT_EQ(breakLines(dc(), u"КПК\nЧеловек ", width, LongWords::Clip),
-              (Lines{u"КПК", u"Человек"}));
-}
-
-TEST_F(DialogTextLayout, ALongWordIsClippedOnALabelAndCutInAnEdit) {
-    std::u16string word(40, u'ш');
-    int width = textWidth(dc(), u"шшшшш");
-    EXPECT_EQ(breakLines(dc(), u"a " + word + u" b", width, LongWords::Clip),
-              (Lines{u"a", word, u"b"}));
-    Lines cut = breakLines(dc(), word, width, LongWords::Break);
-    ASSERT_EQ(cut.size(), 8u);
-    for (const auto& piece : cut) {
-        EXPECT_EQ(piece, u"шшшшш");
+TEST_F(DialogTextLayout, EachTextBreaksIntoItsLines) {
+    for (const LayoutCase& c : LAYOUT_CASES) {
+        int width = c.fits.empty() ? 0 : textWidth(dc(), c.fits);
+        EXPECT_EQ(breakLines(dc(), c.text, width, c.longWords), c.expected) << c.name;
     }
-}
-
-TEST_F(DialogTextLayout, EvenAWidthNarrowerThanOneLetterMakesProgress) {
-    Lines cut = breakLines(dc(), u"abc", 1, LongWords::Break);
-    EXPECT_EQ(cut, (Lines{u"a", u"b", u"c"}));
+    EXPECT_EQ(breakLines(dc(), u"abc", 1, LongWords::Break), (Lines{u"a", u"b", u"c"}))
+        << "even a width narrower than one letter makes progress";
 }
 
 } // namespace

@@ -65,26 +65,6 @@ TEST_F(MessageBoxPicture, TheBoxIsCentredOverTheTableWhichShowsAroundIt) {
     EXPECT_GT(count(picture, WHITE), (box.right - box.left) * (box.bottom - box.top) / 3);
 }
 
-TEST_F(MessageBoxPicture, AnEmptyCaptionLeavesAnEmptyTitleBar) {
-    Picture empty = pictureOf(u"Я победил!", u"", 0);
-    Picture titled = pictureOf(u"Я победил!", u"Итог игры", 0);
-    EXPECT_EQ(empty.box.top, titled.box.top);
-    int titleRows = 0;
-    int emptyBarWrong = 0;
-    int differences = 0;
-    for (LONG y = empty.box.top + 1; empty.screen.at(empty.box.left + 2, y) == TITLE_BLUE; ++y) {
-        ++titleRows;
-        for (LONG x = empty.box.left + 1; x < empty.box.right - 1; ++x) {
-            emptyBarWrong += empty.screen.at(x, y) != TITLE_BLUE ? 1 : 0;
-            LONG tx = x - empty.box.left + titled.box.left;
-            differences += titled.screen.at(tx, y) != TITLE_BLUE ? 1 : 0;
-        }
-    }
-    EXPECT_GE(titleRows, 12);
-    EXPECT_EQ(emptyBarWrong, 0);
-    EXPECT_GT(differences, 20); // the caption's letters
-}
-
 TEST_F(MessageBoxPicture, InformationAndQuestionBoxesShowTheirIconsAndAPlainBoxNone) {
     Picture information = pictureOf(u"Я победил!", u"", 0x40);
     Picture question = pictureOf(u"Ещё раз?", u"", 0x24);

@@ -11,9 +11,13 @@ using platform::Surface;
 
 class ObjectsTest : public RasterTest {};
 
-SIZE bitmapSize(HGDIOBJ bitmap) {
+HBITMAP bitmap(int width, int height) {
+    return platform::createBitmapFromSurface(Surface(width, height));
+}
+
+SIZE bitmapSize(HGDIOBJ object) {
     BITMAP info{};
-    if (GetObjectW(bitmap, sizeof info, &info) != static_cast<int>(sizeof info)) {
+    if (GetObjectW(object, sizeof info, &info) != static_cast<int>(sizeof info)) {
         return SIZE{-1, -1};
     }
     return SIZE{info.bmWidth, info.bmHeight};
@@ -21,13 +25,13 @@ SIZE bitmapSize(HGDIOBJ bitmap) {
 
 TEST_F(ObjectsTest, SelectObjectReturnsWhatWasSelectedBefore) {
     HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP first = CreateCompatibleBitmap(dc, 5, 7);
-    HBITMAP second = CreateCompatibleBitmap(dc, 2, 3);
+    HBITMAP first = bitmap(5, 7);
+    HBITMAP second = bitmap(2, 3);
 
     HGDIOBJ original = SelectObject(dc, first);
-    ASSERT_NE(original, nullptr);
     EXPECT_EQ(bitmapSize(original).cx, 1); // a memory DC starts with a 1 x 1 bitmap
     EXPECT_EQ(bitmapSize(original).cy, 1);
+    EXPECT_EQ(platform::surfaceOfDC(dc), platform::surfaceOfBitmap(first));
     EXPECT_EQ(SelectObject(dc, second), first);
     EXPECT_EQ(SelectObject(dc, original), second);
 
@@ -41,59 +45,35 @@ TEST_F(ObjectsTest, SelectObjectReturnsWhatWasSelectedBefore) {
     DeleteDC(dc);
 }
 
-TEST_F(ObjectsTest, SelectingABitmapMakesItTheSurface) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    EXPECT_EQ(platform::surfaceOfDC(dc)->width, 1);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, 6, 4);
-    SelectObject(dc, bitmap);
-    EXPECT_EQ(platform::surfaceOfDC(dc), platform::surfaceOfBitmap(bitmap));
-    RECT all{0, 0, 6, 4};
-    FillRect(dc, &all, GetStockObject(WHITE_BRUSH));
-    EXPECT_EQ(platform::surfaceOfBitmap(bitmap)->at(5, 3), 0xFFFFFFu);
-    DeleteDC(dc);
-}
-
-TEST_F(ObjectsTest, GetObjectGivesBitmapSizes) {
-    HBITMAP made = CreateCompatibleBitmap(nullptr, 28, 40);
-    HBITMAP fromSurface = platform::createBitmapFromSurface(Surface(170, 10));
-    EXPECT_EQ(bitmapSize(made).cx, 28);
-    EXPECT_EQ(bitmapSize(made).cy, 40);
-    EXPECT_EQ(bitmapSize(fromSurface).cx, 170);
-    EXPECT_EQ(bitmapSize(fromSurface).cy, 10);
-
+TEST_F(ObjectsTest, GetObjectGivesBitmapSizesOnly) {
+    HBITMAP made = bitmap(170, 10);
+    EXPECT_EQ(bitmapSize(made).cx, 170);
+    EXPECT_EQ(bitmapSize(made).cy, 10);
     BITMAP info{};
     EXPECT_EQ(GetObjectW(made, sizeof info - 1, &info), 0); // too small a buffer
     EXPECT_EQ(GetObjectW(GetStockObject(WHITE_BRUSH), sizeof info, &info), 0);
     EXPECT_EQ(GetObjectW(made, 0, nullptr), static_cast<int>(sizeof info));
-}
-
-TEST_F(ObjectsTest, BitmapsOfNoSizeAreNotMade) {
-    EXPECT_EQ(CreateCompatibleBitmap(nullptr, 0, 5), nullptr);
-    EXPECT_EQ(CreateCompatibleBitmap(nullptr, 5, -1), nullptr);
     EXPECT_EQ(platform::createBitmapFromSurface(Surface()), nullptr);
 }
 
 TEST_F(ObjectsTest, DeletedObjectsAreRefusedAndTheirHandlesNotReused) {
     HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, 3, 3);
+    HBITMAP deleted = bitmap(3, 3);
     HBRUSH brush = CreateSolidBrush(RGB(9, 9, 9));
-    EXPECT_TRUE(DeleteObject(bitmap));
+    EXPECT_TRUE(DeleteObject(deleted));
     EXPECT_TRUE(DeleteObject(brush));
 
-    EXPECT_FALSE(DeleteObject(bitmap));
-    EXPECT_EQ(SelectObject(dc, bitmap), nullptr);
-    EXPECT_EQ(GetObjectW(bitmap, sizeof(BITMAP), nullptr), 0);
-    EXPECT_EQ(platform::surfaceOfBitmap(bitmap), nullptr);
+    EXPECT_FALSE(DeleteObject(deleted));
+    EXPECT_EQ(SelectObject(dc, deleted), nullptr);
+    EXPECT_EQ(GetObjectW(deleted, sizeof(BITMAP), nullptr), 0);
+    EXPECT_EQ(platform::surfaceOfBitmap(deleted), nullptr);
     RECT all{0, 0, 1, 1};
     EXPECT_EQ(FillRect(dc, &all, brush), 0);
-
-    HBITMAP next = CreateCompatibleBitmap(dc, 3, 3);
-    EXPECT_NE(next, bitmap);
-    EXPECT_EQ(SelectObject(dc, bitmap), nullptr);
+    EXPECT_NE(bitmap(3, 3), deleted);
     DeleteDC(dc);
 }
 
-TEST_F(ObjectsTest, DeletedDcsAreRefused) {
+TEST_F(ObjectsTest, DeletedDcsAreRefusedAndTheirBitmapsLiveOn) {
     Canvas screen = makeCanvas(2, 2, 0);
     Canvas image = makeCanvas(2, 2, 0xFFFFFF);
     EXPECT_TRUE(DeleteDC(image.dc));
@@ -102,55 +82,52 @@ TEST_F(ObjectsTest, DeletedDcsAreRefused) {
     EXPECT_EQ(SelectObject(image.dc, GetStockObject(BLACK_BRUSH)), nullptr);
     EXPECT_EQ(SetBkMode(image.dc, TRANSPARENT), 0);
     EXPECT_EQ(platform::surfaceOfDC(image.dc), nullptr);
-    // The bitmap outlives its DC.
     ASSERT_NE(platform::surfaceOfBitmap(image.bitmap), nullptr);
     EXPECT_EQ(platform::surfaceOfBitmap(image.bitmap)->at(0, 0), 0xFFFFFFu);
 }
 
 TEST_F(ObjectsTest, HandlesOfOneKindAreNotTakenForAnother) {
     HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, 2, 2);
-    EXPECT_EQ(SelectObject(reinterpret_cast<HDC>(bitmap), GetStockObject(BLACK_BRUSH)), nullptr);
+    EXPECT_EQ(SelectObject(reinterpret_cast<HDC>(bitmap(2, 2)), GetStockObject(BLACK_BRUSH)),
+              nullptr);
     EXPECT_EQ(SelectObject(dc, reinterpret_cast<HGDIOBJ>(dc)), nullptr);
     EXPECT_FALSE(DeleteObject(reinterpret_cast<HGDIOBJ>(dc)));
     EXPECT_TRUE(DeleteDC(dc));
 }
 
-TEST_F(ObjectsTest, StockObjectsAreNeverDeleted) {
+TEST_F(ObjectsTest, StockAndSelectedObjectsAreNotDeleted) {
     HGDIOBJ white = GetStockObject(WHITE_BRUSH);
     EXPECT_FALSE(DeleteObject(white));
     EXPECT_FALSE(DeleteObject(GetStockObject(SYSTEM_FONT)));
-    platform::resetRaster();
-    EXPECT_EQ(GetStockObject(WHITE_BRUSH), white);
-    Canvas screen = makeCanvas(1, 1, 0);
-    RECT all{0, 0, 1, 1};
-    EXPECT_NE(FillRect(screen.dc, &all, white), 0);
-    EXPECT_EQ(screen.pixels->at(0, 0), 0xFFFFFFu);
     EXPECT_EQ(GetStockObject(-1), nullptr);
     EXPECT_EQ(GetStockObject(6), nullptr);
-}
 
-TEST_F(ObjectsTest, AnObjectSelectedIntoADcIsNotDeleted) {
     HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, 2, 2);
+    HBITMAP selected = bitmap(2, 2);
     HBRUSH brush = CreateSolidBrush(RGB(1, 1, 1));
-    HGDIOBJ original = SelectObject(dc, bitmap);
+    HGDIOBJ original = SelectObject(dc, selected);
     SelectObject(dc, brush);
-    EXPECT_FALSE(DeleteObject(bitmap));
+    EXPECT_FALSE(DeleteObject(selected));
     EXPECT_FALSE(DeleteObject(brush));
     SelectObject(dc, original);
-    EXPECT_TRUE(DeleteObject(bitmap));
+    EXPECT_TRUE(DeleteObject(selected));
     DeleteDC(dc);
     EXPECT_TRUE(DeleteObject(brush));
 }
 
-TEST_F(ObjectsTest, ResetDropsEveryObjectAndDc) {
+TEST_F(ObjectsTest, ResetDropsEveryObjectAndDcButKeepsTheStock) {
+    HGDIOBJ white = GetStockObject(WHITE_BRUSH);
     Canvas screen = makeCanvas(2, 2, 0);
     HBRUSH brush = CreateSolidBrush(RGB(1, 1, 1));
     platform::resetRaster();
     EXPECT_EQ(platform::surfaceOfBitmap(screen.bitmap), nullptr);
     EXPECT_FALSE(DeleteDC(screen.dc));
     EXPECT_FALSE(DeleteObject(brush));
+    EXPECT_EQ(GetStockObject(WHITE_BRUSH), white);
+    Canvas after = makeCanvas(1, 1, 0);
+    RECT all{0, 0, 1, 1};
+    EXPECT_NE(FillRect(after.dc, &all, white), 0);
+    EXPECT_EQ(after.pixels->at(0, 0), 0xFFFFFFu);
 }
 
 TEST_F(ObjectsTest, APaintDcStartsWithTheDocumentedStateAndTakesNoBitmap) {
@@ -166,9 +143,7 @@ TEST_F(ObjectsTest, APaintDcStartsWithTheDocumentedStateAndTakesNoBitmap) {
     EXPECT_EQ(SetBkMode(dc, OPAQUE), TRANSPARENT);
     EXPECT_EQ(SelectObject(dc, GetStockObject(BLACK_BRUSH)), GetStockObject(WHITE_BRUSH));
     EXPECT_EQ(SelectObject(dc, GetStockObject(SYSTEM_FONT)), GetStockObject(SYSTEM_FONT));
-
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, 2, 2);
-    EXPECT_EQ(SelectObject(dc, bitmap), nullptr);
+    EXPECT_EQ(SelectObject(dc, bitmap(2, 2)), nullptr);
     EXPECT_EQ(platform::surfaceOfDC(dc), &window);
     EXPECT_TRUE(DeleteDC(dc));
     EXPECT_EQ(platform::createSurfaceDC(nullptr, region), nullptr);

@@ -153,17 +153,6 @@ TEST_F(ResourceCalls, KeysThatDoNotMatchAnEntryPassThrough) {
     EXPECT_EQ(LoadAcceleratorsW(nullptr, MAKEINTRESOURCEW(999)), nullptr);
 }
 
-TEST_F(ResourceCalls, DialogTemplatesAreFoundLoadedAndLocked) {
-    for (int id : {IDD_OPTIONS, IDD_STATISTICS, IDD_RULES}) {
-        HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(id), RT_DIALOG());
-        ASSERT_NE(found, nullptr) << id;
-        HGLOBAL loaded = LoadResource(nullptr, found);
-        ASSERT_NE(loaded, nullptr) << id;
-        EXPECT_EQ(LockResource(loaded), resources::findDialog(id)) << id;
-        EXPECT_NE(LockResource(loaded), nullptr) << id;
-    }
-}
-
 TEST_F(ResourceCalls, UnknownDialogsAndForeignHandlesFindNothing) {
     EXPECT_EQ(FindResourceW(nullptr, MAKEINTRESOURCEW(999), RT_DIALOG()), nullptr);
     EXPECT_EQ(FindResourceW(nullptr, MAKEINTRESOURCEW(IDD_OPTIONS), MAKEINTRESOURCEW(2)), nullptr);

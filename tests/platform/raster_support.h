@@ -28,10 +28,9 @@ struct Canvas {
 inline Canvas makeCanvas(int width, int height, uint32_t fill) {
     Canvas canvas;
     canvas.dc = CreateCompatibleDC(nullptr);
-    canvas.bitmap = CreateCompatibleBitmap(canvas.dc, width, height);
+    canvas.bitmap = platform::createBitmapFromSurface(platform::Surface(width, height, fill));
     SelectObject(canvas.dc, canvas.bitmap);
     canvas.pixels = platform::surfaceOfBitmap(canvas.bitmap);
-    std::fill(canvas.pixels->pixels.begin(), canvas.pixels->pixels.end(), fill);
     return canvas;
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/raster/fonts.h"
 #include "platform/raster/text_layout.h"
+#include "platform/utf.h"
 #include "raster_support.h"
 
 namespace {
@@ -90,15 +91,6 @@ TEST_F(TextTest, ALoneNewlineBreaksAndALoneReturnDoesNot) {
     EXPECT_EQ(DrawTextW(canvas.dc, u"a\nb\rc", -1, &rect, DT_LEFT), 2 * SYSTEM_LINE);
 }
 
-TEST_F(TextTest, TheCountLimitsTheText) {
-    Canvas whole = statusCanvas(100, 20, OPAQUE);
-    Canvas part = statusCanvas(100, 20, OPAQUE);
-    RECT rect{0, 0, 100, 20};
-    EXPECT_EQ(DrawTextW(whole.dc, u"Ок", -1, &rect, DT_LEFT), SYSTEM_LINE);
-    EXPECT_EQ(DrawTextW(part.dc, u"Ок.\r\nВаш ход!", 2, &rect, DT_LEFT), SYSTEM_LINE);
-    EXPECT_EQ(whole.pixels->pixels, part.pixels->pixels);
-}
-
 TEST_F(TextTest, TextIsClippedToItsRectangle) {
     Canvas canvas = statusCanvas(60, 30, OPAQUE);
     RECT rect{5, 3, 25, 9};
@@ -109,15 +101,6 @@ TEST_F(TextTest, TextIsClippedToItsRectangle) {
     EXPECT_GE(changed.top, 3);
     EXPECT_LE(changed.right, 25);
     EXPECT_LE(changed.bottom, 9);
-}
-
-TEST_F(TextTest, NoClipLetsTextLeaveItsRectangle) {
-    Canvas canvas = statusCanvas(100, 30, OPAQUE);
-    RECT rect{0, 0, 10, 5};
-    DrawTextW(canvas.dc, u"Ваш ход!", -1, &rect, DT_LEFT | DT_NOCLIP);
-    Box changed = changedBox(*canvas.pixels);
-    EXPECT_GT(changed.right, 10);
-    EXPECT_EQ(changed.bottom, SYSTEM_LINE);
 }
 
 TEST_F(TextTest, TheOpaqueBoxCoversTheTextExtentAndTransparentLeavesTheBackground) {
@@ -166,42 +149,6 @@ TEST_F(TextTest, CentredTextSitsInTheMiddleOfItsRectangle) {
     EXPECT_EQ(changed.right, changed.left + extent.cx);
     EXPECT_EQ(changed.top, 90 + (28 - SYSTEM_LINE) / 2);
     EXPECT_EQ(changed.bottom, changed.top + SYSTEM_LINE);
-}
-
-TEST_F(TextTest, SingleLineIgnoresLineBreaks) {
-    Canvas canvas = statusCanvas(200, 40, TRANSPARENT);
-    RECT rect{0, 0, 200, 40};
-    EXPECT_EQ(DrawTextW(canvas.dc, u"Ок.\r\nВаш ход!", -1, &rect, DT_SINGLELINE), SYSTEM_LINE);
-    EXPECT_EQ(inkInRows(*canvas.pixels, SYSTEM_LINE, 40), 0);
-}
-
-TEST_F(TextTest, EmptyTextDrawsNothing) {
-    Canvas canvas = statusCanvas(20, 20, OPAQUE);
-    RECT rect{0, 0, 20, 20};
-    EXPECT_EQ(DrawTextW(canvas.dc, u"", -1, &rect, DT_LEFT), 0);
-    EXPECT_EQ(DrawTextW(canvas.dc, u"Ок", 0, &rect, DT_LEFT), 0);
-    EXPECT_EQ(DrawTextW(canvas.dc, nullptr, -1, &rect, DT_LEFT), 0);
-    EXPECT_TRUE(changedBox(*canvas.pixels).empty());
-}
-
-TEST_F(TextTest, CyrillicTextStaysInsideItsLine) {
-    Canvas canvas = statusCanvas(160, 40, TRANSPARENT);
-    RECT rect{0, 10, 160, 40};
-    DrawTextW(canvas.dc, u"ДЩЦБ уфру gjy ВАШ ХОД", -1, &rect, DT_LEFT | DT_NOCLIP);
-    Box changed = changedBox(*canvas.pixels);
-    ASSERT_FALSE(changed.empty());
-    EXPECT_GE(changed.top, 10);
-    EXPECT_LE(changed.bottom, 10 + SYSTEM_LINE);
-    // Big enough to read: capitals and descenders take 9 of the 11 rows.
-    EXPECT_GE(changed.bottom - changed.top, 9);
-
-    // The marks of Й and Ё may rise one pixel over the line; the letters
-    // keep their baseline.
-    Canvas marked = statusCanvas(160, 40, TRANSPARENT);
-    DrawTextW(marked.dc, u"ДЩЦБ уфру gjy ЙЁ", -1, &rect, DT_LEFT | DT_NOCLIP);
-    Box withMarks = changedBox(*marked.pixels);
-    EXPECT_GE(withMarks.top, 9);
-    EXPECT_EQ(withMarks.bottom, changed.bottom);
 }
 
 TEST_F(TextTest, WordBreakWrapsLongLinesAtBlanks) {
@@ -292,28 +239,29 @@ int32_t characters(std::u16string_view text) {
     return static_cast<int32_t>(text.size());
 }
 
-TEST(TextLayoutTest, WordBreakFillsLinesGreedilyAtBlanks) {
-    using platform::text::layoutLines;
-    EXPECT_EQ(layoutLines(u"один два три", false, true, 7, characters),
-              (std::vector<std::u16string>{u"один", u"два три"}));
-    EXPECT_EQ(layoutLines(u"один два три", false, true, 12, characters),
-              (std::vector<std::u16string>{u"один два три"}));
-    EXPECT_EQ(layoutLines(u"один\r\nдва три", false, true, 20, characters),
-              (std::vector<std::u16string>{u"один", u"два три"}));
-}
+struct LayoutCase {
+    std::u16string text;
+    bool singleLine;
+    bool wordBreak;
+    int32_t width;
+    std::vector<std::u16string> expected;
+};
 
-TEST(TextLayoutTest, AWordWiderThanTheLineKeepsALineOfItsOwn) {
-    using platform::text::layoutLines;
-    EXPECT_EQ(layoutLines(u"a подкидной b", false, true, 3, characters),
-              (std::vector<std::u16string>{u"a", u"подкидной", u"b"}));
-}
-
-TEST(TextLayoutTest, ControlCharactersAreDroppedAndBreaksKeptUnlessSingleLine) {
-    using platform::text::layoutLines;
-    EXPECT_EQ(layoutLines(u"a\tb\r\n\r\nc", false, false, 0, characters),
-              (std::vector<std::u16string>{u"ab", u"", u"c"}));
-    EXPECT_EQ(layoutLines(u"a\r\nb", true, true, 0, characters),
-              (std::vector<std::u16string>{u"ab"}));
+TEST(TextLayoutTest, EachTextBreaksIntoItsLines) {
+    const LayoutCase cases[] = {
+        {u"один два три", false, true, 7, {u"один", u"два три"}},
+        {u"один два три", false, true, 12, {u"один два три"}},
+        {u"один\r\nдва три", false, true, 20, {u"один", u"два три"}},
+        {u"a подкидной b", false, true, 3, {u"a", u"подкидной", u"b"}},
+        {u"a\tb\r\n\r\nc", false, false, 0, {u"ab", u"", u"c"}},
+        {u"a\r\nb", true, true, 0, {u"ab"}},
+    };
+    for (const LayoutCase& c : cases) {
+        EXPECT_EQ(
+            platform::text::layoutLines(c.text, c.singleLine, c.wordBreak, c.width, characters),
+            c.expected)
+            << utf8FromUtf16(c.text) << " in " << c.width;
+    }
 }
 
 } // namespace

@@ -65,12 +65,19 @@ TEST_F(ScriptLines, CommandsKeysAndTheEndOfTheScript) {
 
 TEST_F(ScriptLines, MalformedLinesStopWithTheirLineNumber) {
     const std::pair<const char*, const char*> cases[] = {
-        {"tap 1\n", "script:1: "},         {"\n\ntap 1 x\n", "script:3: "},
-        {"tap 240 10\n", "script:1: "},    {"down -1 0\n", "script:1: "},
-        {"key alt+q\n", "script:1: "},     {"answer maybe\n", "script:1: "},
-        {"press 1\n", "script:1: "},       {"check 1011 1\n", "script:1: "},
-        {"state now\n", "script:1: "},     {"jump 1 2\n", "script:1: "},
+        {"tap 1\n", "script:1: "},
+        {"\n\ntap 1 x\n", "script:3: "},
+        {"tap 240 10\n", "script:1: "},
+        {"down -1 0\n", "script:1: "},
+        {"key alt+q\n", "script:1: "},
+        {"answer maybe\n", "script:1: "},
+        {"press 1\n", "script:1: "},
+        {"check 1011 1\n", "script:1: "},
+        {"state now\n", "script:1: "},
+        {"jump 1 2\n", "script:1: "},
         {"command 70000\n", "script:1: "},
+        {"shot\n", "script:1: "},
+        {"shot /nonexistent-folder/a.png\n", "script:1: cannot write the screenshot"},
     };
     for (const auto& [text, prefix] : cases) {
         ScriptRun run(text);

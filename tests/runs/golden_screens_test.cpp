@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/raster/surface.h"
+#include "png_reader.h"
 #include "program_session.h"
 
 namespace {
@@ -116,14 +116,14 @@ int64_t countDifferences(const platform::Surface& actual, const platform::Surfac
 // under the case's name.
 void compareWithGolden(const fs::path& shot, const std::string& name, const std::string& label) {
     platform::Surface actual;
-    ASSERT_TRUE(platform::readPng(shot.string(), actual)) << "no shot was written for " << name;
+    ASSERT_TRUE(readPng(shot.string(), actual)) << "no shot was written for " << name;
     if (label == name && updatingGoldens()) {
         fs::create_directories(goldenPath(name).parent_path());
         fs::copy_file(shot, goldenPath(name), fs::copy_options::overwrite_existing);
         return;
     }
     platform::Surface expected;
-    ASSERT_TRUE(platform::readPng(goldenPath(name).string(), expected))
+    ASSERT_TRUE(readPng(goldenPath(name).string(), expected))
         << "missing golden " << goldenPath(name)
         << "; run with TALONIX_UPDATE_GOLDENS=1 to make it";
     std::string first;

@@ -1,0 +1,306 @@
+// FillRect and BitBlt pixel by pixel on tiny surfaces: each raster operation,
+// the brushes, and clipping to the paint region, the destination's edge and
+// the source's edge.
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "platform/region.h"
+#include "raster_support.h"
+
+namespace {
+
+using namespace raster_testing;
+using platform::Region;
+using platform::Surface;
+
+constexpr uint32_t TABLE = 0x009600; // the green table, as a pixel
+
+const std::map<uint32_t, char> NAMES{
+    {0x000000, '.'}, {0xFFFFFF, '#'}, {TABLE, 't'},    {0xFF69FF, 'T'}, // the table inverted
+    {0x110000, 'a'}, {0x002200, 'b'}, {0x000033, 'c'}, {0x444444, 'd'},
+    {0x555555, 's'}, {0xC0C0C0, 'L'}, {0x808080, 'G'}, {0x404040, 'D'},
+    {0x800000, 'R'}, {0x123456, 'x'}, {0x809680, 'm'}, {0xED3456, 'r'}};
+
+// A 2 x 2 image "ab|cd".
+HDC quad() {
+    Canvas image = makeCanvas(2, 2, 0);
+    image.pixels->pixels = {0x110000, 0x002200, 0x000033, 0x444444};
+    return image.dc;
+}
+
+HDC row(std::vector<uint32_t> pixels) {
+    Canvas image = makeCanvas(static_cast<int>(pixels.size()), 1, 0);
+    image.pixels->pixels = std::move(pixels);
+    return image.dc;
+}
+
+HBITMAP bitmap() {
+    return platform::createBitmapFromSurface(Surface(2, 2));
+}
+
+HGDIOBJ stock(int which) {
+    return GetStockObject(which);
+}
+
+struct RasterCase {
+    const char* name;
+    int width;
+    int height;
+    uint32_t fill;
+    // A paint DC clipped to these rectangles, or else a memory DC.
+    std::optional<std::vector<RECT>> region;
+    std::function<void(HDC)> draw;
+    const char* expected;
+    POINT origin{0, 0};
+};
+
+const std::vector<RasterCase> RASTER_CASES{
+    {"fill leaves out the right and bottom edges",
+     4,
+     4,
+     0,
+     {},
+     [](HDC dc) {
+         RECT rect{1, 1, 3, 3};
+         EXPECT_NE(FillRect(dc, &rect, stock(WHITE_BRUSH)), 0);
+     },
+     "....|.##.|.##.|...."},
+    {"empty and inside-out rectangles fill nothing",
+     3,
+     3,
+     0,
+     {},
+     [](HDC dc) {
+         RECT line{1, 1, 1, 3};
+         RECT insideOut{2, 2, 0, 0};
+         FillRect(dc, &line, stock(WHITE_BRUSH));
+         FillRect(dc, &insideOut, stock(WHITE_BRUSH));
+     },
+     "...|...|..."},
+    {"solid brushes fill with their colours",
+     2,
+     1,
+     0,
+     {},
+     [](HDC dc) {
+         RECT left{0, 0, 1, 1};
+         RECT right{1, 0, 2, 1};
+         FillRect(dc, &left, CreateSolidBrush(RGB(0, 150, 0)));
+         FillRect(dc, &right, CreateSolidBrush(RGB(128, 0, 0)));
+     },
+     "tR"},
+    {"stock brushes have their greys",
+     5,
+     1,
+     0x123456,
+     {},
+     [](HDC dc) {
+         const int brushes[] = {WHITE_BRUSH, LTGRAY_BRUSH, GRAY_BRUSH, DKGRAY_BRUSH, BLACK_BRUSH};
+         for (LONG i = 0; i < 5; ++i) {
+             RECT pixel{i, 0, i + 1, 1};
+             FillRect(dc, &pixel, stock(brushes[i]));
+         }
+     },
+     "#LGD."},
+    {"the null brush fills nothing",
+     2,
+     2,
+     0x123456,
+     {},
+     [](HDC dc) {
+         RECT all{0, 0, 2, 2};
+         EXPECT_NE(FillRect(dc, &all, stock(NULL_BRUSH)), 0);
+     },
+     "xx|xx"},
+    {"fills are clipped to the surface and the region", 4, 3, 0,
+     std::vector<RECT>{{0, 0, 2, 3}, {1, 1, 4, 2}},
+     [](HDC dc) {
+         RECT huge{-100, -100, 100, 100};
+         EXPECT_NE(FillRect(dc, &huge, stock(WHITE_BRUSH)), 0);
+     },
+     "##..|####|##.."},
+    {"fills without brush, rectangle or DC are refused",
+     2,
+     2,
+     0,
+     {},
+     [](HDC dc) {
+         RECT all{0, 0, 2, 2};
+         EXPECT_EQ(FillRect(dc, &all, nullptr), 0);
+         EXPECT_EQ(FillRect(dc, &all, bitmap()), 0); // a bitmap is no brush
+         EXPECT_EQ(FillRect(dc, nullptr, stock(WHITE_BRUSH)), 0);
+         EXPECT_EQ(FillRect(nullptr, &all, stock(WHITE_BRUSH)), 0);
+     },
+     "..|.."},
+    {"SRCCOPY replaces the rectangle and nothing else",
+     4,
+     4,
+     0,
+     {},
+     [](HDC dc) { EXPECT_TRUE(BitBlt(dc, 1, 2, 2, 2, quad(), 0, 0, SRCCOPY)); },
+     "....|....|.ab.|.cd."},
+    {"SRCCOPY from an offset in the source",
+     4,
+     4,
+     0,
+     {},
+     [](HDC dc) { EXPECT_TRUE(BitBlt(dc, 0, 0, 1, 2, quad(), 1, 0, SRCCOPY)); },
+     "b...|d...|....|...."},
+    {"SRCPAINT ors the image in",
+     3,
+     1,
+     TABLE,
+     {},
+     [](HDC dc) {
+         EXPECT_TRUE(BitBlt(dc, 0, 0, 3, 1, row({0, 0xFFFFFF, 0x808080}), 0, 0, SRCPAINT));
+     },
+     "t#m"},
+    {"SRCINVERT xors the image",
+     2,
+     1,
+     TABLE,
+     {},
+     [](HDC dc) {
+         EXPECT_TRUE(BitBlt(dc, 0, 0, 2, 1, row({0, 0xFFFFFF}), 0, 0, SRCINVERT));
+     },
+     "tT"},
+    {"SRCINVERT twice restores",
+     2,
+     1,
+     TABLE,
+     {},
+     [](HDC dc) {
+         HDC face = row({0, 0xFFFFFF});
+         BitBlt(dc, 0, 0, 2, 1, face, 0, 0, SRCINVERT);
+         EXPECT_TRUE(BitBlt(dc, 0, 0, 2, 1, face, 0, 0, SRCINVERT));
+     },
+     "tt"},
+    {"PATINVERT on a paint DC inverts with the default white brush", 4, 4, TABLE,
+     std::vector<RECT>{{0, 0, 4, 4}},
+     [](HDC dc) { EXPECT_TRUE(BitBlt(dc, 1, 1, 2, 2, nullptr, 0, 0, PATINVERT)); },
+     "tttt|tTTt|tTTt|tttt"},
+    {"PATINVERT ignores a source", 2, 2, 0, std::vector<RECT>{{0, 0, 2, 2}},
+     [](HDC dc) { EXPECT_TRUE(BitBlt(dc, 0, 0, 2, 2, quad(), 0, 0, PATINVERT)); }, "##|##"},
+    {"PATINVERT xors with the selected brush",
+     2,
+     1,
+     0x123456,
+     {},
+     [](HDC dc) {
+         SelectObject(dc, CreateSolidBrush(RGB(255, 0, 0)));
+         EXPECT_TRUE(BitBlt(dc, 0, 0, 1, 1, nullptr, 0, 0, PATINVERT));
+     },
+     "rx"},
+    {"PATINVERT with the null brush changes nothing",
+     2,
+     2,
+     TABLE,
+     {},
+     [](HDC dc) {
+         SelectObject(dc, stock(NULL_BRUSH));
+         EXPECT_TRUE(BitBlt(dc, 0, 0, 2, 2, nullptr, 0, 0, PATINVERT));
+     },
+     "tt|tt"},
+    {"PATINVERT stops at the destination's edge", 3, 1, 0, std::vector<RECT>{{0, 0, 3, 1}},
+     [](HDC dc) { EXPECT_TRUE(BitBlt(dc, 1, 0, 5, 1, nullptr, 0, 0, PATINVERT)); }, ".##"},
+    {"overlapping clip rectangles invert each pixel once", 4, 4, 0,
+     std::vector<RECT>{{0, 0, 3, 2}, {1, 1, 4, 3}},
+     [](HDC dc) { EXPECT_TRUE(BitBlt(dc, 0, 0, 4, 4, nullptr, 0, 0, PATINVERT)); },
+     "###.|####|.###|...."},
+    {"copies are clipped to the paint region", 4, 4, 0,
+     std::vector<RECT>{{1, 0, 2, 4}, {0, 3, 4, 4}},
+     [](HDC dc) {
+         EXPECT_TRUE(BitBlt(dc, 0, 0, 4, 4, makeCanvas(4, 4, 0xFFFFFF).dc, 0, 0, SRCCOPY));
+     },
+     ".#..|.#..|.#..|####"},
+    {"an empty region draws nothing", 2, 2, TABLE, std::vector<RECT>{},
+     [](HDC dc) { EXPECT_TRUE(BitBlt(dc, 0, 0, 2, 2, nullptr, 0, 0, PATINVERT)); }, "tt|tt"},
+    {"a paint DC's origin shifts drawing; the clip stays on the target", 4, 4, 0,
+     std::vector<RECT>{{0, 0, 3, 4}},
+     [](HDC dc) { EXPECT_TRUE(BitBlt(dc, 0, 0, 2, 2, quad(), 0, 0, SRCCOPY)); },
+     "....|..a.|..c.|....", POINT{2, 1}},
+    {"the destination's edges clip copies that hang over",
+     3,
+     3,
+     0,
+     {},
+     [](HDC dc) {
+         EXPECT_TRUE(BitBlt(dc, -1, -1, 2, 2, quad(), 0, 0, SRCCOPY));
+         EXPECT_TRUE(BitBlt(dc, 2, 2, 2, 2, quad(), 0, 0, SRCCOPY));
+     },
+     "d..|...|..a"},
+    {"only pixels inside the source are drawn",
+     4,
+     4,
+     0x555555,
+     {},
+     [](HDC dc) { EXPECT_TRUE(BitBlt(dc, 0, 0, 4, 4, quad(), 1, 1, SRCCOPY)); },
+     "dsss|ssss|ssss|ssss"},
+    {"a source left of and above the image lands shifted",
+     4,
+     4,
+     0x555555,
+     {},
+     [](HDC dc) { EXPECT_TRUE(BitBlt(dc, 0, 0, 4, 4, quad(), -2, -1, SRCCOPY)); },
+     "ssss|ssab|sscd|ssss"},
+    {"far-off coordinates draw nothing and do not overflow",
+     2,
+     2,
+     0,
+     {},
+     [](HDC dc) {
+         EXPECT_TRUE(BitBlt(dc, INT32_MAX - 1, INT32_MIN + 1, INT32_MAX, INT32_MAX, quad(),
+                            INT32_MIN, INT32_MAX, SRCCOPY));
+         EXPECT_TRUE(BitBlt(dc, 0, 0, -5, 2, quad(), 0, 0, SRCCOPY));
+     },
+     "..|.."},
+    {"copying within one surface reads the original pixels",
+     4,
+     1,
+     0,
+     {},
+     [](HDC dc) {
+         platform::surfaceOfDC(dc)->pixels = {0x110000, 0x002200, 0x000033, 0};
+         EXPECT_TRUE(BitBlt(dc, 1, 0, 3, 1, dc, 0, 0, SRCCOPY));
+     },
+     "aabc"},
+    {"unknown operations and handles are refused",
+     2,
+     2,
+     0,
+     {},
+     [](HDC dc) {
+         HDC image = quad();
+         EXPECT_FALSE(BitBlt(dc, 0, 0, 2, 2, image, 0, 0, 0x00F00021)); // PATCOPY
+         EXPECT_FALSE(BitBlt(dc, 0, 0, 2, 2, nullptr, 0, 0, SRCCOPY));
+         EXPECT_FALSE(BitBlt(nullptr, 0, 0, 2, 2, image, 0, 0, SRCCOPY));
+         EXPECT_FALSE(BitBlt(reinterpret_cast<HDC>(bitmap()), 0, 0, 2, 2, image, 0, 0, SRCCOPY));
+     },
+     "..|.."},
+};
+
+TEST(RasterOpsTest, EachCaseDrawsItsPicture) {
+    for (const RasterCase& c : RASTER_CASES) {
+        SCOPED_TRACE(c.name);
+        platform::resetRaster();
+        Surface window(c.width, c.height, c.fill);
+        Canvas canvas;
+        HDC dc = nullptr;
+        if (c.region) {
+            Region region;
+            for (const RECT& rect : *c.region) {
+                region.add(rect, RECT{0, 0, 1000, 1000});
+            }
+            dc = platform::createSurfaceDC(&window, region, c.origin);
+        } else {
+            canvas = makeCanvas(c.width, c.height, c.fill);
+            dc = canvas.dc;
+        }
+        c.draw(dc);
+        EXPECT_EQ(picture(c.region ? window : *canvas.pixels, NAMES), c.expected);
+    }
+    platform::resetRaster();
+}
+
+} // namespace
