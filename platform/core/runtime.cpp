@@ -112,7 +112,7 @@ int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
         auto window = platform::createSdlBackend(scale, error);
         if (!window) {
             std::cerr << "talonix: cannot open a window: " << error
-                      << "\nRun with --headless to play from a script without a display.\n";
+                      << "; run with --headless to play from a script without a display\n";
             return 1;
         }
         platform::setBackend(std::move(window));

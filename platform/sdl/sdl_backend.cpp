@@ -416,9 +416,28 @@ void SdlBackend::translate(const SDL_Event& event) {
     }
 }
 
+bool environmentHas(const char* name) {
+    const char* value = SDL_getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
 } // namespace
 
 std::unique_ptr<Backend> createSdlBackend(int scale, std::string& error) {
+    // Without a display SDL is not started at all: its drivers would print
+    // their own complaints (a Wayland library about XDG_RUNTIME_DIR) before
+    // the program's one line. With only an X display, only X is tried. A
+    // driver asked for by name is left to SDL.
+    if (!environmentHas("SDL_VIDEODRIVER")) {
+        bool wayland = environmentHas("WAYLAND_DISPLAY");
+        if (!wayland && !environmentHas("DISPLAY")) {
+            error = "no display to open a window on (is DISPLAY or WAYLAND_DISPLAY set?)";
+            return nullptr;
+        }
+        if (!wayland) {
+            SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+        }
+    }
     auto backend = std::make_unique<SdlBackend>(std::max(0, scale));
     if (!backend->open(error)) {
         return nullptr;
