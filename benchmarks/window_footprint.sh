@@ -37,7 +37,7 @@ for run in $(seq "$runs"); do
     /usr/bin/time -v -o "$work/time.txt" "$binary" --registry "$work/settings.reg" &
     timer=$!
     visible=""
-    while read -r -t 5 line <&"${WATCH[0]}"; do
+    while read -r -t 20 line <&"${WATCH[0]}"; do
         if [[ $line == MapNotify* ]]; then
             visible=$(( ($(date +%s%N) - start) / 1000000 ))
             break

@@ -150,8 +150,12 @@ bool SdlBackend::open(std::string& error) {
         error = "no display to open a window on (is DISPLAY or WAYLAND_DISPLAY set?)";
         return false;
     }
-    // The window's own surface, never a GL texture standing in for it.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // Under X the window's own surface is drawn into directly, never a GL
+    // texture standing in for it. Other drivers (Wayland) have no surface of
+    // their own and keep SDL's texture.
+    if (std::string_view(SDL_GetCurrentVideoDriver()) == "x11") {
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    }
     // The close button is the program's own Exit (it may close an open
     // dialog first), not an immediate end of the run.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
