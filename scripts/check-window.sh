@@ -11,7 +11,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 binary=${1:-build/ci/talonix}
 work=$(mktemp -d)
-display=:$((90 + RANDOM % 100))
+# A display number no other X server uses.
+number=$((90 + RANDOM % 100))
+while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
+    number=$((number + 1))
+done
+display=:$number
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 export DISPLAY=$display
@@ -25,6 +30,11 @@ trap cleanup EXIT
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >"$work/openbox.log" 2>&1 &
 manager=$!
+# The window manager is ready once it announces itself on the root window.
+for _ in $(seq 200); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
 sleep 0.5
 
 "$binary" --registry "$work/settings.reg" --clock 10:00:00.000 >"$work/out" 2>&1 &
@@ -36,12 +46,23 @@ for _ in $(seq 100); do
     sleep 0.05
 done
 [ -n "$window" ] || { echo "FAIL: no window"; exit 1; }
+# A loaded machine may be slow: conditions are waited for, up to 20 s.
+waitFor() {
+    for _ in $(seq 200); do
+        eval "$1" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+size() { xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
+waitFor '[ "$(xdotool getwindowname "$window")" != Talonix ] && [ -f "$work/settings.reg" ]' || true
 sleep 0.5
 
 failures=0
 # Pixel colours (hex RRGGBB) of the window at the given window points.
 pixels() {
-    xwd -id "$window" -out "$work/shot.xwd"
+    # While the window manager still moves the window, xwd may fail.
+    waitFor 'xwd -id "$window" -out "$work/shot.xwd" 2>/dev/null' || true
     python3 - "$work/shot.xwd" "$@" <<'PY'
 import struct, sys
 data = open(sys.argv[1], 'rb').read()
@@ -62,7 +83,7 @@ check() { # description, condition
 }
 click() {
     xdotool mousemove --window "$window" "$1" "$2" click 1
-    sleep 0.4
+    sleep 0.5
 }
 
 # The first window: x3, no bars. The command bar's grey is the top row.
@@ -77,6 +98,7 @@ check "title '$title'" '[ "$title" = "Подкидной — Talonix" ]'
 # 800 x 700: x2 at (160, 30). Screen pixel (5, 150) is inside the first
 # hand card, white until the card is selected.
 xdotool windowsize "$window" 800 700
+waitFor '[ "$(size)" = 800x700 ]' || true
 sleep 0.5
 read -r w h bar card <<<"$(pixels 5,5 170,330)"
 check "resized to 800x700 (got ${w}x${h})" '[ "$w" = 800 ] && [ "$h" = 700 ]'
@@ -84,21 +106,24 @@ check "bars of the table colour (got $bar)" '[ "$bar" = 009600 ]'
 check "first card white before the click (got $card)" '[ "$card" = ffffff ]'
 click 5 5 # on the bar: no press
 click $((160 + 2 * 10)) $((30 + 2 * 160))
+waitFor '[ "$(pixels 170,330 | cut -d" " -f3)" != ffffff ]' || true
 read -r w h card <<<"$(pixels 170,330)"
 check "a click on the first card selects it (got $card)" '[ "$card" != ffffff ]'
 
 # Full screen: 1280 x 1024 at x3, picture at (280, 32). Screen pixel
 # (31, 150) is inside the second card.
 xdotool key --window "$window" F11
-sleep 0.8
+waitFor '[ "$(size)" = 1280x1024 ]' || true
+sleep 0.5
 read -r w h card <<<"$(pixels $((280 + 3 * 31)),$((32 + 3 * 150)))"
 check "F11 fills the screen (got ${w}x${h})" '[ "$w" = 1280 ] && [ "$h" = 1024 ]'
 check "second card white before the click (got $card)" '[ "$card" = ffffff ]'
 click $((280 + 3 * 38)) $((32 + 3 * 160))
+waitFor '[ "$(pixels $((280 + 3 * 31)),$((32 + 3 * 150)) | cut -d" " -f3)" != ffffff ]' || true
 read -r w h card <<<"$(pixels $((280 + 3 * 31)),$((32 + 3 * 150)))"
 check "a click in full screen selects the second card (got $card)" '[ "$card" != ffffff ]'
 xdotool key --window "$window" alt+Return
-sleep 0.8
+waitFor '[ "$(size)" = 800x700 ]' || true
 read -r w h <<<"$(pixels)"
 check "Alt+Enter leaves full screen (got ${w}x${h})" '[ "$w" = 800 ] && [ "$h" = 700 ]'
 
