@@ -1,6 +1,9 @@
-// Screenshots out, as PNG files.
-#include <SDL2/SDL_image.h>
+// Screenshots out, as 8-bit RGB PNG files compressed with zlib.
+#include <zlib.h>
 
+#include <array>
+#include <cstdio>
+#include <fstream>
 #include <memory>
 
 #include "platform/raster/surface.h"
@@ -8,10 +11,22 @@
 namespace platform {
 namespace {
 
-struct SurfaceFree {
-    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
-};
-using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceFree>;
+constexpr std::array<uint8_t, 8> SIGNATURE = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+
+void putBigEndian(std::string& out, uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        out += static_cast<char>((value >> shift) & 0xFFu);
+    }
+}
+
+void putChunk(std::string& out, const char* type, const std::string& data) {
+    putBigEndian(out, static_cast<uint32_t>(data.size()));
+    std::string body = std::string(type, 4) + data;
+    out += body;
+    putBigEndian(out, static_cast<uint32_t>(crc32(crc32(0, nullptr, 0),
+                                                  reinterpret_cast<const Bytef*>(body.data()),
+                                                  static_cast<uInt>(body.size()))));
+}
 
 } // namespace
 
@@ -21,15 +36,37 @@ bool writePng(const Surface& surface, const std::string& path) {
             static_cast<size_t>(surface.width) * static_cast<size_t>(surface.height)) {
         return false;
     }
-    // SDL only reads the pixels here, though its signature asks for a
-    // writable buffer.
-    SurfacePtr view(SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(surface.pixels.data()),
-                                                       surface.width, surface.height, 32,
-                                                       surface.width * 4, SDL_PIXELFORMAT_RGB888));
-    if (!view) {
+    std::string raw;
+    raw.reserve(static_cast<size_t>(surface.height) * (static_cast<size_t>(surface.width) * 3 + 1));
+    for (int32_t y = 0; y < surface.height; ++y) {
+        raw += '\0'; // no filter
+        for (int32_t x = 0; x < surface.width; ++x) {
+            uint32_t pixel = surface.at(x, y);
+            raw += static_cast<char>((pixel >> 16) & 0xFFu);
+            raw += static_cast<char>((pixel >> 8) & 0xFFu);
+            raw += static_cast<char>(pixel & 0xFFu);
+        }
+    }
+    uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
+    std::string packed(packedSize, '\0');
+    if (compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize,
+                  reinterpret_cast<const Bytef*>(raw.data()), static_cast<uLong>(raw.size()),
+                  Z_BEST_COMPRESSION) != Z_OK) {
         return false;
     }
-    return IMG_SavePNG(view.get(), path.c_str()) == 0;
+    packed.resize(packedSize);
+
+    std::string header;
+    putBigEndian(header, static_cast<uint32_t>(surface.width));
+    putBigEndian(header, static_cast<uint32_t>(surface.height));
+    header += std::string("\x08\x02\x00\x00\x00", 5); // 8-bit RGB, not interlaced
+    std::string file(SIGNATURE.begin(), SIGNATURE.end());
+    putChunk(file, "IHDR", header);
+    putChunk(file, "IDAT", packed);
+    putChunk(file, "IEND", "");
+    std::ofstream out(path, std::ios::binary);
+    out.write(file.data(), static_cast<std::streamsize>(file.size()));
+    return static_cast<bool>(out.flush());
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 // The program started from the command line: the switch that shows the
 // computer's cards, the settings read at start-up, the accelerators and the
 // menu commands, each case read back from the last line the run writes.
+#include <cstdio>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -67,6 +68,16 @@ const StartUpCase startUpCases[] = {
      "dbl 60 143;state",
      "/doubleTapPlays=1|humanHandCount=5|/humanTableRow/cards/0/suit=2|"
      "/humanTableRow/cards/0/rank=9|/computerAttacks=0"},
+    {"StoredFiveStacksTheComputersHand",
+     {},
+     "\"hidev\"=dword:00000005\n",
+     "state",
+     "/computerHandStyle=5"},
+    {"StoredSevenFansTheComputersHand",
+     {},
+     "\"hidev\"=dword:00000007\n",
+     "state",
+     "/computerHandStyle=4"},
     {"DoubleTapWithTheOptionOffSelects",
      {},
      "",
@@ -102,5 +113,25 @@ TEST_P(StartUpTest, EndsAsItShould) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, StartUpTest, ::testing::ValuesIn(startUpCases),
                          [](const auto& item) { return std::string(item.param.name); });
+
+} // namespace
+
+namespace {
+
+TEST(StartUpWithoutDisplayTest, TheOnlyOutputIsOneErrorLine) {
+    const std::string command =
+        std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER ") + TALONIX_BINARY +
+        " --registry /nonexistent/settings.reg 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string output;
+    char buffer[512];
+    while (fgets(buffer, sizeof buffer, pipe) != nullptr) {
+        output += buffer;
+    }
+    EXPECT_NE(pclose(pipe), 0);
+    EXPECT_EQ(output.rfind("talonix: cannot open a window: no display", 0), 0u) << output;
+    EXPECT_EQ(output.find('\n'), output.size() - 1) << output;
+}
 
 } // namespace

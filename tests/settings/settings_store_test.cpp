@@ -90,9 +90,9 @@ TEST_F(SettingsStoreTest, EachAccessorUsesItsOwnValueName) {
                   std::to_string(getComputerWins()) + " " + std::to_string(getHumanWins()),
               "3 2 1 5 6 7 2147483649");
     startWith(readFile());
-    EXPECT_EQ(mirrors(), "type 99/99 back 2 colour 1 dbl 5 count 6 style 4 wins 7/2147483649");
+    EXPECT_EQ(mirrors(), "type 99/99 back 2 colour 1 dbl 5 count 6 style 5 wins 7/2147483649");
     ReadGameTypeSetting();
-    EXPECT_EQ(mirrors(), "type 3/1 back 2 colour 1 dbl 5 count 6 style 4 wins 7/2147483649");
+    EXPECT_EQ(mirrors(), "type 3/1 back 2 colour 1 dbl 5 count 6 style 5 wins 7/2147483649");
 }
 
 TEST_F(SettingsStoreTest, WritingTwiceLeavesOneValueAndCreatesTheKey) {
