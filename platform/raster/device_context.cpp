@@ -2,41 +2,75 @@
 // and the objects and colours selected into them.
 #include "platform/raster/device_context.h"
 
-#include <unordered_map>
+#include <memory>
+#include <utility>
 
 #include "platform/raster/gdi_objects.h"
 
 namespace platform::dc {
 namespace {
 
-std::unordered_map<uintptr_t, DeviceContext>& contexts() {
-    static std::unordered_map<uintptr_t, DeviceContext> instance;
+// Live contexts are few (a paint DC and a memory DC or two), so they are
+// looked up by a walk over the slots. A deleted context's slot is reused,
+// with the storage of its clip, so making a DC does not allocate once the
+// program has warmed up. Handle values are never reused.
+struct Slot {
+    uintptr_t handle = 0; // 0: free
+    DeviceContext context;
+};
+
+// Slots stay where they are while others are added.
+std::vector<std::unique_ptr<Slot>>& slots() {
+    static std::vector<std::unique_ptr<Slot>> instance;
     return instance;
 }
 
-HDC addContext(DeviceContext context) {
-    uintptr_t value = gdi::nextHandleValue();
-    contexts().emplace(value, std::move(context));
-    return reinterpret_cast<HDC>(value);
-}
-
-DeviceContext withDefaults() {
-    DeviceContext context;
+// A fresh context with the defaults: the stock white brush, the system font.
+std::pair<HDC, DeviceContext&> addContext() {
+    Slot* slot = nullptr;
+    for (const std::unique_ptr<Slot>& candidate : slots()) {
+        if (candidate->handle == 0) {
+            slot = candidate.get();
+            break;
+        }
+    }
+    if (slot == nullptr) {
+        slot = slots().emplace_back(std::make_unique<Slot>()).get();
+    }
+    slot->handle = gdi::nextHandleValue();
+    DeviceContext& context = slot->context;
+    context.target = nullptr;
+    context.clipped = false;
+    context.origin = POINT{0, 0};
+    context.bitmap = nullptr;
     context.brush = GetStockObject(WHITE_BRUSH);
     context.font = GetStockObject(SYSTEM_FONT);
-    return context;
+    context.textColour = 0x000000;
+    context.backgroundColour = 0xFFFFFF;
+    context.backgroundMode = OPAQUE;
+    return {reinterpret_cast<HDC>(slot->handle), context};
 }
 
 } // namespace
 
 DeviceContext* find(HDC dc) {
-    auto found = contexts().find(reinterpret_cast<uintptr_t>(dc));
-    return found == contexts().end() ? nullptr : &found->second;
+    auto value = reinterpret_cast<uintptr_t>(dc);
+    if (value == 0) {
+        return nullptr;
+    }
+    for (const std::unique_ptr<Slot>& slot : slots()) {
+        if (slot->handle == value) {
+            return &slot->context;
+        }
+    }
+    return nullptr;
 }
 
 bool selectsObject(HGDIOBJ object) {
-    for (const auto& [value, context] : contexts()) {
-        if (context.bitmap == object || context.brush == object || context.font == object) {
+    for (const std::unique_ptr<Slot>& slot : slots()) {
+        const DeviceContext& context = slot->context;
+        if (slot->handle != 0 &&
+            (context.bitmap == object || context.brush == object || context.font == object)) {
             return true;
         }
     }
@@ -44,7 +78,7 @@ bool selectsObject(HGDIOBJ object) {
 }
 
 void dropAll() {
-    contexts().clear();
+    slots().clear();
 }
 
 std::optional<DrawTarget> drawTargetOf(HDC dc) {
@@ -59,7 +93,7 @@ std::optional<DrawTarget> drawTargetOf(HDC dc) {
     if (surface == nullptr) {
         return std::nullopt;
     }
-    const Region* clip = context->clip ? &*context->clip : nullptr;
+    const ClipShape* clip = context->clipped ? &context->clip : nullptr;
     return DrawTarget{surface, context->origin, clip};
 }
 
@@ -71,11 +105,12 @@ HDC createSurfaceDC(Surface* target, const Region& clip, POINT origin) {
     if (target == nullptr) {
         return nullptr;
     }
-    dc::DeviceContext context = dc::withDefaults();
+    auto [dc, context] = dc::addContext();
     context.target = target;
-    context.clip = clip;
+    context.clipped = true;
+    context.clip.build(clip);
     context.origin = origin;
-    return dc::addContext(std::move(context));
+    return dc;
 }
 
 Surface* surfaceOfDC(HDC dc) {
@@ -88,13 +123,23 @@ Surface* surfaceOfDC(HDC dc) {
 using namespace platform;
 
 HDC CreateCompatibleDC(HDC /*reference*/) {
-    dc::DeviceContext context = dc::withDefaults();
+    auto [dc, context] = dc::addContext();
     context.bitmap = gdi::defaultBitmap();
-    return dc::addContext(std::move(context));
+    return dc;
 }
 
 BOOL DeleteDC(HDC dc) {
-    return dc::contexts().erase(reinterpret_cast<uintptr_t>(dc)) == 1 ? TRUE : FALSE;
+    auto value = reinterpret_cast<uintptr_t>(dc);
+    if (value == 0) {
+        return FALSE;
+    }
+    for (const std::unique_ptr<dc::Slot>& slot : dc::slots()) {
+        if (slot->handle == value) {
+            slot->handle = 0;
+            return TRUE;
+        }
+    }
+    return FALSE;
 }
 
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {

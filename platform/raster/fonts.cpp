@@ -5,10 +5,27 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <unordered_map>
 
 #include "platform/utf.h"
 
 namespace platform::text {
+
+namespace {
+
+struct TextHash {
+    using is_transparent = void;
+    size_t operator()(std::u16string_view text) const {
+        return std::hash<std::u16string_view>{}(text);
+    }
+};
+
+// What was measured and rendered before, by text: the program draws the
+// same few strings over and over. Each cache forgets everything once it
+// holds this many texts.
+constexpr size_t rememberedTexts = 512;
+
+} // namespace
 
 struct Typeface {
     struct Closer {
@@ -16,6 +33,8 @@ struct Typeface {
     };
     std::unique_ptr<TTF_Font, Closer> font;
     int lineHeight = 0;
+    mutable std::unordered_map<std::u16string, int32_t, TextHash, std::equal_to<>> widths;
+    mutable std::unordered_map<std::u16string, LineMask, TextHash, std::equal_to<>> masks;
 };
 
 namespace {
@@ -107,10 +126,9 @@ int lineHeight(const Typeface& typeface) {
     return typeface.lineHeight;
 }
 
-int32_t textWidth(const Typeface& typeface, std::u16string_view text) {
-    if (text.empty()) {
-        return 0;
-    }
+namespace {
+
+int32_t measureWidth(const Typeface& typeface, std::u16string_view text) {
     int width = 0;
     int height = 0;
     if (TTF_SizeUTF8(typeface.font.get(), utf8FromUtf16(text).c_str(), &width, &height) != 0) {
@@ -119,11 +137,8 @@ int32_t textWidth(const Typeface& typeface, std::u16string_view text) {
     return width;
 }
 
-LineMask renderLine(const Typeface& typeface, std::u16string_view text) {
+LineMask render(const Typeface& typeface, std::u16string_view text) {
     LineMask mask;
-    if (text.empty()) {
-        return mask;
-    }
     TTF_Font* font = typeface.font.get();
     SDL_Surface* rendered =
         TTF_RenderUTF8_Solid(font, utf8FromUtf16(text).c_str(), SDL_Color{255, 255, 255, 255});
@@ -149,6 +164,41 @@ LineMask renderLine(const Typeface& typeface, std::u16string_view text) {
     }
     SDL_FreeSurface(rendered);
     return mask;
+}
+
+} // namespace
+
+int32_t textWidth(const Typeface& typeface, std::u16string_view text) {
+    if (text.empty()) {
+        return 0;
+    }
+    auto& widths = typeface.widths;
+    auto found = widths.find(text);
+    if (found != widths.end()) {
+        return found->second;
+    }
+    if (widths.size() >= rememberedTexts) {
+        widths.clear();
+    }
+    int32_t width = measureWidth(typeface, text);
+    widths.emplace(std::u16string(text), width);
+    return width;
+}
+
+const LineMask& renderLine(const Typeface& typeface, std::u16string_view text) {
+    static const LineMask nothing;
+    if (text.empty()) {
+        return nothing;
+    }
+    auto& masks = typeface.masks;
+    auto found = masks.find(text);
+    if (found != masks.end()) {
+        return found->second;
+    }
+    if (masks.size() >= rememberedTexts) {
+        masks.clear();
+    }
+    return masks.emplace(std::u16string(text), render(typeface, text)).first->second;
 }
 
 void setFontFiles(std::string regular, std::string bold) {

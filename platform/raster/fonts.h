@@ -35,7 +35,8 @@ struct LineMask {
                0;
     }
 };
-LineMask renderLine(const Typeface& typeface, std::u16string_view text);
+// The mask stays valid until the next call.
+const LineMask& renderLine(const Typeface& typeface, std::u16string_view text);
 
 // Tests point the typeface at other files (or at none) here; it closes every
 // open size.

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstring>
+#include <optional>
 #include <unordered_map>
 
 #include "platform/raster/device_context.h"
@@ -21,6 +22,21 @@ constexpr int32_t MAX_BITMAP_SIDE = 8192;
 struct Table {
     std::unordered_map<uintptr_t, Object> objects;
     uintptr_t nextValue = FIRST_HANDLE;
+    // The objects found last, by the low bits of their handles: painting asks
+    // for the same few brushes and bitmaps over and over. Elements of the
+    // map stay put until erased, which forgets them here too.
+    struct Recent {
+        uintptr_t value = 0;
+        Object* object = nullptr;
+    };
+    std::array<Recent, 16> recent{};
+
+    void forget(uintptr_t value) {
+        Recent& slot = recent[value % recent.size()];
+        if (slot.value == value) {
+            slot = Recent{};
+        }
+    }
 };
 
 Table& table() {
@@ -41,20 +57,23 @@ bool stockValue(uintptr_t value) {
 
 // Stock objects are made on first use and survive every reset.
 Object* stockObject(uintptr_t value) {
-    static std::unordered_map<uintptr_t, Object> stock = [] {
-        std::unordered_map<uintptr_t, Object> made;
-        made.emplace(STOCK_BASE + WHITE_BRUSH, Brush{RGB(255, 255, 255), false});
-        made.emplace(STOCK_BASE + LTGRAY_BRUSH, Brush{RGB(192, 192, 192), false});
-        made.emplace(STOCK_BASE + GRAY_BRUSH, Brush{RGB(128, 128, 128), false});
-        made.emplace(STOCK_BASE + DKGRAY_BRUSH, Brush{RGB(64, 64, 64), false});
-        made.emplace(STOCK_BASE + BLACK_BRUSH, Brush{RGB(0, 0, 0), false});
-        made.emplace(STOCK_BASE + NULL_BRUSH, Brush{0, true});
-        made.emplace(STOCK_BASE + SYSTEM_FONT, Font{11, FW_NORMAL});
-        made.emplace(STOCK_BASE + DEFAULT_BITMAP_INDEX, Surface(1, 1));
+    static std::array<std::optional<Object>, DEFAULT_BITMAP_INDEX + 1> stock = [] {
+        std::array<std::optional<Object>, DEFAULT_BITMAP_INDEX + 1> made;
+        made[WHITE_BRUSH] = Brush{RGB(255, 255, 255), false};
+        made[LTGRAY_BRUSH] = Brush{RGB(192, 192, 192), false};
+        made[GRAY_BRUSH] = Brush{RGB(128, 128, 128), false};
+        made[DKGRAY_BRUSH] = Brush{RGB(64, 64, 64), false};
+        made[BLACK_BRUSH] = Brush{RGB(0, 0, 0), false};
+        made[NULL_BRUSH] = Brush{0, true};
+        made[SYSTEM_FONT] = Font{11, FW_NORMAL};
+        made[DEFAULT_BITMAP_INDEX] = Surface(1, 1);
         return made;
     }();
-    auto found = stock.find(value);
-    return found == stock.end() ? nullptr : &found->second;
+    if (!stockValue(value)) {
+        return nullptr;
+    }
+    std::optional<Object>& object = stock[value - STOCK_BASE];
+    return object ? &*object : nullptr;
 }
 
 Object* findObject(HGDIOBJ handle) {
@@ -62,9 +81,17 @@ Object* findObject(HGDIOBJ handle) {
     if (stockValue(value)) {
         return stockObject(value);
     }
-    auto& objects = table().objects;
-    auto found = objects.find(value);
-    return found == objects.end() ? nullptr : &found->second;
+    Table& current = table();
+    Table::Recent& recent = current.recent[value % current.recent.size()];
+    if (recent.value == value && value != 0) {
+        return recent.object;
+    }
+    auto found = current.objects.find(value);
+    if (found == current.objects.end()) {
+        return nullptr;
+    }
+    recent = Table::Recent{value, &found->second};
+    return &found->second;
 }
 
 } // namespace
@@ -115,6 +142,7 @@ HBITMAP createBitmapFromSurface(Surface surface) {
 void resetRaster() {
     dc::dropAll();
     gdi::table().objects.clear();
+    gdi::table().recent.fill(gdi::Table::Recent{});
 }
 
 } // namespace platform
@@ -155,6 +183,7 @@ BOOL DeleteObject(HGDIOBJ object) {
     if (gdi::isStock(object) || dc::selectsObject(object)) {
         return FALSE;
     }
+    gdi::table().forget(gdi::valueOf(object));
     return gdi::table().objects.erase(gdi::valueOf(object)) == 1 ? TRUE : FALSE;
 }
 
