@@ -94,12 +94,21 @@ TEST_F(RowTapTest, TapSelectOnlyReplacesTheSelection) {
     EXPECT_EQ(selectedMarks(hand), (Marks{0, 0, 1, 0})) << "a second tap keeps it selected";
 }
 
-TEST_F(RowTapTest, SelectionChangeRepaintsTheRowThenTheCard) {
+TEST_F(RowTapTest, SelectionChangeRepaintsOnlyWhatChanges) {
     hand.cards[3].selected = 1;
     tapSelect(hand, xOf(1), 150);
-    const auto rects = takeRepaintRects(window);
+    auto rects = takeRepaintRects(window);
+    ASSERT_EQ(rects.size(), 2u) << "the card unselected, then the card hit";
+    EXPECT_TRUE(sameRect(rects[0], RECT{86, 141, 114, 181}));
+    EXPECT_TRUE(sameRect(rects[1], RECT{30, 141, 58, 181}));
+
+    // A card out of its place: the row is laid out again and repainted whole.
+    placeCard(hand.cards[2], 60, 141);
+    tapSelect(hand, xOf(3), 150);
+    rects = takeRepaintRects(window);
     ASSERT_EQ(rects.size(), 5u) << "the whole row by selectNone, then the card hit";
-    EXPECT_TRUE(sameRect(rects[4], RECT{30, 141, 58, 181}));
+    EXPECT_TRUE(sameRect(rects[2], RECT{58, 141, 86, 181}));
+    EXPECT_EQ(selectedMarks(hand), (Marks{0, 0, 0, 1}));
 }
 
 TEST_F(RowTapTest, TapMissingEveryCardChangesNothing) {
