@@ -81,6 +81,9 @@ BOOL invertWithBrush(HDC dc, const RECT& rect) {
     if (!target) {
         return FALSE;
     }
+    if (!raster::reaches(*target, rect)) {
+        return TRUE;
+    }
     const gdi::Brush* brush = gdi::find<gdi::Brush>(dc::find(dc)->brush);
     if (brush == nullptr || brush->hollow) {
         return TRUE;
@@ -107,9 +110,12 @@ BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, in
     }
     // Where the source rectangle starts on the source surface, and the part
     // of the destination rectangle whose source pixels exist.
+    RECT wanted = raster::rectFromSize(x, y, width, height);
+    if (!raster::reaches(*target, wanted)) {
+        return TRUE;
+    }
     int64_t fromLeft = int64_t{sourceX} + from->origin.x;
     int64_t fromTop = int64_t{sourceY} + from->origin.y;
-    RECT wanted = raster::rectFromSize(x, y, width, height);
     RECT available = raster::rectFromSize(x - fromLeft, y - fromTop, from->surface->width,
                                           from->surface->height);
     RECT drawn = intersectRects(wanted, available);

@@ -11,65 +11,75 @@ namespace platform::dc {
 namespace {
 
 // Live contexts are few (a paint DC and a memory DC or two), so they are
-// looked up by a walk over the slots. A deleted context's slot is reused,
-// with the storage of its clip, so making a DC does not allocate once the
-// program has warmed up. Handle values are never reused.
-struct Slot {
-    uintptr_t handle = 0; // 0: free
-    DeviceContext context;
+// looked up by a walk over a short array of handles. A deleted context's
+// slot is reused, with the storage of its clip, so making a DC does not
+// allocate once the program has warmed up. Handle values are never reused.
+struct Slots {
+    std::vector<uintptr_t> handles; // 0: a free slot
+    // Contexts stay where they are while others are added.
+    std::vector<std::unique_ptr<DeviceContext>> contexts;
+
+    DeviceContext* find(uintptr_t value) {
+        if (value == 0) {
+            return nullptr;
+        }
+        for (size_t i = 0; i < handles.size(); ++i) {
+            if (handles[i] == value) {
+                return contexts[i].get();
+            }
+        }
+        return nullptr;
+    }
+    bool erase(uintptr_t value) {
+        if (value == 0) {
+            return false;
+        }
+        for (uintptr_t& handle : handles) {
+            if (handle == value) {
+                handle = 0;
+                return true;
+            }
+        }
+        return false;
+    }
 };
 
-// Slots stay where they are while others are added.
-std::vector<std::unique_ptr<Slot>>& slots() {
-    static std::vector<std::unique_ptr<Slot>> instance;
-    return instance;
-}
+Slots slots;
 
 // A fresh context with the defaults: the stock white brush, the system font.
 std::pair<HDC, DeviceContext&> addContext() {
-    Slot* slot = nullptr;
-    for (const std::unique_ptr<Slot>& candidate : slots()) {
-        if (candidate->handle == 0) {
-            slot = candidate.get();
-            break;
-        }
+    size_t index = 0;
+    while (index < slots.handles.size() && slots.handles[index] != 0) {
+        ++index;
     }
-    if (slot == nullptr) {
-        slot = slots().emplace_back(std::make_unique<Slot>()).get();
+    if (index == slots.handles.size()) {
+        slots.handles.push_back(0);
+        slots.contexts.push_back(std::make_unique<DeviceContext>());
     }
-    slot->handle = gdi::nextHandleValue();
-    DeviceContext& context = slot->context;
+    slots.handles[index] = gdi::nextHandleValue();
+    DeviceContext& context = *slots.contexts[index];
     context.target = nullptr;
     context.clipped = false;
     context.origin = POINT{0, 0};
     context.bitmap = nullptr;
-    context.brush = GetStockObject(WHITE_BRUSH);
-    context.font = GetStockObject(SYSTEM_FONT);
+    context.brush = gdi::stockHandle(WHITE_BRUSH);
+    context.font = gdi::stockHandle(SYSTEM_FONT);
     context.textColour = 0x000000;
     context.backgroundColour = 0xFFFFFF;
     context.backgroundMode = OPAQUE;
-    return {reinterpret_cast<HDC>(slot->handle), context};
+    return {reinterpret_cast<HDC>(slots.handles[index]), context};
 }
 
 } // namespace
 
 DeviceContext* find(HDC dc) {
-    auto value = reinterpret_cast<uintptr_t>(dc);
-    if (value == 0) {
-        return nullptr;
-    }
-    for (const std::unique_ptr<Slot>& slot : slots()) {
-        if (slot->handle == value) {
-            return &slot->context;
-        }
-    }
-    return nullptr;
+    return slots.find(reinterpret_cast<uintptr_t>(dc));
 }
 
 bool selectsObject(HGDIOBJ object) {
-    for (const std::unique_ptr<Slot>& slot : slots()) {
-        const DeviceContext& context = slot->context;
-        if (slot->handle != 0 &&
+    for (size_t i = 0; i < slots.handles.size(); ++i) {
+        const DeviceContext& context = *slots.contexts[i];
+        if (slots.handles[i] != 0 &&
             (context.bitmap == object || context.brush == object || context.font == object)) {
             return true;
         }
@@ -78,7 +88,8 @@ bool selectsObject(HGDIOBJ object) {
 }
 
 void dropAll() {
-    slots().clear();
+    slots.handles.clear();
+    slots.contexts.clear();
 }
 
 std::optional<DrawTarget> drawTargetOf(HDC dc) {
@@ -129,17 +140,7 @@ HDC CreateCompatibleDC(HDC /*reference*/) {
 }
 
 BOOL DeleteDC(HDC dc) {
-    auto value = reinterpret_cast<uintptr_t>(dc);
-    if (value == 0) {
-        return FALSE;
-    }
-    for (const std::unique_ptr<dc::Slot>& slot : dc::slots()) {
-        if (slot->handle == value) {
-            slot->handle = 0;
-            return TRUE;
-        }
-    }
-    return FALSE;
+    return dc::slots.erase(reinterpret_cast<uintptr_t>(dc)) ? TRUE : FALSE;
 }
 
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {

@@ -14,30 +14,32 @@ namespace {
 
 // Stock objects live at small fixed numbers; everything made later counts up
 // from far above them.
-constexpr uintptr_t STOCK_BASE = 0x100;
 constexpr int DEFAULT_BITMAP_INDEX = 32;
 constexpr uintptr_t FIRST_HANDLE = 0x10000;
 constexpr int32_t MAX_BITMAP_SIDE = 8192;
 
 struct Table {
     std::unordered_map<uintptr_t, Object> objects;
-    uintptr_t nextValue = FIRST_HANDLE;
-    // The objects found last, by the low bits of their handles: painting asks
-    // for the same few brushes and bitmaps over and over. Elements of the
-    // map stay put until erased, which forgets them here too.
-    struct Recent {
-        uintptr_t value = 0;
-        Object* object = nullptr;
-    };
-    std::array<Recent, 16> recent{};
-
-    void forget(uintptr_t value) {
-        Recent& slot = recent[value % recent.size()];
-        if (slot.value == value) {
-            slot = Recent{};
-        }
-    }
 };
+
+// Handles count up for the whole run, across resets.
+uintptr_t nextValue = FIRST_HANDLE;
+
+// The objects found last, by the low bits of their handles: painting asks
+// for the same few brushes and bitmaps over and over. Elements of the map
+// stay put until erased, which forgets them here too.
+struct Recent {
+    uintptr_t value = 0;
+    Object* object = nullptr;
+};
+std::array<Recent, 64> recentObjects{};
+
+void forget(uintptr_t value) {
+    Recent& slot = recentObjects[value % recentObjects.size()];
+    if (slot.value == value) {
+        slot = Recent{};
+    }
+}
 
 Table& table() {
     static Table instance;
@@ -78,26 +80,28 @@ Object* stockObject(uintptr_t value) {
 
 Object* findObject(HGDIOBJ handle) {
     uintptr_t value = valueOf(handle);
-    if (stockValue(value)) {
-        return stockObject(value);
-    }
-    Table& current = table();
-    Table::Recent& recent = current.recent[value % current.recent.size()];
+    Recent& recent = recentObjects[value % recentObjects.size()];
     if (recent.value == value && value != 0) {
         return recent.object;
     }
-    auto found = current.objects.find(value);
-    if (found == current.objects.end()) {
-        return nullptr;
+    Object* object = nullptr;
+    if (stockValue(value)) {
+        object = stockObject(value);
+    } else {
+        auto& objects = table().objects;
+        auto found = objects.find(value);
+        object = found == objects.end() ? nullptr : &found->second;
     }
-    recent = Table::Recent{value, &found->second};
-    return &found->second;
+    if (object != nullptr) {
+        recent = Recent{value, object};
+    }
+    return object;
 }
 
 } // namespace
 
 uintptr_t nextHandleValue() {
-    return table().nextValue++;
+    return nextValue++;
 }
 
 HGDIOBJ addObject(Object object) {
@@ -142,7 +146,7 @@ HBITMAP createBitmapFromSurface(Surface surface) {
 void resetRaster() {
     dc::dropAll();
     gdi::table().objects.clear();
-    gdi::table().recent.fill(gdi::Table::Recent{});
+    gdi::recentObjects.fill(gdi::Recent{});
 }
 
 } // namespace platform
@@ -183,7 +187,7 @@ BOOL DeleteObject(HGDIOBJ object) {
     if (gdi::isStock(object) || dc::selectsObject(object)) {
         return FALSE;
     }
-    gdi::table().forget(gdi::valueOf(object));
+    gdi::forget(gdi::valueOf(object));
     return gdi::table().objects.erase(gdi::valueOf(object)) == 1 ? TRUE : FALSE;
 }
 

@@ -28,6 +28,22 @@ inline RECT onSurface(const dc::DrawTarget& target, const RECT& rect) {
     return moved;
 }
 
+// Whether any pixel of rect (DC coordinates) lies on the target surface
+// inside the clip's bounds: a call whose rectangle does not is clipped away
+// before it looks at anything else.
+inline bool reaches(const dc::DrawTarget& target, const RECT& rect) {
+    RECT area = onSurface(target, rect);
+    if (area.right <= area.left) {
+        return false;
+    }
+    if (target.clip == nullptr) {
+        return true;
+    }
+    const RECT& bounds = target.clip->bounds;
+    return area.left < bounds.right && area.right > bounds.left && area.top < bounds.bottom &&
+           area.bottom > bounds.top;
+}
+
 // Calls block(top, bottom, left, right) for every rectangle of pixels of
 // rect (DC coordinates) that lies on the target surface and inside its
 // clip, in surface coordinates, right and bottom excluded. No pixel comes
