@@ -6,6 +6,7 @@
 #include <cstring>
 #include <optional>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/raster/device_context.h"
 
@@ -19,7 +20,12 @@ constexpr uintptr_t FIRST_HANDLE = 0x10000;
 constexpr int32_t MAX_BITMAP_SIDE = 8192;
 
 struct Table {
-    std::unordered_map<uintptr_t, Object> objects;
+    using Objects = std::unordered_map<uintptr_t, Object>;
+    Objects objects;
+    // Nodes of deleted objects, kept for the next objects made: a brush made
+    // and deleted on every paint then needs no allocation.
+    std::vector<Objects::node_type> spareNodes;
+    static constexpr size_t maxSpareNodes = 8;
 };
 
 // Handles count up for the whole run, across resets.
@@ -106,7 +112,16 @@ uintptr_t nextHandleValue() {
 
 HGDIOBJ addObject(Object object) {
     uintptr_t value = nextHandleValue();
-    table().objects.emplace(value, std::move(object));
+    Table& current = table();
+    if (current.spareNodes.empty()) {
+        current.objects.emplace(value, std::move(object));
+    } else {
+        Table::Objects::node_type node = std::move(current.spareNodes.back());
+        current.spareNodes.pop_back();
+        node.key() = value;
+        node.mapped() = std::move(object);
+        current.objects.insert(std::move(node));
+    }
     return handleOf(value);
 }
 
@@ -188,7 +203,16 @@ BOOL DeleteObject(HGDIOBJ object) {
         return FALSE;
     }
     gdi::forget(gdi::valueOf(object));
-    return gdi::table().objects.erase(gdi::valueOf(object)) == 1 ? TRUE : FALSE;
+    gdi::Table& table = gdi::table();
+    auto node = table.objects.extract(gdi::valueOf(object));
+    if (node.empty()) {
+        return FALSE;
+    }
+    if (table.spareNodes.size() < gdi::Table::maxSpareNodes) {
+        node.mapped() = gdi::Brush{}; // lets go of a bitmap's pixels at once
+        table.spareNodes.push_back(std::move(node));
+    }
+    return TRUE;
 }
 
 int GetObjectW(HGDIOBJ object, int size, void* out) {
