@@ -4,19 +4,6 @@
 
 namespace platform {
 
-bool rectIsEmpty(const RECT& rect) {
-    return rect.right <= rect.left || rect.bottom <= rect.top;
-}
-
-RECT intersectRects(const RECT& a, const RECT& b) {
-    RECT result{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-                std::min(a.bottom, b.bottom)};
-    if (rectIsEmpty(result)) {
-        return RECT{0, 0, 0, 0};
-    }
-    return result;
-}
-
 void Region::add(const RECT& rect, const RECT& limit) {
     RECT part = intersectRects(rect, limit);
     if (rectIsEmpty(part)) {

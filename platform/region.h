@@ -2,6 +2,7 @@
 // clipped to the union, so overlapping rectangles never draw a pixel twice.
 #pragma once
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/win_types.h"
@@ -19,7 +20,17 @@ struct Region {
     RECT bounds() const; // all zero when empty
 };
 
-bool rectIsEmpty(const RECT& rect);
-RECT intersectRects(const RECT& a, const RECT& b);
+inline bool rectIsEmpty(const RECT& rect) {
+    return rect.right <= rect.left || rect.bottom <= rect.top;
+}
+
+inline RECT intersectRects(const RECT& a, const RECT& b) {
+    RECT result{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+                std::min(a.bottom, b.bottom)};
+    if (rectIsEmpty(result)) {
+        return RECT{0, 0, 0, 0};
+    }
+    return result;
+}
 
 } // namespace platform

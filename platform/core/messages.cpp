@@ -20,8 +20,8 @@ HWND findWindowToPaint(HWND window) {
     if (!record->update.empty()) {
         return window;
     }
-    std::vector<HWND> children = record->children;
-    for (HWND child : children) {
+    // Nothing here changes the window list, so it is walked in place.
+    for (HWND child : record->children) {
         if (HWND found = findWindowToPaint(child)) {
             return found;
         }
@@ -30,8 +30,7 @@ HWND findWindowToPaint(HWND window) {
 }
 
 HWND findWindowToPaint() {
-    std::vector<HWND> tops = core().topLevels;
-    for (HWND top : tops) {
+    for (HWND top : core().topLevels) {
         if (HWND found = findWindowToPaint(top)) {
             return found;
         }

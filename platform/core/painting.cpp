@@ -27,11 +27,11 @@ HDC BeginPaint(HWND window, PAINTSTRUCT* paint) {
     if (record == nullptr || paint == nullptr) {
         return nullptr;
     }
-    platform::Region region = std::move(record->update);
-    record->update.clear();
     *paint = PAINTSTRUCT{};
-    paint->rcPaint = region.bounds();
-    paint->hdc = platform::createSurfaceDC(&record->surface, region);
+    paint->rcPaint = record->update.bounds();
+    paint->hdc = platform::createSurfaceDC(&record->surface, record->update);
+    // Cleared in place: the region keeps its storage for the next marks.
+    record->update.clear();
     return paint->hdc;
 }
 

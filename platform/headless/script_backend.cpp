@@ -1,7 +1,6 @@
 #include "platform/headless/script_backend.h"
 
 #include <charconv>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,14 +13,30 @@
 namespace platform {
 namespace {
 
-std::vector<std::string> splitWords(const std::string& line) {
-    std::istringstream stream(line);
-    std::vector<std::string> words;
-    std::string word;
-    while (stream >> word) {
-        words.push_back(word);
+// The words of a line, separated by white space as a stream reads them. The
+// vector is reused from line to line.
+void splitWords(const std::string& line, std::vector<std::string>& words) {
+    auto isSpace = [](char c) {
+        return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+    };
+    size_t count = 0;
+    size_t at = 0;
+    while (at < line.size()) {
+        while (at < line.size() && isSpace(line[at])) {
+            ++at;
+        }
+        size_t start = at;
+        while (at < line.size() && !isSpace(line[at])) {
+            ++at;
+        }
+        if (at > start) {
+            if (count == words.size()) {
+                words.emplace_back();
+            }
+            words[count++].assign(line, start, at - start);
+        }
     }
-    return words;
+    words.resize(count);
 }
 
 bool parseInt(const std::string& text, int32_t& value) {
@@ -65,13 +80,14 @@ InputEvent ScriptBackend::malformed(const std::string& what) {
 }
 
 InputEvent ScriptBackend::readEvent() {
-    std::string line;
+    std::string& line = line_;
+    std::vector<std::string>& words = words_;
     while (std::getline(script_, line)) {
         ++lineNumber_;
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
-        std::vector<std::string> words = splitWords(line);
+        splitWords(line, words);
         if (words.empty() || words[0][0] == '#') {
             continue;
         }

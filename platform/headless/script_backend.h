@@ -6,6 +6,8 @@
 #include <istream>
 #include <memory>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "platform/backend.h"
 
@@ -35,6 +37,8 @@ class ScriptBackend final : public Backend {
     int lineNumber_ = 0;
     int endOfScriptSeen_ = 0;
     std::deque<InputEvent> pending_; // the later parts of tap and dbl
+    std::string line_;               // the line being read and its words,
+    std::vector<std::string> words_; // kept to reuse their storage
 };
 
 } // namespace platform

@@ -5,6 +5,7 @@
 #include "platform/raster/device_context.h"
 #include "platform/raster/gdi_objects.h"
 #include "platform/raster/rect_math.h"
+#include "platform/raster/rows.h"
 #include "platform/raster/spans.h"
 
 using namespace platform;
@@ -26,16 +27,51 @@ std::optional<Combine> combineOf(DWORD rasterOperation) {
     }
 }
 
-uint32_t combine(Combine how, uint32_t destination, uint32_t source) {
-    switch (how) {
-    case Combine::Copy:
-        return source;
-    case Combine::Or:
-        return destination | source;
-    case Combine::Xor:
-        return destination ^ source;
+// One row: count pixels of source onto destination. Source pixels carry
+// only their colour.
+template <Combine how>
+void combineRow(uint32_t* destination, const uint32_t* source, int32_t count) {
+    constexpr uint32_t colourOnly = 0x00FFFFFFu;
+    const raster::FourPixels mask = {colourOnly, colourOnly, colourOnly, colourOnly};
+    int32_t i = 0;
+    for (; i + 4 <= count; i += 4) {
+        raster::FourPixels colour = raster::loadFour(source + i) & mask;
+        if constexpr (how == Combine::Copy) {
+            raster::storeFour(destination + i, colour);
+        } else if constexpr (how == Combine::Or) {
+            raster::storeFour(destination + i, raster::loadFour(destination + i) | colour);
+        } else {
+            raster::storeFour(destination + i, raster::loadFour(destination + i) ^ colour);
+        }
     }
-    return destination;
+    for (; i < count; ++i) {
+        uint32_t colour = source[i] & colourOnly;
+        if constexpr (how == Combine::Copy) {
+            destination[i] = colour;
+        } else if constexpr (how == Combine::Or) {
+            destination[i] |= colour;
+        } else {
+            destination[i] ^= colour;
+        }
+    }
+}
+
+template <Combine how>
+void combineRuns(const dc::DrawTarget& target, const RECT& drawn, const Surface& pixels,
+                 int64_t columnShift, int64_t rowShift) {
+    raster::forEachBlock(target, drawn,
+                         [&](int32_t top, int32_t bottom, int32_t left, int32_t right) {
+                             uint32_t* to = &target.surface->at(left, top);
+                             const uint32_t* from = pixels.pixels.data() +
+                                                    static_cast<size_t>(top + rowShift) *
+                                                        static_cast<size_t>(pixels.width) +
+                                                    static_cast<size_t>(left + columnShift);
+                             for (int32_t y = top; y < bottom; ++y) {
+                                 combineRow<how>(to, from, right - left);
+                                 to += target.surface->width;
+                                 from += pixels.width;
+                             }
+                         });
 }
 
 // Exclusive-or with the colour of the DC's brush; the stock white brush of a
@@ -45,16 +81,17 @@ BOOL invertWithBrush(HDC dc, const RECT& rect) {
     if (!target) {
         return FALSE;
     }
+    if (!raster::reaches(*target, rect)) {
+        return TRUE;
+    }
     const gdi::Brush* brush = gdi::find<gdi::Brush>(dc::find(dc)->brush);
     if (brush == nullptr || brush->hollow) {
         return TRUE;
     }
     uint32_t pattern = pixelFromColorref(brush->colour);
-    for (const raster::Span& span : raster::clippedSpans(*target, rect)) {
-        for (int32_t x = span.left; x < span.right; ++x) {
-            target->surface->at(x, span.y) ^= pattern;
-        }
-    }
+    raster::forEachRun(*target, rect, [&](uint32_t* row, int32_t, int32_t left, int32_t right) {
+        raster::xorRow(row, right - left, pattern);
+    });
     return TRUE;
 }
 
@@ -73,9 +110,12 @@ BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, in
     }
     // Where the source rectangle starts on the source surface, and the part
     // of the destination rectangle whose source pixels exist.
+    RECT wanted = raster::rectFromSize(x, y, width, height);
+    if (!raster::reaches(*target, wanted)) {
+        return TRUE;
+    }
     int64_t fromLeft = int64_t{sourceX} + from->origin.x;
     int64_t fromTop = int64_t{sourceY} + from->origin.y;
-    RECT wanted = raster::rectFromSize(x, y, width, height);
     RECT available = raster::rectFromSize(x - fromLeft, y - fromTop, from->surface->width,
                                           from->surface->height);
     RECT drawn = intersectRects(wanted, available);
@@ -88,15 +128,19 @@ BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, in
         snapshot = *from->surface;
     }
     const Surface& pixels = snapshot ? *snapshot : *from->surface;
-    for (const raster::Span& span : raster::clippedSpans(*target, drawn)) {
-        int64_t fromY = fromTop + (span.y - target->origin.y - y);
-        int64_t fromX = fromLeft + (span.left - target->origin.x - x);
-        for (int32_t dx = span.left; dx < span.right; ++dx, ++fromX) {
-            uint32_t& pixel = target->surface->at(dx, span.y);
-            pixel = combine(*how, pixel,
-                            pixels.at(static_cast<int32_t>(fromX), static_cast<int32_t>(fromY)) &
-                                0x00FFFFFFu);
-        }
+    // A surface pixel's column and row on the source surface.
+    int64_t columnShift = fromLeft - target->origin.x - x;
+    int64_t rowShift = fromTop - target->origin.y - y;
+    switch (*how) {
+    case Combine::Copy:
+        combineRuns<Combine::Copy>(*target, drawn, pixels, columnShift, rowShift);
+        break;
+    case Combine::Or:
+        combineRuns<Combine::Or>(*target, drawn, pixels, columnShift, rowShift);
+        break;
+    case Combine::Xor:
+        combineRuns<Combine::Xor>(*target, drawn, pixels, columnShift, rowShift);
+        break;
     }
     return TRUE;
 }

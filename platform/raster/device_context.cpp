@@ -2,41 +2,85 @@
 // and the objects and colours selected into them.
 #include "platform/raster/device_context.h"
 
-#include <unordered_map>
+#include <memory>
+#include <utility>
 
 #include "platform/raster/gdi_objects.h"
 
 namespace platform::dc {
 namespace {
 
-std::unordered_map<uintptr_t, DeviceContext>& contexts() {
-    static std::unordered_map<uintptr_t, DeviceContext> instance;
-    return instance;
-}
+// Live contexts are few (a paint DC and a memory DC or two), so they are
+// looked up by a walk over a short array of handles. A deleted context's
+// slot is reused, with the storage of its clip, so making a DC does not
+// allocate once the program has warmed up. Handle values are never reused.
+struct Slots {
+    std::vector<uintptr_t> handles; // 0: a free slot
+    // Contexts stay where they are while others are added.
+    std::vector<std::unique_ptr<DeviceContext>> contexts;
 
-HDC addContext(DeviceContext context) {
-    uintptr_t value = gdi::nextHandleValue();
-    contexts().emplace(value, std::move(context));
-    return reinterpret_cast<HDC>(value);
-}
+    DeviceContext* find(uintptr_t value) {
+        if (value == 0) {
+            return nullptr;
+        }
+        for (size_t i = 0; i < handles.size(); ++i) {
+            if (handles[i] == value) {
+                return contexts[i].get();
+            }
+        }
+        return nullptr;
+    }
+    bool erase(uintptr_t value) {
+        if (value == 0) {
+            return false;
+        }
+        for (uintptr_t& handle : handles) {
+            if (handle == value) {
+                handle = 0;
+                return true;
+            }
+        }
+        return false;
+    }
+};
 
-DeviceContext withDefaults() {
-    DeviceContext context;
-    context.brush = GetStockObject(WHITE_BRUSH);
-    context.font = GetStockObject(SYSTEM_FONT);
-    return context;
+Slots slots;
+
+// A fresh context with the defaults: the stock white brush, the system font.
+std::pair<HDC, DeviceContext&> addContext() {
+    size_t index = 0;
+    while (index < slots.handles.size() && slots.handles[index] != 0) {
+        ++index;
+    }
+    if (index == slots.handles.size()) {
+        slots.handles.push_back(0);
+        slots.contexts.push_back(std::make_unique<DeviceContext>());
+    }
+    slots.handles[index] = gdi::nextHandleValue();
+    DeviceContext& context = *slots.contexts[index];
+    context.target = nullptr;
+    context.clipped = false;
+    context.origin = POINT{0, 0};
+    context.bitmap = nullptr;
+    context.brush = gdi::stockHandle(WHITE_BRUSH);
+    context.font = gdi::stockHandle(SYSTEM_FONT);
+    context.textColour = 0x000000;
+    context.backgroundColour = 0xFFFFFF;
+    context.backgroundMode = OPAQUE;
+    return {reinterpret_cast<HDC>(slots.handles[index]), context};
 }
 
 } // namespace
 
 DeviceContext* find(HDC dc) {
-    auto found = contexts().find(reinterpret_cast<uintptr_t>(dc));
-    return found == contexts().end() ? nullptr : &found->second;
+    return slots.find(reinterpret_cast<uintptr_t>(dc));
 }
 
 bool selectsObject(HGDIOBJ object) {
-    for (const auto& [value, context] : contexts()) {
-        if (context.bitmap == object || context.brush == object || context.font == object) {
+    for (size_t i = 0; i < slots.handles.size(); ++i) {
+        const DeviceContext& context = *slots.contexts[i];
+        if (slots.handles[i] != 0 &&
+            (context.bitmap == object || context.brush == object || context.font == object)) {
             return true;
         }
     }
@@ -44,7 +88,8 @@ bool selectsObject(HGDIOBJ object) {
 }
 
 void dropAll() {
-    contexts().clear();
+    slots.handles.clear();
+    slots.contexts.clear();
 }
 
 std::optional<DrawTarget> drawTargetOf(HDC dc) {
@@ -59,7 +104,7 @@ std::optional<DrawTarget> drawTargetOf(HDC dc) {
     if (surface == nullptr) {
         return std::nullopt;
     }
-    const Region* clip = context->clip ? &*context->clip : nullptr;
+    const ClipShape* clip = context->clipped ? &context->clip : nullptr;
     return DrawTarget{surface, context->origin, clip};
 }
 
@@ -71,11 +116,12 @@ HDC createSurfaceDC(Surface* target, const Region& clip, POINT origin) {
     if (target == nullptr) {
         return nullptr;
     }
-    dc::DeviceContext context = dc::withDefaults();
+    auto [dc, context] = dc::addContext();
     context.target = target;
-    context.clip = clip;
+    context.clipped = true;
+    context.clip.build(clip);
     context.origin = origin;
-    return dc::addContext(std::move(context));
+    return dc;
 }
 
 Surface* surfaceOfDC(HDC dc) {
@@ -88,13 +134,13 @@ Surface* surfaceOfDC(HDC dc) {
 using namespace platform;
 
 HDC CreateCompatibleDC(HDC /*reference*/) {
-    dc::DeviceContext context = dc::withDefaults();
+    auto [dc, context] = dc::addContext();
     context.bitmap = gdi::defaultBitmap();
-    return dc::addContext(std::move(context));
+    return dc;
 }
 
 BOOL DeleteDC(HDC dc) {
-    return dc::contexts().erase(reinterpret_cast<uintptr_t>(dc)) == 1 ? TRUE : FALSE;
+    return dc::slots.erase(reinterpret_cast<uintptr_t>(dc)) ? TRUE : FALSE;
 }
 
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {

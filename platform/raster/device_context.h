@@ -2,7 +2,9 @@
 // and colours selected into it.
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "platform/gdi_api.h"
 #include "platform/raster/surface.h"
@@ -10,12 +12,39 @@
 
 namespace platform::dc {
 
+// A paint DC's clip, prepared once when the DC is made: bands of rows, top
+// to bottom, each with the runs of pixels (left to right, apart from each
+// other) that every row of the band shares. The storage is kept when the
+// shape is built again, so painting does not allocate once it has warmed up.
+struct ClipShape {
+    struct Run {
+        int32_t left;
+        int32_t right; // excluded
+    };
+    struct Band {
+        int32_t top;
+        int32_t bottom; // excluded
+        uint32_t first; // runs[first .. first + count)
+        uint32_t count;
+    };
+    RECT bounds{0, 0, 0, 0};
+    std::vector<Band> bands;
+    std::vector<Run> runs;
+
+    void build(const Region& region);
+
+  private:
+    std::vector<int32_t> edges_;
+    std::vector<Run> covering_;
+};
+
 struct DeviceContext {
     // A paint DC draws on a window's surface; a memory DC on its bitmap.
     Surface* target = nullptr;
-    std::optional<Region> clip; // target coordinates; paint DCs only
-    POINT origin{0, 0};         // DC point 0,0 on the target
-    HGDIOBJ bitmap = nullptr;   // memory DCs only
+    bool clipped = false;     // paint DCs only
+    ClipShape clip;           // target coordinates
+    POINT origin{0, 0};       // DC point 0,0 on the target
+    HGDIOBJ bitmap = nullptr; // memory DCs only
     HGDIOBJ brush = nullptr;
     HGDIOBJ font = nullptr;
     COLORREF textColour = 0x000000;
@@ -34,7 +63,7 @@ void dropAll();
 struct DrawTarget {
     Surface* surface;
     POINT origin;
-    const Region* clip;
+    const ClipShape* clip;
 };
 std::optional<DrawTarget> drawTargetOf(HDC dc);
 

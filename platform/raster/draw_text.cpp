@@ -7,6 +7,7 @@
 #include "platform/raster/fonts.h"
 #include "platform/raster/gdi_objects.h"
 #include "platform/raster/rect_math.h"
+#include "platform/raster/rows.h"
 #include "platform/raster/spans.h"
 #include "platform/raster/text_layout.h"
 
@@ -28,9 +29,9 @@ const text::Typeface* typefaceOf(const dc::DeviceContext& context) {
 }
 
 void fillBox(const dc::DrawTarget& target, const RECT& box, uint32_t pixel) {
-    for (const raster::Span& span : raster::clippedSpans(target, box)) {
-        std::fill_n(&target.surface->at(span.left, span.y), span.right - span.left, pixel);
-    }
+    raster::forEachRun(target, box, [&](uint32_t* row, int32_t, int32_t left, int32_t right) {
+        raster::fillRow(row, right - left, pixel);
+    });
 }
 
 // Sets the pixels of the mask, placed with its line's top-left at x, lineTop,
@@ -39,14 +40,14 @@ void drawMask(const dc::DrawTarget& target, const text::LineMask& mask, int32_t 
               const RECT& limit, uint32_t pixel) {
     int64_t maskTop = int64_t{lineTop} + mask.top;
     RECT area = intersectRects(raster::rectFromSize(x, maskTop, mask.width, mask.height), limit);
-    for (const raster::Span& span : raster::clippedSpans(target, area)) {
-        auto maskY = static_cast<int32_t>(span.y - target.origin.y - maskTop);
-        for (int32_t sx = span.left; sx < span.right; ++sx) {
+    raster::forEachRun(target, area, [&](uint32_t* row, int32_t y, int32_t left, int32_t right) {
+        auto maskY = static_cast<int32_t>(y - target.origin.y - maskTop);
+        for (int32_t sx = left; sx < right; ++sx) {
             if (mask.at(static_cast<int32_t>(int64_t{sx} - target.origin.x - x), maskY)) {
-                target.surface->at(sx, span.y) = pixel;
+                row[sx - left] = pixel;
             }
         }
-    }
+    });
 }
 
 int32_t alignedLeft(const RECT& rect, int32_t width, UINT format) {

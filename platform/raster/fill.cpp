@@ -1,6 +1,7 @@
 // FillRect: a brush's colour over a rectangle, clipped like every drawing.
 #include "platform/raster/device_context.h"
 #include "platform/raster/gdi_objects.h"
+#include "platform/raster/rows.h"
 #include "platform/raster/spans.h"
 
 using namespace platform;
@@ -15,10 +16,8 @@ int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
         return 1;
     }
     uint32_t pixel = pixelFromColorref(fill->colour);
-    for (const raster::Span& span : raster::clippedSpans(*target, *rect)) {
-        for (int32_t x = span.left; x < span.right; ++x) {
-            target->surface->at(x, span.y) = pixel;
-        }
-    }
+    raster::forEachRun(*target, *rect, [&](uint32_t* row, int32_t, int32_t left, int32_t right) {
+        raster::fillRow(row, right - left, pixel);
+    });
     return 1;
 }

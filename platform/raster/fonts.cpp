@@ -3,14 +3,33 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <unordered_map>
 
 #include "platform/raster/baked_glyphs.h"
 
 namespace platform::text {
 
+namespace {
+
+struct TextHash {
+    using is_transparent = void;
+    size_t operator()(std::u16string_view text) const {
+        return std::hash<std::u16string_view>{}(text);
+    }
+};
+
+// What was measured and rendered before, by text: the program draws the
+// same few strings over and over. Each cache forgets everything once it
+// holds this many texts.
+constexpr size_t rememberedTexts = 512;
+
+} // namespace
+
 struct Typeface {
     const baked::Face* face = nullptr;
     int lineHeight = 0;
+    mutable std::unordered_map<std::u16string, int32_t, TextHash, std::equal_to<>> widths;
+    mutable std::unordered_map<std::u16string, LineMask, TextHash, std::equal_to<>> masks;
 };
 
 namespace {
@@ -113,19 +132,15 @@ int lineHeight(const Typeface& typeface) {
     return typeface.lineHeight;
 }
 
-int32_t textWidth(const Typeface& typeface, std::u16string_view text) {
-    if (text.empty()) {
-        return 0;
-    }
+namespace {
+
+int32_t measureWidth(const Typeface& typeface, std::u16string_view text) {
     Layout layout = layOut(*typeface.face, text);
     return layout.maxX - layout.minX;
 }
 
-LineMask renderLine(const Typeface& typeface, std::u16string_view text) {
+LineMask render(const Typeface& typeface, std::u16string_view text) {
     LineMask mask;
-    if (text.empty()) {
-        return mask;
-    }
     const baked::Face& face = *typeface.face;
     Layout layout = layOut(face, text);
     if (layout.maxX == layout.minX) {
@@ -155,6 +170,41 @@ LineMask renderLine(const Typeface& typeface, std::u16string_view text) {
         }
     }
     return mask;
+}
+
+} // namespace
+
+int32_t textWidth(const Typeface& typeface, std::u16string_view text) {
+    if (text.empty()) {
+        return 0;
+    }
+    auto& widths = typeface.widths;
+    auto found = widths.find(text);
+    if (found != widths.end()) {
+        return found->second;
+    }
+    if (widths.size() >= rememberedTexts) {
+        widths.clear();
+    }
+    int32_t width = measureWidth(typeface, text);
+    widths.emplace(std::u16string(text), width);
+    return width;
+}
+
+const LineMask& renderLine(const Typeface& typeface, std::u16string_view text) {
+    static const LineMask nothing;
+    if (text.empty()) {
+        return nothing;
+    }
+    auto& masks = typeface.masks;
+    auto found = masks.find(text);
+    if (found != masks.end()) {
+        return found->second;
+    }
+    if (masks.size() >= rememberedTexts) {
+        masks.clear();
+    }
+    return masks.emplace(std::u16string(text), render(typeface, text)).first->second;
 }
 
 } // namespace platform::text

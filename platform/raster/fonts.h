@@ -36,6 +36,7 @@ struct LineMask {
                0;
     }
 };
-LineMask renderLine(const Typeface& typeface, std::u16string_view text);
+// The mask stays valid until the next call.
+const LineMask& renderLine(const Typeface& typeface, std::u16string_view text);
 
 } // namespace platform::text

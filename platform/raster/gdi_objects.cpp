@@ -4,7 +4,9 @@
 
 #include <array>
 #include <cstring>
+#include <optional>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/raster/device_context.h"
 
@@ -13,14 +15,36 @@ namespace {
 
 // Stock objects live at small fixed numbers; everything made later counts up
 // from far above them.
-constexpr uintptr_t STOCK_BASE = 0x100;
 constexpr int DEFAULT_BITMAP_INDEX = 32;
 constexpr uintptr_t FIRST_HANDLE = 0x10000;
 
 struct Table {
-    std::unordered_map<uintptr_t, Object> objects;
-    uintptr_t nextValue = FIRST_HANDLE;
+    using Objects = std::unordered_map<uintptr_t, Object>;
+    Objects objects;
+    // Nodes of deleted objects, kept for the next objects made: a brush made
+    // and deleted on every paint then needs no allocation.
+    std::vector<Objects::node_type> spareNodes;
+    static constexpr size_t maxSpareNodes = 8;
 };
+
+// Handles count up for the whole run, across resets.
+uintptr_t nextValue = FIRST_HANDLE;
+
+// The objects found last, by the low bits of their handles: painting asks
+// for the same few brushes and bitmaps over and over. Elements of the map
+// stay put until erased, which forgets them here too.
+struct Recent {
+    uintptr_t value = 0;
+    Object* object = nullptr;
+};
+std::array<Recent, 64> recentObjects{};
+
+void forget(uintptr_t value) {
+    Recent& slot = recentObjects[value % recentObjects.size()];
+    if (slot.value == value) {
+        slot = Recent{};
+    }
+}
 
 Table& table() {
     static Table instance;
@@ -40,41 +64,63 @@ bool stockValue(uintptr_t value) {
 
 // Stock objects are made on first use and survive every reset.
 Object* stockObject(uintptr_t value) {
-    static std::unordered_map<uintptr_t, Object> stock = [] {
-        std::unordered_map<uintptr_t, Object> made;
-        made.emplace(STOCK_BASE + WHITE_BRUSH, Brush{RGB(255, 255, 255), false});
-        made.emplace(STOCK_BASE + LTGRAY_BRUSH, Brush{RGB(192, 192, 192), false});
-        made.emplace(STOCK_BASE + GRAY_BRUSH, Brush{RGB(128, 128, 128), false});
-        made.emplace(STOCK_BASE + DKGRAY_BRUSH, Brush{RGB(64, 64, 64), false});
-        made.emplace(STOCK_BASE + BLACK_BRUSH, Brush{RGB(0, 0, 0), false});
-        made.emplace(STOCK_BASE + NULL_BRUSH, Brush{0, true});
-        made.emplace(STOCK_BASE + SYSTEM_FONT, Font{11, FW_NORMAL});
-        made.emplace(STOCK_BASE + DEFAULT_BITMAP_INDEX, Surface(1, 1));
+    static std::array<std::optional<Object>, DEFAULT_BITMAP_INDEX + 1> stock = [] {
+        std::array<std::optional<Object>, DEFAULT_BITMAP_INDEX + 1> made;
+        made[WHITE_BRUSH] = Brush{RGB(255, 255, 255), false};
+        made[LTGRAY_BRUSH] = Brush{RGB(192, 192, 192), false};
+        made[GRAY_BRUSH] = Brush{RGB(128, 128, 128), false};
+        made[DKGRAY_BRUSH] = Brush{RGB(64, 64, 64), false};
+        made[BLACK_BRUSH] = Brush{RGB(0, 0, 0), false};
+        made[NULL_BRUSH] = Brush{0, true};
+        made[SYSTEM_FONT] = Font{11, FW_NORMAL};
+        made[DEFAULT_BITMAP_INDEX] = Surface(1, 1);
         return made;
     }();
-    auto found = stock.find(value);
-    return found == stock.end() ? nullptr : &found->second;
+    if (!stockValue(value)) {
+        return nullptr;
+    }
+    std::optional<Object>& object = stock[value - STOCK_BASE];
+    return object ? &*object : nullptr;
 }
 
 Object* findObject(HGDIOBJ handle) {
     uintptr_t value = valueOf(handle);
-    if (stockValue(value)) {
-        return stockObject(value);
+    Recent& recent = recentObjects[value % recentObjects.size()];
+    if (recent.value == value && value != 0) {
+        return recent.object;
     }
-    auto& objects = table().objects;
-    auto found = objects.find(value);
-    return found == objects.end() ? nullptr : &found->second;
+    Object* object = nullptr;
+    if (stockValue(value)) {
+        object = stockObject(value);
+    } else {
+        auto& objects = table().objects;
+        auto found = objects.find(value);
+        object = found == objects.end() ? nullptr : &found->second;
+    }
+    if (object != nullptr) {
+        recent = Recent{value, object};
+    }
+    return object;
 }
 
 } // namespace
 
 uintptr_t nextHandleValue() {
-    return table().nextValue++;
+    return nextValue++;
 }
 
 HGDIOBJ addObject(Object object) {
     uintptr_t value = nextHandleValue();
-    table().objects.emplace(value, std::move(object));
+    Table& current = table();
+    if (current.spareNodes.empty()) {
+        current.objects.emplace(value, std::move(object));
+    } else {
+        Table::Objects::node_type node = std::move(current.spareNodes.back());
+        current.spareNodes.pop_back();
+        node.key() = value;
+        node.mapped() = std::move(object);
+        current.objects.insert(std::move(node));
+    }
     return handleOf(value);
 }
 
@@ -114,6 +160,7 @@ HBITMAP createBitmapFromSurface(Surface surface) {
 void resetRaster() {
     dc::dropAll();
     gdi::table().objects.clear();
+    gdi::recentObjects.fill(gdi::Recent{});
 }
 
 } // namespace platform
@@ -146,7 +193,17 @@ BOOL DeleteObject(HGDIOBJ object) {
     if (gdi::isStock(object) || dc::selectsObject(object)) {
         return FALSE;
     }
-    return gdi::table().objects.erase(gdi::valueOf(object)) == 1 ? TRUE : FALSE;
+    gdi::forget(gdi::valueOf(object));
+    gdi::Table& table = gdi::table();
+    auto node = table.objects.extract(gdi::valueOf(object));
+    if (node.empty()) {
+        return FALSE;
+    }
+    if (table.spareNodes.size() < gdi::Table::maxSpareNodes) {
+        node.mapped() = gdi::Brush{}; // lets go of a bitmap's pixels at once
+        table.spareNodes.push_back(std::move(node));
+    }
+    return TRUE;
 }
 
 int GetObjectW(HGDIOBJ object, int size, void* out) {

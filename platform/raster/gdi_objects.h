@@ -23,6 +23,13 @@ struct Font {
 
 using Object = std::variant<Surface, Brush, Font>;
 
+// Stock objects live at small fixed numbers: GetStockObject(which) is
+// STOCK_BASE + which.
+constexpr uintptr_t STOCK_BASE = 0x100;
+inline HGDIOBJ stockHandle(int which) {
+    return reinterpret_cast<HGDIOBJ>(STOCK_BASE + static_cast<uintptr_t>(which));
+}
+
 // A fresh handle value for any kind of object, device contexts included.
 uintptr_t nextHandleValue();
 

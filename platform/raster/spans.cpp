@@ -1,74 +1,65 @@
-#include "platform/raster/spans.h"
-
 #include <algorithm>
 
-namespace platform::raster {
-namespace {
+#include "platform/raster/device_context.h"
 
-// Computed in 64 bits so that far-off coordinates clip instead of
-// overflowing.
-RECT onSurface(const dc::DrawTarget& target, const RECT& rect) {
-    auto clampTo = [](int64_t value, int32_t low, int32_t high) {
-        return static_cast<LONG>(std::clamp<int64_t>(value, low, high));
-    };
-    int32_t width = target.surface->width;
-    int32_t height = target.surface->height;
-    RECT moved{clampTo(int64_t{rect.left} + target.origin.x, 0, width),
-               clampTo(int64_t{rect.top} + target.origin.y, 0, height),
-               clampTo(int64_t{rect.right} + target.origin.x, 0, width),
-               clampTo(int64_t{rect.bottom} + target.origin.y, 0, height)};
-    return rectIsEmpty(moved) ? RECT{0, 0, 0, 0} : moved;
-}
+namespace platform::dc {
 
-void addRowSpans(std::vector<Span>& spans, int32_t y, std::vector<RECT>& covering) {
-    std::sort(covering.begin(), covering.end(),
-              [](const RECT& a, const RECT& b) { return a.left < b.left; });
-    Span current{y, covering.front().left, covering.front().right};
-    for (const RECT& part : covering) {
-        if (part.left <= current.right) {
-            current.right = std::max(current.right, part.right);
-        } else {
-            spans.push_back(current);
-            current = Span{y, part.left, part.right};
+// The region's rectangles may overlap: each band takes the union of the
+// rectangles that cover it, so that no pixel is drawn twice.
+void ClipShape::build(const Region& region) {
+    bands.clear();
+    runs.clear();
+    bounds = region.bounds();
+    edges_.clear();
+    for (const RECT& rect : region.rects) {
+        if (!rectIsEmpty(rect)) {
+            edges_.push_back(rect.top);
+            edges_.push_back(rect.bottom);
         }
     }
-    spans.push_back(current);
-}
-
-} // namespace
-
-std::vector<Span> clippedSpans(const dc::DrawTarget& target, const RECT& rect) {
-    std::vector<Span> spans;
-    RECT area = onSurface(target, rect);
-    if (rectIsEmpty(area)) {
-        return spans;
-    }
-    if (target.clip == nullptr) {
-        for (int32_t y = area.top; y < area.bottom; ++y) {
-            spans.push_back(Span{y, area.left, area.right});
-        }
-        return spans;
-    }
-    std::vector<RECT> parts;
-    for (const RECT& clipRect : target.clip->rects) {
-        RECT part = intersectRects(clipRect, area);
-        if (!rectIsEmpty(part)) {
-            parts.push_back(part);
-        }
-    }
-    std::vector<RECT> covering;
-    for (int32_t y = area.top; y < area.bottom; ++y) {
-        covering.clear();
-        for (const RECT& part : parts) {
-            if (y >= part.top && y < part.bottom) {
-                covering.push_back(part);
+    std::sort(edges_.begin(), edges_.end());
+    edges_.erase(std::unique(edges_.begin(), edges_.end()), edges_.end());
+    for (size_t e = 0; e + 1 < edges_.size(); ++e) {
+        int32_t top = edges_[e];
+        int32_t bottom = edges_[e + 1];
+        covering_.clear();
+        for (const RECT& rect : region.rects) {
+            if (!rectIsEmpty(rect) && rect.top <= top && rect.bottom >= bottom) {
+                covering_.push_back(Run{rect.left, rect.right});
             }
         }
-        if (!covering.empty()) {
-            addRowSpans(spans, y, covering);
+        if (covering_.empty()) {
+            continue;
         }
+        std::sort(covering_.begin(), covering_.end(),
+                  [](const Run& a, const Run& b) { return a.left < b.left; });
+        auto first = static_cast<uint32_t>(runs.size());
+        Run current = covering_.front();
+        for (const Run& part : covering_) {
+            if (part.left <= current.right) {
+                current.right = std::max(current.right, part.right);
+            } else {
+                runs.push_back(current);
+                current = part;
+            }
+        }
+        runs.push_back(current);
+        auto count = static_cast<uint32_t>(runs.size()) - first;
+        // A band that continues the one above with the same runs joins it.
+        if (!bands.empty()) {
+            Band& above = bands.back();
+            if (above.bottom == top && above.count == count &&
+                std::equal(runs.begin() + above.first, runs.begin() + above.first + above.count,
+                           runs.begin() + first, [](const Run& a, const Run& b) {
+                               return a.left == b.left && a.right == b.right;
+                           })) {
+                above.bottom = bottom;
+                runs.resize(first);
+                continue;
+            }
+        }
+        bands.push_back(Band{top, bottom, first, count});
     }
-    return spans;
 }
 
-} // namespace platform::raster
+} // namespace platform::dc

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/raster/rows.h"
 #include "platform/region.h"
 #include "platform/win_types.h"
 
@@ -20,7 +21,11 @@ struct Surface {
 
     Surface() = default;
     Surface(int32_t w, int32_t h, uint32_t fill = 0x000000)
-        : width(w), height(h), pixels(static_cast<size_t>(w) * static_cast<size_t>(h), fill) {}
+        : width(w), height(h), pixels(static_cast<size_t>(w) * static_cast<size_t>(h)) {
+        if (fill != 0) {
+            raster::fillRow(pixels.data(), static_cast<int32_t>(pixels.size()), fill);
+        }
+    }
     uint32_t at(int32_t x, int32_t y) const {
         return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
     }

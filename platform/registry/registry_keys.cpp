@@ -175,9 +175,15 @@ LSTATUS RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD /*reserved*/, DWORD ty
         return ERROR_INVALID_PARAMETER;
     }
     StoredValue value{type, {data, data + dataSize}};
-    RegeditDocument document(loadSettingsText());
+    std::string stored = loadSettingsText();
+    RegeditDocument document(stored);
     document.setValue(*path, name, value);
-    return saveSettingsText(document.text());
+    std::string text = document.text();
+    // A value stored already, exactly so, is not written again.
+    if (text == stored) {
+        return ERROR_SUCCESS;
+    }
+    return saveSettingsText(text);
 }
 
 LSTATUS RegCloseKey(HKEY key) {
