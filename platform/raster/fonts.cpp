@@ -121,8 +121,9 @@ const Typeface* typefaceFor(const gdi::Font& font) {
     auto found = made.find(key);
     if (found == made.end()) {
         const baked::Face* face = bakedFace(key.first, key.second);
-        auto typeface =
-            face == nullptr ? nullptr : std::make_unique<Typeface>(Typeface{face, key.first});
+        auto typeface = face == nullptr
+                            ? nullptr
+                            : std::make_unique<Typeface>(Typeface{face, key.first, {}, {}});
         found = made.emplace(key, std::move(typeface)).first;
     }
     return found->second.get();
