@@ -90,7 +90,7 @@ TEST(RowAddTest, SortedRowPlacesNewCardsAtOnce) {
     addCards(row, "KS 6D");
     EXPECT_EQ(names(row), "6D KS");
     EXPECT_EQ(positionsOf(row), (std::vector<Position>{{10, 20}, {38, 20}}));
-    EXPECT_TRUE(sameRect(row.cards[1].bounds, RECT{38, 20, 66, 60}));
+    EXPECT_EQ(rectText(row.cards[1].bounds), "38,20,66,60");
 }
 
 TEST(RowSortTest, SortOrdersPutTrumpsLast) {
@@ -217,9 +217,9 @@ TEST_F(RowRefreshTest, RefreshRepaintsEveryCardInOrderAtItsNewPlace) {
     refresh(row);
     const auto rects = takeRepaintRects(window);
     ASSERT_EQ(rects.size(), 3u);
-    EXPECT_TRUE(sameRect(rects[0], RECT{2, 73, 30, 113}));
-    EXPECT_TRUE(sameRect(rects[1], RECT{30, 73, 58, 113}));
-    EXPECT_TRUE(sameRect(rects[2], RECT{58, 73, 86, 113}));
+    EXPECT_EQ(rects[0], "2,73,30,113");
+    EXPECT_EQ(rects[1], "30,73,58,113");
+    EXPECT_EQ(rects[2], "58,73,86,113");
 }
 
 TEST_F(RowRefreshTest, AddingToASortedRowRepaintsTheWholeRow) {
