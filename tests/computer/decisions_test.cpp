@@ -35,8 +35,7 @@ void setUp(const std::string& position, int32_t sort) {
     std::string trump;
     int32_t talon = 0;
     words >> type >> trump >> talon;
-    setGameType(type);
-    trump == "-" ? setJapaneseTrump() : setTrump(trump);
+    setVariant(type, trump);
     setTalon(talon);
     computerHand.sortMode = sort;
     words.ignore(2);
@@ -226,7 +225,7 @@ const Decision transferWishes[] = {
 INSTANTIATE_TEST_SUITE_P(Transfer, DecisionTest, ::testing::ValuesIn(transferWishes), labelOf);
 
 TEST_F(ComputerTest, LeadOpensTheBoutAndRemembersTheHumansHand) {
-    setTrump("KH");
+    setVariant(0, "KH");
     setTalon(15);
     computerAttacks = 1;
     transferOpen = 0;
