@@ -30,37 +30,22 @@ void fillRow(CardRow& row, int32_t n, int32_t originX, int32_t originY) {
     }
 }
 
-TEST(RowAddTest, FirstCardTakesTheCardSizeAndNewCardsGetTheRowSettings) {
+TEST(RowAddTest, NewCardsGetTheRowSettingsAndTheFirstTakesTheCardSizeAgain) {
     CardRow row;
     row.faceDown = 1;
     row.backStyle = 3;
     row.trumpSuit = 2;
-    row.window = reinterpret_cast<HWND>(0x77);
     addCards(row, "9H 9S");
-    EXPECT_EQ(row.cardWidth, 28);
-    EXPECT_EQ(row.cardHeight, 40);
-    ASSERT_EQ(cardCount(row), 2);
     const Card& c = row.cards[0];
-    EXPECT_EQ((std::vector<int32_t>{c.present, c.faceDown, c.backStyle, c.isTrump, c.selected,
-                                    c.hidden, row.cards[1].isTrump}),
-              (std::vector<int32_t>{1, 1, 3, 1, 0, 0, 0}));
-    EXPECT_EQ(c.window, reinterpret_cast<HWND>(0x77));
-    row.window = nullptr; // the fake handle must not reach the platform
-    for (Card& card : row.cards) {
-        card.window = nullptr;
-    }
-}
-
-TEST(RowAddTest, CardSizeIsTakenAgainAfterTheRowEmpties) {
-    CardRow row;
-    addCards(row, "6D");
+    EXPECT_EQ(
+        (std::vector<int32_t>{row.cardWidth, row.cardHeight, cardCount(row), c.present, c.faceDown,
+                              c.backStyle, c.isTrump, c.selected, c.hidden, row.cards[1].isTrump}),
+        (std::vector<int32_t>{28, 40, 2, 1, 1, 3, 1, 0, 0, 0}));
     row.cardWidth = 5;
     row.cardHeight = 5;
     clear(row);
-    EXPECT_EQ(cardCount(row), 0);
     addCards(row, "7D");
-    EXPECT_EQ(row.cardWidth, 28);
-    EXPECT_EQ(row.cardHeight, 40);
+    EXPECT_EQ(row.cardWidth * 100 + row.cardHeight, 2840);
     row.cardWidth = 5;
     row.cards[0].selected = 1;
     dropSelected(row);
@@ -70,27 +55,21 @@ TEST(RowAddTest, CardSizeIsTakenAgainAfterTheRowEmpties) {
     EXPECT_EQ(row.cardWidth, 28);
 }
 
-TEST(RowAddTest, UnsortedRowLeavesNewCardsUnplacedUntilRefresh) {
-    CardRow row;
-    row.originX = 2;
-    row.originY = 94;
-    addCards(row, "KS 6D");
-    EXPECT_EQ(names(row), "KS 6D");
-    EXPECT_EQ(positionsOf(row), (std::vector<Position>{{-1, -1}, {-1, -1}}));
-    refresh(row);
-    EXPECT_EQ(positionsOf(row), (std::vector<Position>{{2, 94}, {16, 94}}));
-}
-
-TEST(RowAddTest, SortedRowPlacesNewCardsAtOnce) {
-    CardRow row;
-    row.sortMode = SORT_BY_RANK;
-    row.originX = 10;
-    row.originY = 20;
-    row.layoutMode = 2;
-    addCards(row, "KS 6D");
-    EXPECT_EQ(names(row), "6D KS");
-    EXPECT_EQ(positionsOf(row), (std::vector<Position>{{10, 20}, {38, 20}}));
-    EXPECT_EQ(rectText(row.cards[1].bounds), "38,20,66,60");
+TEST(RowAddTest, OnlyASortedRowPlacesNewCardsAtOnce) {
+    for (int32_t sortMode : {SORT_NONE, SORT_BY_RANK}) {
+        CardRow row;
+        row.sortMode = sortMode;
+        row.originX = 10;
+        row.originY = 20;
+        row.layoutMode = 2;
+        addCards(row, "KS 6D");
+        const bool sorted = sortMode == SORT_BY_RANK;
+        EXPECT_EQ(names(row), sorted ? "6D KS" : "KS 6D");
+        EXPECT_EQ(positionsOf(row), (std::vector<Position>{{sorted ? 10 : -1, sorted ? 20 : -1},
+                                                           {sorted ? 38 : -1, sorted ? 20 : -1}}));
+        refresh(row);
+        EXPECT_EQ(rectText(row.cards[1].bounds), "38,20,66,60");
+    }
 }
 
 TEST(RowSortTest, SortOrdersPutTrumpsLast) {

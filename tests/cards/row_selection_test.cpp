@@ -111,15 +111,19 @@ TEST_F(RowTapTest, OverlapsGoToTheCardDrawnOnTopUnlessItIsHidden) {
     EXPECT_EQ(tap(Toggle, 10), 3);
 }
 
+// findRank, findSuit and firstSelected count from 1, with 0 for none.
 TEST(RowSelectionTest, SelectAllNoneAndLookupsAreOneBasedWithZeroForNone) {
     CardRow row;
     row.originX = 2;
     row.originY = 0;
-    EXPECT_EQ(findRank(row, 6), 0);
-    EXPECT_EQ(findSuit(row, 1), 0);
-    EXPECT_EQ(firstSelected(row), 0);
-    EXPECT_EQ(countRank(row, 6), 0);
-    EXPECT_EQ(countSelected(row), 0);
+    auto lookups = [&row] {
+        return std::vector<int32_t>{findRank(row, 9),           findRank(row, 13),
+                                    findRank(row, 14),          findSuit(row, SUIT_DIAMONDS),
+                                    findSuit(row, SUIT_HEARTS), findSuit(row, SUIT_CLUBS),
+                                    countRank(row, 9),          countRank(row, 7),
+                                    firstSelected(row),         countSelected(row)};
+    };
+    EXPECT_EQ(lookups(), (std::vector<int32_t>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     addCards(row, "9H 6D 9S KH");
     selectAll(row);
     EXPECT_EQ(selectedNames(row), "9H 6D 9S KH");
@@ -127,16 +131,7 @@ TEST(RowSelectionTest, SelectAllNoneAndLookupsAreOneBasedWithZeroForNone) {
     selectNone(row);
     EXPECT_EQ(countSelected(row), 0);
     selectCards(row, "9S KH");
-    EXPECT_EQ(findRank(row, 9), 1);
-    EXPECT_EQ(findRank(row, 13), 4);
-    EXPECT_EQ(findRank(row, 14), 0);
-    EXPECT_EQ(findSuit(row, SUIT_DIAMONDS), 2);
-    EXPECT_EQ(findSuit(row, SUIT_HEARTS), 1);
-    EXPECT_EQ(findSuit(row, SUIT_CLUBS), 0);
-    EXPECT_EQ(countRank(row, 9), 2);
-    EXPECT_EQ(countRank(row, 7), 0);
-    EXPECT_EQ(firstSelected(row), 3);
-    EXPECT_EQ(countSelected(row), 2);
+    EXPECT_EQ(lookups(), (std::vector<int32_t>{1, 4, 0, 2, 1, 0, 2, 0, 3, 2}));
 }
 
 } // namespace

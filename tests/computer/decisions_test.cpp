@@ -11,7 +11,20 @@
 
 namespace {
 
-enum Act { Defend, Endgame, Lead, Pair, SafeLead, Japanese, ThrowIn0, ThrowIn1, Wants7, Wants9 };
+enum Act {
+    Defend,
+    Endgame,
+    Lead,
+    Pair,
+    SafeLead,
+    Japanese,
+    ThrowIn0,
+    ThrowIn1,
+    Back,
+    PlaySafe,
+    Wants7,
+    Wants9
+};
 
 // A position "type trump talon: computer hand / human hand / human table /
 // computer table" ("-" as trump for the Japanese set-up, diamonds trump and
@@ -56,7 +69,10 @@ std::string labelOf(const ::testing::TestParamInfo<Decision>& param) {
 int32_t decide(Act act) {
     switch (act) {
     case Defend:
+    case Back:
         return ComputerDefend();
+    case PlaySafe:
+        return PlaySafeLead();
     case Endgame:
         return EndgameCover() ? 1 : 0;
     case Lead:
@@ -88,12 +104,15 @@ void expect(const std::string& expected, int32_t result) {
                   {"status", statusText == nullptr ? "(none)" : utf8FromUtf16(statusText)},
                   {"open", std::to_string(transferOpen)},
                   {"attacks", std::to_string(computerAttacks)},
-                  {"sort", std::to_string(computerHand.sortMode)}});
+                  {"sort", std::to_string(computerHand.sortMode)},
+                  {"selected", selectedNames(computerHand)},
+                  {"atLead", std::to_string(humanHandAtLead)},
+                  {"led", std::to_string(computerLed)}});
 }
 
 TEST_P(DecisionTest, Decides) {
     const Decision& d = GetParam();
-    const bool attacking = d.act >= Lead && d.act <= ThrowIn1;
+    const bool attacking = d.act >= Lead && d.act <= PlaySafe;
     setUp(d.position, d.sort);
     computerAttacks = attacking ? 1 : 0;
     transferOpen = d.open >= 0 ? d.open : (d.act == Lead || d.act == Pair ? 0 : 1);
@@ -132,34 +151,22 @@ const Decision defences[] = {
     {"EmptyTalonThreeOfTheRankTransfer", Defend, "1 KH 0: 7D 7S 7H 9D TD / 8C 9S JS / 7C", "1; table=7C 7D"},
     {"ClosedTransferIsNotConsidered", Defend, "1 KH 10: 7D 7S 8C 9D TD / 8D 9S JS / 7C", "1; table=8C", 0},
     {"NoTransferOutsideTheTransferVariant", Defend, "0 KH 10: 7D 7S 8C 9D TD / 8D 9S JS / 7C", "1; table=8C; open=0"},
+    // The human has just transferred 7D onto the computer's 7C; 7H may be
+    // spent from a talon of 4 while the computer attacks.
+    {"TrumpTransferBackIsJudgedAsAnAttacker", Back, "1 KH 5: 7H 8C 9D 6S QS / 8D 9S JS / 7C 7D", "1; table=9D 8C; htable=7D 7C; status=(none); open=0; attacks=0; selected="},
+    {"TransfersBackWhenTheTrumpMayBeSpent", Back, "1 KH 4: 7H 8C 9D 6S QS / 8D 9S JS / 7C 7D", "1; table=7C 7D 7H; htable=; status=Перевод!; open=1; attacks=1; selected="},
+    {"BeatsNoneWhenItCannotBeatAll", Back, "1 KH 5: 8C 6S QS KS / 8D 9S JS / 7C 7D", "0; table=; attacks=0; selected="},
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Defence, DecisionTest, ::testing::ValuesIn(defences), labelOf);
 
-// The human has just transferred 7D onto the computer's 7C; 7H may be spent
-// from a talon of 4 while the computer attacks.
-// clang-format off
-const Decision transfersBack[] = {
-    {"TrumpTransferBackIsJudgedAsAnAttacker", Defend, "1 KH 5: 7H 8C 9D 6S QS / 8D 9S JS / 7C 7D", "1; table=9D 8C; htable=7D 7C; status=(none); open=0; attacks=0"},
-    {"TransfersBackWhenTheTrumpMayBeSpent", Defend, "1 KH 4: 7H 8C 9D 6S QS / 8D 9S JS / 7C 7D", "1; table=7C 7D 7H; htable=; status=Перевод!; open=1; attacks=1"},
-    {"BeatsNoneWhenItCannotBeatAll", Defend, "1 KH 5: 8C 6S QS KS / 8D 9S JS / 7C 7D", "0; table=; attacks=0"},
-};
-// clang-format on
-
-class TransferredBackTest : public DecisionTest {};
-TEST_P(TransferredBackTest, Decides) {
-    const Decision& d = GetParam();
-    setUp(d.position, d.sort);
-    computerAttacks = 1;
-    transferOpen = 1;
-    expect(d.expected, ComputerDefend());
-    EXPECT_EQ(selectedNames(computerHand), "");
-}
-INSTANTIATE_TEST_SUITE_P(Defence, TransferredBackTest, ::testing::ValuesIn(transfersBack), labelOf);
-
 // The computer opens a bout (talon 15 unless given) or adds to it.
 // clang-format off
 const Decision attacks[] = {
+    {"LeadOpensTheBoutAndRemembersTheHumansHand", Lead, "0 KH 15: 6C 9D / 7C 8C 9C TC JC", "1; open=1; atLead=5; led=1"},
+    {"SafeLeadAgainstAnEmptyHandIsTheFirstCard", PlaySafe, "0 9H 23: AS 6D", "1; table=6D", -1, SORT_NONE},
+    {"NoSafeLeadFromAnEmptyHand", PlaySafe, "0 9H 23", "0; table="},
+    {"NoSafeCardInAnEmptyHand", SafeLead, "0 9H 23", "0"},
     {"EmptyHandLeadsNothing", Lead, "0 KH 15: / 7C 8C 9C", "0; table="},
     {"PairLeadsItsFirstCardAndKeepsTheOther", Lead, "0 KH 15: JC 7C AH 9S 7D / 6D 8D TS QS KS AS", "1; table=7D; hand=7C 9S JC AH"},
     {"TiedPairsGoToTheLowerRank", Pair, "0 KH 15: 8D TC 8S TD QC / 6D 8C 9S", "8"},
@@ -223,31 +230,6 @@ const Decision transferWishes[] = {
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Transfer, DecisionTest, ::testing::ValuesIn(transferWishes), labelOf);
-
-TEST_F(ComputerTest, LeadOpensTheBoutAndRemembersTheHumansHand) {
-    setVariant(0, "KH");
-    setTalon(15);
-    computerAttacks = 1;
-    transferOpen = 0;
-    fill(computerHand, "6C 9D");
-    fill(humanHand, "7C 8C 9C TC JC");
-    EXPECT_EQ(ComputerLead(), 1);
-    EXPECT_EQ(humanHandAtLead, 5);
-    EXPECT_EQ(transferOpen, 1);
-    EXPECT_EQ(computerLed, 1);
-}
-
-TEST_F(ComputerTest, SafeLeadAgainstAnEmptyHandIsTheFirstCard) {
-    computerHand.sortMode = SORT_NONE;
-    fill(computerHand, "AS 6D");
-    EXPECT_EQ(FindSafeLead(), 1);
-    EXPECT_EQ(names(computerHand), "6D AS");
-    EXPECT_EQ(PlaySafeLead(), 1);
-    EXPECT_EQ(names(computerTableRow), "6D");
-    clear(computerHand);
-    EXPECT_EQ(FindSafeLead(), 0);
-    EXPECT_EQ(PlaySafeLead(), 0);
-}
 
 TEST_F(ComputerTest, PlayComputerCardMovesExactlyTheCardAtThePosition) {
     computerHand.sortMode = SORT_NONE;
