@@ -60,6 +60,10 @@ void setUp(const std::string& position, int32_t sort) {
     }
 }
 
+void PrintTo(const Decision& d, std::ostream* out) {
+    *out << d.position;
+}
+
 class DecisionTest : public ComputerTest, public ::testing::WithParamInterface<Decision> {};
 
 std::string labelOf(const ::testing::TestParamInfo<Decision>& param) {

@@ -26,6 +26,10 @@ struct Scene {
     const char* expected;
 };
 
+void PrintTo(const Scene& s, std::ostream* out) {
+    *out << s.position;
+}
+
 class SceneTest : public TableTest, public ::testing::WithParamInterface<Scene> {};
 
 std::string labelOf(const ::testing::TestParamInfo<Scene>& param) {
@@ -81,14 +85,14 @@ TEST_P(SceneTest, Plays) {
     position.trumpDealt = position.trump.back() == '!';
     position.trump.resize(2);
     words.ignore(2);
-    for (std::string* row : {&position.computerHand, &position.humanHand,
-                             &position.computerTable, &position.humanTable}) {
+    for (std::string* row : {&position.computerHand, &position.humanHand, &position.computerTable,
+                             &position.humanTable}) {
         std::getline(words, *row, '/');
     }
     setUpPosition(position);
-    std::map<std::string, int32_t> flags = {{"attacks", 0}, {"led", 0},       {"open", 1},
-                                            {"humanAtLead", 0}, {"computerAtLead", 0},
-                                            {"allowance", -1}, {"winner", -1}, {"answer", 0}};
+    std::map<std::string, int32_t> flags = {
+        {"attacks", 0},        {"led", 0},        {"open", 1},    {"humanAtLead", 0},
+        {"computerAtLead", 0}, {"allowance", -1}, {"winner", -1}, {"answer", 0}};
     std::istringstream given(s.flags);
     for (std::string flag; given >> flag;) {
         flags.at(flag.substr(0, flag.find('='))) = std::stoi(flag.substr(flag.find('=') + 1));
@@ -116,8 +120,9 @@ TEST_P(SceneTest, Plays) {
         const auto at = expected.find(std::string(key) + "=");
         if (at != std::string::npos) {
             const auto from = at + std::strlen(key) + 1;
-            wanted[key[0] == 'c' ? 2 : key[1] == 'H' ? 0 : 1] =
-                expected.substr(from, expected.find(';', from) - from);
+            wanted[key[0] == 'c'   ? 2
+                   : key[1] == 'H' ? 0
+                                   : 1] = expected.substr(from, expected.find(';', from) - from);
         }
     }
     std::string lacking = wanted[1];
@@ -154,8 +159,7 @@ TEST_P(SceneTest, Plays) {
          {"wins", text(computerWins) + " " + text(humanWins) +
                       (computerWins == getComputerWins() && humanWins == getHumanWins()
                            ? ""
-                           : " stored " + text(getComputerWins()) + " " +
-                                 text(getHumanWins()))},
+                           : " stored " + text(getComputerWins()) + " " + text(getHumanWins()))},
          {"winner", text(lastWinner)}});
 }
 
