@@ -123,23 +123,6 @@ TEST_F(DeckTest, DrawLooksForTheNearestCardAfterFourMisses) {
     }
 }
 
-TEST_F(DeckTest, RestockMakesEveryCardDrawableAgainAndKeepsTheSlots) {
-    seedKnownClock();
-    for (int i = 0; i < 20; ++i) {
-        draw(deck36, nullptr, nullptr);
-    }
-    EXPECT_EQ(remaining(deck36), 16);
-    deck36.slots[4].rank = 2;
-    restock(deck36);
-    EXPECT_EQ(remaining(deck36), 36);
-    EXPECT_EQ(deck36.slots[4].rank, 2);
-    std::set<std::string> dealt;
-    for (int i = 0; i < 36; ++i) {
-        dealt.insert(drawName());
-    }
-    EXPECT_EQ(dealt.size(), 36u);
-}
-
 TEST_F(DeckTest, InconsistentRecordNeverReadsPastItsSlots) {
     randomState.state1 = 4187839;
     keepOnly({});
