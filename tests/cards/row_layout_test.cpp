@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
@@ -96,28 +97,21 @@ TEST(RowSortTest, SortOrdersPutTrumpsLast) {
     }
 }
 
-TEST(RowSortTest, ResortDoesNothingWhileArrivalOrderIsKept) {
+TEST(RowSortTest, ResortDoesNothingWhileArrivalOrderIsKeptAndModesApplyAtRefresh) {
     CardRow row;
     addCards(row, "AS 6D");
     row.trumpSuit = 1;
     resort(row);
-    EXPECT_EQ(names(row), "AS 6D");
-    EXPECT_EQ(row.cards[0].x, -1);
+    EXPECT_EQ(names(row) + " " + std::to_string(row.cards[0].x), "AS 6D -1");
     EXPECT_EQ(row.cards[1].isTrump, 0) << "resort of an unsorted row must not refresh";
     row.sortMode = SORT_BY_RANK;
     resort(row);
-    EXPECT_EQ(names(row), "6D AS");
-    EXPECT_EQ(row.cards[0].isTrump, 1);
-}
-
-TEST(RowSortTest, SwitchingTheModeTakesEffectAtTheNextRefresh) {
-    CardRow row;
-    row.sortMode = SORT_BY_RANK;
-    addCards(row, "7D 6S");
+    EXPECT_EQ(names(row) + " " + std::to_string(row.cards[0].isTrump), "6D AS 1");
+    addCards(row, "7D");
     row.sortMode = SORT_BY_SUIT;
-    EXPECT_EQ(names(row), "6S 7D");
+    EXPECT_EQ(names(row), "6D 7D AS");
     refresh(row);
-    EXPECT_EQ(names(row), "7D 6S");
+    EXPECT_EQ(names(row), "AS 6D 7D");
 }
 
 // Where the cards of a row lie after a refresh, by layout mode: side by side
@@ -161,23 +155,19 @@ TEST(RowArrangeTest, UsesTheSizeTakenFromTheFirstCard) {
     EXPECT_EQ(positionsOf(row), (std::vector<Position>{{0, 0}, {20, 0}}));
 }
 
+// "cards layoutMode perLine" at both ends of each hand size band.
 TEST(HandLayoutRuleTest, SpacingFollowsTheHandSize) {
-    struct Case {
-        int32_t cards;
-        int32_t layoutMode;
-        int32_t perLine;
-    };
-    for (const Case& c : {Case{0, 2, 7}, Case{6, 2, 7}, Case{7, 1, 12}, Case{24, 1, 12},
-                          Case{25, 3, 18}, Case{36, 3, 18}}) {
+    for (const char* c : {"0 2 7", "6 2 7", "7 1 12", "24 1 12", "25 3 18", "36 3 18"}) {
         CardRow hand;
         hand.layoutMode = 4;
         hand.perLine = 99;
-        fillRow(hand, c.cards, 2, 141);
+        fillRow(hand, std::atoi(c), 2, 141);
         handLayoutRule(hand);
-        EXPECT_EQ(hand.layoutMode, c.layoutMode) << c.cards << " cards";
-        EXPECT_EQ(hand.perLine, c.perLine) << c.cards << " cards";
-        if (c.cards > 18) {
-            EXPECT_EQ(positionsOf(hand)[c.cards > 24 ? 18 : 12], Position(2, 182))
+        EXPECT_EQ(std::to_string(cardCount(hand)) + " " + std::to_string(hand.layoutMode) + " " +
+                      std::to_string(hand.perLine),
+                  c);
+        if (cardCount(hand) > 18) {
+            EXPECT_EQ(positionsOf(hand)[cardCount(hand) > 24 ? 18 : 12], Position(2, 182))
                 << "the rule refreshes the hand";
         }
     }

@@ -28,15 +28,8 @@ class RowTapTest : public WindowedTest {
     }
 
     int32_t tap(Tap kind, int32_t x, int32_t y = 150) {
-        switch (kind) {
-        case Select:
-            return tapSelect(hand, x, y);
-        case Toggle:
-            return tapToggle(hand, x, y);
-        case SelectOnly:
-            return tapSelectOnly(hand, x, y);
-        }
-        return -1;
+        int32_t (*const taps[])(CardRow&, int32_t, int32_t) = {tapSelect, tapToggle, tapSelectOnly};
+        return taps[kind](hand, x, y);
     }
 
     static int32_t xOf(int32_t index) { return 2 + 28 * index + 5; }
