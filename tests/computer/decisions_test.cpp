@@ -11,20 +11,10 @@
 
 namespace {
 
-enum Act {
-    Defend,
-    Endgame,
-    Lead,
-    Pair,
-    SafeLead,
-    Japanese,
-    ThrowIn0,
-    ThrowIn1,
-    Back,
-    PlaySafe,
-    Wants7,
-    Wants9
-};
+// clang-format off
+enum Act { Defend, Endgame, Lead, Pair, SafeLead, Japanese, ThrowIn0, ThrowIn1, Back, PlaySafe,
+           Wants7, Wants9 };
+// clang-format on
 
 // A position "type trump talon: computer hand / human hand / human table /
 // computer table" ("-" as trump for the Japanese set-up, diamonds trump and
@@ -70,34 +60,24 @@ std::string labelOf(const ::testing::TestParamInfo<Decision>& param) {
     return param.param.label;
 }
 
+// clang-format off
 int32_t decide(Act act) {
     switch (act) {
-    case Defend:
-    case Back:
-        return ComputerDefend();
-    case PlaySafe:
-        return PlaySafeLead();
-    case Endgame:
-        return EndgameCover() ? 1 : 0;
-    case Lead:
-        return ComputerLead();
-    case Pair:
-        return PairRank();
-    case SafeLead:
-        return FindSafeLead();
-    case Japanese:
-        return JapaneseLead();
-    case ThrowIn0:
-        return ComputerThrowIn(0);
-    case ThrowIn1:
-        return ComputerThrowIn(1);
-    case Wants7:
-        return WantsTransfer(7) ? 1 : 0;
-    case Wants9:
-        return WantsTransfer(9) ? 1 : 0;
+    case Defend: case Back: return ComputerDefend();
+    case Endgame: return EndgameCover() ? 1 : 0;
+    case Lead: return ComputerLead();
+    case Pair: return PairRank();
+    case SafeLead: return FindSafeLead();
+    case Japanese: return JapaneseLead();
+    case ThrowIn0: return ComputerThrowIn(0);
+    case ThrowIn1: return ComputerThrowIn(1);
+    case PlaySafe: return PlaySafeLead();
+    case Wants7: return WantsTransfer(7) ? 1 : 0;
+    case Wants9: return WantsTransfer(9) ? 1 : 0;
     }
     return -1;
 }
+// clang-format on
 
 void expect(const std::string& expected, int32_t result) {
     expectValues(expected,

@@ -36,41 +36,24 @@ std::string labelOf(const ::testing::TestParamInfo<Scene>& param) {
     return param.param.label;
 }
 
+// clang-format off
 int32_t perform(const Scene& s) {
+    selectCards(humanHand, s.act == Play || s.act == ThrowIn ? s.cards : "");
     switch (s.act) {
-    case Play:
-        selectCards(humanHand, s.cards);
-        HumanPlay();
-        break;
-    case ThrowIn:
-        selectCards(humanHand, s.cards);
-        HumanThrowInToTaker();
-        break;
-    case Takes:
-        HumanTakes();
-        break;
-    case Ok:
-        EndBout(0);
-        break;
-    case Check:
-        GameOverCheck();
-        break;
-    case Attack:
-        return ComputerAttackStep();
-    case Request:
-        sendRequest(REQUEST_COMPUTER_ATTACK);
-        break;
-    case Defend:
-        return ComputerDefend();
-    case First:
-        ChooseFirstAttacker();
-        break;
-    case RefillHuman:
-        Refill(humanHand);
-        break;
+    case Play: HumanPlay(); break;
+    case ThrowIn: HumanThrowInToTaker(); break;
+    case Takes: HumanTakes(); break;
+    case Ok: EndBout(0); break;
+    case Check: GameOverCheck(); break;
+    case Attack: return ComputerAttackStep();
+    case Request: sendRequest(REQUEST_COMPUTER_ATTACK); break;
+    case Defend: return ComputerDefend();
+    case First: ChooseFirstAttacker(); break;
+    case RefillHuman: Refill(humanHand); break;
     }
     return -9;
 }
+// clang-format on
 
 // Whether the row holds every named card, else what it holds.
 std::string holding(const CardRow& row, const std::string& cardNames) {
