@@ -146,61 +146,26 @@ TEST(RowArrangeTest, LayoutModesSpaceAndWrapTheCards) {
     }
 }
 
-TEST(RowArrangeTest, UsesTheSizeTakenFromTheFirstCard) {
-    CardRow row;
-    row.layoutMode = 2;
-    fillRow(row, 2, 0, 0);
-    row.cardWidth = 20;
-    arrange(row);
-    EXPECT_EQ(positionsOf(row), (std::vector<Position>{{0, 0}, {20, 0}}));
-}
-
-// "cards layoutMode perLine" at both ends of each hand size band.
-TEST(HandLayoutRuleTest, SpacingFollowsTheHandSize) {
-    for (const char* c : {"0 2 7", "6 2 7", "7 1 12", "24 1 12", "25 3 18", "36 3 18"}) {
-        CardRow hand;
-        hand.layoutMode = 4;
-        hand.perLine = 99;
-        fillRow(hand, std::atoi(c), 2, 141);
-        handLayoutRule(hand);
-        EXPECT_EQ(std::to_string(cardCount(hand)) + " " + std::to_string(hand.layoutMode) + " " +
-                      std::to_string(hand.perLine),
-                  c);
-        if (cardCount(hand) > 18) {
-            EXPECT_EQ(positionsOf(hand)[cardCount(hand) > 24 ? 18 : 12], Position(2, 182))
-                << "the rule refreshes the hand";
-        }
-    }
-}
-
 using RowRefreshTest = WindowedTest;
 
-TEST_F(RowRefreshTest, RefreshRepaintsEveryCardInOrderAtItsNewPlace) {
+// Arranging uses the row's card size and repaints nothing; refreshing
+// repaints every card in order at its new place.
+TEST_F(RowRefreshTest, ArrangeUsesTheRowsCardSizeAndRefreshRepaintsEveryCard) {
     CardRow row;
     show(row);
     row.layoutMode = 2;
     fillRow(row, 3, 2, 73);
+    row.cardWidth = 20;
     arrange(row);
-    EXPECT_EQ(row.cards[2].x, 58);
+    EXPECT_EQ(positionsOf(row), (std::vector<Position>{{2, 73}, {22, 73}, {42, 73}}));
     EXPECT_TRUE(takeRepaintRects(window).empty()) << "adding and arranging repaint nothing";
+    row.cardWidth = 28;
     refresh(row);
-    const auto rects = takeRepaintRects(window);
-    ASSERT_EQ(rects.size(), 3u);
-    EXPECT_EQ(rects[0], "2,73,30,113");
-    EXPECT_EQ(rects[1], "30,73,58,113");
-    EXPECT_EQ(rects[2], "58,73,86,113");
-}
-
-TEST_F(RowRefreshTest, AddingToASortedRowRepaintsTheWholeRow) {
-    CardRow row;
-    show(row);
+    EXPECT_EQ(takeRepaintRects(window),
+              (std::vector<std::string>{"2,73,30,113", "30,73,58,113", "58,73,86,113"}));
     row.sortMode = SORT_BY_RANK;
-    row.originX = 2;
-    row.originY = 141;
-    addCards(row, "9H 7H");
-    takeRepaintRects(window);
     addCards(row, "8H");
-    EXPECT_EQ(takeRepaintRects(window).size(), 3u);
+    EXPECT_EQ(takeRepaintRects(window).size(), 4u) << "adding to a sorted row repaints it all";
 }
 
 } // namespace
