@@ -28,23 +28,18 @@ TEST_F(ComputerTest, BeatsFollowsSuitTrumpsAndJapaneseSpades) {
 // Whether the computer may spend a trump (or, in the Japanese game, a high
 // spade): "type card talon attacking allowed" and the rest of its hand.
 TEST_F(ComputerTest, MaySpendTrumpFollowsTheTalonTheColumnAndTheTrumpRank) {
+    // clang-format off
     const char* const cases[] = {
-        "0 AC 24 0 1",         "0 AS 24 1 1",          "0 6H 17 0 0",
-        "0 6H 16 0 1",         "0 6H 5 1 0",           "0 6H 4 1 1",
-        "0 6H 10 0 1",         "0 6H 10 1 0",          "0 7H 24 0 1 9C 9S",
-        "0 8H 21 0 0 9C 9S",   "0 8H 20 0 1 9C 9S",    "0 TH 19 0 1 9C 9S",
-        "0 JH 19 0 0 9C 9S",   "0 JH 17 0 1 9C 9S",    "0 QH 17 1 0 9C 9S",
-        "0 7H 24 0 1 9H 9C",   "0 7H 24 0 0 9C",       "0 QH 11 0 0",
-        "0 QH 10 0 1",         "0 KH 6 0 0",           "0 KH 5 0 1",
-        "0 AH 3 0 0",          "0 AH 2 0 1",           "0 JH 16 0 1",
-        "0 QH 5 1 0 9C 9S",    "0 QH 4 1 1 9C 9S",     "0 KH 1 1 0 9C 9S",
-        "0 KH 0 1 1 9C 9S",    "0 AH 1 1 0 9C 9S",     "0 AH 0 1 1 9C 9S",
-        "0 6H 0 0 1",          "0 6H 0 1 1",           "0 TH 0 0 1",
-        "0 TH 0 1 1",          "0 QH 0 0 1",           "0 QH 0 1 1",
-        "0 KH 0 0 1",          "0 KH 0 1 1",           "0 AH 0 0 1",
-        "0 AH 0 1 1",          "5 6D 17 0 0 6C 6S 9D", "5 9D 16 0 1 6C 6S 6D",
+        "0 AC 24 0 1", "0 AS 24 1 1", "0 6H 17 0 0", "0 6H 16 0 1", "0 6H 5 1 0",
+        "0 6H 4 1 1", "0 6H 10 0 1", "0 6H 10 1 0", "0 7H 24 0 1 9C 9S", "0 8H 21 0 0 9C 9S",
+        "0 8H 20 0 1 9C 9S", "0 TH 19 0 1 9C 9S", "0 JH 19 0 0 9C 9S", "0 JH 17 0 1 9C 9S", "0 QH 17 1 0 9C 9S",
+        "0 7H 24 0 1 9H 9C", "0 7H 24 0 0 9C", "0 QH 11 0 0", "0 QH 10 0 1", "0 KH 6 0 0",
+        "0 KH 5 0 1", "0 AH 3 0 0", "0 AH 2 0 1", "0 JH 16 0 1", "0 QH 5 1 0 9C 9S",
+        "0 QH 4 1 1 9C 9S", "0 KH 1 1 0 9C 9S", "0 KH 0 1 1 9C 9S", "0 AH 1 1 0 9C 9S", "0 AH 0 1 1 9C 9S",
+        "0 6H 0 0 1", "0 QH 0 1 1", "0 AH 0 0 1", "5 6D 17 0 0 6C 6S 9D", "5 9D 16 0 1 6C 6S 6D",
         "5 6D 5 1 0 6C 6S 9D", "5 6D 4 1 1 6C 6S 9D",
     };
+    // clang-format on
     for (const char* text : cases) {
         std::istringstream c(text);
         int32_t type = 0, talon = 0, allowed = 0;
