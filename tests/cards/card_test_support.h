@@ -1,9 +1,9 @@
-// Helpers shared by the card model's tests: a fixture with a real window for
-// watching repaint requests.
+// The card model's tests: a real window whose repaint requests are watched.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "cards/card.h"
@@ -17,24 +17,20 @@ namespace card_test {
 
 using namespace notation;
 
-inline bool sameRect(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+inline std::string rectText(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+           "," + std::to_string(r.bottom);
 }
 
-// The rectangles of the repaint requests made since the last call, in order.
-inline std::vector<RECT> takeRepaintRects(HWND window) {
-    std::vector<RECT> rects;
+// The rectangles "left,top,right,bottom" of the repaint requests made since
+// the last call, in order; cards are repainted without erasing.
+inline std::vector<std::string> takeRepaintRects(HWND window) {
+    std::vector<std::string> rects;
     for (const platform_testing::Invalidation& inv : platform_testing::takeInvalidations()) {
-        EXPECT_EQ(inv.window, window);
-        EXPECT_FALSE(inv.wholeWindow);
-        EXPECT_EQ(inv.erase, FALSE) << "cards are repainted without erasing";
-        rects.push_back(inv.rect);
+        EXPECT_TRUE(inv.window == window && !inv.wholeWindow && inv.erase == FALSE);
+        rects.push_back(rectText(inv.rect));
     }
     return rects;
-}
-
-inline LRESULT testWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 // A clean platform, a fresh random source and one window to repaint.
@@ -44,7 +40,7 @@ class WindowedTest : public ::testing::Test {
         platform_testing::resetPlatform();
         resetRandomState();
         WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = testWindowProc;
+        windowClass.lpfnWndProc = DefWindowProcW;
         windowClass.lpszClassName = u"CardTestWindow";
         ASSERT_NE(RegisterClassW(&windowClass), 0);
         window = CreateWindowExW(0, u"CardTestWindow", u"cards", 0, 0, 0, 240, 320, nullptr,
@@ -52,12 +48,8 @@ class WindowedTest : public ::testing::Test {
         ASSERT_NE(window, nullptr);
         platform_testing::takeInvalidations();
     }
-
     void TearDown() override { resetRandomState(); }
-
-    // A row whose cards are shown in the test window.
     void show(CardRow& row) { row.window = window; }
-
     HWND window = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
@@ -30,37 +31,22 @@ void fillRow(CardRow& row, int32_t n, int32_t originX, int32_t originY) {
     }
 }
 
-TEST(RowAddTest, FirstCardTakesTheCardSizeAndNewCardsGetTheRowSettings) {
+TEST(RowAddTest, NewCardsGetTheRowSettingsAndTheFirstTakesTheCardSizeAgain) {
     CardRow row;
     row.faceDown = 1;
     row.backStyle = 3;
     row.trumpSuit = 2;
-    row.window = reinterpret_cast<HWND>(0x77);
     addCards(row, "9H 9S");
-    EXPECT_EQ(row.cardWidth, 28);
-    EXPECT_EQ(row.cardHeight, 40);
-    ASSERT_EQ(cardCount(row), 2);
     const Card& c = row.cards[0];
-    EXPECT_EQ((std::vector<int32_t>{c.present, c.faceDown, c.backStyle, c.isTrump, c.selected,
-                                    c.hidden, row.cards[1].isTrump}),
-              (std::vector<int32_t>{1, 1, 3, 1, 0, 0, 0}));
-    EXPECT_EQ(c.window, reinterpret_cast<HWND>(0x77));
-    row.window = nullptr; // the fake handle must not reach the platform
-    for (Card& card : row.cards) {
-        card.window = nullptr;
-    }
-}
-
-TEST(RowAddTest, CardSizeIsTakenAgainAfterTheRowEmpties) {
-    CardRow row;
-    addCards(row, "6D");
+    EXPECT_EQ(
+        (std::vector<int32_t>{row.cardWidth, row.cardHeight, cardCount(row), c.present, c.faceDown,
+                              c.backStyle, c.isTrump, c.selected, c.hidden, row.cards[1].isTrump}),
+        (std::vector<int32_t>{28, 40, 2, 1, 1, 3, 1, 0, 0, 0}));
     row.cardWidth = 5;
     row.cardHeight = 5;
     clear(row);
-    EXPECT_EQ(cardCount(row), 0);
     addCards(row, "7D");
-    EXPECT_EQ(row.cardWidth, 28);
-    EXPECT_EQ(row.cardHeight, 40);
+    EXPECT_EQ(row.cardWidth * 100 + row.cardHeight, 2840);
     row.cardWidth = 5;
     row.cards[0].selected = 1;
     dropSelected(row);
@@ -70,27 +56,21 @@ TEST(RowAddTest, CardSizeIsTakenAgainAfterTheRowEmpties) {
     EXPECT_EQ(row.cardWidth, 28);
 }
 
-TEST(RowAddTest, UnsortedRowLeavesNewCardsUnplacedUntilRefresh) {
-    CardRow row;
-    row.originX = 2;
-    row.originY = 94;
-    addCards(row, "KS 6D");
-    EXPECT_EQ(names(row), "KS 6D");
-    EXPECT_EQ(positionsOf(row), (std::vector<Position>{{-1, -1}, {-1, -1}}));
-    refresh(row);
-    EXPECT_EQ(positionsOf(row), (std::vector<Position>{{2, 94}, {16, 94}}));
-}
-
-TEST(RowAddTest, SortedRowPlacesNewCardsAtOnce) {
-    CardRow row;
-    row.sortMode = SORT_BY_RANK;
-    row.originX = 10;
-    row.originY = 20;
-    row.layoutMode = 2;
-    addCards(row, "KS 6D");
-    EXPECT_EQ(names(row), "6D KS");
-    EXPECT_EQ(positionsOf(row), (std::vector<Position>{{10, 20}, {38, 20}}));
-    EXPECT_TRUE(sameRect(row.cards[1].bounds, RECT{38, 20, 66, 60}));
+TEST(RowAddTest, OnlyASortedRowPlacesNewCardsAtOnce) {
+    for (int32_t sortMode : {SORT_NONE, SORT_BY_RANK}) {
+        CardRow row;
+        row.sortMode = sortMode;
+        row.originX = 10;
+        row.originY = 20;
+        row.layoutMode = 2;
+        addCards(row, "KS 6D");
+        const bool sorted = sortMode == SORT_BY_RANK;
+        EXPECT_EQ(names(row), sorted ? "6D KS" : "KS 6D");
+        EXPECT_EQ(positionsOf(row), (std::vector<Position>{{sorted ? 10 : -1, sorted ? 20 : -1},
+                                                           {sorted ? 38 : -1, sorted ? 20 : -1}}));
+        refresh(row);
+        EXPECT_EQ(rectText(row.cards[1].bounds), "38,20,66,60");
+    }
 }
 
 TEST(RowSortTest, SortOrdersPutTrumpsLast) {
@@ -117,28 +97,21 @@ TEST(RowSortTest, SortOrdersPutTrumpsLast) {
     }
 }
 
-TEST(RowSortTest, ResortDoesNothingWhileArrivalOrderIsKept) {
+TEST(RowSortTest, ResortDoesNothingWhileArrivalOrderIsKeptAndModesApplyAtRefresh) {
     CardRow row;
     addCards(row, "AS 6D");
     row.trumpSuit = 1;
     resort(row);
-    EXPECT_EQ(names(row), "AS 6D");
-    EXPECT_EQ(row.cards[0].x, -1);
+    EXPECT_EQ(names(row) + " " + std::to_string(row.cards[0].x), "AS 6D -1");
     EXPECT_EQ(row.cards[1].isTrump, 0) << "resort of an unsorted row must not refresh";
     row.sortMode = SORT_BY_RANK;
     resort(row);
-    EXPECT_EQ(names(row), "6D AS");
-    EXPECT_EQ(row.cards[0].isTrump, 1);
-}
-
-TEST(RowSortTest, SwitchingTheModeTakesEffectAtTheNextRefresh) {
-    CardRow row;
-    row.sortMode = SORT_BY_RANK;
-    addCards(row, "7D 6S");
+    EXPECT_EQ(names(row) + " " + std::to_string(row.cards[0].isTrump), "6D AS 1");
+    addCards(row, "7D");
     row.sortMode = SORT_BY_SUIT;
-    EXPECT_EQ(names(row), "6S 7D");
+    EXPECT_EQ(names(row), "6D 7D AS");
     refresh(row);
-    EXPECT_EQ(names(row), "7D 6S");
+    EXPECT_EQ(names(row), "AS 6D 7D");
 }
 
 // Where the cards of a row lie after a refresh, by layout mode: side by side
@@ -173,65 +146,26 @@ TEST(RowArrangeTest, LayoutModesSpaceAndWrapTheCards) {
     }
 }
 
-TEST(RowArrangeTest, UsesTheSizeTakenFromTheFirstCard) {
-    CardRow row;
-    row.layoutMode = 2;
-    fillRow(row, 2, 0, 0);
-    row.cardWidth = 20;
-    arrange(row);
-    EXPECT_EQ(positionsOf(row), (std::vector<Position>{{0, 0}, {20, 0}}));
-}
-
-TEST(HandLayoutRuleTest, SpacingFollowsTheHandSize) {
-    struct Case {
-        int32_t cards;
-        int32_t layoutMode;
-        int32_t perLine;
-    };
-    for (const Case& c : {Case{0, 2, 7}, Case{6, 2, 7}, Case{7, 1, 12}, Case{24, 1, 12},
-                          Case{25, 3, 18}, Case{36, 3, 18}}) {
-        CardRow hand;
-        hand.layoutMode = 4;
-        hand.perLine = 99;
-        fillRow(hand, c.cards, 2, 141);
-        handLayoutRule(hand);
-        EXPECT_EQ(hand.layoutMode, c.layoutMode) << c.cards << " cards";
-        EXPECT_EQ(hand.perLine, c.perLine) << c.cards << " cards";
-        if (c.cards > 18) {
-            EXPECT_EQ(positionsOf(hand)[c.cards > 24 ? 18 : 12], Position(2, 182))
-                << "the rule refreshes the hand";
-        }
-    }
-}
-
 using RowRefreshTest = WindowedTest;
 
-TEST_F(RowRefreshTest, RefreshRepaintsEveryCardInOrderAtItsNewPlace) {
+// Arranging uses the row's card size and repaints nothing; refreshing
+// repaints every card in order at its new place.
+TEST_F(RowRefreshTest, ArrangeUsesTheRowsCardSizeAndRefreshRepaintsEveryCard) {
     CardRow row;
     show(row);
     row.layoutMode = 2;
     fillRow(row, 3, 2, 73);
+    row.cardWidth = 20;
     arrange(row);
-    EXPECT_EQ(row.cards[2].x, 58);
+    EXPECT_EQ(positionsOf(row), (std::vector<Position>{{2, 73}, {22, 73}, {42, 73}}));
     EXPECT_TRUE(takeRepaintRects(window).empty()) << "adding and arranging repaint nothing";
+    row.cardWidth = 28;
     refresh(row);
-    const auto rects = takeRepaintRects(window);
-    ASSERT_EQ(rects.size(), 3u);
-    EXPECT_TRUE(sameRect(rects[0], RECT{2, 73, 30, 113}));
-    EXPECT_TRUE(sameRect(rects[1], RECT{30, 73, 58, 113}));
-    EXPECT_TRUE(sameRect(rects[2], RECT{58, 73, 86, 113}));
-}
-
-TEST_F(RowRefreshTest, AddingToASortedRowRepaintsTheWholeRow) {
-    CardRow row;
-    show(row);
+    EXPECT_EQ(takeRepaintRects(window),
+              (std::vector<std::string>{"2,73,30,113", "30,73,58,113", "58,73,86,113"}));
     row.sortMode = SORT_BY_RANK;
-    row.originX = 2;
-    row.originY = 141;
-    addCards(row, "9H 7H");
-    takeRepaintRects(window);
     addCards(row, "8H");
-    EXPECT_EQ(takeRepaintRects(window).size(), 3u);
+    EXPECT_EQ(takeRepaintRects(window).size(), 4u) << "adding to a sorted row repaints it all";
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -56,21 +55,12 @@ inline std::vector<std::string> messageTexts() {
     return texts;
 }
 
-// Every card in the four rows, the turned-up trump and the talon, once each.
+// The cards in the four rows, the turned-up trump and the talon (whole runs
+// check that no card lies twice).
 inline int32_t cardsInPlay() {
-    std::set<std::pair<int32_t, int32_t>> seen;
-    int32_t count = remaining(deck);
+    int32_t count = remaining(deck) + (trumpCard.hidden == 0 ? 1 : 0);
     for (const CardRow* row : {&computerHand, &computerTableRow, &humanTableRow, &humanHand}) {
-        for (const Card& card : row->cards) {
-            EXPECT_TRUE(seen.insert({card.suit, card.rank}).second)
-                << nameOf(card) << " lies twice";
-            ++count;
-        }
-    }
-    if (trumpCard.hidden == 0) {
-        EXPECT_TRUE(seen.insert({trumpCard.suit, trumpCard.rank}).second)
-            << nameOf(trumpCard) << " is both turned up and in play";
-        ++count;
+        count += cardCount(*row);
     }
     return count;
 }
@@ -110,7 +100,8 @@ class TableTest : public ::testing::Test {
             CreateWindowExW(0, u"TalonixTable", u"Дурак", WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
                             CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
         ASSERT_NE(window, nullptr);
-        forgetRecords();
+        platform_testing::takeInvalidations();
+        platform_testing::takeMessageBoxes();
     }
 
     void TearDown() override {
@@ -119,77 +110,48 @@ class TableTest : public ::testing::Test {
     }
 
     static void emptyRows() {
-        clear(humanHand);
-        clear(computerHand);
-        clear(humanTableRow);
-        clear(computerTableRow);
+        for (CardRow* row : {&computerHand, &computerTableRow, &humanTableRow, &humanHand}) {
+            clear(*row);
+        }
     }
 
-    static void forgetRecords() {
-        platform_testing::takeInvalidations();
-        platform_testing::takeMessageBoxes();
-    }
-
-    // Replaces the table with the position; the game state flags are left
-    // for the test to set.
+    // Replaces the table with the position, the talon holding `talon` of the
+    // cards that lie nowhere else; the game state flags are left to the test.
     void setUpPosition(const table_test::Position& position) {
         using namespace table_test;
         gameType = position.type;
         transferVariant = transferVariantFor(position.type);
         emptyRows();
-        humanHand.sortMode = SORT_BY_RANK;
-        computerHand.sortMode = SORT_BY_RANK;
-        humanTableRow.sortMode = SORT_NONE;
-        computerTableRow.sortMode = SORT_NONE;
-        if (isJapaneseVariant()) {
-            trumpCard.suit = SUIT_DIAMONDS;
-            trumpCard.rank = 2;
-            trumpCard.hidden = 1;
-        } else {
-            const CardName trump = parseCard(position.trump);
-            trumpCard.suit = trump.suit;
-            trumpCard.rank = trump.rank;
-            trumpCard.hidden = position.trumpDealt ? 1 : 0;
-        }
+        const CardName trump =
+            isJapaneseVariant() ? CardName{SUIT_DIAMONDS, 2} : parseCard(position.trump);
+        trumpCard.suit = trump.suit;
+        trumpCard.rank = trump.rank;
+        trumpCard.hidden = isJapaneseVariant() || position.trumpDealt ? 1 : 0;
+        const std::string cards[] = {position.computerHand, position.computerTable,
+                                     position.humanTable, position.humanHand};
+        std::string inPlay = trumpCard.hidden == 0 ? nameOf(trumpCard) : "";
+        int32_t index = 0;
         for (CardRow* row : {&computerHand, &computerTableRow, &humanTableRow, &humanHand}) {
+            row->sortMode = row == &computerHand || row == &humanHand ? SORT_BY_RANK : SORT_NONE;
             setTrumpSuit(*row, trumpCard.suit);
+            fill(*row, cards[index]);
+            inPlay += " " + cards[index++];
         }
-        fill(computerHand, position.computerHand);
-        fill(humanHand, position.humanHand);
-        fill(computerTableRow, position.computerTable);
-        fill(humanTableRow, position.humanTable);
-        fillTalon(position.talon);
+        restock(deck);
+        int32_t kept = 0;
+        for (int32_t i = 0; i < deck.capacity; ++i) {
+            const DeckSlot& slot = deck.slots[i];
+            const bool taken = inPlay.find(cardName(slot.suit, slot.rank)) != std::string::npos;
+            deck.slots[i].present = taken || kept == position.talon ? 0 : 1;
+            kept += deck.slots[i].present;
+        }
+        deck.remaining = kept;
+        EXPECT_EQ(kept, position.talon) << "not enough cards left for the talon";
         talonCard.hidden = remaining(deck) == 0 ? 1 : 0;
         statusText = nullptr;
         throwInAllowance = -1;
-        forgetRecords();
-    }
-
-    // The talon holds `size` of the cards that lie nowhere else.
-    static void fillTalon(int32_t size) {
-        restock(deck);
-        auto inPlay = [](const DeckSlot& slot) {
-            for (const CardRow* row :
-                 {&computerHand, &computerTableRow, &humanTableRow, &humanHand}) {
-                for (const Card& card : row->cards) {
-                    if (card.suit == slot.suit && card.rank == slot.rank) {
-                        return true;
-                    }
-                }
-            }
-            return trumpCard.hidden == 0 && trumpCard.suit == slot.suit &&
-                   trumpCard.rank == slot.rank;
-        };
-        int32_t kept = 0;
-        for (int32_t i = 0; i < deck.capacity; ++i) {
-            if (inPlay(deck.slots[i]) || kept == size) {
-                deck.slots[i].present = 0;
-            } else {
-                ++kept;
-            }
-        }
-        deck.remaining = kept;
-        EXPECT_EQ(kept, size) << "not enough cards left for the talon";
+        platform_testing::takeInvalidations();
+        platform_testing::takeMessageBoxes();
     }
 
     static LRESULT send(UINT message, WPARAM wParam, LPARAM lParam) {

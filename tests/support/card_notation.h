@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -115,6 +116,49 @@ template <class Row> void selectCards(Row& row, const std::string& cardNames) {
         for (const CardName& name : wanted) {
             card.selected = isNamed(card, name) ? 1 : card.selected;
         }
+    }
+}
+
+// Expectations written "1; table=7C 7D; open=1": a bare first value for the
+// key "result", then named ones, each compared with `actual`'s value of that
+// name; a "?" word matches any word ("counts=5 ? 0 6"). Under a key ending in
+// "Holds" or "Lacks" every named card must be in, or missing from, the row.
+inline void expectValues(const std::string& expected,
+                         const std::map<std::string, std::string>& actual) {
+    std::istringstream items(expected);
+    std::string item;
+    for (bool first = true; std::getline(items, item, ';'); first = false) {
+        item.erase(0, item.find_first_not_of(' '));
+        const auto equals = item.find('=');
+        const std::string key =
+            equals == std::string::npos && first ? "result" : item.substr(0, equals);
+        const std::string want = equals == std::string::npos ? item : item.substr(equals + 1);
+        const auto found = actual.find(key);
+        if (found == actual.end()) {
+            ADD_FAILURE() << "nothing to compare with \"" << item << "\"";
+            continue;
+        }
+        std::string got = found->second;
+        if (key.ends_with("Holds") || key.ends_with("Lacks")) {
+            std::istringstream wanted(want);
+            for (std::string name; wanted >> name;) {
+                const bool in = (" " + got + " ").find(" " + name + " ") != std::string::npos;
+                EXPECT_EQ(in, key.ends_with("Holds")) << key << " " << name << " in " << got;
+            }
+            continue;
+        }
+        if (want.find('?') != std::string::npos) {
+            std::istringstream wantWords(want);
+            std::istringstream gotWords(got);
+            std::string wantWord;
+            std::string gotWord;
+            std::string masked;
+            while (wantWords >> wantWord && gotWords >> gotWord) {
+                masked += (masked.empty() ? "" : " ") + (wantWord == "?" ? wantWord : gotWord);
+            }
+            got = gotWords >> gotWord ? got : masked;
+        }
+        EXPECT_EQ(got, want) << key;
     }
 }
 
