@@ -37,7 +37,6 @@ class GamePlayer {
             << name_ << ": no end of game within " << steps_ << " events";
     }
 
-    const TableChecker& checker() const { return checker_; }
     const nlohmann::json& state() const { return state_; }
 
   private:
