@@ -12,12 +12,11 @@ namespace {
 
 constexpr int stepLimit = 3000;
 
-const char* const variantTitles[] = {"Подкидной",  "Подкидной переводной",
-                                     "Наваленный", "Наваленный переводной",
-                                     "Японский",   "Японский переводной"};
+// clang-format off
+const char* const variantTitles[] = {"Подкидной", "Подкидной переводной", "Наваленный", "Наваленный переводной", "Японский", "Японский переводной"};
+// clang-format on
 
-class GamePlayer {
-  public:
+struct GamePlayer {
     GamePlayer(ProgramSession& session, std::string name) : session_(session), name_(name) {}
 
     // The program's first state line.
@@ -37,9 +36,6 @@ class GamePlayer {
             << name_ << ": no end of game within " << steps_ << " events";
     }
 
-    const nlohmann::json& state() const { return state_; }
-
-  private:
     void step(const std::string& line) {
         ++steps_;
         const std::vector<nlohmann::json> events = session_.send(line);
@@ -154,8 +150,8 @@ TEST_P(WholeGamesTest, GamesFollowTheRulesAndReplayIdentically) {
         }
         EXPECT_EQ(first["lastWinner"], -1);
         player.play(variant.games);
-        computerWins = player.state()["computerWins"];
-        humanWins = player.state()["humanWins"];
+        computerWins = player.state_["computerWins"];
+        humanWins = player.state_["humanWins"];
         EXPECT_EQ(computerWins + humanWins, variant.games);
         EXPECT_EQ(session.finish(), 0);
         script = session.script();
