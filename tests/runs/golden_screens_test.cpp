@@ -3,10 +3,9 @@
 // tests/data/golden. TALONIX_UPDATE_GOLDENS=1 writes the PNGs instead of
 // comparing (see docs/testing.md); a mismatching shot is written under
 // golden-actual/ beside the program in the build folder.
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <map>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
@@ -35,11 +34,6 @@ void PrintTo(const GoldenCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-bool updatingGoldens() {
-    const char* value = std::getenv("TALONIX_UPDATE_GOLDENS");
-    return value != nullptr && std::string(value) == "1";
-}
-
 fs::path goldenPath(const std::string& name) {
     return fs::path(TALONIX_TEST_DATA) / "golden" / (name + ".png");
 }
@@ -48,54 +42,11 @@ fs::path mismatchPath(const std::string& name) {
     return fs::path(TALONIX_BINARY).parent_path() / "golden-actual" / (name + ".png");
 }
 
-std::string settingsText(const std::string& values) {
-    std::map<std::string, uint32_t> settings;
-    std::istringstream words(values);
-    for (std::string word; words >> word;) {
-        settings[word.substr(0, word.find('='))] =
-            static_cast<uint32_t>(std::stoul(word.substr(word.find('=') + 1), nullptr, 0));
-    }
-    std::string text = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n";
-    for (const auto& [name, value] : settings) {
-        char digits[16];
-        std::snprintf(digits, sizeof digits, "%08x", value);
-        text += "\"" + name + "\"=dword:" + digits + "\n";
-    }
-    return text;
-}
-
-std::string scriptLines(const std::string& lines) {
-    std::string script;
-    std::istringstream parts(lines);
-    std::string line;
-    while (std::getline(parts, line, ';')) {
-        if (!line.empty()) {
-            script += line + "\n";
-        }
-    }
-    return script;
-}
-
-std::vector<nlohmann::json> stateLines(const std::string& output) {
-    std::vector<nlohmann::json> states;
-    std::istringstream lines(output);
-    std::string line;
-    while (std::getline(lines, line)) {
-        const nlohmann::json event = nlohmann::json::parse(line, nullptr, false);
-        if (event.is_object() && event.value("event", "") == "state") {
-            states.push_back(event);
-        }
-    }
-    return states;
-}
-
 // Pixels where the two pictures differ, with the first one described.
 int64_t countDifferences(const platform::Surface& actual, const platform::Surface& expected,
                          std::string& first) {
     if (actual.width != expected.width || actual.height != expected.height) {
-        first = "size " + std::to_string(actual.width) + "x" + std::to_string(actual.height) +
-                " instead of " + std::to_string(expected.width) + "x" +
-                std::to_string(expected.height);
+        first = "another size";
         return static_cast<int64_t>(expected.pixels.size());
     }
     int64_t count = 0;
@@ -117,7 +68,8 @@ int64_t countDifferences(const platform::Surface& actual, const platform::Surfac
 void compareWithGolden(const fs::path& shot, const std::string& name, const std::string& label) {
     platform::Surface actual;
     ASSERT_TRUE(readPng(shot.string(), actual)) << "no shot was written for " << name;
-    if (label == name && updatingGoldens()) {
+    const char* update = std::getenv("TALONIX_UPDATE_GOLDENS");
+    if (label == name && update != nullptr && std::string(update) == "1") {
         fs::create_directories(goldenPath(name).parent_path());
         fs::copy_file(shot, goldenPath(name), fs::copy_options::overwrite_existing);
         return;
@@ -139,60 +91,32 @@ void compareWithGolden(const fs::path& shot, const std::string& name, const std:
 // A human who attacks with the lowest card, covers with the lowest card
 // that beats, takes or says ok otherwise, recorded with this clock; each
 // stops where its shot is taken.
-const char* const untilOnlyTheTrumpIsLeft =
-    "tap 4 143;tap 100 110;tap 4 143;tap 100 110;tap 220 186;tap 4 143;tap 100 110;"
-    "tap 220 186;tap 4 143;tap 100 110;tap 4 143;tap 100 110;tap 32 143;tap 100 110;"
-    "tap 220 186;tap 60 143;tap 100 110;tap 60 143;tap 100 110;tap 220 186;tap 4 143;"
-    "tap 100 110;tap 32 143;tap 100 110;tap 220 186;tap 4 143;tap 100 110;tap 4 143;"
-    "tap 100 110;tap 220 186;tap 60 143;tap 100 110;tap 60 143;tap 100 110;tap 4 143;"
-    "tap 100 110;tap 220 186;tap 220 186;tap 18 143;tap 100 110;tap 4 143;tap 100 110;"
-    "tap 4 143;tap 100 110;tap 4 143;tap 100 110;tap 4 143;tap 100 110;tap 220 186;"
-    "tap 32 143;tap 100 110;tap 220 186";
-const char* const untilTheTrumpIsDealt = "tap 60 143;tap 100 110;tap 116 143;tap 100 110;"
-                                         "tap 220 186;tap 88 143;tap 100 110;tap 102 143;"
-                                         "tap 100 110";
-const char* const untilTheJapaneseTalonIsEmpty =
-    "tap 4 143;tap 100 110;tap 4 143;tap 100 110;tap 4 143;tap 100 110;tap 32 143;"
-    "tap 100 110;tap 220 186;tap 4 143;tap 100 110;tap 220 186;tap 32 143;tap 100 110;"
-    "tap 116 143;tap 100 110;tap 220 186;tap 102 143;tap 100 110;tap 4 143;tap 100 110;"
-    "tap 220 186;tap 88 143;tap 100 110;tap 4 143;tap 100 110;tap 4 143;tap 100 110;"
-    "tap 60 143;tap 100 110;tap 60 143;tap 100 110;tap 220 186;tap 4 143;tap 100 110;"
-    "tap 4 143;tap 100 110;tap 4 143;tap 100 110;tap 220 186;tap 144 143;tap 100 110;"
-    "tap 32 143;tap 100 110;tap 32 143;tap 100 110;tap 220 186;tap 4 143;tap 100 110;"
-    "tap 60 143;tap 100 110;tap 220 186";
-const char* const untilAThrowInAfterACover =
-    "tap 4 143;tap 100 110;tap 4 143;tap 100 110;tap 4 143;tap 100 110;tap 32 143;"
-    "tap 100 110;tap 220 186;tap 4 143;tap 100 110;tap 220 186;tap 32 143;tap 100 110";
+// clang-format off
+const char* const untilOnlyTheTrumpIsLeft = "tap 4 143;tap 100 110;tap 4 143;tap 100 110;tap 220 186;tap 4 143;tap 100 110;tap 220 186;tap 4 143;tap 100 110;tap 4 143;tap 100 110;tap 32 143;tap 100 110;tap 220 186;tap 60 143;tap 100 110;tap 60 143;tap 100 110;tap 220 186;tap 4 143;tap 100 110;tap 32 143;tap 100 110;tap 220 186;tap 4 143;tap 100 110;tap 4 143;tap 100 110;tap 220 186;tap 60 143;tap 100 110;tap 60 143;tap 100 110;tap 4 143;tap 100 110;tap 220 186;tap 220 186;tap 18 143;tap 100 110;tap 4 143;tap 100 110;tap 4 143;tap 100 110;tap 4 143;tap 100 110;tap 4 143;tap 100 110;tap 220 186;tap 32 143;tap 100 110;tap 220 186";
+const char* const untilTheTrumpIsDealt = "tap 60 143;tap 100 110;tap 116 143;tap 100 110;tap 220 186;tap 88 143;tap 100 110;tap 102 143;tap 100 110";
+const char* const untilTheJapaneseTalonIsEmpty = "tap 4 143;tap 100 110;tap 4 143;tap 100 110;tap 4 143;tap 100 110;tap 32 143;tap 100 110;tap 220 186;tap 4 143;tap 100 110;tap 220 186;tap 32 143;tap 100 110;tap 116 143;tap 100 110;tap 220 186;tap 102 143;tap 100 110;tap 4 143;tap 100 110;tap 220 186;tap 88 143;tap 100 110;tap 4 143;tap 100 110;tap 4 143;tap 100 110;tap 60 143;tap 100 110;tap 60 143;tap 100 110;tap 220 186;tap 4 143;tap 100 110;tap 4 143;tap 100 110;tap 4 143;tap 100 110;tap 220 186;tap 144 143;tap 100 110;tap 32 143;tap 100 110;tap 32 143;tap 100 110;tap 220 186;tap 4 143;tap 100 110;tap 60 143;tap 100 110;tap 220 186";
+const char* const untilAThrowInAfterACover = "tap 4 143;tap 100 110;tap 4 143;tap 100 110;tap 4 143;tap 100 110;tap 32 143;tap 100 110;tap 220 186;tap 4 143;tap 100 110;tap 220 186;tap 32 143;tap 100 110";
+// clang-format on
 
 std::vector<GoldenCase> goldenCases() {
+    // clang-format off
     std::vector<GoldenCase> cases = {
-        {"first_deal_type0", "type=0", "", "first_deal_type0",
-         "/trumpCard/hidden=0|/computerAttacks=0"},
-        {"first_deal_type2", "type=2", "", "first_deal_type2",
-         "/trumpCard/hidden=1|humanHandCount=18"},
-        {"first_deal_type4", "type=4", "", "first_deal_type4",
-         "/computerAttacks=1|computerTableRowCount=1"},
+        {"first_deal_type0", "type=0", "", "first_deal_type0", "/trumpCard/hidden=0|/computerAttacks=0"},
+        {"first_deal_type2", "type=2", "", "first_deal_type2", "/trumpCard/hidden=1|humanHandCount=18"},
+        {"first_deal_type4", "type=4", "", "first_deal_type4", "/computerAttacks=1|computerTableRowCount=1"},
         {"selected_card", "type=0", "tap 4 143", "selected_card", "/humanHand/cards/0/selected=1"},
-        {"covered_human_attacks", "type=0", "tap 4 143;tap 100 110", "covered_human_attacks",
-         "/computerAttacks=0|humanTableRowCount=1|computerTableRowCount=1"},
-        {"covered_computer_attacks", "type=4", untilAThrowInAfterACover, "covered_computer_attacks",
-         "/computerAttacks=1|humanTableRowCount=1|computerTableRowCount=2"},
-        {"pressed_sort_button", "type=0", "down 220 136", "pressed_sort_button",
-         "/buttonPressed=1"},
-        {"pressed_action_button", "type=0", "tap 4 143;tap 100 110;down 220 186",
-         "pressed_action_button", "/buttonPressed=1|/computerAttacks=1"},
+        {"covered_human_attacks", "type=0", "tap 4 143;tap 100 110", "covered_human_attacks", "/computerAttacks=0|humanTableRowCount=1|computerTableRowCount=1"},
+        {"covered_computer_attacks", "type=4", untilAThrowInAfterACover, "covered_computer_attacks", "/computerAttacks=1|humanTableRowCount=1|computerTableRowCount=2"},
+        {"pressed_sort_button", "type=0", "down 220 136", "pressed_sort_button", "/buttonPressed=1"},
+        {"pressed_action_button", "type=0", "tap 4 143;tap 100 110;down 220 186", "pressed_action_button", "/buttonPressed=1|/computerAttacks=1"},
         {"talon_count_type0", "type=0 cidc=1", "", "talon_count_type0", "/remaining=23"},
         {"talon_count_type4", "type=4 cidc=1", "", "talon_count_type4", "/remaining=24"},
         // Bulk deals the trump card at once: no count, the same screen as without.
         {"talon_count_type2", "type=2 cidc=1", "", "first_deal_type2", "/remaining=0"},
-        {"talon_count_trump_left", "type=0 cidc=1", untilOnlyTheTrumpIsLeft,
-         "talon_count_trump_left", "/remaining=0|/trumpCard/hidden=0|/lastWinner=-1",
-         "10:20:31.000"},
-        {"suit_mark_trump_dealt", "type=0 cidc=1",
-         std::string(untilOnlyTheTrumpIsLeft) + ";" + untilTheTrumpIsDealt, "suit_mark_trump_dealt",
-         "/trumpCard/hidden=1|/lastWinner=-1", "10:20:31.000"},
-        {"talon_count_japanese_empty", "type=4 cidc=1", untilTheJapaneseTalonIsEmpty,
-         "talon_count_japanese_empty", "/remaining=0|/lastWinner=-1"}};
+        {"talon_count_trump_left", "type=0 cidc=1", untilOnlyTheTrumpIsLeft, "talon_count_trump_left", "/remaining=0|/trumpCard/hidden=0|/lastWinner=-1", "10:20:31.000"},
+        {"suit_mark_trump_dealt", "type=0 cidc=1", std::string(untilOnlyTheTrumpIsLeft) + ";" + untilTheTrumpIsDealt, "suit_mark_trump_dealt", "/trumpCard/hidden=1|/lastWinner=-1", "10:20:31.000"},
+        {"talon_count_japanese_empty", "type=4 cidc=1", untilTheJapaneseTalonIsEmpty, "talon_count_japanese_empty", "/remaining=0|/lastWinner=-1"}};
+    // clang-format on
     // Backs show on the computer's hand and the talon; the first pair is the
     // first deal of type 0.
     for (int index = 1; index < 5; ++index) {
@@ -203,12 +127,11 @@ std::vector<GoldenCase> goldenCases() {
     }
     // A settings file edited by hand: values past the tables paint the first
     // colour and the first back.
-    const std::pair<const char*, const char*> outside[] = {{"5", "5"},
-                                                           {"9", "9"},
-                                                           {"0x7FFFFFFF", "2147483647"},
-                                                           {"0xFFFFFFFF", "-1"},
-                                                           {"0x80000000", "-2147483648"}};
-    for (const auto& [stored, read] : outside) {
+    for (const auto& [stored, read] : {std::pair{"5", "5"},
+                                       {"9", "9"},
+                                       {"0x7FFFFFFF", "2147483647"},
+                                       {"0xFFFFFFFF", "-1"},
+                                       {"0x80000000", "-2147483648"}}) {
         cases.push_back({std::string("out_of_range_") + stored,
                          std::string("type=0 blackbg=") + stored + " back=" + stored, "",
                          "first_deal_type0",
@@ -225,11 +148,15 @@ TEST_P(GoldenScreenTest, ShotMatchesItsGolden) {
     const std::string settings = folder + "/settings.reg";
     writeTextFile(settings, settingsText(c.settings));
     const fs::path shot = fs::path(folder) / "shot.png";
-    const RunResult result =
-        runScript({"--clock", c.clock, "--registry", settings},
-                  scriptLines(c.lines) + "state\nshot " + shot.string() + "\n");
+    std::string script = c.lines.empty() ? "" : c.lines + ";";
+    std::replace(script.begin(), script.end(), ';', '\n');
+    const RunResult result = runScript({"--clock", c.clock, "--registry", settings},
+                                       script + "state\nshot " + shot.string() + "\n");
     EXPECT_EQ(result.status, 0);
-    const std::vector<nlohmann::json> states = stateLines(result.output);
+    std::vector<nlohmann::json> states = eventsOf(result.output);
+    std::erase_if(states, [](const auto& event) {
+        return !event.is_object() || event.value("event", "") != "state";
+    });
     ASSERT_EQ(states.size(), 1u);
     expectFields(states[0], c.fields);
     compareWithGolden(shot, c.golden, c.name);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
 #include <sstream>
 
 #include <fcntl.h>
@@ -14,53 +15,8 @@
 
 namespace {
 
-std::vector<std::string> commandFor(const std::vector<std::string>& arguments) {
-    std::vector<std::string> command = {TALONIX_BINARY, "--headless"};
-    command.insert(command.end(), arguments.begin(), arguments.end());
-    return command;
-}
-
-// Starts the program with its standard input and output on pipes; standard
-// error goes nowhere.
-int startProgram(const std::vector<std::string>& command, int* toProgram, int* fromProgram) {
-    int in[2];
-    int out[2];
-    if (pipe(in) != 0 || pipe(out) != 0) {
-        return -1;
-    }
-    const pid_t pid = fork();
-    if (pid == 0) {
-        dup2(in[0], STDIN_FILENO);
-        dup2(out[1], STDOUT_FILENO);
-        const int devNull = open("/dev/null", O_WRONLY);
-        dup2(devNull, STDERR_FILENO);
-        close(in[0]);
-        close(in[1]);
-        close(out[0]);
-        close(out[1]);
-        std::vector<char*> argv;
-        for (const std::string& word : command) {
-            argv.push_back(const_cast<char*>(word.c_str()));
-        }
-        argv.push_back(nullptr);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    close(in[0]);
-    close(out[1]);
-    *toProgram = in[1];
-    *fromProgram = out[0];
-    return pid;
-}
-
-int waitForExit(int pid) {
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR) {
-            return -1;
-        }
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+int exitStatus(int raw) {
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
 
 } // namespace
@@ -76,22 +32,38 @@ std::string makeScratchFolder() {
 }
 
 void writeTextFile(const std::string& path, const std::string& text) {
-    std::ofstream file(path, std::ios::binary);
-    file << text;
+    std::ofstream(path, std::ios::binary) << text;
 }
 
 std::string readTextFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
     std::ostringstream text;
-    text << file.rdbuf();
+    text << std::ifstream(path, std::ios::binary).rdbuf();
     return text.str();
 }
 
-void writeSettingsWithType(const std::string& path, int type) {
-    char value[16];
-    std::snprintf(value, sizeof value, "%08x", static_cast<unsigned>(type));
-    writeTextFile(path, std::string("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n") +
-                            "\"type\"=dword:" + value + "\n");
+std::string settingsText(const std::string& values) {
+    std::map<std::string, uint32_t> settings;
+    std::istringstream words(values);
+    for (std::string word; words >> word;) {
+        settings[word.substr(0, word.find('='))] =
+            static_cast<uint32_t>(std::stoul(word.substr(word.find('=') + 1), nullptr, 0));
+    }
+    std::string text = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n";
+    for (const auto& [name, value] : settings) {
+        char digits[16];
+        std::snprintf(digits, sizeof digits, "%08x", value);
+        text += "\"" + name + "\"=dword:" + digits + "\n";
+    }
+    return text;
+}
+
+std::vector<nlohmann::json> eventsOf(const std::string& output) {
+    std::vector<nlohmann::json> events;
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
+        events.push_back(nlohmann::json::parse(line, nullptr, false));
+    }
+    return events;
 }
 
 void expectFields(nlohmann::json state, const std::string& expected) {
@@ -119,38 +91,52 @@ void expectFields(nlohmann::json state, const std::string& expected) {
 RunResult runScript(const std::vector<std::string>& arguments, const std::string& script) {
     const std::string folder = makeScratchFolder();
     writeTextFile(folder + "/script.txt", script);
-    RunResult result;
-    {
-        ProgramSession program(arguments, folder + "/script.txt");
-        result.status = program.finish();
-        result.output = program.output();
+    std::string command =
+        std::string(TALONIX_BINARY) + " --headless --script " + folder + "/script.txt";
+    for (const std::string& argument : arguments) {
+        command += " '" + argument + "'";
     }
+    const int raw = std::system((command + " >" + folder + "/out 2>" + folder + "/err").c_str());
+    RunResult result{readTextFile(folder + "/out"), readTextFile(folder + "/err"), exitStatus(raw)};
     std::filesystem::remove_all(folder);
     return result;
 }
 
-ProgramSession::ProgramSession(const std::vector<std::string>& arguments,
-                               const std::string& scriptPath) {
+// Standard input and output on pipes; standard error goes nowhere.
+ProgramSession::ProgramSession(const std::vector<std::string>& arguments) {
     // A program that has ended must not take the test down with SIGPIPE.
     std::signal(SIGPIPE, SIG_IGN);
-    std::vector<std::string> command = commandFor(arguments);
-    command.push_back("--script");
-    command.push_back(scriptPath);
-    pid_ = startProgram(command, &toProgram_, &fromProgram_);
-}
-
-ProgramSession::~ProgramSession() {
-    finish();
+    std::vector<std::string> command = {TALONIX_BINARY, "--headless"};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    int in[2];
+    int out[2];
+    if (pipe(in) != 0 || pipe(out) != 0) {
+        return;
+    }
+    pid_ = fork();
+    if (pid_ == 0) {
+        dup2(in[0], STDIN_FILENO);
+        dup2(out[1], STDOUT_FILENO);
+        dup2(open("/dev/null", O_WRONLY), STDERR_FILENO);
+        for (int end : {in[0], in[1], out[0], out[1]}) {
+            close(end);
+        }
+        std::vector<char*> argv;
+        for (const std::string& word : command) {
+            argv.push_back(const_cast<char*>(word.c_str()));
+        }
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    close(in[0]);
+    close(out[1]);
+    toProgram_ = in[1];
+    fromProgram_ = out[0];
 }
 
 bool ProgramSession::readLine(std::string& line) {
-    while (true) {
-        const auto end = pending_.find('\n');
-        if (end != std::string::npos) {
-            line = pending_.substr(0, end);
-            pending_.erase(0, end + 1);
-            return true;
-        }
+    for (size_t end; (end = pending_.find('\n')) == std::string::npos;) {
         char buffer[65536];
         const ssize_t got = read(fromProgram_, buffer, sizeof buffer);
         if (got <= 0) {
@@ -159,20 +145,21 @@ bool ProgramSession::readLine(std::string& line) {
         output_.append(buffer, static_cast<size_t>(got));
         pending_.append(buffer, static_cast<size_t>(got));
     }
+    const auto end = pending_.find('\n');
+    line = pending_.substr(0, end);
+    pending_.erase(0, end + 1);
+    return true;
 }
 
 std::vector<nlohmann::json> ProgramSession::send(const std::string& line) {
     std::vector<nlohmann::json> events;
-    if (toProgram_ < 0) {
-        return events;
-    }
     const std::string text = line + "\nstate\n";
     script_ += text;
-    if (write(toProgram_, text.data(), text.size()) != static_cast<ssize_t>(text.size())) {
+    if (toProgram_ < 0 ||
+        write(toProgram_, text.data(), text.size()) != static_cast<ssize_t>(text.size())) {
         return events;
     }
-    std::string received;
-    while (readLine(received)) {
+    for (std::string received; readLine(received);) {
         events.push_back(nlohmann::json::parse(received, nullptr, false));
         if (events.back().is_object() && events.back().value("event", "") == "state") {
             break;
@@ -185,16 +172,15 @@ int ProgramSession::finish() {
     if (pid_ < 0) {
         return status_;
     }
-    if (toProgram_ >= 0) {
-        close(toProgram_);
-        toProgram_ = -1;
-    }
-    std::string rest;
-    while (readLine(rest)) {
+    close(toProgram_);
+    toProgram_ = -1;
+    for (std::string rest; readLine(rest);) {
     }
     close(fromProgram_);
-    fromProgram_ = -1;
-    status_ = waitForExit(pid_);
+    int raw = -1;
+    while (waitpid(pid_, &raw, 0) < 0 && errno == EINTR) {
+    }
     pid_ = -1;
+    status_ = exitStatus(raw);
     return status_;
 }

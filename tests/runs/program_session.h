@@ -9,6 +9,7 @@
 
 struct RunResult {
     std::string output; // standard output, byte for byte
+    std::string errors; // standard error
     int status = -1;    // exit status, or -1 when the program did not exit normally
 };
 
@@ -16,8 +17,10 @@ struct RunResult {
 std::string makeScratchFolder();
 void writeTextFile(const std::string& path, const std::string& text);
 std::string readTextFile(const std::string& path);
-// A settings file holding the given "type".
-void writeSettingsWithType(const std::string& path, int type);
+// A settings file's text holding "name=value ..." (values as C numbers).
+std::string settingsText(const std::string& values);
+// Every line of the output read as JSON.
+std::vector<nlohmann::json> eventsOf(const std::string& output);
 
 // Checks the fields "/json/pointer=json|..." of a state or event; a row's
 // card count reads as "<row>Count", the computer's open cards as
@@ -27,14 +30,12 @@ void expectFields(nlohmann::json state, const std::string& expected);
 // Runs `talonix --headless --script FILE <arguments>` with the script text.
 RunResult runScript(const std::vector<std::string>& arguments, const std::string& script);
 
-// The program reading its script from a pipe (or from a file): each line
-// sent is followed by a `state` line, and the events up to that state are
-// read back.
+// The program reading its script from a pipe: each line sent is followed by
+// a `state` line, and the events up to that state are read back.
 class ProgramSession {
   public:
-    explicit ProgramSession(const std::vector<std::string>& arguments,
-                            const std::string& scriptPath = "-");
-    ~ProgramSession();
+    explicit ProgramSession(const std::vector<std::string>& arguments);
+    ~ProgramSession() { finish(); }
     ProgramSession(const ProgramSession&) = delete;
     ProgramSession& operator=(const ProgramSession&) = delete;
 
@@ -55,8 +56,6 @@ class ProgramSession {
     int pid_ = -1;
     int toProgram_ = -1;
     int fromProgram_ = -1;
-    std::string pending_;
-    std::string script_;
-    std::string output_;
+    std::string pending_, script_, output_;
     int status_ = -1;
 };

@@ -1,6 +1,7 @@
 // The program started from the command line: the switch that shows the
 // computer's cards, the settings read at start-up, the accelerators and the
-// menu commands, each case read back from the last line the run writes.
+// menu commands, each case read back from the last line the run writes; and
+// the command lines and script lines it refuses with exit status 2.
 #include <cstdio>
 #include <filesystem>
 
@@ -12,10 +13,12 @@ namespace {
 
 struct StartUpCase {
     const char* name;
-    std::vector<std::string> arguments; // after the clock and the settings file
-    const char* settings;               // value lines of the settings file
+    std::vector<std::string> arguments; // after the settings file
+    const char* settings;               // "name=value ..."
     const char* script;                 // lines separated by ';'
-    const char* expected;               // "/json/pointer=json|..."; "lines": events written
+    const char* expected; // "/json/pointer=json|..."; "lines": lines written, "status": exit
+                          // status (0 unless given), "errors": the start of standard error,
+                          // "savedType": the type in the settings file afterwards
 };
 
 void PrintTo(const StartUpCase& c, std::ostream* out) {
@@ -26,89 +29,73 @@ const char* const firstDeal = "lines=1|/title=\"Подкидной\"|/gameType=0
                               "/humanWins=0|humanHandCount=6|/remaining=23|/computerHandStyle=4|"
                               "/computerHandFaceDown=1|computerFaceUp=0|/rulesLanguage=0";
 const char* const shown = "/computerHandFaceDown=0|computerFaceUp=6";
+const char* const hidden = "/computerHandFaceDown=1|computerFaceUp=0";
 const char* const about = "lines=1|/event=\"messagebox\"|/caption=\"О программе\"|/style=0|"
                           "/text=\"Talonix 1.1\\r\\n\\r\\nКарточная игра \\\"Дурак\\\"\\r\\n"
                           "для одного игрока\"";
+const char* const secondLineFails = "status=2|errors=\"script:2: \"";
 
+// clang-format off
 const StartUpCase startUpCases[] = {
     {"FirstRun", {}, "", "state", firstDeal},
     {"SwitchShowsTheComputersCards", {"q7K"}, "", "state", shown},
     {"SwitchWithinAWord", {"xq7Ky"}, "", "state", shown},
     {"SwitchAfterAnotherWord", {"something", "q7K"}, "", "state", shown},
-    {"SwitchInCapitals", {"Q7K"}, "", "state", "/computerHandFaceDown=1|computerFaceUp=0"},
-    {"SwitchInSmallLetters", {"q7k"}, "", "state", "/computerHandFaceDown=1|computerFaceUp=0"},
-    {"CountsAndTypeRead",
-     {},
-     "\"statc\"=dword:00000005\n\"statu\"=dword:0000000c\n\"type\"=dword:00000004\n",
-     "state",
-     "/computerWins=5|/humanWins=12|/title=\"Японский\"|/remaining=24"},
+    {"SwitchInCapitals", {"Q7K"}, "", "state", hidden},
+    {"SwitchInSmallLetters", {"q7k"}, "", "state", hidden},
+    {"CountsAndTypeRead", {}, "statc=5 statu=12 type=4", "state", "/computerWins=5|/humanWins=12|/title=\"Японский\"|/remaining=24"},
     {"AboutOnAltSlash", {}, "", "key alt+/", about},
     {"AboutOnTheCommand", {}, "", "command 40003", about},
-    {"AltNDealsAfreshScoringNothing",
-     {},
-     "",
-     "tap 4 143;tap 100 110;key alt+n;state",
-     "lines=1|humanHandCount=6|/remaining=23|/lastWinner=-1|/computerWins=0|/humanWins=0"},
-    {"NewGameCommand",
-     {},
-     "",
-     "tap 60 143;command 40012;state",
-     "lines=1|humanHandCount=6|/humanHand/cards/2/selected=0"},
+    {"AltNDealsAfreshScoringNothing", {}, "", "tap 4 143;tap 100 110;key alt+n;state", "lines=1|humanHandCount=6|/remaining=23|/lastWinner=-1|/computerWins=0|/humanWins=0"},
+    {"NewGameCommand", {}, "", "tap 60 143;command 40012;state", "lines=1|humanHandCount=6|/humanHand/cards/2/selected=0"},
     {"ExitCommandEndsTheRun", {}, "", "command 40002;state", "lines=0"},
     {"AltF4EndsTheRun", {}, "", "key alt+f4;state", "lines=0"},
     {"RussianRules", {}, "", "command 40017;press 2;state", "/rulesLanguage=1"},
-    {"EnglishRules",
-     {},
-     "",
-     "command 40017;press 2;command 40013;press 2;state",
-     "/rulesLanguage=0"},
-    {"DoubleTapWithTheOptionOnPlays",
-     {},
-     "\"wc\"=dword:00000001\n",
-     "dbl 60 143;state",
-     "/doubleTapPlays=1|humanHandCount=5|/humanTableRow/cards/0/suit=2|"
-     "/humanTableRow/cards/0/rank=9|/computerAttacks=0"},
-    {"StoredFiveStacksTheComputersHand",
-     {},
-     "\"hidev\"=dword:00000005\n",
-     "state",
-     "/computerHandStyle=5"},
-    {"StoredSevenFansTheComputersHand",
-     {},
-     "\"hidev\"=dword:00000007\n",
-     "state",
-     "/computerHandStyle=4"},
-    {"DoubleTapWithTheOptionOffSelects",
-     {},
-     "",
-     "dbl 60 143;state",
-     "humanHandCount=6|/humanHand/cards/2/selected=1"},
+    {"EnglishRules", {}, "", "command 40017;press 2;command 40013;press 2;state", "/rulesLanguage=0"},
+    {"DoubleTapWithTheOptionOnPlays", {}, "wc=1", "dbl 60 143;state", "/doubleTapPlays=1|humanHandCount=5|/humanTableRow/cards/0/suit=2|/humanTableRow/cards/0/rank=9|/computerAttacks=0"},
+    {"StoredFiveStacksTheComputersHand", {}, "hidev=5", "state", "/computerHandStyle=5"},
+    {"StoredSevenFansTheComputersHand", {}, "hidev=7", "state", "/computerHandStyle=4"},
+    {"DoubleTapWithTheOptionOffSelects", {}, "", "dbl 60 143;state", "humanHandCount=6|/humanHand/cards/2/selected=1"},
+    {"OptionsRefuseAnItemPastTheList", {}, "", "command 40014;select 1015 9", secondLineFails},
+    {"OptionsRefuseAnUnknownControl", {}, "", "command 40014;check 4242 1", secondLineFails},
+    {"StatisticsRefuseAnOptionsControl", {}, "", "command 40015;press 1015", secondLineFails},
+    {"APressWithNoDialogOpen", {}, "", "# no dialog;press 1", secondLineFails},
+    {"SettingsWrittenBeforeABadLineAreKept", {}, "", "command 40014;select 1015 3;press 1;fly 1 2", "status=2|errors=\"script:4: \"|savedType=3"},
+    {"ClockOutOfRange", {"--clock", "25:00:00.000"}, "", "state", "status=2|errors=\"talonix: --clock\"|lines=0"},
+    {"MissingScript", {"--script", "/nonexistent/script"}, "", "state", "status=2"},
 };
+// clang-format on
 
 class StartUpTest : public ::testing::TestWithParam<StartUpCase> {};
 
 TEST_P(StartUpTest, EndsAsItShould) {
     const StartUpCase& c = GetParam();
     const std::string folder = makeScratchFolder();
-    writeTextFile(folder + "/settings.reg",
-                  std::string("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n") + c.settings);
-    std::vector<std::string> arguments = {"--clock", "10:00:00.000", "--registry",
-                                          folder + "/settings.reg"};
+    const std::string settings = folder + "/settings.reg";
+    writeTextFile(settings, settingsText(c.settings));
+    std::vector<std::string> arguments = {"--registry", settings};
+    if (std::find(c.arguments.begin(), c.arguments.end(), "--clock") == c.arguments.end()) {
+        arguments.insert(arguments.end(), {"--clock", "10:00:00.000"});
+    }
     arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
     std::string script = c.script;
     std::replace(script.begin(), script.end(), ';', '\n');
     const RunResult run = runScript(arguments, script + "\n");
-    std::filesystem::remove_all(folder);
-    EXPECT_EQ(run.status, 0);
-
-    nlohmann::json last;
-    int lines = 0;
-    std::istringstream output(run.output);
-    for (std::string line; std::getline(output, line); ++lines) {
-        last = nlohmann::json::parse(line);
+    const auto events = eventsOf(run.output);
+    nlohmann::json last = events.empty() ? nlohmann::json::object() : events.back();
+    last["lines"] = events.size();
+    last["status"] = run.status;
+    const std::string expected = c.expected;
+    const size_t errors = expected.find("errors=\"");
+    if (errors != std::string::npos) {
+        last["errors"] = run.errors.substr(0, expected.find('"', errors + 8) - errors - 8);
     }
-    last["lines"] = lines;
-    expectFields(last, c.expected);
+    const std::string saved = readTextFile(settings);
+    const size_t type = saved.find("\"type\"=dword:");
+    last["savedType"] =
+        type == std::string::npos ? -1 : std::stoi(saved.substr(type + 13), nullptr, 16);
+    std::filesystem::remove_all(folder);
+    expectFields(last, expected.find("status=") == 0 ? expected : "status=0|" + expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, StartUpTest, ::testing::ValuesIn(startUpCases),

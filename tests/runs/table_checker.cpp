@@ -8,16 +8,26 @@
 
 namespace {
 
-const char* const rowNamesInOrder[] = {"computerHand", "computerTableRow", "humanTableRow",
-                                       "humanHand"};
-
 bool isJapanese(const nlohmann::json& state) {
-    const int type = state["gameType"];
-    return type == 4 || type == 5;
+    return state["gameType"] == 4 || state["gameType"] == 5;
 }
 
 int trumpSuitOf(const nlohmann::json& state) {
     return state["trumpCard"]["suit"];
+}
+
+std::string cardName(const CardKey& key) {
+    return notation::cardName(key.first, key.second);
+}
+
+std::set<CardKey> keysOf(const std::vector<SeenCard>& cards, bool selectedOnly = false) {
+    std::set<CardKey> keys;
+    for (const SeenCard& card : cards) {
+        if (!selectedOnly || card.selected != 0) {
+            keys.insert({card.suit, card.rank});
+        }
+    }
+    return keys;
 }
 
 // Can every covering card be given its own attacking card that it beats?
@@ -54,35 +64,23 @@ std::vector<SeenCard> rowCards(const nlohmann::json& state, const char* row) {
     return cards;
 }
 
-std::string cardName(int suit, int rank) {
-    return notation::cardName(suit, rank);
-}
-
-std::string rowNames(const nlohmann::json& state, const char* row) {
-    struct {
-        std::vector<SeenCard> cards;
-    } seen{rowCards(state, row)};
-    return notation::names(seen);
+std::set<CardKey> selectedCards(const nlohmann::json& state) {
+    return keysOf(rowCards(state, "humanHand"), true);
 }
 
 bool beats(const SeenCard& candidate, const SeenCard& target, int trumpSuit, bool japanese) {
-    if (japanese && target.suit == 4 && candidate.suit != 4) {
-        return false;
-    }
-    if (candidate.suit == trumpSuit && target.suit != trumpSuit) {
-        return true;
-    }
-    return candidate.suit == target.suit && candidate.rank > target.rank;
+    // In the Japanese variants only a spade beats a spade.
+    return !(japanese && target.suit == 4 && candidate.suit != 4) &&
+           ((candidate.suit == trumpSuit && target.suit != trumpSuit) ||
+            (candidate.suit == target.suit && candidate.rank > target.rank));
 }
 
 void TableChecker::check(const nlohmann::json& state, const std::vector<nlohmann::json>& events,
                          const std::string& context) {
     int winner = -1;
     for (const auto& event : events) {
-        if (event.value("event", "") != "messagebox") {
-            continue;
-        }
-        const std::string text = event["text"];
+        const std::string text =
+            event.value("event", "") == "messagebox" ? event.value("text", "") : "";
         EXPECT_EQ(text.rfind("ERROR", 0), std::string::npos) << context << ": " << text;
         if (text == "Я победил!" || text == "Вы победили!") {
             EXPECT_EQ(winner, -1) << context << ": two games decided by one event";
@@ -94,10 +92,7 @@ void TableChecker::check(const nlohmann::json& state, const std::vector<nlohmann
     if (winner != -1) {
         ++gamesDecided_;
         checkNewGame(state, winner, context);
-        seen_.clear();
-        discarded_.clear();
-        previousTable_.clear();
-        previousSelection_.clear();
+        seen_ = discarded_ = previousTable_ = previousSelection_ = {};
     }
     if (computerWins_ < 0) {
         computerWins_ = state["computerWins"];
@@ -112,26 +107,23 @@ void TableChecker::check(const nlohmann::json& state, const std::vector<nlohmann
 void TableChecker::checkNewGame(const nlohmann::json& state, int winner,
                                 const std::string& context) {
     (winner == 1 ? computerWins_ : humanWins_) += 1;
-    EXPECT_EQ(state["lastWinner"], winner) << context;
     // The winner opens the next game.
-    if (winner == 1) {
-        EXPECT_EQ(state["computerAttacks"], 1) << context;
-        EXPECT_EQ(state["computerTableRow"]["cards"].size(), 1u) << context;
-    } else {
-        EXPECT_EQ(state["computerAttacks"], 0) << context;
+    EXPECT_EQ(state["lastWinner"], winner) << context;
+    EXPECT_EQ(state["computerAttacks"], winner) << context;
+    EXPECT_EQ(state["computerTableRow"]["cards"].size(), winner == 1 ? 1u : 0u) << context;
+    if (winner == 0) {
         EXPECT_EQ(state["status"], "Ваш ход!") << context;
-        EXPECT_EQ(state["computerTableRow"]["cards"].size(), 0u) << context;
     }
 }
 
 void TableChecker::checkCardsAccounted(const nlohmann::json& state, const std::string& context) {
     std::set<CardKey> visible;
-    for (const char* row : rowNamesInOrder) {
+    for (const char* row : {"computerHand", "computerTableRow", "humanTableRow", "humanHand"}) {
         for (const SeenCard& card : rowCards(state, row)) {
             EXPECT_TRUE(card.rank >= 6 && card.rank <= 14 && card.suit >= 1 && card.suit <= 4)
                 << context << ": a card " << card.suit << "/" << card.rank << " in " << row;
             EXPECT_TRUE(visible.insert({card.suit, card.rank}).second)
-                << context << ": " << cardName(card.suit, card.rank) << " lies twice";
+                << context << ": " << cardName({card.suit, card.rank}) << " lies twice";
         }
     }
     const auto& trump = state["trumpCard"];
@@ -139,12 +131,11 @@ void TableChecker::checkCardsAccounted(const nlohmann::json& state, const std::s
         const CardKey key{trump["suit"], trump["rank"]};
         EXPECT_FALSE(isJapanese(state)) << context << ": a Japanese game turns up no trump";
         EXPECT_TRUE(visible.insert(key).second)
-            << context << ": the turned-up " << cardName(key.first, key.second)
-            << " is also in play";
+            << context << ": the turned-up " << cardName(key) << " is also in play";
     }
     for (const CardKey& key : discarded_) {
         EXPECT_EQ(visible.count(key), 0u)
-            << context << ": " << cardName(key.first, key.second) << " came back from the discard";
+            << context << ": " << cardName(key) << " came back from the discard";
     }
     // Only the table is ever discarded, and the whole of it at once; a card
     // that leaves a hand goes somewhere we can see, unless it is the human's
@@ -156,25 +147,16 @@ void TableChecker::checkCardsAccounted(const nlohmann::json& state, const std::s
         }
         tableDiscarded += previousTable_.count(key);
         EXPECT_TRUE(previousTable_.count(key) != 0 || previousSelection_.count(key) != 0)
-            << context << ": " << cardName(key.first, key.second)
-            << " vanished without having been on the table";
+            << context << ": " << cardName(key) << " vanished without having been on the table";
     }
     EXPECT_TRUE(tableDiscarded == 0 || tableDiscarded == previousTable_.size())
         << context << ": " << tableDiscarded << " of the " << previousTable_.size()
         << " cards on the table were discarded";
     seen_.insert(visible.begin(), visible.end());
-    previousTable_.clear();
-    for (const char* row : {"computerTableRow", "humanTableRow"}) {
-        for (const SeenCard& card : rowCards(state, row)) {
-            previousTable_.insert({card.suit, card.rank});
-        }
-    }
-    previousSelection_.clear();
-    for (const SeenCard& card : rowCards(state, "humanHand")) {
-        if (card.selected != 0) {
-            previousSelection_.insert({card.suit, card.rank});
-        }
-    }
+    previousTable_ = keysOf(rowCards(state, "computerTableRow"));
+    const auto humanTable = keysOf(rowCards(state, "humanTableRow"));
+    previousTable_.insert(humanTable.begin(), humanTable.end());
+    previousSelection_ = selectedCards(state);
     const int remaining = state["remaining"];
     EXPECT_EQ(remaining + static_cast<int>(visible.size() + discarded_.size()), 36)
         << context << ": talon " << remaining << ", in play " << visible.size() << ", discarded "
@@ -188,8 +170,8 @@ void TableChecker::checkTable(const nlohmann::json& state, const std::string& co
     const auto humanTable = rowCards(state, "humanTableRow");
     const auto& attacks = computerAttacks == 1 ? computerTable : humanTable;
     const auto& covers = computerAttacks == 1 ? humanTable : computerTable;
-    const std::string table = " (computer's table " + rowNames(state, "computerTableRow") +
-                              ", human's table " + rowNames(state, "humanTableRow") + ")";
+    const std::string table =
+        " (tables " + state["computerTableRow"].dump() + ", " + state["humanTableRow"].dump() + ")";
 
     EXPECT_LE(attacks.size(), 6u) << context << ": more than six attacking cards" << table;
     EXPECT_LE(covers.size(), attacks.size()) << context << table;
@@ -199,7 +181,7 @@ void TableChecker::checkTable(const nlohmann::json& state, const std::string& co
     for (size_t i = 1; i < attacks.size(); ++i) {
         std::vector<SeenCard> before(attacks.begin(), attacks.begin() + static_cast<long>(i));
         EXPECT_TRUE(hasRank(before, attacks[i].rank) || hasRank(covers, attacks[i].rank))
-            << context << ": " << cardName(attacks[i].suit, attacks[i].rank)
+            << context << ": " << cardName({attacks[i].suit, attacks[i].rank})
             << " was added to the attack with a rank not on the table" << table;
     }
     // At rest the bout is in one of the states the human can act in.
@@ -219,16 +201,12 @@ void TableChecker::checkTable(const nlohmann::json& state, const std::string& co
 
 namespace {
 
-int trumpSuitFor(const nlohmann::json& state) {
-    return trumpSuitOf(state);
-}
-
 HumanMove pressButton(const std::string& what) {
     return {{}, false, what};
 }
 
 HumanMove playCard(const SeenCard& card, const std::string& what, bool answerYes = false) {
-    return {{{card.suit, card.rank}}, answerYes, what + " " + cardName(card.suit, card.rank)};
+    return {{{card.suit, card.rank}}, answerYes, what + " " + cardName({card.suit, card.rank})};
 }
 
 // The lowest card by rank, a non-trump before a trump.
@@ -264,10 +242,7 @@ std::vector<CardKey> matchAll(std::vector<SeenCard> attacks, std::vector<SeenCar
             }
         }
     }
-    if (chosen.size() != attacks.size()) {
-        chosen.clear();
-    }
-    return chosen;
+    return chosen.size() == attacks.size() ? chosen : std::vector<CardKey>{};
 }
 
 HumanMove attack(const nlohmann::json& state, const std::vector<SeenCard>& hand,
@@ -289,7 +264,7 @@ HumanMove attack(const nlohmann::json& state, const std::vector<SeenCard>& hand,
 HumanMove defend(const nlohmann::json& state, const std::vector<SeenCard>& hand, int moveNumber) {
     const auto attacks = rowCards(state, "computerTableRow");
     const auto covers = rowCards(state, "humanTableRow");
-    const int trumpSuit = trumpSuitFor(state);
+    const int trumpSuit = trumpSuitOf(state);
     const bool japanese = isJapanese(state);
     if (attacks.empty()) {
         return pressButton("take (no attack?)");
@@ -313,13 +288,8 @@ HumanMove defend(const nlohmann::json& state, const std::vector<SeenCard>& hand,
         }
     }
     if (attacks.size() > 1 && covers.empty()) {
-        HumanMove move;
-        move.cards = matchAll(attacks, hand, trumpSuit, japanese);
-        move.what = "cover all";
-        if (move.cards.empty()) {
-            return pressButton("take all");
-        }
-        return move;
+        const HumanMove move{matchAll(attacks, hand, trumpSuit, japanese), false, "cover all"};
+        return move.cards.empty() ? pressButton("take all") : move;
     }
     std::vector<const SeenCard*> candidates;
     for (const SeenCard& card : hand) {

@@ -21,8 +21,8 @@ struct SeenCard {
 using CardKey = std::pair<int, int>; // suit, rank
 
 std::vector<SeenCard> rowCards(const nlohmann::json& state, const char* row);
-std::string cardName(int suit, int rank);
-std::string rowNames(const nlohmann::json& state, const char* row);
+// The human's selected cards.
+std::set<CardKey> selectedCards(const nlohmann::json& state);
 // `Beats` as the rules give it, for checking both players' covers.
 bool beats(const SeenCard& candidate, const SeenCard& target, int trumpSuit, bool japanese);
 

@@ -1,9 +1,7 @@
 // Whole games through the headless runner: a rule-abiding human plays the
 // computer while every state line is checked against the rules.
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <iostream>
 
 #include <gtest/gtest.h>
 
@@ -12,39 +10,13 @@
 
 namespace {
 
-constexpr int actionButtonX = 220;
-constexpr int actionButtonY = 186;
-constexpr int playAreaX = 100;
-constexpr int playAreaY = 110;
-constexpr int sortButtonX = 220;
-constexpr int sortButtonY = 136;
 constexpr int stepLimit = 3000;
 
-const char* const variantTitles[] = {"Подкидной",  "Подкидной переводной",
-                                     "Наваленный", "Наваленный переводной",
-                                     "Японский",   "Японский переводной"};
+// clang-format off
+const char* const variantTitles[] = {"Подкидной", "Подкидной переводной", "Наваленный", "Наваленный переводной", "Японский", "Японский переводной"};
+// clang-format on
 
-std::set<CardKey> selectedCards(const nlohmann::json& state) {
-    std::set<CardKey> selected;
-    for (const SeenCard& card : rowCards(state, "humanHand")) {
-        if (card.selected != 0) {
-            selected.insert({card.suit, card.rank});
-        }
-    }
-    return selected;
-}
-
-const SeenCard* findInHand(const std::vector<SeenCard>& hand, const CardKey& key) {
-    for (const SeenCard& card : hand) {
-        if (card.suit == key.first && card.rank == key.second) {
-            return &card;
-        }
-    }
-    return nullptr;
-}
-
-class GamePlayer {
-  public:
+struct GamePlayer {
     GamePlayer(ProgramSession& session, std::string name) : session_(session), name_(name) {}
 
     // The program's first state line.
@@ -64,10 +36,6 @@ class GamePlayer {
             << name_ << ": no end of game within " << steps_ << " events";
     }
 
-    const TableChecker& checker() const { return checker_; }
-    const nlohmann::json& state() const { return state_; }
-
-  private:
     void step(const std::string& line) {
         ++steps_;
         const std::vector<nlohmann::json> events = session_.send(line);
@@ -87,17 +55,13 @@ class GamePlayer {
     void playMove(int move) {
         if (move % 17 == 5) {
             const int sortMode = state_["humanHand"]["sortMode"];
-            tapAt(sortButtonX, sortButtonY);
+            tapAt(220, 136); // the sort button
             EXPECT_EQ(state_["humanHand"]["sortMode"], sortMode == 1 ? 0 : 1) << name_;
             return;
         }
         const HumanMove chosen = chooseHumanMove(state_, move);
-        // TALONIX_DRIVER_LOG=1 lists the human's moves while a test is looked into.
-        if (std::getenv("TALONIX_DRIVER_LOG") != nullptr) {
-            std::cerr << name_ << ": " << chosen.what << "\n";
-        }
         if (chosen.cards.empty()) {
-            tapAt(actionButtonX, actionButtonY);
+            tapAt(220, 186); // the action button
             return;
         }
         const std::set<CardKey> wanted(chosen.cards.begin(), chosen.cards.end());
@@ -114,26 +78,23 @@ class GamePlayer {
             step("answer yes");
         }
         const int decided = checker_.gamesDecided();
-        tapAt(playAreaX, playAreaY);
+        tapAt(100, 110); // the play area
         if (checker_.gamesDecided() != decided) {
             return;
         }
         // Every legal move is taken: the cards leave the hand.
-        const auto hand = rowCards(state_, "humanHand");
-        for (const CardKey& key : chosen.cards) {
-            if (findInHand(hand, key) != nullptr) {
-                ADD_FAILURE() << name_ << ": the program refused to " << chosen.what << " ("
-                              << cardName(key.first, key.second) << ")";
+        for (const SeenCard& card : rowCards(state_, "humanHand")) {
+            if (wanted.count({card.suit, card.rank}) != 0) {
+                ADD_FAILURE() << name_ << ": the program refused to " << chosen.what;
                 stopped_ = true;
             }
         }
     }
 
     void tapCardToSelect(const std::set<CardKey>& wanted) {
-        const auto hand = rowCards(state_, "humanHand");
         const bool several = state_["computerTableRow"]["cards"].size() > 1 &&
                              state_["humanTableRow"]["cards"].empty();
-        for (const SeenCard& card : hand) {
+        for (const SeenCard& card : rowCards(state_, "humanHand")) {
             const bool want = wanted.count({card.suit, card.rank}) != 0;
             // One card at a time: tapping the wanted card makes it the only
             // one; several at a time: each tap flips one card.
@@ -168,7 +129,8 @@ TEST_P(WholeGamesTest, GamesFollowTheRulesAndReplayIdentically) {
     const Variant variant = GetParam();
     const std::string folder = makeScratchFolder();
     const std::string settings = folder + "/settings.reg";
-    writeSettingsWithType(settings, variant.type);
+    const std::string settingsFile = settingsText("type=" + std::to_string(variant.type));
+    writeTextFile(settings, settingsFile);
     const std::vector<std::string> arguments = {"--clock", variant.clock, "--registry", settings};
 
     std::string script;
@@ -188,8 +150,8 @@ TEST_P(WholeGamesTest, GamesFollowTheRulesAndReplayIdentically) {
         }
         EXPECT_EQ(first["lastWinner"], -1);
         player.play(variant.games);
-        computerWins = player.state()["computerWins"];
-        humanWins = player.state()["humanWins"];
+        computerWins = player.state_["computerWins"];
+        humanWins = player.state_["humanWins"];
         EXPECT_EQ(computerWins + humanWins, variant.games);
         EXPECT_EQ(session.finish(), 0);
         script = session.script();
@@ -198,7 +160,7 @@ TEST_P(WholeGamesTest, GamesFollowTheRulesAndReplayIdentically) {
 
     // The same script, run from a file with a fresh settings file, twice.
     for (int run = 0; run < 2; ++run) {
-        writeSettingsWithType(settings, variant.type);
+        writeTextFile(settings, settingsFile);
         const RunResult replay = runScript(arguments, script);
         EXPECT_EQ(replay.status, 0);
         EXPECT_TRUE(replay.output == output) << "run " << run << " differs from the session";
@@ -215,19 +177,16 @@ TEST_P(WholeGamesTest, GamesFollowTheRulesAndReplayIdentically) {
 
 // Every variant, a type without a name, and further deals of the first
 // variant, each a different game.
-INSTANTIATE_TEST_SUITE_P(Variants, WholeGamesTest,
-                         ::testing::Values(Variant{0, "09:15:00.123"}, Variant{1, "13:47:12.500"},
-                                           Variant{2, "07:00:59.999"}, Variant{3, "21:30:30.030"},
-                                           Variant{4, "11:11:11.111"}, Variant{5, "16:05:42.718"},
-                                           Variant{7, "02:22:22.222"},
-                                           Variant{0, "00:00:00.000", 3},
-                                           Variant{0, "05:43:21.987", 3},
-                                           Variant{0, "12:00:00.001", 3},
-                                           Variant{0, "23:59:59.999", 3}),
-                         [](const auto& item) {
-                             std::string clock = item.param.clock;
-                             std::erase_if(clock, [](char c) { return c == ':' || c == '.'; });
-                             return "type" + std::to_string(item.param.type) + "_" + clock;
-                         });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Variants, WholeGamesTest, ::testing::Values(
+    Variant{0, "09:15:00.123"}, Variant{1, "13:47:12.500"}, Variant{2, "07:00:59.999"}, Variant{3, "21:30:30.030"},
+    Variant{4, "11:11:11.111"}, Variant{5, "16:05:42.718"}, Variant{7, "02:22:22.222"}, Variant{0, "00:00:00.000", 3},
+    Variant{0, "05:43:21.987", 3}, Variant{0, "12:00:00.001", 3}, Variant{0, "23:59:59.999", 3}),
+    [](const auto& item) {
+        std::string clock = item.param.clock;
+        std::erase_if(clock, [](char c) { return c == ':' || c == '.'; });
+        return "type" + std::to_string(item.param.type) + "_" + clock;
+    });
+// clang-format on
 
 } // namespace

@@ -38,7 +38,7 @@ class OptionsDialog : public SettingsDialogTest {
     std::string title() const {
         WCHAR text[64] = {};
         GetWindowTextW(mainWindow, text, 64);
-        return utf8(text);
+        return utf8FromUtf16(text);
     }
 };
 
@@ -47,7 +47,7 @@ struct OptionsCase {
     const char* before; // "type 2 transfer 0 count 1 dbl 1 style 5 back 1"
     const char* lines;
     const char* file;    // the settings file afterwards
-    const char* options; // the mirrors afterwards
+    std::string options; // the mirrors afterwards
     int requests;        // new games asked for, all dealt with the hand style 4
     const char* title;
 };
@@ -86,40 +86,21 @@ TEST_P(OptionsCases, StoreWhatTheyShould) {
     EXPECT_EQ(title(), c.title);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, OptionsCases,
-    ::testing::Values(
-        OptionsCase{"UntouchedRewritesTheFourAlwaysWritten", "type 2 transfer 0 count 1",
-                    "press ok", "type=2 hidev=4 cidc=1 wc=0",
-                    "type 2/0 back 0 colour 0 dbl 0 count 1 style 4 wins 0/0", 0, "Подкидной"},
-        OptionsCase{"EveryChoiceInTheOrderGiven", "",
-                    "select game 3;check hide 1;check count 1;check dbl 1;select colour 4;"
-                    "select back 2;press ok",
-                    "type=3 hidev=5 cidc=1 wc=1 blackbg=4 back=2",
-                    "type 3/1 back 2 colour 4 dbl 1 count 1 style 5 wins 0/0", 1,
-                    "Наваленный переводной"},
-        OptionsCase{"ANewVariantRetitlesAndDeals", "", "select game 5;press ok",
-                    "type=5 hidev=4 cidc=0 wc=0",
-                    "type 5/1 back 0 colour 0 dbl 0 count 0 style 4 wins 0/0", 1,
-                    "Японский переводной"},
-        OptionsCase{"TheVariantPlayedStartsNoGame", "type 1 transfer 1", "select game 1;press ok",
-                    "type=1 hidev=4 cidc=0 wc=0",
-                    "type 1/1 back 0 colour 0 dbl 0 count 0 style 4 wins 0/0", 0, "Подкидной"},
-        OptionsCase{"ATypeOutsideTheListIsKept", "type 7", "press ok", "type=7 hidev=4 cidc=0 wc=0",
-                    "type 7/0 back 0 colour 0 dbl 0 count 0 style 4 wins 0/0", 0, "Подкидной"},
-        OptionsCase{"UncheckingTurnsOptionsOff", "count 1 dbl 1 style 5",
-                    "check count 0;check dbl 0;check hide 0;press ok", "type=0 hidev=4 cidc=0 wc=0",
-                    "type 0/0 back 0 colour 0 dbl 0 count 0 style 4 wins 0/0", 0, "Подкидной"},
-        OptionsCase{"CancellingKeepsEverything", "back 1",
-                    "select game 4;select back 4;select colour 2;check dbl 1;check hide 1;"
-                    "press cancel",
-                    "back=1", "type 0/0 back 1 colour 0 dbl 0 count 0 style 4 wins 0/0", 0,
-                    "Подкидной"}),
+// clang-format off
+const char* const defaults = "back 0 colour 0 dbl 0 count 0 style 4 wins 0/0";
+INSTANTIATE_TEST_SUITE_P(Cases, OptionsCases, ::testing::Values(
+    OptionsCase{"UntouchedRewritesTheFourAlwaysWritten", "type 2 transfer 0 count 1", "press ok", "type=2 hidev=4 cidc=1 wc=0", "type 2/0 back 0 colour 0 dbl 0 count 1 style 4 wins 0/0", 0, "Подкидной"},
+    OptionsCase{"EveryChoiceInTheOrderGiven", "", "select game 3;check hide 1;check count 1;check dbl 1;select colour 4;select back 2;press ok", "type=3 hidev=5 cidc=1 wc=1 blackbg=4 back=2", "type 3/1 back 2 colour 4 dbl 1 count 1 style 5 wins 0/0", 1, "Наваленный переводной"},
+    OptionsCase{"ANewVariantRetitlesAndDeals", "", "select game 5;press ok", "type=5 hidev=4 cidc=0 wc=0", std::string("type 5/1 ") + defaults, 1, "Японский переводной"},
+    OptionsCase{"TheVariantPlayedStartsNoGame", "type 1 transfer 1", "select game 1;press ok", "type=1 hidev=4 cidc=0 wc=0", std::string("type 1/1 ") + defaults, 0, "Подкидной"},
+    OptionsCase{"ATypeOutsideTheListIsKept", "type 7", "press ok", "type=7 hidev=4 cidc=0 wc=0", std::string("type 7/0 ") + defaults, 0, "Подкидной"},
+    OptionsCase{"UncheckingTurnsOptionsOff", "count 1 dbl 1 style 5", "check count 0;check dbl 0;check hide 0;press ok", "type=0 hidev=4 cidc=0 wc=0", std::string("type 0/0 ") + defaults, 0, "Подкидной"},
+    OptionsCase{"CancellingKeepsEverything", "back 1", "select game 4;select back 4;select colour 2;check dbl 1;check hide 1;press cancel", "back=1", "type 0/0 back 1 colour 0 dbl 0 count 0 style 4 wins 0/0", 0, "Подкидной"}),
     [](const auto& item) { return std::string(item.param.name); });
+// clang-format on
 
 TEST_F(OptionsDialog, OpensWithTheCurrentOptionsAndNoBackOrColourSelected) {
-    const std::pair<int32_t, std::string> types[] = {{4, "Японский"}, {7, ""}, {-3, ""}};
-    for (const auto& [type, text] : types) {
+    for (const auto& [type, text] : {std::pair{4, "Японский"}, {7, ""}, {-3, ""}}) {
         gameType = type;
         showTalonCount = 1;
         computerHandStyle = 5;
@@ -127,23 +108,25 @@ TEST_F(OptionsDialog, OpensWithTheCurrentOptionsAndNoBackOrColourSelected) {
         snapshot(shown);
         dialogLines("press cancel");
         ShowOptions();
-
         ASSERT_TRUE(shown.is_object());
         EXPECT_EQ(shown["template"], IDD_OPTIONS);
-        EXPECT_EQ(control(shown, IDC_GAME_TYPE)["selected"], text.empty() ? -1 : type);
+        std::string seen;
+        for (int id : {IDC_GAME_TYPE, IDC_CARD_BACK, IDC_TABLE_COLOUR}) {
+            const auto list = control(shown, id);
+            seen += list["selected"].dump() + " " + list["items"].dump() + "\n";
+        }
+        for (int id : {IDC_SHOW_TALON_COUNT, IDC_DOUBLE_TAP, IDC_HIDE_HAND_SIZE}) {
+            seen += control(shown, id)["checked"].dump();
+        }
         EXPECT_EQ(control(shown, IDC_GAME_TYPE)["text"], text);
-        EXPECT_EQ(control(shown, IDC_GAME_TYPE)["items"].dump(),
-                  R"(["Подкидной","Подкидной переводной","Наваленный","Наваленный переводной",)"
-                  R"("Японский","Японский переводной"])");
-        EXPECT_EQ(control(shown, IDC_CARD_BACK)["selected"], -1);
-        EXPECT_EQ(control(shown, IDC_CARD_BACK)["items"].dump(),
-                  R"(["Циновка","Рыбки","Джоконда","Градиент","Стандартная"])");
-        EXPECT_EQ(control(shown, IDC_TABLE_COLOUR)["selected"], -1);
-        EXPECT_EQ(control(shown, IDC_TABLE_COLOUR)["items"].dump(),
-                  R"(["Зеленый","Черный","Темно-красный","Голубой","Серый"])");
-        EXPECT_EQ(control(shown, IDC_SHOW_TALON_COUNT)["checked"], 1);
-        EXPECT_EQ(control(shown, IDC_DOUBLE_TAP)["checked"], 0);
-        EXPECT_EQ(control(shown, IDC_HIDE_HAND_SIZE)["checked"], 1);
+        EXPECT_EQ(seen, std::to_string(*text ? type : -1) +
+                            R"( ["Подкидной","Подкидной переводной","Наваленный",)"
+                            R"("Наваленный переводной","Японский","Японский переводной"])"
+                            "\n-1 "
+                            R"(["Циновка","Рыбки","Джоконда","Градиент","Стандартная"])"
+                            "\n-1 "
+                            R"(["Зеленый","Черный","Темно-красный","Голубой","Серый"])"
+                            "\n101");
     }
 }
 
@@ -156,11 +139,10 @@ TEST_F(OptionsDialog, ANewBackShowsOnTheHandsAndTheTalonAtOnce) {
     dialogLines("select back 3;press ok");
     ShowOptions();
 
-    EXPECT_EQ(humanHand.backStyle, 3);
-    EXPECT_EQ(computerHand.backStyle, 3);
-    for (const Card* card : std::initializer_list<const Card*>{
-             &humanHand.cards[0], &humanHand.cards[1], &computerHand.cards[0], &talonCard}) {
-        EXPECT_EQ(card->backStyle, 3) << card->suit << "/" << card->rank;
+    for (const int32_t style :
+         {humanHand.backStyle, computerHand.backStyle, humanHand.cards[0].backStyle,
+          humanHand.cards[1].backStyle, computerHand.cards[0].backStyle, talonCard.backStyle}) {
+        EXPECT_EQ(style, 3);
     }
     int wholeTableRepaints = 0;
     for (const auto& mark : platform_testing::takeInvalidations()) {

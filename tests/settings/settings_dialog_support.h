@@ -27,6 +27,12 @@
 
 namespace settings_dialog_testing {
 
+inline std::string fileText(const std::filesystem::path& path) {
+    std::stringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+}
+
 using dialog_testing::StepBackend;
 using Type = platform::InputEvent::Type;
 
@@ -50,20 +56,15 @@ class SettingsDialogTest : public ::testing::Test {
     std::filesystem::path file;
 
     void SetUp() override {
-        platform_testing::resetPlatform();
+        TearDown();
         platform::setBackend(std::make_unique<StepBackend>(&steps, &closed));
         char pattern[] = "/tmp/talonix-dialogs-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         folder = pattern;
         file = folder / "settings.reg";
         platform_testing::useSettingsFile(file.string());
-        resetSettingValues();
-        resetGameState();
-        computerWins = 0;
-        humanWins = 0;
+        computerWins = humanWins = 0;
         rulesLanguage = 0;
-        clear(humanHand);
-        clear(computerHand);
         requests.clear();
         handStyleAtRequest.clear();
         makeMainWindow(240, 320);
@@ -77,7 +78,9 @@ class SettingsDialogTest : public ::testing::Test {
         platform_testing::resetPlatform();
         resetSettingValues();
         resetGameState();
-        std::filesystem::remove_all(folder);
+        if (!folder.empty()) {
+            std::filesystem::remove_all(folder);
+        }
     }
 
     void makeMainWindow(int width, int height) {
@@ -105,12 +108,7 @@ class SettingsDialogTest : public ::testing::Test {
         then([&into] { into = platform::describeOpenDialog(); });
     }
 
-    std::string readFile() const {
-        std::ifstream in(file, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string readFile() const { return fileText(file); }
 };
 
 // The control's entry in a dialog description.
@@ -124,17 +122,14 @@ inline nlohmann::ordered_json control(const nlohmann::ordered_json& dialog, int 
     return {};
 }
 
-inline std::string utf8(LPCWSTR text) {
-    return utf8FromUtf16(text);
-}
-
 // The option and count mirrors, one line.
 inline std::string mirrors() {
-    return "type " + std::to_string(gameType) + "/" + std::to_string(transferVariant) + " back " +
-           std::to_string(cardBackIndex) + " colour " + std::to_string(tableColourIndex) + " dbl " +
-           std::to_string(doubleTapPlays) + " count " + std::to_string(showTalonCount) + " style " +
-           std::to_string(computerHandStyle) + " wins " + std::to_string(computerWins) + "/" +
-           std::to_string(humanWins);
+    char text[160];
+    std::snprintf(
+        text, sizeof text, "type %d/%d back %d colour %d dbl %d count %d style %d wins %lld/%lld",
+        gameType, transferVariant, cardBackIndex, tableColourIndex, doubleTapPlays, showTalonCount,
+        computerHandStyle, static_cast<long long>(computerWins), static_cast<long long>(humanWins));
+    return text;
 }
 
 // The name=value pairs of a settings file in file order.

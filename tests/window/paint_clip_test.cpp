@@ -26,7 +26,7 @@ TEST_F(PaintTest, SelectingACardRepaintsOnlyThatCard) {
     const platform::Surface before = paintAll();
     // Changed but not invalidated: only the card's own rectangle may show it.
     tableColourIndex = 1;
-    const Card& card = cardOf(humanHand, "8D");
+    const Card& card = humanHand.cards[1]; // 8D
     tap(point(card.x + 2, card.y + 2));
     ASSERT_EQ(selectedNames(humanHand), "8D");
     const platform::Surface after = paintPending();
@@ -51,8 +51,8 @@ TEST_F(PaintTest, TheWholeWindowInvalidatedRepaintsEverything) {
     paintAll();
     tableColourIndex = 1;
     const platform::Surface after = paintAll();
-    EXPECT_EQ(after.at(100, 300), black);
-    EXPECT_EQ(after.at(100, 60), black);
+    EXPECT_EQ(after.at(100, 300), 0x000000u);
+    EXPECT_EQ(after.at(100, 60), 0x000000u);
 }
 
 } // namespace

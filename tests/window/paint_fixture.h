@@ -17,8 +17,6 @@
 
 namespace paint_test {
 
-constexpr uint32_t black = 0x000000;
-constexpr uint32_t white = 0xFFFFFF;
 constexpr uint32_t grey = 0x828282;
 constexpr uint32_t green = 0x009600; // table colour 0 as a screen pixel
 
@@ -31,17 +29,6 @@ inline int32_t pixelsOtherThan(const platform::Surface& screen, const RECT& area
         }
     }
     return count;
-}
-
-inline const Card& cardOf(const CardRow& row, const std::string& name) {
-    const table_test::CardName wanted = table_test::parseCard(name);
-    for (const Card& card : row.cards) {
-        if (card.suit == wanted.suit && card.rank == wanted.rank) {
-            return card;
-        }
-    }
-    ADD_FAILURE() << name << " is not in the row";
-    return row.cards.front();
 }
 
 } // namespace paint_test

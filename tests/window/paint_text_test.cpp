@@ -74,21 +74,15 @@ TEST_P(TalonCountTest, ShowsTheCardsLeft) {
     EXPECT_EQ(differences(screen, expected, talonCountRect), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TalonCountTest,
-    ::testing::Values(
-        CountCase{"InTheTableColour", {.talon = 5}, 1, 3, 0x000099, u"6"},
-        CountCase{
-            "GoneInTransfer", {.type = 1, .trumpDealt = true, .talon = 0}, 1, 0, green, nullptr},
-        CountCase{"GoneInBulkTransfer",
-                  {.type = 3, .trumpDealt = true, .talon = 0},
-                  1,
-                  0,
-                  green,
-                  nullptr},
-        CountCase{"JapaneseTransfer", {.type = 5, .talon = 17}, 1, 0, green, u"17"},
-        CountCase{"JapaneseTransferEmpty", {.type = 5, .talon = 0}, 1, 0, green, u"0"}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, TalonCountTest, ::testing::Values(
+    CountCase{"InTheTableColour", {.talon = 5}, 1, 3, 0x000099, u"6"},
+    CountCase{"GoneInTransfer", {.type = 1, .trumpDealt = true, .talon = 0}, 1, 0, green, nullptr},
+    CountCase{"GoneInBulkTransfer", {.type = 3, .trumpDealt = true, .talon = 0}, 1, 0, green, nullptr},
+    CountCase{"JapaneseTransfer", {.type = 5, .talon = 17}, 1, 0, green, u"17"},
+    CountCase{"JapaneseTransferEmpty", {.type = 5, .talon = 0}, 1, 0, green, u"0"}),
     [](const auto& item) { return std::string(item.param.name); });
+// clang-format on
 
 TEST_F(PaintTest, StatusTextBreaksOnlyAtLineBreaks) {
     setUpPosition({});
