@@ -92,14 +92,6 @@ TEST_F(InputRouting, PenUpFollowsThePressEvenOutsideTheWindow) {
     EXPECT_EQ(arrivals[1].message, WM_LBUTTONUP);
 }
 
-TEST_F(InputRouting, DoubleTapsArriveOnlyForClassesThatAskForThem) {
-    deliver(Type::PenDoubleTap, 50, 150);
-    deliver(Type::PenDoubleTap, 50, 5);
-    ASSERT_EQ(arrivals.size(), 2u);
-    EXPECT_EQ(arrivals[0].message, WM_LBUTTONDBLCLK);
-    EXPECT_EQ(arrivals[1].message, WM_LBUTTONDOWN);
-}
-
 TEST_F(InputRouting, AModalWindowBlocksTheOneBelowAndTakesKeysAndCommands) {
     HWND dialog = CreateWindowExW(0, u"strip", u"", WS_VISIBLE, 20, 60, 200, 100, main, nullptr,
                                   nullptr, nullptr);
@@ -125,15 +117,6 @@ TEST_F(InputRouting, AModalWindowBlocksTheOneBelowAndTakesKeysAndCommands) {
     EXPECT_EQ(arrivals[1].message, WM_SYSKEYDOWN);
     EXPECT_EQ(arrivals[2].message, WM_COMMAND);
     EXPECT_EQ(arrivals[2].window, dialog);
-}
-
-TEST_F(InputRouting, CloseDestroysTheMainWindow) {
-    platform::InputEvent close;
-    close.type = Type::Close;
-    platform::postInputEvent(close);
-    pump();
-    EXPECT_FALSE(IsWindow(main));
-    EXPECT_FALSE(IsWindow(bar));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// Sets or clears an environment variable for the length of a scope, and puts
-// the old value back afterwards.
+// Sets (or, given nullptr, clears) an environment variable for the length of
+// a scope, and puts the old value back afterwards.
 #pragma once
 
 #include <cstdlib>
@@ -12,23 +12,14 @@ class ScopedEnvironment {
         if (const char* old = std::getenv(name)) {
             old_ = old;
         }
-        if (value != nullptr) {
-            setenv(name, value, 1);
-        } else {
-            unsetenv(name);
-        }
+        set(value);
     }
-    ~ScopedEnvironment() {
-        if (old_) {
-            setenv(name_, old_->c_str(), 1);
-        } else {
-            unsetenv(name_);
-        }
-    }
+    ~ScopedEnvironment() { set(old_ ? old_->c_str() : nullptr); }
     ScopedEnvironment(const ScopedEnvironment&) = delete;
     ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
 
   private:
+    void set(const char* value) { value ? setenv(name_, value, 1) : unsetenv(name_); }
     const char* name_;
     std::optional<std::string> old_;
 };

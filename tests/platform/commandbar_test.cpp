@@ -1,9 +1,6 @@
-// A main window with the program's seven-button command bar across its top,
-// and ways to work it with the pen as the backends do.
-#pragma once
-
+// The command bar: the commands its buttons send, the pressed look and the
+// tooltips shown while the pen is held on a button or the pointer hovers.
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -15,7 +12,7 @@
 #include "platform/testing.h"
 #include "platform/window_api.h"
 
-namespace commandbar_testing {
+namespace {
 
 struct Command {
     WPARAM wParam;
@@ -133,4 +130,99 @@ class CommandBarTest : public ::testing::Test {
 
 using Type = platform::InputEvent::Type;
 
-} // namespace commandbar_testing
+TEST_F(CommandBarTest, ATapOnEachButtonPostsItsCommandFromTheBar) {
+    for (int i = 0; i < BUTTON_COUNT; ++i) {
+        deliver(Type::PenDown, centreOf(i));
+        deliver(Type::PenUp, centreOf(i));
+    }
+    ASSERT_EQ(commands().size(), static_cast<size_t>(BUTTON_COUNT));
+    for (int i = 0; i < BUTTON_COUNT; ++i) {
+        EXPECT_EQ(LOWORD(commands()[i].wParam), COMMAND_IDS[i]);
+        EXPECT_EQ(HIWORD(commands()[i].wParam), 0);
+        EXPECT_EQ(commands()[i].lParam, reinterpret_cast<LPARAM>(bar));
+    }
+}
+
+TEST_F(CommandBarTest, TheCommandIsPostedSoItRunsAfterThePenUpIsHandled) {
+    deliver(Type::PenDown, centreOf(0));
+    POINT at = centreOf(0);
+    SendMessageW(bar, WM_LBUTTONUP, 0,
+                 MAKELPARAM(static_cast<WORD>(at.x), static_cast<WORD>(at.y)));
+    EXPECT_TRUE(commands().empty());
+    pump();
+    ASSERT_EQ(commands().size(), 1u);
+    EXPECT_EQ(LOWORD(commands()[0].wParam), 40012);
+}
+
+TEST_F(CommandBarTest, ReleasingAnywhereButThePressedButtonSendsNothing) {
+    deliver(Type::PenDown, centreOf(1));
+    deliver(Type::PenUp, centreOf(2)); // another button
+    deliver(Type::PenDown, centreOf(3));
+    deliver(Type::PenUp, POINT{120, 200});  // on the table
+    deliver(Type::PenDown, POINT{220, 12}); // the bar beyond the last button
+    deliver(Type::PenUp, POINT{220, 12});
+    deliver(Type::PenDown, POINT{120, 200}); // pressed on the table, released on a button
+    deliver(Type::PenUp, centreOf(0));
+    EXPECT_TRUE(commands().empty());
+}
+
+// Pixels of the bar (the tooltip below it is another window) that differ.
+std::vector<POINT> barChanges(const platform::Surface& before, const platform::Surface& after) {
+    std::vector<POINT> changed;
+    for (int y = 0; y < COMMAND_BAR_HEIGHT; ++y) {
+        for (int x = 0; x < platform::SCREEN_WIDTH; ++x) {
+            if (before.at(x, y) != after.at(x, y)) {
+                changed.push_back(POINT{x, y});
+            }
+        }
+    }
+    return changed;
+}
+
+TEST_F(CommandBarTest, ThePressedLookChangesThatButtonOnlyAndGoesAtPenUp) {
+    platform::Surface before = platform::composeScreen();
+    deliver(Type::PenDown, centreOf(3));
+    platform::Surface pressed = platform::composeScreen();
+    std::vector<POINT> changed = barChanges(before, pressed);
+    EXPECT_GT(changed.size(), 20u);
+    RECT cell = cellOf(3);
+    for (POINT point : changed) {
+        EXPECT_TRUE(point.x >= cell.left && point.x < cell.right && point.y >= cell.top &&
+                    point.y < cell.bottom)
+            << point.x << "," << point.y;
+    }
+
+    deliver(Type::PenMove, POINT{120, 200}); // off the button: raised again
+    EXPECT_TRUE(barChanges(before, platform::composeScreen()).empty());
+    deliver(Type::PenMove, centreOf(3));
+    EXPECT_EQ(barChanges(before, platform::composeScreen()).size(), changed.size());
+    deliver(Type::PenUp, POINT{120, 200});
+    EXPECT_TRUE(barChanges(before, platform::composeScreen()).empty());
+}
+
+constexpr uint32_t TIP_YELLOW = 0xFFFFE1;
+
+TEST_F(CommandBarTest, HoldingThePenOnAButtonShowsItsTipUntilPenUp) {
+    EXPECT_TRUE(popups().empty());
+    deliver(Type::PenDown, centreOf(4));
+    std::vector<HWND> shown = popups();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(textOf(shown[0]), u"Правила игры (Русский)");
+    RECT rect{};
+    GetWindowRect(shown[0], &rect);
+    EXPECT_GE(rect.top, COMMAND_BAR_HEIGHT);
+    EXPECT_LT(rect.top, COMMAND_BAR_HEIGHT + 4);
+    EXPECT_LE(rect.right, platform::SCREEN_WIDTH);
+    EXPECT_GE(rect.left, 0);
+    platform::Surface screen = platform::composeScreen();
+    EXPECT_EQ(screen.at(rect.left + 2, rect.top + 1), TIP_YELLOW);
+    EXPECT_EQ(screen.at(rect.left, rect.top), 0x000000u); // its border
+
+    deliver(Type::PenMove, POINT{120, 200}); // dragged off: the tip stays while held
+    EXPECT_EQ(popups().size(), 1u);
+    deliver(Type::PenUp, POINT{120, 200});
+    EXPECT_TRUE(popups().empty());
+    EXPECT_NE(platform::composeScreen().at(rect.left + 2, rect.top + 1), TIP_YELLOW);
+}
+
+} // namespace
