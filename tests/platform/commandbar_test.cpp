@@ -11,8 +11,12 @@
 #include "platform/screen.h"
 #include "platform/testing.h"
 #include "platform/window_api.h"
+#include "platform_support.h"
 
 namespace {
+
+using platform_testing::deliver;
+using platform_testing::pump;
 
 struct Command {
     WPARAM wParam;
@@ -83,22 +87,6 @@ class CommandBarTest : public ::testing::Test {
 
     // Runs the loop until everything posted is handled and painted (the
     // null backend then ends it).
-    static void pump() {
-        MSG message{};
-        while (GetMessageW(&message, nullptr, 0, 0)) {
-            DispatchMessageW(&message);
-        }
-    }
-
-    static void deliver(platform::InputEvent::Type type, POINT at) {
-        platform::InputEvent event;
-        event.type = type;
-        event.x = at.x;
-        event.y = at.y;
-        platform::postInputEvent(event);
-        pump();
-    }
-
     static RECT cellOf(int index) {
         using namespace platform::commandbar;
         int left = CELL_LEFT + index * (CELL_WIDTH + CELL_GAP);

@@ -1,5 +1,5 @@
 // The read-only multi-line edit: how its text breaks into lines, and how it
-// scrolls with messages, the scroll bar, the wheel and the keys.
+// scrolls with the scroll bar and the keys.
 #include <string>
 
 #include "dialog_test_support.h"

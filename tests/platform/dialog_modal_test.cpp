@@ -1,5 +1,5 @@
 // The modal loop of DialogBoxIndirectParamW: how a dialog starts, what runs
-// while it is open, and every way it ends.
+// while it is open, and the ways it ends.
 #include "dialog_test_support.h"
 #include "resources/resource_table.h"
 

@@ -1,11 +1,11 @@
-// Drawing objects and device contexts: selection, sizes, stock objects and
-// what happens to handles that are stale or of the wrong kind.
+// Drawing objects and device contexts: selection, the state a paint DC
+// starts with, and colour references.
 #include "platform/region.h"
-#include "raster_support.h"
+#include "platform_support.h"
 
 namespace {
 
-using namespace raster_testing;
+using namespace platform_testing;
 using platform::Region;
 using platform::Surface;
 

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "platform/region.h"
-#include "raster_support.h"
+#include "platform_support.h"
 
 namespace {
 
-using namespace raster_testing;
+using namespace platform_testing;
 using platform::Region;
 using platform::Surface;
 

@@ -1,5 +1,5 @@
-// The resource calls: bitmaps, the icon, strings, the accelerator table and
-// dialog templates, found by number; unknown numbers find nothing.
+// The resource calls: strings cut to the buffer, and keys the accelerator
+// table does not match.
 #include <gtest/gtest.h>
 
 #include <vector>

@@ -1,15 +1,15 @@
 // DrawTextW and text extents with the system font: where lines break, how
-// text is clipped and centred, and the opaque background box.
+// text is clipped and measured, and the opaque background box.
 #include <algorithm>
 
 #include "platform/raster/fonts.h"
 #include "platform/raster/text_layout.h"
 #include "platform/utf.h"
-#include "raster_support.h"
+#include "platform_support.h"
 
 namespace {
 
-using namespace raster_testing;
+using namespace platform_testing;
 using platform::Surface;
 
 constexpr uint32_t PAPER = 0x009600; // the table colour, as a pixel

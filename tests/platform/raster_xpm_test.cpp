@@ -1,8 +1,8 @@
-// XPM images: the colours they may name, two characters per pixel, and
-// malformed data that must give an empty image without reading past it.
+// XPM images: the colours they may name, and malformed data that must give
+// an empty image.
 #include <array>
 
-#include "raster_support.h"
+#include "platform_support.h"
 
 namespace {
 

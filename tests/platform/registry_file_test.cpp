@@ -13,10 +13,12 @@
 
 #include "platform/registry/registry_store.h"
 #include "platform/registry_api.h"
-#include "platform/scoped_environment.h"
 #include "platform/utf.h"
+#include "platform_support.h"
 
 namespace {
+
+using platform_testing::ScopedEnvironment;
 
 class RegistryFileTest : public ::testing::Test {
   protected:

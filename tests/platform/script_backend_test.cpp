@@ -1,4 +1,4 @@
-// The headless script: which input each line becomes, and its errors.
+// The headless script: malformed lines stop the run with their line number.
 #include <gtest/gtest.h>
 
 #include <sstream>

@@ -1,6 +1,6 @@
 // The desktop window backend: refusing to start without a display, and the
-// translation of SDL's events into the pen and key input of the handheld
-// (run on SDL's invisible driver, asked for by name).
+// translation of SDL's presses and keys into the handheld's input (run on
+// SDL's invisible driver, asked for by name).
 #include <gtest/gtest.h>
 
 #include <SDL2/SDL.h>
@@ -10,11 +10,13 @@
 #include <string>
 
 #include "platform/messages.h"
-#include "platform/scoped_environment.h"
 #include "platform/sdl/key_translation.h"
 #include "platform/sdl/sdl_backend.h"
+#include "platform_support.h"
 
 namespace {
+
+using platform_testing::ScopedEnvironment;
 
 using platform::InputEvent;
 using Type = InputEvent::Type;
