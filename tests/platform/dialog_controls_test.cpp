@@ -29,20 +29,6 @@ class DialogControls : public DialogTest {
     }
 };
 
-TEST_F(DialogControls, ACheckBoxKeepsTheStateItIsGiven) {
-    then([&] {
-        EXPECT_EQ(ask(CHECK, BM_GETCHECK), BST_UNCHECKED);
-        ask(CHECK, BM_SETCHECK, BST_CHECKED);
-        EXPECT_EQ(ask(CHECK, BM_GETCHECK), BST_CHECKED);
-        EXPECT_EQ(ask(TWO_LINE_CHECK, BM_GETCHECK), BST_UNCHECKED) << "each box its own";
-        ask(CHECK, BM_SETCHECK, BST_UNCHECKED);
-        EXPECT_EQ(ask(CHECK, BM_GETCHECK), BST_UNCHECKED);
-    });
-    thenClose();
-    run();
-    EXPECT_EQ(record.commands, (std::vector<Command>{{IDOK, 0}})) << "setting it is no tap";
-}
-
 TEST_F(DialogControls, ATapTogglesACheckBoxAndTellsTheProcedure) {
     LRESULT afterOne = -1;
     LRESULT afterTwo = -1;
@@ -60,15 +46,6 @@ TEST_F(DialogControls, ATapTogglesACheckBoxAndTellsTheProcedure) {
               (std::vector<Command>{{CHECK, BN_CLICKED}, {CHECK, BN_CLICKED}, {IDOK, 0}}));
 }
 
-TEST_F(DialogControls, APushButtonSendsItsIdWhenTapped) {
-    then([&] { tap(centreOf(item(PUSH))); });
-    then([&] { ask(PUSH, BM_CLICK); });
-    thenClose();
-    run();
-    EXPECT_EQ(record.commands,
-              (std::vector<Command>{{PUSH, BN_CLICKED}, {PUSH, BN_CLICKED}, {IDOK, 0}}));
-}
-
 TEST_F(DialogControls, APushButtonLeftBeforeThePenRisesSendsNothing) {
     then([&] {
         POINT on = centreOf(item(PUSH));
@@ -80,24 +57,6 @@ TEST_F(DialogControls, APushButtonLeftBeforeThePenRisesSendsNothing) {
     thenClose();
     run();
     EXPECT_EQ(record.commands, (std::vector<Command>{{IDOK, 0}}));
-}
-
-TEST_F(DialogControls, AListBoxStartsWithNoSelectionAndRefusesLinesItHasNot) {
-    then([&] {
-        EXPECT_EQ(ask(LIST, LB_ADDSTRING, 0, textParam(u"6S")), 0);
-        EXPECT_EQ(ask(LIST, LB_ADDSTRING, 0, textParam(u"TD")), 1);
-        EXPECT_EQ(ask(LIST, LB_ADDSTRING, 0, textParam(u"AH")), 2);
-        EXPECT_EQ(ask(LIST, LB_GETCOUNT), 3);
-        EXPECT_EQ(ask(LIST, LB_GETCURSEL), LB_ERR);
-        EXPECT_EQ(ask(LIST, LB_SETCURSEL, 1), 1);
-        EXPECT_EQ(ask(LIST, LB_GETCURSEL), 1);
-        EXPECT_EQ(ask(LIST, LB_SETCURSEL, 3), LB_ERR);
-        EXPECT_EQ(ask(LIST, LB_GETCURSEL), 1) << "a line it has not leaves the selection";
-        EXPECT_EQ(ask(LIST, LB_SETCURSEL, static_cast<WPARAM>(-1)), LB_ERR);
-        EXPECT_EQ(ask(LIST, LB_GETCURSEL), LB_ERR) << "-1 clears it";
-    });
-    thenClose();
-    run();
 }
 
 TEST_F(DialogControls, ATapSelectsTheLineUnderThePenOnce) {
@@ -118,37 +77,6 @@ TEST_F(DialogControls, ATapSelectsTheLineUnderThePenOnce) {
     EXPECT_EQ(selected, 1);
     EXPECT_EQ(afterEmptyRow, 1);
     EXPECT_EQ(record.commands, (std::vector<Command>{{LIST, LBN_SELCHANGE}, {IDOK, 0}}));
-}
-
-TEST_F(DialogControls, AListBoxScrollsToShowTheSelectionAndWithTheWheel) {
-    LRESULT topAfterSelect = -1;
-    LRESULT topAfterWheel = -1;
-    LRESULT topAfterWheelBack = -1;
-    then([&] {
-        fill(LIST, LB_ADDSTRING, {u"0", u"1", u"2", u"3", u"4", u"5", u"6", u"7"});
-        EXPECT_EQ(ask(LIST, LB_GETTOPINDEX), 0);
-        ask(LIST, LB_SETCURSEL, 7);
-        topAfterSelect = ask(LIST, LB_GETTOPINDEX);
-        ask(LIST, LB_SETCURSEL, 0);
-        POINT over = centreOf(item(LIST));
-        platform::InputEvent wheel;
-        wheel.type = Type::Wheel;
-        wheel.x = over.x;
-        wheel.y = over.y;
-        wheel.value = -1; // towards the user: further down the list
-        steps.emplace_front(wheel);
-    });
-    then([&] {
-        topAfterWheel = ask(LIST, LB_GETTOPINDEX);
-        SendMessageW(item(LIST), WM_MOUSEWHEEL, static_cast<WPARAM>(120) << 16, 0);
-        topAfterWheelBack = ask(LIST, LB_GETTOPINDEX);
-    });
-    thenClose();
-    run();
-    // Five lines show at once: the template gives the list 42 units.
-    EXPECT_EQ(topAfterSelect, 3);
-    EXPECT_EQ(topAfterWheel, 1);
-    EXPECT_EQ(topAfterWheelBack, 0);
 }
 
 TEST_F(DialogControls, ADropDownListShowsItsSelectedLine) {
@@ -206,45 +134,6 @@ TEST_F(DialogControls, ATapOpensTheListAndATapOnALinePicksIt) {
     EXPECT_EQ(picked, 1);
     EXPECT_EQ(underAfterPick, BST_UNCHECKED) << "the tap went to the list, not under it";
     EXPECT_EQ(record.commands, (std::vector<Command>{{DROP_DOWN, CBN_SELCHANGE}, {IDOK, 0}}));
-}
-
-TEST_F(DialogControls, ATapBesideTheOpenListOnlyClosesIt) {
-    LRESULT open = TRUE;
-    LRESULT checked = -1;
-    then([&] {
-        fill(DROP_DOWN, CB_ADDSTRING, {u"zero", u"one"});
-        ask(DROP_DOWN, CB_SETCURSEL, 1);
-        tap(centreOf(item(DROP_DOWN)));
-    });
-    then([&] { tap(centreOf(item(CHECK))); });
-    then([&] {
-        open = ask(DROP_DOWN, CB_GETDROPPEDSTATE);
-        checked = ask(CHECK, BM_GETCHECK);
-    });
-    thenClose();
-    run();
-    EXPECT_FALSE(open);
-    EXPECT_EQ(checked, BST_UNCHECKED);
-    EXPECT_EQ(record.commands, (std::vector<Command>{{IDOK, 0}}));
-}
-
-TEST_F(DialogControls, DraggingDownTheOpenListPicksTheLineWhereThePenRises) {
-    LRESULT picked = -1;
-    then([&] {
-        fill(DROP_DOWN, CB_ADDSTRING, {u"zero", u"one", u"two", u"three"});
-        tap(centreOf(item(DROP_DOWN)));
-    });
-    then([&] {
-        POINT first = dropLine(0);
-        POINT last = dropLine(3);
-        event(Type::PenDown, first.x, first.y);
-        event(Type::PenMove, last.x, last.y);
-        event(Type::PenUp, last.x, last.y);
-    });
-    then([&] { picked = ask(DROP_DOWN, CB_GETCURSEL); });
-    thenClose();
-    run();
-    EXPECT_EQ(picked, 3);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // The read-only multi-line edit: how its text breaks into lines, and how it
-// scrolls with messages, the scroll bar, the wheel and the keys.
+// scrolls with the scroll bar and the keys.
 #include <string>
 
 #include "dialog_test_support.h"
@@ -104,26 +104,6 @@ TEST_F(DialogEdit, WrapsALongParagraphAtBlanksToItsWidth) {
     EXPECT_EQ(joined, text) << "nothing lost but the blanks at the breaks";
 }
 
-TEST_F(DialogEdit, ScrollsNoFurtherThanItsLastPage) {
-    int visible = 0;
-    int atEnd = -1;
-    int atStart = -1;
-    then([&] {
-        setText(numberedLines(30));
-        visible = ask(EM_GETVISIBLELINECOUNT);
-        ask(EM_LINESCROLL, 0, 1000);
-        atEnd = first();
-        ask(EM_LINESCROLL, 0, -1000);
-        atStart = first();
-    });
-    thenClose();
-    run();
-    ASSERT_GT(visible, 1);
-    EXPECT_LT(visible, 30);
-    EXPECT_EQ(atEnd, 30 - visible);
-    EXPECT_EQ(atStart, 0);
-}
-
 TEST_F(DialogEdit, TheArrowsScrollALineAndTheTrackAPage) {
     int visible = 0;
     std::vector<int> firsts;
@@ -150,35 +130,6 @@ TEST_F(DialogEdit, TheArrowsScrollALineAndTheTrackAPage) {
     thenClose();
     run();
     EXPECT_EQ(firsts, (std::vector<int>{2, 1, 1 + visible, 60 - 2 * visible}));
-}
-
-TEST_F(DialogEdit, TheWheelScrollsThreeLinesANotch) {
-    std::vector<int> firsts;
-    auto wheel = [&](int value) {
-        POINT over = centreOf(edit());
-        platform::InputEvent input;
-        input.type = Type::Wheel;
-        input.x = over.x;
-        input.y = over.y;
-        input.value = value;
-        steps.emplace_front(input);
-    };
-    then([&] {
-        setText(numberedLines(60));
-        wheel(-2);
-    });
-    then([&] {
-        firsts.push_back(first());
-        wheel(1);
-    });
-    then([&] {
-        firsts.push_back(first());
-        wheel(5);
-    });
-    then([&] { firsts.push_back(first()); });
-    thenClose();
-    run();
-    EXPECT_EQ(firsts, (std::vector<int>{6, 3, 0}));
 }
 
 TEST_F(DialogEdit, TheKeysScrollWhenItHasTheFocus) {

@@ -133,14 +133,4 @@ TEST_F(DialogKeyboard, EnterPressesTheDefaultButtonFromAnyControl) {
     EXPECT_EQ(record.commands, (std::vector<Command>{{IDOK, BN_CLICKED}}));
 }
 
-const DialogControlTemplate labelOnly[] = {
-    {DialogControlKind::Static, -1, u"Nothing to focus", 2, 2, 80, 10, 0},
-};
-const DialogTemplate labelDialog = {u"Label", u"System", 8, 90, 20, labelOnly, 1};
-
-TEST_F(DialogKeyboard, EscapeCancelsFromTheDialogItself) {
-    then([&] { key(VK_ESCAPE); });
-    EXPECT_EQ(run(labelDialog), IDCANCEL);
-}
-
 } // namespace

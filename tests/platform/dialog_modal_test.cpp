@@ -1,5 +1,5 @@
 // The modal loop of DialogBoxIndirectParamW: how a dialog starts, what runs
-// while it is open, and every way it ends.
+// while it is open, and the ways it ends.
 #include "dialog_test_support.h"
 #include "resources/resource_table.h"
 
@@ -36,16 +36,6 @@ TEST_F(DialogModalLoop, InitDialogGetsTheFirstTabStopAndTheParameter) {
     EXPECT_EQ(record.initParam, 1234);
     EXPECT_EQ(offered, PUSH) << "the label before it takes no focus";
     EXPECT_EQ(focused, PUSH);
-}
-
-TEST_F(DialogModalLoop, AProcedureThatReturnsZeroKeepsItsOwnFocus) {
-    record.initResult = 0;
-    record.onInit = [](HWND dialog) { SetFocus(GetDlgItem(dialog, LIST)); };
-    int focused = 0;
-    then([&] { focused = controlId(record.dialog, GetFocus()); });
-    thenClose();
-    run();
-    EXPECT_EQ(focused, LIST);
 }
 
 TEST_F(DialogModalLoop, DisablesTheOwnerWhileOpenAndRestoresItAfter) {
@@ -98,36 +88,6 @@ TEST_F(DialogModalLoop, QuitEndsTheLoopAndIsPostedAgainForTheProgram) {
     EXPECT_EQ(closed[0].second, IDCANCEL);
 }
 
-TEST_F(DialogModalLoop, DestroyingTheOwnerEndsTheDialog) {
-    then([this] { DestroyWindow(owner); });
-    EXPECT_EQ(run(), IDCANCEL);
-    EXPECT_FALSE(platform::modalDialogOpen());
-}
-
-TEST_F(DialogModalLoop, EndDialogDuringInitDialogSkipsTheLoop) {
-    record.onInit = [](HWND dialog) { EndDialog(dialog, 5); };
-    bool stepRan = false;
-    then([&] { stepRan = true; });
-    EXPECT_EQ(run(), 5);
-    EXPECT_FALSE(stepRan);
-}
-
-TEST_F(DialogModalLoop, RefusesAMissingTemplateOrProcedure) {
-    EXPECT_EQ(DialogBoxIndirectParamW(nullptr, nullptr, owner, probeProcedure, 0), -1);
-    EXPECT_EQ(DialogBoxIndirectParamW(nullptr, &allKinds, owner, nullptr, 0), -1);
-    DialogTemplate broken = allKinds;
-    broken.controls = nullptr;
-    EXPECT_EQ(DialogBoxIndirectParamW(nullptr, &broken, owner, probeProcedure, 0), -1);
-    EXPECT_TRUE(closed.empty());
-    EXPECT_TRUE(IsWindowEnabled(owner));
-}
-
-TEST_F(DialogModalLoop, EndDialogRefusesWindowsThatAreNoOpenDialog) {
-    EXPECT_FALSE(EndDialog(owner, 1));
-    EXPECT_FALSE(EndDialog(nullptr, 1));
-    EXPECT_EQ(GetDlgItem(owner, 1), nullptr);
-}
-
 TEST_F(DialogModalLoop, TheCloseBoxCancels) {
     then([this] {
         RECT window{};
@@ -149,19 +109,6 @@ TEST_F(DialogModalLoop, TheDesktopCloseCancelsTheDialogThenClosesTheOwner) {
         DispatchMessageW(&message);
     }
     EXPECT_FALSE(IsWindow(owner));
-}
-
-TEST_F(DialogModalLoop, ThePenLeavingTheCloseBoxBeforeItRisesDoesNotCancel) {
-    then([this] {
-        RECT window{};
-        GetWindowRect(record.dialog, &window);
-        event(Type::PenDown, window.right - 6, window.top + 8);
-        event(Type::PenMove, window.right - 60, window.top + 8);
-        event(Type::PenUp, window.right - 60, window.top + 8);
-    });
-    thenClose();
-    EXPECT_EQ(run(), IDOK);
-    EXPECT_EQ(record.commands, (std::vector<Command>{{IDOK, 0}}));
 }
 
 } // namespace

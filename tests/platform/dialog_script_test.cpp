@@ -83,19 +83,6 @@ TEST_F(DialogScriptLines, LinesAControlCannotTakeAreRefusedAndChangeNothing) {
     EXPECT_EQ(record.commands, (std::vector<Command>{{IDOK, 0}}));
 }
 
-TEST_F(DialogScriptLines, SelectClosesAnOpenDropDownList) {
-    LRESULT open = TRUE;
-    then([&] {
-        fillLists();
-        ask(DROP_DOWN, CB_SHOWDROPDOWN, TRUE);
-        EXPECT_EQ(line(WM_SCRIPT_SELECT, DROP_DOWN, 2), 1);
-        open = ask(DROP_DOWN, CB_GETDROPPEDSTATE);
-    });
-    thenClose();
-    run();
-    EXPECT_FALSE(open);
-}
-
 TEST_F(DialogScriptLines, PressTapsButtonsAndCheckBoxes) {
     then([&] {
         EXPECT_EQ(line(WM_SCRIPT_PRESS, PUSH), 1);
@@ -106,55 +93,6 @@ TEST_F(DialogScriptLines, PressTapsButtonsAndCheckBoxes) {
     EXPECT_EQ(run(), IDOK);
     EXPECT_EQ(record.commands,
               (std::vector<Command>{{PUSH, BN_CLICKED}, {CHECK, BN_CLICKED}, {IDOK, BN_CLICKED}}));
-}
-
-TEST_F(DialogScriptLines, PressTwoIsTheTitleBarsCloseBox) {
-    then([&] { EXPECT_EQ(line(WM_SCRIPT_PRESS, IDCANCEL), 1); });
-    EXPECT_EQ(run(), IDCANCEL);
-}
-
-const DialogControlTemplate noButtons[] = {
-    {DialogControlKind::Static, 7, u"Just words", 2, 2, 80, 10, 0},
-};
-const DialogTemplate noButtonsDialog = {u"Words", u"System", 8, 90, 20, noButtons, 1};
-
-TEST_F(DialogScriptLines, PressOneIsOkEvenWithoutAnOkButton) {
-    then([&] { EXPECT_EQ(line(WM_SCRIPT_PRESS, IDOK), 1); });
-    EXPECT_EQ(run(noButtonsDialog), IDOK);
-}
-
-TEST_F(DialogScriptLines, LinesFromTheRunnerReachTheOpenDialog) {
-    then([&] {
-        fillLists();
-        ask(DROP_DOWN, CB_SHOWDROPDOWN, TRUE); // a list open over the dialog changes nothing
-        platform::InputEvent select;
-        select.type = Type::DialogSelect;
-        select.id = LIST;
-        select.value = 1;
-        platform::InputEvent check;
-        check.type = Type::DialogCheck;
-        check.id = TWO_LINE_CHECK;
-        check.value = 1;
-        platform::InputEvent press;
-        press.type = Type::DialogPress;
-        press.id = IDOK;
-        steps.emplace_front(press);
-        steps.emplace_front(check);
-        steps.emplace_front(select);
-    });
-    LRESULT selected = -1;
-    LRESULT checked = -1;
-    record.endOnOkOrCancel = false;
-    then([&] {
-        selected = ask(LIST, LB_GETCURSEL);
-        checked = ask(TWO_LINE_CHECK, BM_GETCHECK);
-        EndDialog(record.dialog, 3);
-    });
-    EXPECT_EQ(run(), 3);
-    EXPECT_EQ(selected, 1);
-    EXPECT_EQ(checked, BST_CHECKED);
-    ASSERT_FALSE(record.commands.empty());
-    EXPECT_EQ(record.commands.back(), (Command{IDOK, BN_CLICKED}));
 }
 
 TEST_F(DialogScriptLines, TheRunnerCanLearnWhyALineIsRefused) {

@@ -1,5 +1,5 @@
 // Where pen and key input arrives: the window under the pen, its children,
-// modal blocking, double taps and the pen-up that follows a press.
+// modal blocking and the pen-up that follows a press.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -9,8 +9,15 @@
 #include "platform/screen.h"
 #include "platform/testing.h"
 #include "platform/window_api.h"
+#include "platform_support.h"
 
 namespace {
+
+using platform_testing::pump;
+
+void deliver(platform::InputEvent::Type type, int x, int y) {
+    platform_testing::deliver(type, POINT{x, y});
+}
 
 struct Arrival {
     HWND window;
@@ -53,23 +60,6 @@ class InputRouting : public ::testing::Test {
         bar = CreateWindowExW(0, u"strip", u"", WS_VISIBLE | WS_CHILD, 0, 0, 240, 25, main,
                               reinterpret_cast<HMENU>(1), nullptr, nullptr);
     }
-
-    void deliver(platform::InputEvent::Type type, int x, int y) {
-        platform::InputEvent event;
-        event.type = type;
-        event.x = x;
-        event.y = y;
-        platform::postInputEvent(event);
-        pump();
-    }
-
-    void pump() {
-        MSG message{};
-        // The null backend ends the loop once the queue and the paints are done.
-        while (GetMessageW(&message, nullptr, 0, 0)) {
-            DispatchMessageW(&message);
-        }
-    }
 };
 
 using Type = platform::InputEvent::Type;
@@ -90,14 +80,6 @@ TEST_F(InputRouting, PenUpFollowsThePressEvenOutsideTheWindow) {
     ASSERT_EQ(arrivals.size(), 2u);
     EXPECT_EQ(arrivals[1].window, bar);
     EXPECT_EQ(arrivals[1].message, WM_LBUTTONUP);
-}
-
-TEST_F(InputRouting, DoubleTapsArriveOnlyForClassesThatAskForThem) {
-    deliver(Type::PenDoubleTap, 50, 150);
-    deliver(Type::PenDoubleTap, 50, 5);
-    ASSERT_EQ(arrivals.size(), 2u);
-    EXPECT_EQ(arrivals[0].message, WM_LBUTTONDBLCLK);
-    EXPECT_EQ(arrivals[1].message, WM_LBUTTONDOWN);
 }
 
 TEST_F(InputRouting, AModalWindowBlocksTheOneBelowAndTakesKeysAndCommands) {
@@ -125,15 +107,6 @@ TEST_F(InputRouting, AModalWindowBlocksTheOneBelowAndTakesKeysAndCommands) {
     EXPECT_EQ(arrivals[1].message, WM_SYSKEYDOWN);
     EXPECT_EQ(arrivals[2].message, WM_COMMAND);
     EXPECT_EQ(arrivals[2].window, dialog);
-}
-
-TEST_F(InputRouting, CloseDestroysTheMainWindow) {
-    platform::InputEvent close;
-    close.type = Type::Close;
-    platform::postInputEvent(close);
-    pump();
-    EXPECT_FALSE(IsWindow(main));
-    EXPECT_FALSE(IsWindow(bar));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// The resource calls: bitmaps, the icon, strings, the accelerator table and
-// dialog templates, found by number; unknown numbers find nothing.
+// The resource calls: strings cut to the buffer, and keys the accelerator
+// table does not match.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -19,45 +19,6 @@ class ResourceCalls : public testing::Test {
     void SetUp() override { platform_testing::resetPlatform(); }
     void TearDown() override { platform_testing::resetPlatform(); }
 };
-
-SIZE bitmapSize(HGDIOBJ bitmap) {
-    BITMAP info{};
-    if (GetObjectW(bitmap, sizeof info, &info) == 0) {
-        return SIZE{-1, -1};
-    }
-    return SIZE{info.bmWidth, info.bmHeight};
-}
-
-TEST_F(ResourceCalls, BitmapsLoadAtTheirSizesAndEachLoadIsANewBitmap) {
-    HBITMAP heart = LoadBitmapW(nullptr, MAKEINTRESOURCEW(IDB_HEART));
-    ASSERT_NE(heart, nullptr);
-    EXPECT_EQ(bitmapSize(heart).cx, 9);
-    EXPECT_EQ(bitmapSize(heart).cy, 9);
-    EXPECT_EQ(bitmapSize(LoadBitmapW(nullptr, MAKEINTRESOURCEW(IDB_RANKS_RED))).cx, 170);
-
-    HBITMAP again = LoadBitmapW(nullptr, MAKEINTRESOURCEW(IDB_HEART));
-    EXPECT_NE(again, heart);
-    EXPECT_EQ(platform::surfaceOfBitmap(again)->pixels, platform::surfaceOfBitmap(heart)->pixels);
-    EXPECT_TRUE(DeleteObject(again));
-    EXPECT_NE(platform::surfaceOfBitmap(heart), nullptr);
-}
-
-TEST_F(ResourceCalls, UnknownOrNamedBitmapsAreNotFound) {
-    EXPECT_EQ(LoadBitmapW(nullptr, MAKEINTRESOURCEW(999)), nullptr);
-    EXPECT_EQ(LoadBitmapW(nullptr, MAKEINTRESOURCEW(IDS_TITLE)), nullptr);
-    EXPECT_EQ(LoadBitmapW(nullptr, u"HEART"), nullptr);
-    EXPECT_EQ(LoadBitmapW(nullptr, nullptr), nullptr);
-}
-
-TEST_F(ResourceCalls, TheIconIsSharedBetweenLoads) {
-    HICON icon = LoadIconW(nullptr, MAKEINTRESOURCEW(IDI_APP));
-    ASSERT_NE(icon, nullptr);
-    EXPECT_EQ(LoadIconW(nullptr, MAKEINTRESOURCEW(IDI_APP)), icon);
-    ASSERT_NE(platform::surfaceOfIcon(icon), nullptr);
-    EXPECT_GT(platform::surfaceOfIcon(icon)->width, 0);
-    EXPECT_EQ(LoadIconW(nullptr, MAKEINTRESOURCEW(IDB_HEART)), nullptr);
-    EXPECT_EQ(platform::surfaceOfIcon(nullptr), nullptr);
-}
 
 TEST_F(ResourceCalls, StringsAreCutToTheBufferAndAlwaysTerminated) {
     char16_t buffer[16];
@@ -107,27 +68,6 @@ MSG keyMessage(HWND window, UINT message, WPARAM key, bool alt) {
     return msg;
 }
 
-WPARAM fromAccelerator(int command) {
-    return static_cast<WPARAM>(command) | (WPARAM{1} << 16);
-}
-
-TEST_F(ResourceCalls, AcceleratorKeysBecomeCommandsSentAtOnce) {
-    commands.clear();
-    HWND window = makeRecorder();
-    HACCEL table = LoadAcceleratorsW(nullptr, MAKEINTRESOURCEW(IDA_MAIN));
-    ASSERT_NE(table, nullptr);
-
-    MSG altN = keyMessage(window, WM_SYSKEYDOWN, 'N', true);
-    EXPECT_EQ(TranslateAcceleratorW(window, table, &altN), 1);
-    MSG altF4 = keyMessage(window, WM_SYSKEYDOWN, VK_F4, true);
-    EXPECT_EQ(TranslateAcceleratorW(window, table, &altF4), 1);
-    MSG altSlash = keyMessage(window, WM_SYSCHAR, '/', true);
-    EXPECT_EQ(TranslateAcceleratorW(window, table, &altSlash), 1);
-    EXPECT_EQ(commands,
-              (std::vector<WPARAM>{fromAccelerator(IDM_NEW_GAME), fromAccelerator(IDM_EXIT),
-                                   fromAccelerator(IDM_ABOUT)}));
-}
-
 TEST_F(ResourceCalls, KeysThatDoNotMatchAnEntryPassThrough) {
     commands.clear();
     HWND window = makeRecorder();
@@ -151,20 +91,6 @@ TEST_F(ResourceCalls, KeysThatDoNotMatchAnEntryPassThrough) {
     EXPECT_EQ(TranslateAcceleratorW(window, table, nullptr), 0);
     EXPECT_TRUE(commands.empty());
     EXPECT_EQ(LoadAcceleratorsW(nullptr, MAKEINTRESOURCEW(999)), nullptr);
-}
-
-TEST_F(ResourceCalls, UnknownDialogsAndForeignHandlesFindNothing) {
-    EXPECT_EQ(FindResourceW(nullptr, MAKEINTRESOURCEW(999), RT_DIALOG()), nullptr);
-    EXPECT_EQ(FindResourceW(nullptr, MAKEINTRESOURCEW(IDD_OPTIONS), MAKEINTRESOURCEW(2)), nullptr);
-    EXPECT_EQ(FindResourceW(nullptr, u"OPTIONS", RT_DIALOG()), nullptr);
-    HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(IDD_OPTIONS), RT_DIALOG());
-    // A found resource is not yet loaded data, and a loaded one is not found.
-    EXPECT_EQ(LockResource(reinterpret_cast<HGLOBAL>(found)), nullptr);
-    EXPECT_EQ(LoadResource(nullptr, reinterpret_cast<HRSRC>(LoadResource(nullptr, found))),
-              nullptr);
-    EXPECT_EQ(LoadResource(nullptr, nullptr), nullptr);
-    EXPECT_EQ(LockResource(nullptr), nullptr);
-    EXPECT_EQ(LockResource(reinterpret_cast<HGLOBAL>(0xDEADBEEF)), nullptr);
 }
 
 } // namespace

@@ -1,15 +1,15 @@
 // DrawTextW and text extents with the system font: where lines break, how
-// text is clipped and centred, and the opaque background box.
+// text is clipped and measured, and the opaque background box.
 #include <algorithm>
 
 #include "platform/raster/fonts.h"
 #include "platform/raster/text_layout.h"
 #include "platform/utf.h"
-#include "raster_support.h"
+#include "platform_support.h"
 
 namespace {
 
-using namespace raster_testing;
+using namespace platform_testing;
 using platform::Surface;
 
 constexpr uint32_t PAPER = 0x009600; // the table colour, as a pixel
@@ -52,36 +52,6 @@ Box changedBox(const Surface& surface, uint32_t paper = PAPER) {
         }
     }
     return box;
-}
-
-int inkInRows(const Surface& surface, int32_t top, int32_t bottom) {
-    int count = 0;
-    for (int32_t y = top; y < bottom; ++y) {
-        for (int32_t x = 0; x < surface.width; ++x) {
-            count += surface.at(x, y) == INK ? 1 : 0;
-        }
-    }
-    return count;
-}
-
-TEST_F(TextTest, LinesBreakOnlyAtLineBreaks) {
-    Canvas canvas = statusCanvas(200, 40, TRANSPARENT);
-    RECT rect{0, 0, 200, 40};
-    EXPECT_EQ(DrawTextW(canvas.dc, u"Ваш ход! Ок.", -1, &rect, DT_LEFT), SYSTEM_LINE);
-    EXPECT_GT(inkInRows(*canvas.pixels, 0, SYSTEM_LINE), 0);
-    EXPECT_EQ(inkInRows(*canvas.pixels, SYSTEM_LINE, 40), 0);
-
-    Canvas broken = statusCanvas(200, 40, TRANSPARENT);
-    EXPECT_EQ(DrawTextW(broken.dc, u"Ок.\r\nВаш ход!", -1, &rect, DT_LEFT), 2 * SYSTEM_LINE);
-    EXPECT_GT(inkInRows(*broken.pixels, 0, SYSTEM_LINE), 0);
-    EXPECT_GT(inkInRows(*broken.pixels, SYSTEM_LINE, 2 * SYSTEM_LINE), 0);
-    EXPECT_EQ(inkInRows(*broken.pixels, 2 * SYSTEM_LINE, 40), 0);
-}
-
-TEST_F(TextTest, ALoneNewlineBreaksAndALoneReturnDoesNot) {
-    RECT rect{0, 0, 200, 60};
-    Canvas canvas = statusCanvas(200, 60, TRANSPARENT);
-    EXPECT_EQ(DrawTextW(canvas.dc, u"a\nb\rc", -1, &rect, DT_LEFT), 2 * SYSTEM_LINE);
 }
 
 TEST_F(TextTest, TextIsClippedToItsRectangle) {
@@ -129,39 +99,6 @@ TEST_F(TextTest, TheOpaqueBoxCoversTheTextExtentAndTransparentLeavesTheBackgroun
     }
 }
 
-TEST_F(TextTest, CentredTextSitsInTheMiddleOfItsRectangle) {
-    // The talon count in its 34 x 28 box.
-    Canvas canvas = statusCanvas(240, 130, OPAQUE);
-    RECT talonCount{202, 90, 236, 118};
-    SIZE extent{};
-    GetTextExtentPoint32W(canvas.dc, u"23", 2, &extent);
-    EXPECT_EQ(DrawTextW(canvas.dc, u"23", -1, &talonCount, DT_SINGLELINE | DT_CENTER | DT_VCENTER),
-              SYSTEM_LINE);
-    Box changed = changedBox(*canvas.pixels);
-    EXPECT_EQ(changed.left, 202 + (34 - extent.cx) / 2);
-    EXPECT_EQ(changed.right, changed.left + extent.cx);
-    EXPECT_EQ(changed.top, 90 + (28 - SYSTEM_LINE) / 2);
-    EXPECT_EQ(changed.bottom, changed.top + SYSTEM_LINE);
-}
-
-TEST_F(TextTest, WordBreakWrapsLongLinesAtBlanks) {
-    Canvas canvas = statusCanvas(240, 100, TRANSPARENT);
-    RECT rect{0, 0, 70, 100};
-    LPCWSTR text = u"Вы можете подкинуть карту того же достоинства";
-    EXPECT_EQ(DrawTextW(canvas.dc, text, -1, &rect, DT_LEFT), SYSTEM_LINE);
-    RECT measured = rect;
-    int height = DrawTextW(canvas.dc, text, -1, &measured, DT_LEFT | DT_WORDBREAK | DT_CALCRECT);
-    EXPECT_GE(height, 4 * SYSTEM_LINE);
-    EXPECT_EQ(measured.bottom, height);
-    EXPECT_LE(measured.right, 70);
-
-    Canvas wrapped = statusCanvas(240, 100, TRANSPARENT);
-    EXPECT_EQ(DrawTextW(wrapped.dc, text, -1, &rect, DT_LEFT | DT_WORDBREAK), height);
-    Box changed = changedBox(*wrapped.pixels);
-    EXPECT_LE(changed.right, 70);
-    EXPECT_GT(changed.bottom, 3 * SYSTEM_LINE);
-}
-
 TEST_F(TextTest, CalcRectMeasuresWithoutDrawing) {
     Canvas canvas = statusCanvas(100, 40, OPAQUE);
     RECT rect{3, 4, 3, 4};
@@ -172,30 +109,6 @@ TEST_F(TextTest, CalcRectMeasuresWithoutDrawing) {
     EXPECT_EQ(rect.right, 3 + second.cx);
     EXPECT_EQ(rect.bottom, 4 + 2 * SYSTEM_LINE);
     EXPECT_TRUE(changedBox(*canvas.pixels).empty());
-}
-
-TEST_F(TextTest, FontsSetTheLineHeightAndBoldIsWider) {
-    Canvas canvas = statusCanvas(10, 10, OPAQUE);
-    SIZE normal{};
-    ASSERT_TRUE(GetTextExtentPoint32W(canvas.dc, u"Дурак", 5, &normal));
-    EXPECT_EQ(normal.cy, SYSTEM_LINE);
-    EXPECT_GT(normal.cx, 0);
-    SIZE longer{};
-    GetTextExtentPoint32W(canvas.dc, u"Дурак!", 6, &longer);
-    EXPECT_GT(longer.cx, normal.cx);
-
-    HFONT bold = CreateFontW(13, FW_BOLD);
-    SelectObject(canvas.dc, bold);
-    SIZE big{};
-    GetTextExtentPoint32W(canvas.dc, u"Дурак", 5, &big);
-    EXPECT_EQ(big.cy, 13);
-    EXPECT_GT(big.cx, normal.cx);
-    RECT rect{0, 0, 100, 100};
-    EXPECT_EQ(DrawTextW(canvas.dc, u"a\r\nb", -1, &rect, DT_CALCRECT), 26);
-    SIZE none{};
-    EXPECT_TRUE(GetTextExtentPoint32W(canvas.dc, u"", 0, &none));
-    EXPECT_EQ(none.cx, 0);
-    EXPECT_EQ(none.cy, 13);
 }
 
 TEST_F(TextTest, TextRespectsThePaintRegion) {

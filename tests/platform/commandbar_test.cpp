@@ -1,0 +1,216 @@
+// The command bar: the commands its buttons send, the pressed look and the
+// tooltips shown while the pen is held on a button or the pointer hovers.
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "platform/backend.h"
+#include "platform/commandbar/command_bar.h"
+#include "platform/commandbar_api.h"
+#include "platform/core/core_state.h"
+#include "platform/screen.h"
+#include "platform/testing.h"
+#include "platform/window_api.h"
+#include "platform_support.h"
+
+namespace {
+
+using platform_testing::deliver;
+using platform_testing::pump;
+
+struct Command {
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+inline std::vector<Command>& commands() {
+    static std::vector<Command> list;
+    return list;
+}
+
+inline std::vector<UINT>& tableInput() {
+    static std::vector<UINT> list;
+    return list;
+}
+
+inline LRESULT tableProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND) {
+        commands().push_back({wParam, lParam});
+        return 0;
+    }
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || message == WM_KEYDOWN ||
+        message == WM_SYSKEYDOWN) {
+        tableInput().push_back(message);
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+constexpr int BUTTON_COUNT = 7;
+constexpr int COMMAND_IDS[BUTTON_COUNT] = {40012, 40014, 40015, 40003, 40017, 40013, 40002};
+inline const LPCWSTR TIPS[BUTTON_COUNT] = {u"Новая игра",
+                                           u"Опции",
+                                           u"Статистика",
+                                           u"О программе",
+                                           u"Правила игры (Русский)",
+                                           u"Правила игры (Английский)",
+                                           u"Выход"};
+
+class CommandBarTest : public ::testing::Test {
+  protected:
+    HWND main = nullptr;
+    HWND bar = nullptr;
+
+    void SetUp() override {
+        platform_testing::resetPlatform();
+        commands().clear();
+        tableInput().clear();
+        WNDCLASSW table{};
+        table.style = CS_DBLCLKS;
+        table.lpfnWndProc = tableProc;
+        table.lpszClassName = u"table";
+        RegisterClassW(&table);
+        main = CreateWindowExW(0, u"table", u"", WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
+        bar = CommandBar_Create(nullptr, main, 1);
+        CommandBar_AddBitmap(bar, nullptr, 141, BUTTON_COUNT, 16, 16);
+        SendMessageW(bar, TB_SETTOOLTIPS, BUTTON_COUNT, reinterpret_cast<LPARAM>(TIPS));
+        TBBUTTON buttons[BUTTON_COUNT] = {};
+        for (int i = 0; i < BUTTON_COUNT; ++i) {
+            buttons[i] = TBBUTTON{i, COMMAND_IDS[i], TBSTATE_ENABLED, TBSTYLE_BUTTON, 0, 0};
+        }
+        SendMessageW(bar, TB_ADDBUTTONSW, BUTTON_COUNT, reinterpret_cast<LPARAM>(buttons));
+        CommandBar_Show(bar, TRUE);
+        pump();
+    }
+
+    void TearDown() override { platform_testing::resetPlatform(); }
+
+    // Runs the loop until everything posted is handled and painted (the
+    // null backend then ends it).
+    static RECT cellOf(int index) {
+        using namespace platform::commandbar;
+        int left = CELL_LEFT + index * (CELL_WIDTH + CELL_GAP);
+        return RECT{left, CELL_TOP, left + CELL_WIDTH, CELL_TOP + CELL_HEIGHT};
+    }
+
+    static POINT centreOf(int index) {
+        RECT cell = cellOf(index);
+        return POINT{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+    }
+
+    // The visible top-level windows other than the main window.
+    std::vector<HWND> popups() const {
+        std::vector<HWND> found;
+        for (HWND top : platform::core().topLevels) {
+            if (top != main && IsWindowVisible(top)) {
+                found.push_back(top);
+            }
+        }
+        return found;
+    }
+
+    static std::u16string textOf(HWND window) {
+        WCHAR text[256] = {};
+        int length = GetWindowTextW(window, text, 256);
+        return std::u16string(text, static_cast<size_t>(length));
+    }
+};
+
+using Type = platform::InputEvent::Type;
+
+TEST_F(CommandBarTest, ATapOnEachButtonPostsItsCommandFromTheBar) {
+    for (int i = 0; i < BUTTON_COUNT; ++i) {
+        deliver(Type::PenDown, centreOf(i));
+        deliver(Type::PenUp, centreOf(i));
+    }
+    ASSERT_EQ(commands().size(), static_cast<size_t>(BUTTON_COUNT));
+    for (int i = 0; i < BUTTON_COUNT; ++i) {
+        EXPECT_EQ(LOWORD(commands()[i].wParam), COMMAND_IDS[i]);
+        EXPECT_EQ(HIWORD(commands()[i].wParam), 0);
+        EXPECT_EQ(commands()[i].lParam, reinterpret_cast<LPARAM>(bar));
+    }
+}
+
+TEST_F(CommandBarTest, TheCommandIsPostedSoItRunsAfterThePenUpIsHandled) {
+    deliver(Type::PenDown, centreOf(0));
+    POINT at = centreOf(0);
+    SendMessageW(bar, WM_LBUTTONUP, 0,
+                 MAKELPARAM(static_cast<WORD>(at.x), static_cast<WORD>(at.y)));
+    EXPECT_TRUE(commands().empty());
+    pump();
+    ASSERT_EQ(commands().size(), 1u);
+    EXPECT_EQ(LOWORD(commands()[0].wParam), 40012);
+}
+
+TEST_F(CommandBarTest, ReleasingAnywhereButThePressedButtonSendsNothing) {
+    deliver(Type::PenDown, centreOf(1));
+    deliver(Type::PenUp, centreOf(2)); // another button
+    deliver(Type::PenDown, centreOf(3));
+    deliver(Type::PenUp, POINT{120, 200});  // on the table
+    deliver(Type::PenDown, POINT{220, 12}); // the bar beyond the last button
+    deliver(Type::PenUp, POINT{220, 12});
+    deliver(Type::PenDown, POINT{120, 200}); // pressed on the table, released on a button
+    deliver(Type::PenUp, centreOf(0));
+    EXPECT_TRUE(commands().empty());
+}
+
+// Pixels of the bar (the tooltip below it is another window) that differ.
+std::vector<POINT> barChanges(const platform::Surface& before, const platform::Surface& after) {
+    std::vector<POINT> changed;
+    for (int y = 0; y < COMMAND_BAR_HEIGHT; ++y) {
+        for (int x = 0; x < platform::SCREEN_WIDTH; ++x) {
+            if (before.at(x, y) != after.at(x, y)) {
+                changed.push_back(POINT{x, y});
+            }
+        }
+    }
+    return changed;
+}
+
+TEST_F(CommandBarTest, ThePressedLookChangesThatButtonOnlyAndGoesAtPenUp) {
+    platform::Surface before = platform::composeScreen();
+    deliver(Type::PenDown, centreOf(3));
+    platform::Surface pressed = platform::composeScreen();
+    std::vector<POINT> changed = barChanges(before, pressed);
+    EXPECT_GT(changed.size(), 20u);
+    RECT cell = cellOf(3);
+    for (POINT point : changed) {
+        EXPECT_TRUE(point.x >= cell.left && point.x < cell.right && point.y >= cell.top &&
+                    point.y < cell.bottom)
+            << point.x << "," << point.y;
+    }
+
+    deliver(Type::PenMove, POINT{120, 200}); // off the button: raised again
+    EXPECT_TRUE(barChanges(before, platform::composeScreen()).empty());
+    deliver(Type::PenMove, centreOf(3));
+    EXPECT_EQ(barChanges(before, platform::composeScreen()).size(), changed.size());
+    deliver(Type::PenUp, POINT{120, 200});
+    EXPECT_TRUE(barChanges(before, platform::composeScreen()).empty());
+}
+
+constexpr uint32_t TIP_YELLOW = 0xFFFFE1;
+
+TEST_F(CommandBarTest, HoldingThePenOnAButtonShowsItsTipUntilPenUp) {
+    EXPECT_TRUE(popups().empty());
+    deliver(Type::PenDown, centreOf(4));
+    std::vector<HWND> shown = popups();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(textOf(shown[0]), u"Правила игры (Русский)");
+    RECT rect{};
+    GetWindowRect(shown[0], &rect);
+    EXPECT_GE(rect.top, COMMAND_BAR_HEIGHT);
+    EXPECT_LT(rect.top, COMMAND_BAR_HEIGHT + 4);
+    EXPECT_LE(rect.right, platform::SCREEN_WIDTH);
+    EXPECT_GE(rect.left, 0);
+    platform::Surface screen = platform::composeScreen();
+    EXPECT_EQ(screen.at(rect.left + 2, rect.top + 1), TIP_YELLOW);
+    EXPECT_EQ(screen.at(rect.left, rect.top), 0x000000u); // its border
+
+    deliver(Type::PenMove, POINT{120, 200}); // dragged off: the tip stays while held
+    EXPECT_EQ(popups().size(), 1u);
+    deliver(Type::PenUp, POINT{120, 200});
+    EXPECT_TRUE(popups().empty());
+    EXPECT_NE(platform::composeScreen().at(rect.left + 2, rect.top + 1), TIP_YELLOW);
+}
+
+} // namespace
