@@ -262,6 +262,13 @@ TEST_F(RegistryFileTest, WriteReplacesTheFileAndLeavesNoTemporaryBehind) {
     EXPECT_NE(after.st_ino, before.st_ino) << "the file is replaced, not written over";
     EXPECT_EQ(after.st_mode & 07777, 0640u) << "the replacement keeps the permissions";
     EXPECT_EQ(folderEntries(), std::vector<std::string>{"settings.reg"});
+
+    const std::string text = readFile();
+    ASSERT_EQ(setDword(tlxKey, u"back", 2), ERROR_SUCCESS);
+    struct stat same {};
+    ASSERT_EQ(stat(file.c_str(), &same), 0);
+    EXPECT_EQ(same.st_ino, after.st_ino) << "a value stored already does not replace the file";
+    EXPECT_EQ(readFile(), text);
 }
 
 // Handles closed, foreign or left over from another store are refused.
