@@ -292,6 +292,9 @@ std::vector<RegeditLine> parseRegeditLines(std::string_view text) {
                 logical += trimLeft(lineBody(physical[i]));
                 line.raw += physical[i];
             }
+            // Only the file's end can stop a continued line early.
+            line.openEnded =
+                hexData && !trimRight(logical).empty() && trimRight(logical).back() == '\\';
             parseValueLine(logical, line);
         }
         lines.push_back(std::move(line));

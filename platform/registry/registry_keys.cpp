@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "platform/registry/regedit_file.h"
+#include "platform/registry/registry_store.h"
 #include "platform/registry/settings_text.h"
 #include "platform/registry_api.h"
 
@@ -114,11 +115,13 @@ LSTATUS RegCreateKeyExW(HKEY key, LPCWSTR subKey, DWORD /*reserved*/, LPWSTR /*k
         return ERROR_INVALID_PARAMETER;
     }
     KeyPath path = joinKeys(*base, nameOrEmpty(subKey));
+    platform::SettingsUpdate update;
     RegeditDocument document(loadSettingsText());
     bool existed = document.keyExists(path);
     if (!existed) {
         document.addSection(path);
-        if (LSTATUS status = saveSettingsText(document.text()); status != ERROR_SUCCESS) {
+        saveSettingsText(document.text());
+        if (LSTATUS status = update.finish(); status != ERROR_SUCCESS) {
             return status;
         }
     }
@@ -179,9 +182,11 @@ LSTATUS RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD /*reserved*/, DWORD ty
     if (dataSize > 0) {
         value.data.assign(data, data + dataSize);
     }
+    platform::SettingsUpdate update;
     RegeditDocument document(loadSettingsText());
     document.setValue(*path, name, value);
-    return saveSettingsText(document.text());
+    saveSettingsText(document.text());
+    return update.finish();
 }
 
 LSTATUS RegCloseKey(HKEY key) {
