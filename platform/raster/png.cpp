@@ -29,7 +29,14 @@ bool writePng(const Surface& surface, const std::string& path) {
     if (!view) {
         return false;
     }
-    return IMG_SavePNG(view.get(), path.c_str()) == 0;
+    // The file is closed here, not by SDL_image, so that a write that
+    // fails only when the buffer is flushed (a full disk) is seen.
+    SDL_RWops* file = SDL_RWFromFile(path.c_str(), "wb");
+    if (file == nullptr) {
+        return false;
+    }
+    bool saved = IMG_SavePNG_RW(view.get(), file, 0) == 0;
+    return SDL_RWclose(file) == 0 && saved;
 }
 
 bool readPng(const std::string& path, Surface& out) {
