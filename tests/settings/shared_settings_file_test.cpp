@@ -130,6 +130,8 @@ TEST_F(SharedSettingsFile, ConfirmingOptionsReplacesTheFileOnce) {
 // temporary the kill left is gone once the next instance has written.
 TEST_F(SharedSettingsFile, KillsLoseNothingAndLeaveNoStaleTemporaries) {
     std::mt19937 random(12345);
+    WriteSetting(u"statc", 0);
+    WriteSetting(u"statu", 0);
     uint32_t lastCount = 0;
     uint32_t lastAhead = 0;
     std::vector<std::string> leftByKill;
