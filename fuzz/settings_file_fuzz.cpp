@@ -16,7 +16,7 @@ using namespace platform::registry;
 
 namespace {
 
-// The lines of the text, line ends dropped.
+// The lines of the text, line ends ("\n", "\r\n") dropped.
 std::vector<std::string> physicalLines(const std::string& text) {
     std::vector<std::string> lines;
     size_t start = 0;
@@ -24,7 +24,7 @@ std::vector<std::string> physicalLines(const std::string& text) {
         size_t end = text.find('\n', start);
         std::string line =
             text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        if (!line.empty() && line.back() == '\r') {
+        if (end != std::string::npos && !line.empty() && line.back() == '\r') {
             line.pop_back();
         }
         lines.push_back(line);
