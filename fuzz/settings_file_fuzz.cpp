@@ -16,7 +16,7 @@ using namespace platform::registry;
 
 namespace {
 
-// The lines of the text, line ends ("\n", "\r\n") dropped.
+// The lines of the text, line ends dropped.
 std::vector<std::string> physicalLines(const std::string& text) {
     std::vector<std::string> lines;
     size_t start = 0;
@@ -24,7 +24,9 @@ std::vector<std::string> physicalLines(const std::string& text) {
         size_t end = text.find('\n', start);
         std::string line =
             text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        if (end != std::string::npos && !line.empty() && line.back() == '\r') {
+        // A bare CR ending the file becomes part of a line end when a line
+        // is added after it: CRs at the end of a line do not count.
+        while (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
         lines.push_back(line);
