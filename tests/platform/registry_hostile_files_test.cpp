@@ -152,14 +152,15 @@ TEST_F(RegistryFileTest, AUtf16ExportIsReadAndWrittenBackInUtf16) {
 }
 
 TEST_F(RegistryFileTest, AValueContinuedOnTheLastLineDoesNotSwallowTheNextOne) {
-    for (const char* ending : {"", "\n"}) {
-        writeFile(std::string(settingsText) + "\"bin\"=hex:01,02,\\" + ending);
+    for (const char* ending : {"\\", "\\\n", "\\\\\\"}) {
+        writeFile(std::string(settingsText) + "\"bin\"=hex:01,02," + ending);
         ASSERT_EQ(setDword(tlxKey, u"statu", 9), ERROR_SUCCESS);
         ASSERT_EQ(setDword(tlxKey, u"type", 3), ERROR_SUCCESS);
         EXPECT_EQ(queryDword(tlxKey, u"statc"), 5);
         EXPECT_EQ(queryDword(tlxKey, u"statu"), 9);
         EXPECT_EQ(queryDword(tlxKey, u"type"), 3);
-        EXPECT_EQ(readFile().rfind(std::string(settingsText) + "\"bin\"=hex:01,02,\\\n", 0), 0u);
+        std::string kept = std::string(settingsText) + "\"bin\"=hex:01,02," + ending;
+        EXPECT_EQ(readFile().rfind(kept, 0), 0u);
     }
 }
 
