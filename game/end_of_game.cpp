@@ -40,15 +40,13 @@ void announceWinner(LPCWSTR text, int32_t winner) {
 
 void GameOverCheck() {
     if (cardCount(computerHand) == 0 && nothingLeftToDraw()) {
-        computerWins = computerWins + 1;
-        setComputerWins(computerWins);
+        computerWins = addComputerWin(computerWins);
         announceWinner(u"Я победил!", 1);
     }
     // Runs even after a computer win: the new deal has refilled humanHand,
     // so the human cannot be scored for the game just decided.
     if (cardCount(humanHand) == 0 && nothingLeftToDraw()) {
-        humanWins = humanWins + 1;
-        setHumanWins(humanWins);
+        humanWins = addHumanWin(humanWins);
         announceWinner(u"Вы победили!", 0);
     }
 }

@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libsdl2-dev libsdl2-ttf-dev zlib1g-dev fonts-dejavu-core
     nlohmann-json3-dev libcli11-dev
+    clang libclang-rt-14-dev
     xvfb xauth
 )
 

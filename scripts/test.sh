@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: once with
-# warnings as errors, once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# warnings as errors, once under AddressSanitizer and UndefinedBehaviorSanitizer;
+# then runs each fuzz target briefly (TALONIX_FUZZ_SECONDS each, 60 by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,3 +13,6 @@ for preset in ci asan; do
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
+
+echo "== fuzz =="
+scripts/fuzz.sh "${TALONIX_FUZZ_SECONDS:-60}"

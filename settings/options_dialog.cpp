@@ -2,6 +2,7 @@
 // play options, applied and stored together when the dialog is confirmed.
 #include "cards/table.h"
 #include "game/game_state.h"
+#include "platform/registry/registry_store.h"
 #include "platform/window_api.h"
 #include "resources/resource_ids.h"
 #include "settings/dialogs.h"
@@ -59,20 +60,15 @@ static void OptionsConfirm(HWND dialog) {
         SetWindowTextW(mainWindow, gameTypeNames[gameType]);
         sendRequest(REQUEST_NEW_GAME);
     }
-    setGameType(static_cast<uint32_t>(gameType));
 
     // The running game keeps its layout; the style shows from the next deal.
     computerHandStyle = IsChecked(dialog, IDC_HIDE_HAND_SIZE) ? 5 : 4;
-    setComputerHandStyle(static_cast<uint32_t>(computerHandStyle));
     showTalonCount = IsChecked(dialog, IDC_SHOW_TALON_COUNT);
-    setShowTalonCount(static_cast<uint32_t>(showTalonCount));
     doubleTapPlays = IsChecked(dialog, IDC_DOUBLE_TAP);
-    setDoubleTapPlays(static_cast<uint32_t>(doubleTapPlays));
 
     LRESULT colour = SendMessageW(GetDlgItem(dialog, IDC_TABLE_COLOUR), LB_GETCURSEL, 0, 0);
     if (colour != LB_ERR) {
         tableColourIndex = static_cast<int32_t>(colour);
-        setTableColour(static_cast<uint32_t>(tableColourIndex));
     }
     LRESULT back = SendMessageW(GetDlgItem(dialog, IDC_CARD_BACK), LB_GETCURSEL, 0, 0);
     if (back != LB_ERR) {
@@ -81,7 +77,21 @@ static void OptionsConfirm(HWND dialog) {
         setBackStyle(computerHand, cardBackIndex);
         talonCard.backStyle = cardBackIndex;
         repaintCard(talonCard);
-        setCardBack(static_cast<uint32_t>(cardBackIndex));
+    }
+
+    // The dialog's values replace the file together, or not at all.
+    {
+        platform::SettingsUpdate update;
+        setGameType(static_cast<uint32_t>(gameType));
+        setComputerHandStyle(static_cast<uint32_t>(computerHandStyle));
+        setShowTalonCount(static_cast<uint32_t>(showTalonCount));
+        setDoubleTapPlays(static_cast<uint32_t>(doubleTapPlays));
+        if (colour != LB_ERR) {
+            setTableColour(static_cast<uint32_t>(tableColourIndex));
+        }
+        if (back != LB_ERR) {
+            setCardBack(static_cast<uint32_t>(cardBackIndex));
+        }
     }
 
     InvalidateRect(mainWindow, nullptr, FALSE);

@@ -2,6 +2,7 @@
 
 #include "game/end_of_game.h"
 #include "game/game_state.h"
+#include "platform/registry/registry_store.h"
 #include "platform/registry_api.h"
 
 int32_t cardBackIndex = 0;
@@ -91,6 +92,28 @@ uint32_t getHumanWins() {
 }
 void setHumanWins(uint32_t value) {
     WriteSetting(u"statu", value);
+}
+
+namespace {
+
+// Another instance may have counted wins in the same file since this one
+// last looked: the count goes on from what the file holds, and the caller's
+// count follows it. When the file cannot take the write, the caller's own
+// count goes on instead.
+uint32_t countWin(LPCWSTR name, uint32_t counted) {
+    platform::SettingsUpdate update;
+    const uint32_t stored = ReadSetting(name) + 1;
+    WriteSetting(name, stored);
+    return update.finish() == ERROR_SUCCESS ? stored : counted + 1;
+}
+
+} // namespace
+
+uint32_t addComputerWin(uint32_t counted) {
+    return countWin(u"statc", counted);
+}
+uint32_t addHumanWin(uint32_t counted) {
+    return countWin(u"statu", counted);
 }
 
 // A stored "hidev" of 5 stacks the computer's hand from the first deal;

@@ -35,6 +35,11 @@ uint32_t getComputerWins();
 void setComputerWins(uint32_t value);
 uint32_t getHumanWins();
 void setHumanWins(uint32_t value);
+// One more win on "statc" / "statu", counted on from the stored value under
+// the settings lock (another instance may share the file). Returns the new
+// count: the stored one, or `counted` + 1 when the file cannot be written.
+uint32_t addComputerWin(uint32_t counted);
+uint32_t addHumanWin(uint32_t counted);
 
 // Start-up reads, in order: "blackbg", "back", "statc", "statu", "wc", "cidc".
 void ReadStartupSettings();

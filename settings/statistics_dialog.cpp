@@ -1,5 +1,6 @@
 // The Statistics dialog: the games each side has won, and "Очистить".
 #include "game/end_of_game.h"
+#include "platform/registry/registry_store.h"
 #include "platform/text_format.h"
 #include "platform/window_api.h"
 #include "resources/resource_ids.h"
@@ -50,8 +51,11 @@ static INT_PTR StatisticsDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
     if (id == IDC_STATISTICS_CLEAR) {
         computerWins = 0;
         humanWins = 0;
-        setComputerWins(0);
-        setHumanWins(0);
+        {
+            platform::SettingsUpdate update; // both counts in one replacement
+            setComputerWins(0);
+            setHumanWins(0);
+        }
         ShowCounts(dialog);
         return 0;
     }

@@ -2,8 +2,13 @@
 // backend, then the program's own entry point.
 #include "platform/runtime.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <CLI/CLI.hpp>
+#include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <regex>
@@ -40,7 +45,26 @@ char instanceTag;
 
 } // namespace
 
+namespace {
+
+// A descriptor 0, 1 or 2 closed at start would be taken by the next file
+// opened (a script read from standard input would then read that file):
+// /dev/null stands in for it.
+void fillStandardDescriptors() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            int opened = open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+            if (opened >= 0 && opened != fd) {
+                close(opened); // another descriptor below was free after all
+            }
+        }
+    }
+}
+
+} // namespace
+
 int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
+    fillStandardDescriptors();
     CLI::App app{"Talonix: Durak for one player against the computer.", "talonix"};
     bool headless = false;
     std::string scriptPath;
@@ -53,8 +77,8 @@ int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
                    "The event script for --headless, or - for standard input (the default)");
     app.add_option("--clock", clockText,
                    "A fixed UTC time of day HH:MM:SS.mmm for the clock (reproducible deals)");
-    app.add_option("--registry", registryPath, "The settings file")
-        ->default_str(platform::defaultSettingsPath());
+    CLI::Option* registryOption = app.add_option("--registry", registryPath, "The settings file")
+                                      ->default_str(platform::defaultSettingsPath());
     app.add_option("--scale", scale, "Desktop window scale")->check(CLI::Range(1, 8));
     app.set_version_flag("--version", "talonix 1.1");
     app.allow_extras();
@@ -80,6 +104,10 @@ int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
         std::cerr << "talonix: --script needs --headless\n";
         return 2;
     }
+    if (registryOption->count() > 0 && registryPath.empty()) {
+        std::cerr << "talonix: --registry needs a file name\n";
+        return 2;
+    }
     platform::useSettingsFile(registryPath.empty() ? platform::defaultSettingsPath()
                                                    : registryPath);
 
@@ -98,8 +126,11 @@ int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
     if (headless) {
         std::istream* script = &std::cin;
         if (!scriptPath.empty() && scriptPath != "-") {
-            scriptFile.open(scriptPath);
-            if (!scriptFile) {
+            std::error_code ignored;
+            if (!std::filesystem::is_directory(scriptPath, ignored)) {
+                scriptFile.open(scriptPath);
+            }
+            if (!scriptFile.is_open() || !scriptFile) {
                 std::cerr << "talonix: cannot read the script '" << scriptPath << "'\n";
                 return 2;
             }
@@ -121,5 +152,9 @@ int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
     int status = winMain(reinterpret_cast<HINSTANCE>(&instanceTag), nullptr, wideCommandLine.data(),
                          SW_SHOW);
     std::cout.flush();
+    if (!std::cout && status == 0) {
+        std::cerr << "talonix: cannot write to standard output\n";
+        return 1;
+    }
     return status;
 }

@@ -73,19 +73,39 @@ InputEvent ScriptBackend::waitEvent() {
 }
 
 InputEvent ScriptBackend::malformed(const std::string& what) {
-    err_ << "script:" << lineNumber_ << ": " << what << std::endl;
+    // A line may be any length: the message shows its start only.
+    constexpr size_t longest = 200;
+    std::string shown = what;
+    if (shown.size() > longest) {
+        size_t cut = longest;
+        while (cut > 0 && (static_cast<unsigned char>(shown[cut]) & 0xC0) == 0x80) {
+            --cut; // not inside a UTF-8 sequence
+        }
+        shown = shown.substr(0, cut) + "...";
+    }
+    err_ << "script:" << lineNumber_ << ": " << shown << std::endl;
     InputEvent event = makeEvent(InputEvent::Type::Quit);
     event.exitCode = 2;
+    return event;
+}
+
+InputEvent ScriptBackend::outputFailed() {
+    err_ << "talonix: cannot write the results to standard output" << std::endl;
+    InputEvent event = makeEvent(InputEvent::Type::Quit);
+    event.exitCode = 1;
     return event;
 }
 
 InputEvent ScriptBackend::readEvent() {
     std::string& line = line_;
     std::vector<std::string>& words = words_;
-    while (std::getline(script_, line)) {
+    while (!out_.fail() && std::getline(script_, line)) {
         ++lineNumber_;
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
+        }
+        if (line.find('\0') != std::string::npos) {
+            return malformed("a NUL byte in the line");
         }
         splitWords(line, words);
         if (words.empty() || words[0][0] == '#') {
@@ -214,6 +234,9 @@ InputEvent ScriptBackend::readEvent() {
             continue;
         }
         return malformed("unknown line '" + verb + "'");
+    }
+    if (out_.fail()) {
+        return outputFailed();
     }
     // The end of the script acts as Exit; should the program not stop, the
     // next request for input stops it.

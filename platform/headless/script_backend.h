@@ -29,6 +29,8 @@ class ScriptBackend final : public Backend {
     // on the way.
     InputEvent readEvent();
     InputEvent malformed(const std::string& what);
+    // Standard output took no more: the run ends with status 1.
+    InputEvent outputFailed();
     void writeState();
 
     std::istream& script_;

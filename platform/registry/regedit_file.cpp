@@ -119,14 +119,24 @@ std::optional<size_t> RegeditDocument::endOfLastSection(const KeyPath& key) cons
     return end;
 }
 
-void RegeditDocument::insertLine(size_t position, std::string raw) {
+size_t RegeditDocument::insertLine(size_t position, std::string raw) {
     // The line before may be the last of the file, without a line end.
     if (position > 0 && lineEnd(lines_[position - 1].raw).empty()) {
         lines_[position - 1].raw += newline_;
     }
+    // A value continued at the file's end would take the new line as its
+    // own: an empty line ends it first.
+    if (position > 0 && lines_[position - 1].openEnded) {
+        lines_[position - 1].openEnded = false;
+        RegeditLine ending;
+        ending.raw = newline_;
+        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(position), std::move(ending));
+        ++position;
+    }
     RegeditLine line;
     line.raw = std::move(raw);
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(position), std::move(line));
+    return position;
 }
 
 size_t RegeditDocument::appendSection(const KeyPath& key) {
@@ -172,7 +182,8 @@ void RegeditDocument::setValue(const KeyPath& key, std::u16string_view name,
     }
     std::optional<size_t> end = endOfLastSection(key);
     size_t position = end ? *end + 1 : appendSection(key) + 1;
-    insertLine(position, formatValueName(name) + "=" + formatValueData(value) + newline_);
+    position =
+        insertLine(position, formatValueName(name) + "=" + formatValueData(value) + newline_);
     RegeditLine& line = lines_[position];
     line.kind = RegeditLine::Kind::Value;
     line.nameToken = formatValueName(name);

@@ -43,6 +43,7 @@ struct RegeditLine {
     std::string nameToken; // the name as written: "\"back\"" or "@"
     std::u16string name;
     std::optional<StoredValue> value; // unset when the data is not understood
+    bool openEnded = false;           // hex data whose last line asks for one more
 };
 
 class RegeditDocument {
@@ -68,7 +69,8 @@ class RegeditDocument {
     // Position after which a new value of the key goes, if it has a section.
     std::optional<size_t> endOfLastSection(const KeyPath& key) const;
     size_t appendSection(const KeyPath& key);
-    void insertLine(size_t position, std::string raw);
+    // Returns where the line went.
+    size_t insertLine(size_t position, std::string raw);
 
     std::vector<RegeditLine> lines_;
     std::string newline_ = "\n";

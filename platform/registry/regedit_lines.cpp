@@ -282,16 +282,25 @@ std::vector<RegeditLine> parseRegeditLines(std::string_view text) {
             parseSectionHeader(body, line);
         } else if (!body.empty() && (body.front() == '"' || body.front() == '@')) {
             std::string logical(body);
-            // Long hex data goes on over lines ending in a backslash.
+            // Long hex data goes on over lines ending in a backslash: each
+            // line's own last character says whether another follows.
             bool hexData = startsWithNoCase(valueData(logical), "hex");
-            while (hexData && !trimRight(logical).empty() && trimRight(logical).back() == '\\' &&
-                   i + 1 < physical.size()) {
+            auto continues = [](std::string_view part) {
+                part = trimRight(part);
+                return !part.empty() && part.back() == '\\';
+            };
+            bool more = hexData && continues(body);
+            while (more && i + 1 < physical.size()) {
                 logical = std::string(trimRight(logical));
                 logical.pop_back();
                 ++i;
-                logical += trimLeft(lineBody(physical[i]));
+                std::string_view next = trimLeft(lineBody(physical[i]));
+                logical += next;
                 line.raw += physical[i];
+                more = continues(next);
             }
+            // Only the file's end can stop a continued line early.
+            line.openEnded = more;
             parseValueLine(logical, line);
         }
         lines.push_back(std::move(line));

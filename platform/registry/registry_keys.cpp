@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "platform/registry/regedit_file.h"
+#include "platform/registry/registry_store.h"
 #include "platform/registry/settings_text.h"
 #include "platform/registry_api.h"
 
@@ -114,11 +115,13 @@ LSTATUS RegCreateKeyExW(HKEY key, LPCWSTR subKey, DWORD /*reserved*/, LPWSTR /*k
         return ERROR_INVALID_PARAMETER;
     }
     KeyPath path = joinKeys(*base, nameOrEmpty(subKey));
+    platform::SettingsUpdate update;
     RegeditDocument document(loadSettingsText());
     bool existed = document.keyExists(path);
     if (!existed) {
         document.addSection(path);
-        if (LSTATUS status = saveSettingsText(document.text()); status != ERROR_SUCCESS) {
+        saveSettingsText(document.text());
+        if (LSTATUS status = update.finish(); status != ERROR_SUCCESS) {
             return status;
         }
     }
@@ -175,15 +178,16 @@ LSTATUS RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD /*reserved*/, DWORD ty
         return ERROR_INVALID_PARAMETER;
     }
     StoredValue value{type, {data, data + dataSize}};
+    platform::SettingsUpdate update;
     std::string stored = loadSettingsText();
     RegeditDocument document(stored);
     document.setValue(*path, name, value);
     std::string text = document.text();
     // A value stored already, exactly so, is not written again.
-    if (text == stored) {
-        return ERROR_SUCCESS;
+    if (text != stored) {
+        saveSettingsText(text);
     }
-    return saveSettingsText(text);
+    return update.finish();
 }
 
 LSTATUS RegCloseKey(HKEY key) {

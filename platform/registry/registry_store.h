@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/registry_api.h"
+
 namespace platform {
 
 // $XDG_CONFIG_HOME/talonix/settings.reg, or ~/.config/talonix/settings.reg.
@@ -12,5 +14,29 @@ std::string defaultSettingsPath();
 void useSettingsFile(const std::string& path);
 // Keep the values in memory only, starting empty (tests).
 void useMemorySettings();
+
+// One read-modify-write of the settings: from construction to finish() (or
+// destruction) the file's lock is held, so another instance waits; the file
+// is read once, afresh, and the registry writes made in between replace it
+// once, at the end. Updates nest: only the outermost one reads and writes.
+//
+// A file that could not be read in full (too large, unreadable, not a
+// regular file, text that would not be written back as it was) is never
+// replaced: the writes fail and stderr says so, once per settings file.
+class SettingsUpdate {
+  public:
+    SettingsUpdate();
+    ~SettingsUpdate();
+    SettingsUpdate(const SettingsUpdate&) = delete;
+    SettingsUpdate& operator=(const SettingsUpdate&) = delete;
+
+    // Writes what changed and releases the lock; 0 (ERROR_SUCCESS) when the
+    // writes are kept. A nested update only passes on the last write's result.
+    LSTATUS finish();
+
+  private:
+    bool finished_ = false;
+    LSTATUS status_ = ERROR_SUCCESS;
+};
 
 } // namespace platform

@@ -2,31 +2,48 @@
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <climits>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <system_error>
 #include <vector>
 
 #include "platform/registry/registry_store.h"
+#include "platform/utf.h"
 
 namespace platform {
 
 namespace {
 
-// A settings file is a few hundred bytes; anything past this is not one,
-// and reading it (a device file, say) could go on for ever.
-constexpr std::streamsize largestSettingsFile = 16 * 1024 * 1024;
+// A settings file is a few hundred bytes; anything past this is not one.
+constexpr off_t largestSettingsFile = 16 * 1024 * 1024;
 constexpr LSTATUS ERROR_WRITE_FAULT = 29;
+constexpr int mostSymbolicLinks = 40;
+
+// How the file's text is stored: bytes as they are (UTF-8, the usual), or
+// UTF-16 after a byte-order mark, as the handheld's export writes it.
+enum class Encoding { Bytes, Utf16Little, Utf16Big };
+
+struct LoadedText {
+    std::string text; // UTF-8
+    Encoding encoding = Encoding::Bytes;
+    std::string problem; // why the file must not be replaced; empty when it may
+};
 
 struct SettingsLocation {
     std::optional<std::filesystem::path> file; // none: in memory
     std::string memoryText;
+    bool warned = false;
 };
 
 SettingsLocation& location() {
@@ -34,11 +51,59 @@ SettingsLocation& location() {
     return current;
 }
 
+// The open SettingsUpdate, outermost first.
+struct OpenUpdate {
+    int depth = 0;
+    int lockFd = -1;
+    std::optional<std::filesystem::path> target; // the file after its links
+    std::optional<LoadedText> loaded;
+    bool changed = false;
+    LSTATUS lastWrite = ERROR_SUCCESS;
+};
+
+OpenUpdate& openUpdate() {
+    static OpenUpdate update;
+    return update;
+}
+
 LSTATUS errorFromErrno(int error) {
     if (error == EACCES || error == EPERM || error == EROFS) {
         return ERROR_ACCESS_DENIED;
     }
     return ERROR_WRITE_FAULT;
+}
+
+// Says once per settings file why it is left as it is.
+void warnNotSaved(const std::string& why) {
+    SettingsLocation& current = location();
+    if (current.warned || !current.file) {
+        return;
+    }
+    current.warned = true;
+    std::string message =
+        "talonix: settings not saved: " + current.file->string() + ": " + why + "\n";
+    std::fputs(message.c_str(), stderr);
+    std::fflush(stderr);
+}
+
+// The file a path names once its symbolic links are followed, so that a
+// write replaces the file behind a link rather than the link. A link that
+// leads nowhere names the file it would lead to.
+std::filesystem::path followLinks(std::filesystem::path path) {
+    for (int hop = 0; hop < mostSymbolicLinks; ++hop) {
+        struct stat entry {};
+        if (lstat(path.c_str(), &entry) != 0 || !S_ISLNK(entry.st_mode)) {
+            return path;
+        }
+        std::vector<char> target(static_cast<size_t>(PATH_MAX) + 1);
+        ssize_t length = readlink(path.c_str(), target.data(), target.size() - 1);
+        if (length < 0) {
+            return path;
+        }
+        std::filesystem::path next(std::string(target.data(), static_cast<size_t>(length)));
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return path; // a loop: opening it fails, and the file is left alone
 }
 
 // A temporary file that is removed unless it was renamed into place.
@@ -49,7 +114,7 @@ class TemporaryFile {
             (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
         std::vector<char> name(pattern.begin(), pattern.end());
         name.push_back('\0');
-        fd_ = mkstemp(name.data());
+        fd_ = mkostemp(name.data(), O_CLOEXEC);
         if (fd_ >= 0) {
             path_ = name.data();
         }
@@ -112,39 +177,174 @@ mode_t fileMode(const std::filesystem::path& target) {
     return 0666 & ~mask;
 }
 
-LSTATUS saveFile(const std::filesystem::path& target, const std::string& text) {
+// Temporaries a killed write left beside the file: ".NAME.XXXXXX". Called
+// under the lock, before writing, when no other write can be under way.
+void removeStaleTemporaries(const std::filesystem::path& target) {
+    std::string prefix = "." + target.filename().string() + ".";
+    std::error_code error;
+    std::filesystem::directory_iterator entries(target.parent_path(), error);
+    if (error) {
+        return;
+    }
+    for (const auto& entry : entries) {
+        std::string name = entry.path().filename().string();
+        if (name.size() != prefix.size() + 6 || !name.starts_with(prefix)) {
+            continue;
+        }
+        bool generated =
+            std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                        [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
+        struct stat info {};
+        if (generated && lstat(entry.path().c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+            unlink(entry.path().c_str());
+        }
+    }
+}
+
+std::string encode(const std::string& text, Encoding encoding) {
+    if (encoding == Encoding::Bytes) {
+        return text;
+    }
+    std::u16string wide = utf16FromUtf8(text);
+    std::string out;
+    out.reserve(2 * wide.size() + 2);
+    bool big = encoding == Encoding::Utf16Big;
+    auto put = [&](char16_t c) {
+        auto high = static_cast<char>(c >> 8);
+        auto low = static_cast<char>(c & 0xFF);
+        out.push_back(big ? high : low);
+        out.push_back(big ? low : high);
+    };
+    put(0xFEFF);
+    for (char16_t c : wide) {
+        put(c);
+    }
+    return out;
+}
+
+// Text after a UTF-16 byte-order mark into UTF-8; a problem when it would
+// not be written back byte for byte.
+void decode(std::string bytes, LoadedText& loaded) {
+    bool little = bytes.starts_with("\xFF\xFE");
+    if (little || bytes.starts_with("\xFE\xFF")) {
+        loaded.encoding = little ? Encoding::Utf16Little : Encoding::Utf16Big;
+        std::u16string wide;
+        bool big = loaded.encoding == Encoding::Utf16Big;
+        for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
+            auto first = static_cast<unsigned char>(bytes[i]);
+            auto second = static_cast<unsigned char>(bytes[i + 1]);
+            wide.push_back(
+                static_cast<char16_t>(big ? (first << 8) | second : (second << 8) | first));
+        }
+        loaded.text = utf8FromUtf16(wide);
+        if (encode(loaded.text, loaded.encoding) != bytes) {
+            loaded.problem = "UTF-16 text that could not be written back as it is";
+        }
+        return;
+    }
+    loaded.text = std::move(bytes);
+}
+
+// The whole file, or why it cannot be had. A missing file is empty text.
+LoadedText loadFile(const std::filesystem::path& file) {
+    LoadedText loaded;
+    // Never blocks on a FIFO; a link left over here is a loop.
+    int fd = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) {
+        if (errno != ENOENT && errno != ENOTDIR) {
+            loaded.problem = std::strerror(errno);
+        }
+        return loaded;
+    }
+    struct stat info {};
+    std::string bytes;
+    if (fstat(fd, &info) != 0) {
+        loaded.problem = std::strerror(errno);
+    } else if (!S_ISREG(info.st_mode)) {
+        loaded.problem = "not a regular file";
+    } else if (info.st_size > largestSettingsFile) {
+        loaded.problem = "larger than 16 MiB";
+    } else {
+        char buffer[4096];
+        while (true) {
+            ssize_t count = read(fd, buffer, sizeof buffer);
+            if (count < 0 && errno == EINTR) {
+                continue;
+            }
+            if (count < 0) {
+                loaded.problem = std::strerror(errno);
+                break;
+            }
+            if (count == 0) {
+                break;
+            }
+            bytes.append(buffer, static_cast<size_t>(count));
+            if (static_cast<off_t>(bytes.size()) > largestSettingsFile) {
+                loaded.problem = "larger than 16 MiB";
+                break;
+            }
+        }
+    }
+    close(fd);
+    if (loaded.problem.empty()) {
+        decode(std::move(bytes), loaded);
+    }
+    return loaded;
+}
+
+// Writes the file; on failure `why` says what went wrong.
+LSTATUS saveFile(const std::filesystem::path& target, const std::string& text, Encoding encoding,
+                 std::string& why) {
+    auto failed = [&why](int error) {
+        why = std::strerror(error);
+        return errorFromErrno(error);
+    };
     std::error_code ignored;
     if (target.has_parent_path()) {
         std::filesystem::create_directories(target.parent_path(), ignored);
     }
+    removeStaleTemporaries(target);
     TemporaryFile temporary(target);
     if (temporary.fd() < 0) {
-        return errorFromErrno(errno);
+        return failed(errno);
     }
-    if (!writeAll(temporary.fd(), text) || fchmod(temporary.fd(), fileMode(target)) != 0 ||
-        fsync(temporary.fd()) != 0) {
-        return errorFromErrno(errno);
+    if (!writeAll(temporary.fd(), encode(text, encoding)) ||
+        fchmod(temporary.fd(), fileMode(target)) != 0 || fsync(temporary.fd()) != 0) {
+        return failed(errno);
     }
     if (!temporary.closeFile() || !temporary.renameTo(target)) {
-        return errorFromErrno(errno);
+        return failed(errno);
     }
     return ERROR_SUCCESS;
 }
 
-std::string loadFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return {};
+// The folder's lock, which every instance takes around a read-modify-write.
+// Without a folder to lock (it cannot be made) the write fails anyway.
+int lockFolder(const std::filesystem::path& target) {
+    std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return -1;
     }
-    std::string text;
-    char buffer[4096];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        text.append(buffer, static_cast<size_t>(in.gcount()));
-        if (static_cast<std::streamsize>(text.size()) > largestSettingsFile) {
-            return {};
+    while (flock(fd, LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            break; // a folder that cannot be locked: write as before
         }
     }
-    return text;
+    return fd;
+}
+
+// The text the open update works on, read on first use.
+LoadedText& updateText() {
+    OpenUpdate& update = openUpdate();
+    if (!update.loaded) {
+        const SettingsLocation& current = location();
+        update.loaded = update.target ? loadFile(*update.target)
+                                      : LoadedText{current.memoryText, Encoding::Bytes, {}};
+    }
+    return *update.loaded;
 }
 
 } // namespace
@@ -169,28 +369,86 @@ void useSettingsFile(const std::string& path) {
     registry::closeAllKeys();
     location().file = std::filesystem::path(path);
     location().memoryText.clear();
+    location().warned = false;
 }
 
 void useMemorySettings() {
     registry::closeAllKeys();
     location().file.reset();
     location().memoryText.clear();
+    location().warned = false;
+}
+
+SettingsUpdate::SettingsUpdate() {
+    OpenUpdate& update = openUpdate();
+    if (update.depth++ > 0) {
+        return;
+    }
+    const SettingsLocation& current = location();
+    if (current.file) {
+        update.target = followLinks(*current.file);
+        update.lockFd = lockFolder(*update.target);
+    }
+}
+
+SettingsUpdate::~SettingsUpdate() {
+    finish();
+}
+
+LSTATUS SettingsUpdate::finish() {
+    if (finished_) {
+        return status_;
+    }
+    finished_ = true;
+    OpenUpdate& update = openUpdate();
+    if (--update.depth > 0) {
+        status_ = update.lastWrite;
+        return status_;
+    }
+    if (update.changed && update.loaded) {
+        SettingsLocation& current = location();
+        if (!update.target) {
+            current.memoryText = update.loaded->text;
+        } else {
+            std::string why;
+            status_ = saveFile(*update.target, update.loaded->text, update.loaded->encoding, why);
+            if (status_ != ERROR_SUCCESS) {
+                warnNotSaved(why);
+            }
+        }
+    } else {
+        status_ = update.lastWrite;
+    }
+    if (update.lockFd >= 0) {
+        close(update.lockFd); // releases the lock
+    }
+    update = OpenUpdate{};
+    return status_;
 }
 
 namespace registry {
 
 std::string loadSettingsText() {
+    if (openUpdate().depth > 0) {
+        return updateText().text;
+    }
     const SettingsLocation& current = location();
-    return current.file ? loadFile(*current.file) : current.memoryText;
+    return current.file ? loadFile(followLinks(*current.file)).text : current.memoryText;
 }
 
 LSTATUS saveSettingsText(const std::string& text) {
-    SettingsLocation& current = location();
-    if (!current.file) {
-        current.memoryText = text;
-        return ERROR_SUCCESS;
+    SettingsUpdate scope;
+    OpenUpdate& update = openUpdate();
+    LoadedText& loaded = updateText();
+    if (!loaded.problem.empty()) {
+        warnNotSaved(loaded.problem);
+        update.lastWrite = ERROR_ACCESS_DENIED;
+    } else {
+        loaded.text = text;
+        update.changed = true;
+        update.lastWrite = ERROR_SUCCESS;
     }
-    return saveFile(*current.file, text);
+    return scope.finish();
 }
 
 } // namespace registry

@@ -9,10 +9,12 @@
 
 namespace platform::registry {
 
-// The current text; empty when there is none or it cannot be read.
+// The current text; empty when there is none or it cannot be read. Inside a
+// SettingsUpdate, the text as read under its lock with the writes made since.
 std::string loadSettingsText();
 // Replaces the text. A file is replaced atomically: a temporary file in the
-// same folder (created when missing) is written and renamed over it.
+// same folder (created when missing) is written and renamed over it. Inside a
+// SettingsUpdate the file is written once, when the update finishes.
 LSTATUS saveSettingsText(const std::string& text);
 
 // Forgets every open key handle (the store they were opened on is gone).
