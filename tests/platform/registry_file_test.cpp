@@ -15,82 +15,11 @@
 #include "platform/registry_api.h"
 #include "platform/utf.h"
 #include "platform_support.h"
+#include "registry_fixture.h"
 
 namespace {
 
 using platform_testing::ScopedEnvironment;
-
-class RegistryFileTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/talonix-registry-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
-        file = folder / "settings.reg";
-        platform::useSettingsFile(file.string());
-    }
-    void TearDown() override {
-        platform::useMemorySettings();
-        std::filesystem::remove_all(folder);
-    }
-
-    void writeFile(const std::string& text) const {
-        std::ofstream out(file, std::ios::binary);
-        out << text;
-    }
-    std::string readFile() const {
-        std::ifstream in(file, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    std::vector<std::string> folderEntries() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-            names.push_back(entry.path().filename().string());
-        }
-        return names;
-    }
-
-    std::filesystem::path folder;
-    std::filesystem::path file;
-};
-
-// Sets a REG_DWORD the way the program does: create, set, close.
-inline LSTATUS setDword(LPCWSTR subKey, LPCWSTR name, DWORD value) {
-    HKEY key = nullptr;
-    LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, subKey, 0, nullptr, 0, KEY_ALL_ACCESS,
-                                     nullptr, &key, nullptr);
-    if (status != ERROR_SUCCESS) {
-        return status;
-    }
-    status = RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4);
-    RegCloseKey(key);
-    return status;
-}
-
-// The value as a REG_DWORD, or -1 when it cannot be read as one.
-inline int64_t queryDword(LPCWSTR subKey, LPCWSTR name) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, subKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return -1;
-    }
-    DWORD value = 0;
-    DWORD type = REG_NONE;
-    DWORD size = 4;
-    LSTATUS status =
-        RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
-    RegCloseKey(key);
-    if (status != ERROR_SUCCESS || type != REG_DWORD || size != 4) {
-        return -1;
-    }
-    return value;
-}
-
-inline constexpr LPCWSTR tlxKey = u"Software\\qm\\tlx";
-
-constexpr const char* header = "REGEDIT4\n\n";
-constexpr const char* tlxSection = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n";
 
 struct Value {
     LPCWSTR key;

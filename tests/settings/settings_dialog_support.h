@@ -4,6 +4,8 @@
 // settings in a file of their own.
 #pragma once
 
+#include <optional>
+
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -18,6 +20,7 @@
 #include "game/end_of_game.h"
 #include "game/game_state.h"
 #include "platform/dialog_test_support.h"
+#include "platform/registry_api.h"
 #include "platform/testing.h"
 #include "platform/utf.h"
 #include "platform/window_api.h"
@@ -101,6 +104,8 @@ class SettingsDialogTest : public ::testing::Test {
         steps.emplace_back(input);
     }
     void press(int id) { line(Type::DialogPress, id); }
+    void check(int id, int value) { line(Type::DialogCheck, id, value); }
+    void select(int id, int index) { line(Type::DialogSelect, id, index); }
     void then(std::function<void()> action) { steps.emplace_back(std::move(action)); }
 
     // The open dialog as the state line shows it, taken at this point.
@@ -112,6 +117,22 @@ class SettingsDialogTest : public ::testing::Test {
 };
 
 // The control's entry in a dialog description.
+// A value of the settings key, or nothing when it is not stored.
+inline std::optional<uint32_t> stored(LPCWSTR name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, u"Software\\qm\\tlx", 0, KEY_READ, &key) !=
+        ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    DWORD value = 0;
+    DWORD type = REG_NONE;
+    DWORD size = sizeof value;
+    const LSTATUS status =
+        RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
+    RegCloseKey(key);
+    return status == ERROR_SUCCESS ? std::optional<uint32_t>(value) : std::nullopt;
+}
+
 inline nlohmann::ordered_json control(const nlohmann::ordered_json& dialog, int id) {
     for (const auto& entry : dialog["controls"]) {
         if (entry["id"] == id) {
