@@ -1,10 +1,12 @@
-// The Statistics dialog: the games each side has won, and "Очистить".
+// The Statistics dialog: the games each side has won, and a button that
+// clears both counts.
 #include "game/end_of_game.h"
 #include "platform/text_format.h"
 #include "platform/window_api.h"
 #include "resources/resource_ids.h"
 #include "settings/dialogs.h"
 #include "settings/settings_store.h"
+#include "window/texts.h"
 
 static void ShowCounts(HWND dialog) {
     WCHAR text[32];

@@ -16,6 +16,7 @@
 #include "settings/settings_store.h"
 #include "window/painting.h"
 #include "window/table_layout.h"
+#include "window/texts.h"
 
 HINSTANCE appInstance = nullptr;
 HWND mainWindow = nullptr;
@@ -33,15 +34,11 @@ namespace {
 constexpr int commandBarButtonCount = 7;
 
 // The bar keeps pointers to these for as long as it lives.
-const LPCWSTR commandBarTooltips[commandBarButtonCount] = {
-    u"Новая игра",
-    u"Опции",
-    u"Статистика",
-    u"О программе",
-    u"Правила игры (Русский)",
-    u"Правила игры (Английский)",
-    u"Выход",
+const int commandBarTooltipIds[commandBarButtonCount] = {
+    IDS_TIP_NEW_GAME,      IDS_TIP_OPTIONS,       IDS_TIP_STATISTICS, IDS_TIP_ABOUT,
+    IDS_TIP_RULES_RUSSIAN, IDS_TIP_RULES_ENGLISH, IDS_TIP_EXIT,
 };
+LPCWSTR commandBarTooltips[commandBarButtonCount] = {};
 
 const int commandBarCommands[commandBarButtonCount] = {
     IDM_NEW_GAME,      IDM_OPTIONS,       IDM_STATISTICS, IDM_ABOUT,
@@ -51,6 +48,7 @@ const int commandBarCommands[commandBarButtonCount] = {
 void onCreate(HWND window) {
     TBBUTTON buttons[commandBarButtonCount] = {};
     for (int i = 0; i < commandBarButtonCount; ++i) {
+        commandBarTooltips[i] = textOf(commandBarTooltipIds[i]);
         buttons[i].iBitmap = i;
         buttons[i].idCommand = commandBarCommands[i];
         buttons[i].fsState = TBSTATE_ENABLED;
