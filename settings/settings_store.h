@@ -18,6 +18,7 @@ extern int32_t tableColourIndex;  // "blackbg"
 extern int32_t doubleTapPlays;    // "wc"
 extern int32_t showTalonCount;    // "cidc"
 extern int32_t computerHandStyle; // "hidev", 4 fanned or 5 stacked; starts at 4
+extern int32_t interfaceLanguage; // "lang", our own: 0 Russian, 1 English
 
 uint32_t getGameType();
 void setGameType(uint32_t value);
@@ -39,5 +40,9 @@ void setHumanWins(uint32_t value);
 void ReadStartupSettings();
 // "type" into gameType, and transferVariant from it.
 void ReadGameTypeSetting();
+// The interface language: the one asked for on the command line, which is
+// then stored, or else the stored one; anything but 1 means Russian. Sets
+// the language resources are loaded in.
+void ChooseInterfaceLanguage();
 // Back to the values before any read (tests).
 void resetSettingValues();

@@ -59,6 +59,7 @@ BOOL InitInstance(HINSTANCE instance, int showCommand) {
 
 int WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPWSTR commandLine, int showCommand) {
     appInstance = instance;
+    ChooseInterfaceLanguage();
     wsprintfW(aboutText, textOf(IDS_ABOUT_FORMAT), u"Talonix", programVersionMajor,
               programVersionMinor);
     LoadCardImages();
