@@ -104,3 +104,4 @@ constexpr int IDM_RULES_ENGLISH = 40013;
 constexpr int IDM_OPTIONS = 40014;
 constexpr int IDM_STATISTICS = 40015;
 constexpr int IDM_RULES_RUSSIAN = 40017;
+constexpr int IDM_RULES = 40018; // the rules in the interface language

@@ -103,11 +103,15 @@ LPCWSTR findString(int id, int language) {
 
 const ACCEL* findAccelerators(int id, int* count) {
     // "/" is matched as a typed character, so it works whatever key the
-    // keyboard layout puts it on; N and F4 are matched as keys.
+    // keyboard layout puts it on; the others are matched as keys.
     static const ACCEL mainTable[] = {
         {FALT, u'/', IDM_ABOUT},
         {FVIRTKEY | FALT, u'N', IDM_NEW_GAME},
         {FVIRTKEY | FALT, VK_F4, IDM_EXIT},
+        {FVIRTKEY | FCONTROL, u'N', IDM_NEW_GAME},
+        {FVIRTKEY | FCONTROL, u'O', IDM_OPTIONS},
+        {FVIRTKEY | FCONTROL, u'T', IDM_STATISTICS},
+        {FVIRTKEY, VK_F1, IDM_RULES},
     };
     if (id != IDA_MAIN) {
         if (count != nullptr) {
