@@ -77,9 +77,7 @@ int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
         return status == 0 ? 0 : 2;
     }
 
-    requestedLanguage = language == "en"   ? LANG_ENGLISH
-                        : language == "ru" ? LANG_RUSSIAN
-                                           : 0;
+    requestedLanguage = language == "en" ? LANG_ENGLISH : language == "ru" ? LANG_RUSSIAN : 0;
     if (!clockText.empty()) {
         ClockReading reading;
         if (!parseClock(clockText, reading)) {
