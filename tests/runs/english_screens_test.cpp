@@ -1,6 +1,7 @@
-// Golden screenshots of the English interface and of the keyboard's focus
-// mark, compared pixel by pixel with tests/data/golden/ as the Russian ones
-// are (TALONIX_UPDATE_GOLDENS=1 writes them; see docs/testing.md).
+// The interface language chosen and remembered; golden screenshots of the
+// English interface and of the keyboard's focus mark, compared pixel by pixel
+// with tests/data/golden/ as the Russian ones are (TALONIX_UPDATE_GOLDENS=1
+// writes them; see docs/testing.md).
 #include <cstdlib>
 #include <filesystem>
 
@@ -93,5 +94,45 @@ INSTANTIATE_TEST_SUITE_P(
                      {"key home\nkey space\nkey enter", "focus_mark_after_a_lead"},
                      {"tap 150 60", "focus_mark_hidden_by_a_tap"}}}),
     [](const auto& screens) { return std::string(screens.param.name); });
+
+struct LanguageCase {
+    const char* stored; // the "lang" line of the settings file, or ""
+    const char* option; // --lang, or ""
+    const char* title;  // the first variant's name in the language shown
+    const char* after;  // the "lang" line afterwards, or ""
+};
+
+TEST(InterfaceLanguage, TheOptionIsRememberedAndAnythingButOneIsRussian) {
+    const LanguageCase cases[] = {
+        {"", "", "Подкидной", ""},
+        {"", "en", "Throw-in", "\"lang\"=dword:00000001"},
+        {"\"lang\"=dword:00000001", "", "Throw-in", "\"lang\"=dword:00000001"},
+        {"\"lang\"=dword:00000001", "ru", "Подкидной", "\"lang\"=dword:00000000"},
+        {"\"lang\"=dword:00000007", "", "Подкидной", "\"lang\"=dword:00000007"},
+    };
+    for (const LanguageCase& language : cases) {
+        SCOPED_TRACE(std::string(language.stored) + " --lang " + language.option);
+        const std::string folder = makeScratchFolder();
+        const std::string settings = folder + "/settings.reg";
+        writeTextFile(settings,
+                      std::string("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n") +
+                          language.stored + "\n");
+        std::vector<std::string> arguments = {"--registry", settings};
+        if (*language.option != '\0') {
+            arguments.insert(arguments.end(), {"--lang", language.option});
+        }
+        const RunResult result = runScript(arguments, "state\n");
+        const nlohmann::json state = nlohmann::json::parse(result.output, nullptr, false);
+        ASSERT_TRUE(state.is_object()) << result.output;
+        EXPECT_EQ(state["title"], language.title);
+        const std::string stored = readTextFile(settings);
+        if (*language.after == '\0') {
+            EXPECT_EQ(stored.find("\"lang\""), std::string::npos) << stored;
+        } else {
+            EXPECT_NE(stored.find(language.after), std::string::npos) << stored;
+        }
+        fs::remove_all(folder);
+    }
+}
 
 } // namespace
