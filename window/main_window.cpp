@@ -175,24 +175,24 @@ void tapCentreOf(const RECT& rect) {
 }
 
 // The table's keys (docs/keyboard.md). Each shows the focus mark.
-void onKeyDown(WPARAM key, LPARAM lParam) {
+bool onKeyDown(WPARAM key, LPARAM lParam) {
     if ((lParam & KF_CTRLDOWN_LPARAM) != 0) {
-        return;
+        return false;
     }
     const int32_t place = focusedCard();
     switch (key) {
     case VK_LEFT:
         moveFocus(place - 1);
-        return;
+        return true;
     case VK_RIGHT:
         moveFocus(place + 1);
-        return;
+        return true;
     case VK_HOME:
         moveFocus(0);
-        return;
+        return true;
     case VK_END:
         moveFocus(cardCount(humanHand) - 1);
-        return;
+        return true;
     case VK_SPACE:
         moveFocus(place);
         if (place >= 0) {
@@ -201,21 +201,21 @@ void onKeyDown(WPARAM key, LPARAM lParam) {
             const Card& card = humanHand.cards[place];
             tapAt(card.x + 2, card.y + 2);
         }
-        return;
+        return true;
     case VK_RETURN:
         moveFocus(place);
         tapCentreOf(playAreaRect);
-        return;
+        return true;
     case 'T':
         moveFocus(place);
         tapCentreOf(actionButtonRect);
-        return;
+        return true;
     case 'S':
         moveFocus(place);
         tapCentreOf(sortButtonRect);
-        return;
+        return true;
     default:
-        return;
+        return false;
     }
 }
 
@@ -274,8 +274,7 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         return onCommand(window, wParam, lParam);
     case WM_KEYDOWN:
-        onKeyDown(wParam, lParam);
-        return 0;
+        return onKeyDown(wParam, lParam) ? 0 : DefWindowProcW(window, message, wParam, lParam);
     // A pen tap hides the focus mark; the keys' own taps do not pass here.
     case WM_LBUTTONDOWN:
         focusMarkShown = 0;
