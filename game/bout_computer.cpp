@@ -9,7 +9,9 @@
 #include "game/game_state.h"
 #include "game/new_game.h"
 #include "game/status_line.h"
+#include "resources/resource_ids.h"
 #include "window/main_window.h"
+#include "window/texts.h"
 
 namespace {
 
@@ -26,7 +28,7 @@ void ComputerTurn() {
     invalidateActionButton();
     const uint32_t game = newGameSerial;
     if (ComputerAttackStep() != 1) {
-        SetStatus(u"Ок. Ваш ход!");
+        SetStatus(textOf(IDS_STATUS_OK_YOUR_TURN));
         EndBout(0);
         if (newGameSerial != game) {
             return;
@@ -45,7 +47,7 @@ int32_t ComputerAttackStep() {
         return ComputerThrowIn(1);
     }
     if (cardCount(humanTableRow) > 0) {
-        ShowMessage(mainWindow, u"ERROR: xodit vrag, a activ ne pust!");
+        ShowMessage(mainWindow, textOf(IDS_ERROR_TABLE_IN_USE));
         return -1;
     }
     return ComputerLead();
@@ -80,5 +82,5 @@ void ComputerTakesAll() {
     throwInAllowance = -1;
     computerTakesTable();
     throwInAllowance = -1;
-    SetStatus(u"Ваш ход!");
+    SetStatus(textOf(IDS_STATUS_YOUR_TURN));
 }

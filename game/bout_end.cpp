@@ -8,6 +8,8 @@
 #include "game/game_state.h"
 #include "game/new_game.h"
 #include "game/status_line.h"
+#include "resources/resource_ids.h"
+#include "window/texts.h"
 
 void EndBout(int32_t force) {
     transferOpen = 1;
@@ -53,10 +55,9 @@ void HumanTakes() {
         added = ComputerAddsToTake(allowance);
     }
     if (added > 0) {
-        SetStatus(u"Вы взяли %d ,\r\n включая %d дополнительно.", cardCount(computerTableRow),
-                  added);
+        SetStatus(textOf(IDS_STATUS_TOOK_EXTRA), cardCount(computerTableRow), added);
     } else {
-        SetStatus(u"Вы взяли %d ", cardCount(computerTableRow));
+        SetStatus(textOf(IDS_STATUS_TOOK), cardCount(computerTableRow));
     }
     takeRow(computerTableRow, humanHand);
     takeRow(humanTableRow, humanHand);

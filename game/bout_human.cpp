@@ -8,7 +8,9 @@
 #include "game/status_line.h"
 #include "platform/messages.h"
 #include "platform/window_api.h"
+#include "resources/resource_ids.h"
 #include "window/main_window.h"
+#include "window/texts.h"
 
 namespace {
 
@@ -33,12 +35,12 @@ void humanAttacks(int32_t rank) {
     } else {
         transferOpen = 0;
         if (cardCount(humanTableRow) >= 6) {
-            SetStatus(u"Ок (6 карт). Мой ход.");
+            SetStatus(textOf(IDS_STATUS_SIX_CARDS));
             GameOverCheck();
             return;
         }
         if (cardCount(computerHand) == 0) {
-            SetStatus(u"Ок (0 карт). Мой ход.");
+            SetStatus(textOf(IDS_STATUS_NO_CARDS));
             GameOverCheck();
             return;
         }
@@ -65,7 +67,8 @@ bool transferWanted(const Card& card) {
     if (card.suit != trumpCard.suit) {
         return true;
     }
-    return MessageBoxW(mainWindow, u"Перевод?", u"", MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return MessageBoxW(mainWindow, textOf(IDS_ASK_TRANSFER), u"", MB_YESNO | MB_ICONQUESTION) ==
+           IDYES;
 }
 
 void transferToComputer() {
@@ -88,7 +91,7 @@ void afterCover() {
 void coverSeveral() {
     const int32_t toCover = cardCount(computerTableRow);
     if (countSelected(humanHand) != toCover) {
-        SetStatus(u"Выберите %d карт(ы)", toCover);
+        SetStatus(textOf(IDS_STATUS_SELECT_COUNT), toCover);
         return;
     }
     bool matched = false;
@@ -99,7 +102,7 @@ void coverSeveral() {
         matched = MatchAll(computerTableRow, scratch);
     }
     if (!matched) {
-        SetStatus(u"Выбраны неверные карты");
+        SetStatus(textOf(IDS_STATUS_WRONG_CARDS));
         return;
     }
     playSelectedToTable();
@@ -108,7 +111,7 @@ void coverSeveral() {
 
 void humanDefends(const Card& card) {
     if (cardCount(computerTableRow) == 0) {
-        ShowMessage(mainWindow, u"ERROR: vrag ne sdelal xod!");
+        ShowMessage(mainWindow, textOf(IDS_ERROR_NO_ANSWER));
         return;
     }
     if (transferWanted(card)) {
@@ -137,7 +140,7 @@ void HumanPlay() {
         return;
     }
     if (p == 0) {
-        SetStatus(u"   Пожалуйста выберите карты!");
+        SetStatus(textOf(IDS_STATUS_SELECT_CARDS));
         return;
     }
     // A copy: the moves below rebuild humanHand's array.

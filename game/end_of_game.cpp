@@ -7,9 +7,11 @@
 #include "platform/messages.h"
 #include "platform/text_format.h"
 #include "platform/window_api.h"
+#include "resources/resource_ids.h"
 #include "settings/settings_store.h"
 #include "window/main_window.h"
 #include "window/table_layout.h"
+#include "window/texts.h"
 
 uint32_t computerWins = 0;
 uint32_t humanWins = 0;
@@ -41,13 +43,13 @@ void announceWinner(LPCWSTR text, int32_t winner) {
 void GameOverCheck() {
     if (cardCount(computerHand) == 0 && nothingLeftToDraw()) {
         computerWins = addComputerWin(computerWins);
-        announceWinner(u"Я победил!", 1);
+        announceWinner(textOf(IDS_COMPUTER_WON), 1);
     }
     // Runs even after a computer win: the new deal has refilled humanHand,
     // so the human cannot be scored for the game just decided.
     if (cardCount(humanHand) == 0 && nothingLeftToDraw()) {
         humanWins = addHumanWin(humanWins);
-        announceWinner(u"Вы победили!", 0);
+        announceWinner(textOf(IDS_HUMAN_WON), 0);
     }
 }
 

@@ -2,15 +2,12 @@
 
 #include "platform/messages.h"
 #include "platform/window_api.h"
+#include "resources/resource_ids.h"
 #include "window/main_window.h"
+#include "window/texts.h"
 
 int32_t gameType = 0;
 int32_t transferVariant = 0;
-
-const LPCWSTR gameTypeNames[gameTypeCount] = {
-    u"Подкидной", u"Подкидной переводной", u"Наваленный", u"Наваленный переводной",
-    u"Японский",  u"Японский переводной",
-};
 
 int32_t computerAttacks = 0;
 int32_t transferOpen = 1;
@@ -24,7 +21,7 @@ LPCWSTR gameTypeName(int32_t type) {
     if (type < 0 || type >= gameTypeCount) {
         return nullptr;
     }
-    return gameTypeNames[type];
+    return textOf(IDS_VARIANT_FIRST + type);
 }
 
 int32_t transferVariantFor(int32_t type) {

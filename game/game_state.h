@@ -12,11 +12,10 @@ extern int32_t gameType;
 extern int32_t transferVariant; // 1 for types 1, 3 and 5
 
 constexpr int32_t gameTypeCount = 6;
-extern const LPCWSTR gameTypeNames[gameTypeCount];
 // The name of a variant, or null for a value outside the table.
 LPCWSTR gameTypeName(int32_t type);
 int32_t transferVariantFor(int32_t type);
-int32_t refillTarget(); // 18 for the bulk variants, 6 otherwise
+int32_t refillTarget();   // 18 for the bulk variants, 6 otherwise
 bool isJapaneseVariant(); // types 4 and 5: diamonds trump, spades beaten only by spades
 bool isBulkVariant();     // types 2 and 3
 

@@ -5,9 +5,11 @@
 #include "game/game_state.h"
 #include "game/status_line.h"
 #include "platform/window_api.h"
+#include "resources/resource_ids.h"
 #include "settings/settings_store.h"
 #include "window/main_window.h"
 #include "window/table_layout.h"
+#include "window/texts.h"
 
 namespace {
 
@@ -148,7 +150,7 @@ void ChooseFirstAttacker() {
         computerFirst = lastWinner != 0;
     }
     if (!computerFirst) {
-        SetStatus(u"Ваш ход!");
+        SetStatus(textOf(IDS_STATUS_YOUR_TURN));
         computerAttacks = 0;
         return;
     }

@@ -18,7 +18,7 @@ struct InputEvent {
         PenUp,
         PenDoubleTap, // delivered as WM_LBUTTONDBLCLK to classes with CS_DBLCLKS
         PenMove,
-        Key,          // key: virtual key; alt: Alt held
+        Key,          // key: virtual key; alt: Alt held; control: Control held
         Char,         // key: the character; alt: Alt held
         Wheel,        // value: lines, positive away from the user
         Command,      // id: a command id for the main window, as a command-bar press
@@ -33,6 +33,7 @@ struct InputEvent {
     int32_t y = 0;
     uint32_t key = 0;
     bool alt = false;
+    bool control = false;
     int32_t id = 0;
     int32_t value = 0;
     int exitCode = 0;

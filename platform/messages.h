@@ -59,11 +59,14 @@ constexpr WORD VK_LEFT = 0x25;
 constexpr WORD VK_UP = 0x26;
 constexpr WORD VK_RIGHT = 0x27;
 constexpr WORD VK_DOWN = 0x28;
+constexpr WORD VK_F1 = 0x70;
 constexpr WORD VK_F4 = 0x73;
 // Letters and digits are their own ASCII upper-case codes ('N' is 0x4E).
 
 // lParam bit 29 of a key message: the Alt key was held.
 constexpr LPARAM KF_ALTDOWN_LPARAM = 0x20000000;
+// lParam bit 25 of a key message, this platform's own: Control was held.
+constexpr LPARAM KF_CTRLDOWN_LPARAM = 0x02000000;
 
 // Message box styles and results.
 constexpr UINT MB_OK = 0x00000000;

@@ -15,6 +15,10 @@ using WinMainFunction = int (*)(HINSTANCE instance, HINSTANCE previous, LPWSTR c
 // status for main().
 int RunPlatform(int argc, char** argv, WinMainFunction winMain);
 
+// The interface language asked for with --lang (LANG_RUSSIAN or
+// LANG_ENGLISH), or 0 when the command line did not ask for one.
+WORD RequestedUILanguage();
+
 // The headless `state` line: the program gives every field of its state in
 // order; the platform adds "dialog" and writes the line.
 using StateReporter = nlohmann::ordered_json (*)();

@@ -19,6 +19,7 @@ using LRESULT = intptr_t;
 using INT_PTR = intptr_t;
 using COLORREF = uint32_t; // 0x00BBGGRR
 using WCHAR = char16_t;
+using LANGID = WORD;
 using LPWSTR = char16_t*;
 using LPCWSTR = const char16_t*;
 

@@ -15,7 +15,9 @@ namespace {
 #include "resources/images/back_portrait.xpm"
 #include "resources/images/button_ok.xpm"
 #include "resources/images/button_sort.xpm"
+#include "resources/images/button_sort_en.xpm"
 #include "resources/images/button_take.xpm"
+#include "resources/images/button_take_en.xpm"
 #include "resources/images/club.xpm"
 #include "resources/images/command_bar.xpm"
 #include "resources/images/diamond.xpm"
@@ -52,6 +54,12 @@ constexpr NumberedImage bitmaps[] = {
     {IDB_COMMAND_BAR, xpm(command_bar_xpm)},
 };
 
+// The faces with words on them, drawn again for the English interface.
+constexpr NumberedImage englishBitmaps[] = {
+    {IDB_BUTTON_SORT, xpm(button_sort_en_xpm)},
+    {IDB_BUTTON_TAKE, xpm(button_take_en_xpm)},
+};
+
 constexpr NumberedImage icons[] = {
     {IDI_APP, xpm(icon_xpm)},
 };
@@ -67,7 +75,15 @@ template <std::size_t N> const XpmImage* lookUp(const NumberedImage (&table)[N],
 
 } // namespace
 
-const XpmImage* findBitmap(int id) {
+const XpmImage* findBitmap(int id, int language) {
+    if (language < 0 || language >= languageCount) {
+        return nullptr;
+    }
+    if (language == LANGUAGE_ENGLISH) {
+        if (const XpmImage* english = lookUp(englishBitmaps, id)) {
+            return english;
+        }
+    }
     return lookUp(bitmaps, id);
 }
 

@@ -1,8 +1,65 @@
 // Numbers of the program's resources.
 #pragma once
 
-constexpr int IDS_TITLE = 1;      // "Дурак"
-constexpr int IDS_CLASS_NAME = 3; // "ДУРАК"
+// Strings (resources/strings.cpp holds each in every language).
+constexpr int IDS_TITLE = 1;      // the window's first title
+constexpr int IDS_CLASS_NAME = 3; // the main window's class
+
+// The status line.
+constexpr int IDS_STATUS_TRANSFERRED = 200;  // the computer transferred
+constexpr int IDS_STATUS_OK_YOUR_TURN = 201; // the computer has nothing to throw in
+constexpr int IDS_STATUS_YOUR_TURN = 202;    // the human leads
+constexpr int IDS_STATUS_TOOK_EXTRA = 203;   // %d cards taken, %d of them thrown in after
+constexpr int IDS_STATUS_TOOK = 204;         // %d cards taken
+constexpr int IDS_STATUS_SIX_CARDS = 205;    // the human's attack ends at six cards
+constexpr int IDS_STATUS_NO_CARDS = 206;     // the human's attack ends: no cards to cover
+constexpr int IDS_STATUS_SELECT_COUNT = 207; // %d cards to pick for a transfer cover
+constexpr int IDS_STATUS_WRONG_CARDS = 208;  // the picked cards do not cover
+constexpr int IDS_STATUS_SELECT_CARDS = 209; // play with nothing selected
+
+// Message boxes.
+constexpr int IDS_ASK_TRANSFER = 220;       // a trump transfer?
+constexpr int IDS_COMPUTER_WON = 221;       // the computer won the game
+constexpr int IDS_HUMAN_WON = 222;          // the human won the game
+constexpr int IDS_ERROR_NO_ANSWER = 223;    // the computer made no move
+constexpr int IDS_ERROR_TABLE_IN_USE = 224; // the computer leads onto a full table
+constexpr int IDS_ABOUT_FORMAT = 225;       // %s name, %d.%d version
+constexpr int IDS_ABOUT_CAPTION = 226;
+
+// Command-bar tooltips, in the order of the bar's buttons.
+constexpr int IDS_TIP_NEW_GAME = 240;
+constexpr int IDS_TIP_OPTIONS = 241;
+constexpr int IDS_TIP_STATISTICS = 242;
+constexpr int IDS_TIP_ABOUT = 243;
+constexpr int IDS_TIP_RULES_RUSSIAN = 244;
+constexpr int IDS_TIP_RULES_ENGLISH = 245;
+constexpr int IDS_TIP_EXIT = 246;
+
+// Names of the variants (IDS_VARIANT_FIRST + game type), the card backs and
+// the table colours (first + index).
+constexpr int IDS_VARIANT_FIRST = 260;
+constexpr int IDS_CARD_BACK_FIRST = 270;
+constexpr int IDS_TABLE_COLOUR_FIRST = 280;
+
+// The dialogs' titles and control texts.
+constexpr int IDS_OPTIONS_TITLE = 300;
+constexpr int IDS_OPTIONS_SHOW_TALON_COUNT = 301;
+constexpr int IDS_OPTIONS_DOUBLE_TAP = 302;
+constexpr int IDS_OPTIONS_GAME_TYPE = 303;
+constexpr int IDS_OPTIONS_HIDE_HAND_SIZE = 304;
+constexpr int IDS_OPTIONS_BACK_AND_TABLE = 305;
+constexpr int IDS_OPTIONS_OK = 306;
+constexpr int IDS_STATISTICS_TITLE = 310;
+constexpr int IDS_STATISTICS_CLEAR = 311;
+constexpr int IDS_STATISTICS_SIDES = 312;
+constexpr int IDS_STATISTICS_COLONS = 313;
+constexpr int IDS_RULES_TITLE = 320;
+
+// The message box's buttons, read by the platform.
+constexpr int IDS_BUTTON_OK = 900;
+constexpr int IDS_BUTTON_CANCEL = 901;
+constexpr int IDS_BUTTON_YES = 902;
+constexpr int IDS_BUTTON_NO = 903;
 constexpr int IDI_APP = 101;
 
 constexpr int IDB_DIAMOND = 105;
@@ -35,7 +92,7 @@ constexpr int IDC_SHOW_TALON_COUNT = 1011;  // Options: show the cards left in t
 constexpr int IDC_HIDE_HAND_SIZE = 1014;    // Options: stack the computer's hand
 constexpr int IDC_GAME_TYPE = 1015;         // Options: drop-down list of variants
 constexpr int IDC_STATISTICS_COUNTS = 1005; // Statistics: the two win counts
-constexpr int IDC_STATISTICS_CLEAR = 1012;  // Statistics: "Очистить"
+constexpr int IDC_STATISTICS_CLEAR = 1012;  // Statistics: clears both counts
 constexpr int IDC_RULES_TEXT = 1007;        // Rules: the scrolling text
 constexpr int IDC_RULES_DEFAULT = 1009;     // Rules: the zero-size default button
 
@@ -47,3 +104,4 @@ constexpr int IDM_RULES_ENGLISH = 40013;
 constexpr int IDM_OPTIONS = 40014;
 constexpr int IDM_STATISTICS = 40015;
 constexpr int IDM_RULES_RUSSIAN = 40017;
+constexpr int IDM_RULES = 40018; // the rules in the interface language

@@ -13,12 +13,19 @@ struct XpmImage {
     int lineCount;
 };
 
-// Null when there is no such resource.
-const XpmImage* findBitmap(int id);
+// The languages of the interface. Texts, dialogs and the button faces with
+// words on them exist in each; the numbers are those the settings keep.
+constexpr int LANGUAGE_RUSSIAN = 0;
+constexpr int LANGUAGE_ENGLISH = 1;
+constexpr int languageCount = 2;
+
+// Null when there is no such resource (or no such language).
+const XpmImage* findBitmap(int id, int language = LANGUAGE_RUSSIAN);
 const XpmImage* findIcon(int id);
-LPCWSTR findString(int id);
-const DialogTemplate* findDialog(int id);
-// The id of a dialog template, or -1 when it is not one of ours.
+LPCWSTR findString(int id, int language = LANGUAGE_RUSSIAN);
+const DialogTemplate* findDialog(int id, int language = LANGUAGE_RUSSIAN);
+// The id of a dialog template of either language, or -1 when it is not one
+// of ours.
 int dialogId(const DialogTemplate* dialogTemplate);
 const ACCEL* findAccelerators(int id, int* count);
 

@@ -1,27 +1,117 @@
-// The string table and the accelerator table.
+// The string table: every text the player reads, once in each language of
+// the interface, and the accelerator table.
 #include "resources/resource_ids.h"
 #include "resources/resource_table.h"
 
 namespace resources {
+namespace {
 
-LPCWSTR findString(int id) {
-    switch (id) {
-    case IDS_TITLE:
-        return u"Дурак";
-    case IDS_CLASS_NAME:
-        return u"ДУРАК";
-    default:
+struct LocalText {
+    int id;
+    LPCWSTR texts[languageCount]; // by language: Russian, English
+};
+
+// The Russian texts keep their spaces exactly, the odd ones included: the
+// status line shows them as they are.
+constexpr LocalText strings[] = {
+    {IDS_TITLE, {u"Дурак", u"Durak"}},
+    {IDS_CLASS_NAME, {u"ДУРАК", u"ДУРАК"}},
+
+    {IDS_STATUS_TRANSFERRED, {u"Перевод!", u"Transfer!"}},
+    {IDS_STATUS_OK_YOUR_TURN, {u"Ок. Ваш ход!", u"OK. Your turn!"}},
+    {IDS_STATUS_YOUR_TURN, {u"Ваш ход!", u"Your turn!"}},
+    {IDS_STATUS_TOOK_EXTRA,
+     {u"Вы взяли %d ,\r\n включая %d дополнительно.", u"You took %d,\r\nincluding %d extra."}},
+    {IDS_STATUS_TOOK, {u"Вы взяли %d ", u"You took %d."}},
+    {IDS_STATUS_SIX_CARDS, {u"Ок (6 карт). Мой ход.", u"OK (6 cards). My turn."}},
+    {IDS_STATUS_NO_CARDS, {u"Ок (0 карт). Мой ход.", u"OK (0 cards). My turn."}},
+    {IDS_STATUS_SELECT_COUNT, {u"Выберите %d карт(ы)", u"Select %d card(s)"}},
+    {IDS_STATUS_WRONG_CARDS, {u"Выбраны неверные карты", u"Wrong cards selected"}},
+    {IDS_STATUS_SELECT_CARDS, {u"   Пожалуйста выберите карты!", u"Please select cards!"}},
+
+    {IDS_ASK_TRANSFER, {u"Перевод?", u"Transfer?"}},
+    {IDS_COMPUTER_WON, {u"Я победил!", u"I won!"}},
+    {IDS_HUMAN_WON, {u"Вы победили!", u"You won!"}},
+    {IDS_ERROR_NO_ANSWER, {u"ERROR: vrag ne sdelal xod!", u"ERROR: the opponent made no move!"}},
+    {IDS_ERROR_TABLE_IN_USE,
+     {u"ERROR: xodit vrag, a activ ne pust!", u"ERROR: opponent leads, table not empty!"}},
+    {IDS_ABOUT_FORMAT,
+     {u"%s %d.%d\r\n\r\nКарточная игра \"Дурак\"\r\nдля одного игрока",
+      u"%s %d.%d\r\n\r\nThe card game \"Durak\"\r\nfor one player"}},
+    {IDS_ABOUT_CAPTION, {u"О программе", u"About"}},
+
+    {IDS_TIP_NEW_GAME, {u"Новая игра", u"New game"}},
+    {IDS_TIP_OPTIONS, {u"Опции", u"Options"}},
+    {IDS_TIP_STATISTICS, {u"Статистика", u"Statistics"}},
+    {IDS_TIP_ABOUT, {u"О программе", u"About"}},
+    {IDS_TIP_RULES_RUSSIAN, {u"Правила игры (Русский)", u"Rules (Russian)"}},
+    {IDS_TIP_RULES_ENGLISH, {u"Правила игры (Английский)", u"Rules (English)"}},
+    {IDS_TIP_EXIT, {u"Выход", u"Exit"}},
+
+    {IDS_VARIANT_FIRST + 0, {u"Подкидной", u"Throw-in"}},
+    {IDS_VARIANT_FIRST + 1, {u"Подкидной переводной", u"Throw-in, transfers"}},
+    {IDS_VARIANT_FIRST + 2, {u"Наваленный", u"Bulk"}},
+    {IDS_VARIANT_FIRST + 3, {u"Наваленный переводной", u"Bulk, transfers"}},
+    {IDS_VARIANT_FIRST + 4, {u"Японский", u"Japanese"}},
+    {IDS_VARIANT_FIRST + 5, {u"Японский переводной", u"Japanese, transfers"}},
+
+    {IDS_CARD_BACK_FIRST + 0, {u"Циновка", u"Mat"}},
+    {IDS_CARD_BACK_FIRST + 1, {u"Рыбки", u"Fish"}},
+    {IDS_CARD_BACK_FIRST + 2, {u"Джоконда", u"Mona Lisa"}},
+    {IDS_CARD_BACK_FIRST + 3, {u"Градиент", u"Gradient"}},
+    {IDS_CARD_BACK_FIRST + 4, {u"Стандартная", u"Standard"}},
+
+    {IDS_TABLE_COLOUR_FIRST + 0, {u"Зеленый", u"Green"}},
+    {IDS_TABLE_COLOUR_FIRST + 1, {u"Черный", u"Black"}},
+    {IDS_TABLE_COLOUR_FIRST + 2, {u"Темно-красный", u"Dark red"}},
+    {IDS_TABLE_COLOUR_FIRST + 3, {u"Голубой", u"Light blue"}},
+    {IDS_TABLE_COLOUR_FIRST + 4, {u"Серый", u"Grey"}},
+
+    {IDS_OPTIONS_TITLE, {u"Опции", u"Options"}},
+    {IDS_OPTIONS_SHOW_TALON_COUNT, {u"Показ. число оставшихся карт", u"Show cards left in talon"}},
+    {IDS_OPTIONS_DOUBLE_TAP, {u"Двойной щелчок для игры", u"Double tap plays"}},
+    {IDS_OPTIONS_GAME_TYPE, {u"Тип игры", u"Game type"}},
+    {IDS_OPTIONS_HIDE_HAND_SIZE, {u"Скрыть число карт противника", u"Hide opponent's card count"}},
+    // One label over both lists: the card back at the left, the table at the right.
+    {IDS_OPTIONS_BACK_AND_TABLE, {u"Рубашка               Фон", u"Card back          Table"}},
+    {IDS_OPTIONS_OK, {u"Ок", u"OK"}},
+    {IDS_STATISTICS_TITLE, {u"Статистика", u"Statistics"}},
+    {IDS_STATISTICS_CLEAR, {u"Очистить", u"Clear"}},
+    {IDS_STATISTICS_SIDES, {u"КПК\nЧеловек ", u"PDA\nHuman "}},
+    {IDS_STATISTICS_COLONS, {u":\n:", u":\n:"}},
+    {IDS_RULES_TITLE, {u"Правила игры", u"Rules"}},
+
+    {IDS_BUTTON_OK, {u"OK", u"OK"}},
+    {IDS_BUTTON_CANCEL, {u"Отмена", u"Cancel"}},
+    {IDS_BUTTON_YES, {u"Да", u"Yes"}},
+    {IDS_BUTTON_NO, {u"Нет", u"No"}},
+};
+
+} // namespace
+
+LPCWSTR findString(int id, int language) {
+    if (language < 0 || language >= languageCount) {
         return nullptr;
     }
+    for (const LocalText& entry : strings) {
+        if (entry.id == id) {
+            return entry.texts[language];
+        }
+    }
+    return nullptr;
 }
 
 const ACCEL* findAccelerators(int id, int* count) {
     // "/" is matched as a typed character, so it works whatever key the
-    // keyboard layout puts it on; N and F4 are matched as keys.
+    // keyboard layout puts it on; the others are matched as keys.
     static const ACCEL mainTable[] = {
         {FALT, u'/', IDM_ABOUT},
         {FVIRTKEY | FALT, u'N', IDM_NEW_GAME},
         {FVIRTKEY | FALT, VK_F4, IDM_EXIT},
+        {FVIRTKEY | FCONTROL, u'N', IDM_NEW_GAME},
+        {FVIRTKEY | FCONTROL, u'O', IDM_OPTIONS},
+        {FVIRTKEY | FCONTROL, u'T', IDM_STATISTICS},
+        {FVIRTKEY, VK_F1, IDM_RULES},
     };
     if (id != IDA_MAIN) {
         if (count != nullptr) {

@@ -8,16 +8,10 @@
 #include "settings/dialogs.h"
 #include "settings/settings_store.h"
 #include "window/main_window.h"
+#include "window/texts.h"
 
 static const int32_t cardBackCount = 5;
-static const LPCWSTR cardBackNames[cardBackCount] = {
-    u"Циновка", u"Рыбки", u"Джоконда", u"Градиент", u"Стандартная",
-};
-
 static const int32_t tableColourCount = 5;
-static const LPCWSTR tableColourNames[tableColourCount] = {
-    u"Зеленый", u"Черный", u"Темно-красный", u"Голубой", u"Серый",
-};
 
 static void CheckIf(HWND dialog, int id, int32_t condition) {
     if (condition) {
@@ -32,18 +26,20 @@ static int32_t IsChecked(HWND dialog, int id) {
 static INT_PTR OptionsOpen(HWND dialog) {
     HWND variants = GetDlgItem(dialog, IDC_GAME_TYPE);
     for (int32_t i = 0; i < gameTypeCount; i++) {
-        SendMessageW(variants, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(gameTypeNames[i]));
+        SendMessageW(variants, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(gameTypeName(i)));
     }
     // A stored type outside the list selects no line.
     SendMessageW(variants, CB_SETCURSEL, static_cast<WPARAM>(static_cast<intptr_t>(gameType)), 0);
 
     HWND backs = GetDlgItem(dialog, IDC_CARD_BACK);
     for (int32_t i = 0; i < cardBackCount; i++) {
-        SendMessageW(backs, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(cardBackNames[i]));
+        SendMessageW(backs, LB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(textOf(IDS_CARD_BACK_FIRST + i)));
     }
     HWND colours = GetDlgItem(dialog, IDC_TABLE_COLOUR);
     for (int32_t i = 0; i < tableColourCount; i++) {
-        SendMessageW(colours, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(tableColourNames[i]));
+        SendMessageW(colours, LB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(textOf(IDS_TABLE_COLOUR_FIRST + i)));
     }
 
     CheckIf(dialog, IDC_SHOW_TALON_COUNT, showTalonCount == 1);
@@ -57,7 +53,7 @@ static void OptionsConfirm(HWND dialog) {
     if (type != CB_ERR && type != gameType) {
         gameType = static_cast<int32_t>(type);
         transferVariant = transferVariantFor(gameType);
-        SetWindowTextW(mainWindow, gameTypeNames[gameType]);
+        SetWindowTextW(mainWindow, gameTypeName(gameType));
         sendRequest(REQUEST_NEW_GAME);
     }
 

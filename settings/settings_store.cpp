@@ -4,12 +4,15 @@
 #include "game/game_state.h"
 #include "platform/registry/registry_store.h"
 #include "platform/registry_api.h"
+#include "platform/resource_api.h"
+#include "platform/runtime.h"
 
 int32_t cardBackIndex = 0;
 int32_t tableColourIndex = 0;
 int32_t doubleTapPlays = 0;
 int32_t showTalonCount = 0;
 int32_t computerHandStyle = 4;
+int32_t interfaceLanguage = 0;
 
 static const LPCWSTR settingsKey = u"Software\\qm\\tlx";
 
@@ -133,6 +136,18 @@ void ReadGameTypeSetting() {
     transferVariant = transferVariantFor(gameType);
 }
 
+void ChooseInterfaceLanguage() {
+    const WORD asked = RequestedUILanguage();
+    if (asked != 0) {
+        interfaceLanguage = asked == LANG_ENGLISH ? 1 : 0;
+        WriteSetting(u"lang", static_cast<uint32_t>(interfaceLanguage));
+    } else {
+        interfaceLanguage = ReadSetting(u"lang") == 1 ? 1 : 0;
+    }
+    SetThreadUILanguage(
+        MAKELANGID(interfaceLanguage == 1 ? LANG_ENGLISH : LANG_RUSSIAN, SUBLANG_DEFAULT));
+}
+
 // The game type itself is reset with the rest of the game state.
 void resetSettingValues() {
     cardBackIndex = 0;
@@ -140,6 +155,7 @@ void resetSettingValues() {
     doubleTapPlays = 0;
     showTalonCount = 0;
     computerHandStyle = 4;
+    interfaceLanguage = 0;
     computerWins = 0;
     humanWins = 0;
 }

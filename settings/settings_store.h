@@ -18,6 +18,7 @@ extern int32_t tableColourIndex;  // "blackbg"
 extern int32_t doubleTapPlays;    // "wc"
 extern int32_t showTalonCount;    // "cidc"
 extern int32_t computerHandStyle; // "hidev", 4 fanned or 5 stacked; read at start-up
+extern int32_t interfaceLanguage; // "lang", our own: 0 Russian, 1 English
 
 uint32_t getGameType();
 void setGameType(uint32_t value);
@@ -45,5 +46,9 @@ uint32_t addHumanWin(uint32_t counted);
 void ReadStartupSettings();
 // "type" into gameType, and transferVariant from it.
 void ReadGameTypeSetting();
+// The interface language: the one asked for on the command line, which is
+// then stored, or else the stored one; anything but 1 means Russian. Sets
+// the language resources are loaded in.
+void ChooseInterfaceLanguage();
 // Back to the values before any read (tests).
 void resetSettingValues();

@@ -1,4 +1,5 @@
-// The Statistics dialog: the games each side has won, and "Очистить".
+// The Statistics dialog: the games each side has won, and a button that
+// clears both counts.
 #include "game/end_of_game.h"
 #include "platform/registry/registry_store.h"
 #include "platform/text_format.h"
@@ -6,6 +7,7 @@
 #include "resources/resource_ids.h"
 #include "settings/dialogs.h"
 #include "settings/settings_store.h"
+#include "window/texts.h"
 
 static void ShowCounts(HWND dialog) {
     WCHAR text[32];

@@ -14,8 +14,10 @@
 #include "resources/resource_ids.h"
 #include "settings/dialogs.h"
 #include "settings/settings_store.h"
+#include "window/keyboard_play.h"
 #include "window/painting.h"
 #include "window/table_layout.h"
+#include "window/texts.h"
 
 HINSTANCE appInstance = nullptr;
 HWND mainWindow = nullptr;
@@ -33,15 +35,11 @@ namespace {
 constexpr int commandBarButtonCount = 7;
 
 // The bar keeps pointers to these for as long as it lives.
-const LPCWSTR commandBarTooltips[commandBarButtonCount] = {
-    u"Новая игра",
-    u"Опции",
-    u"Статистика",
-    u"О программе",
-    u"Правила игры (Русский)",
-    u"Правила игры (Английский)",
-    u"Выход",
+const int commandBarTooltipIds[commandBarButtonCount] = {
+    IDS_TIP_NEW_GAME,      IDS_TIP_OPTIONS,       IDS_TIP_STATISTICS, IDS_TIP_ABOUT,
+    IDS_TIP_RULES_RUSSIAN, IDS_TIP_RULES_ENGLISH, IDS_TIP_EXIT,
 };
+LPCWSTR commandBarTooltips[commandBarButtonCount] = {};
 
 const int commandBarCommands[commandBarButtonCount] = {
     IDM_NEW_GAME,      IDM_OPTIONS,       IDM_STATISTICS, IDM_ABOUT,
@@ -51,6 +49,7 @@ const int commandBarCommands[commandBarButtonCount] = {
 void onCreate(HWND window) {
     TBBUTTON buttons[commandBarButtonCount] = {};
     for (int i = 0; i < commandBarButtonCount; ++i) {
+        commandBarTooltips[i] = textOf(commandBarTooltipIds[i]);
         buttons[i].iBitmap = i;
         buttons[i].idCommand = commandBarCommands[i];
         buttons[i].fsState = TBSTATE_ENABLED;
@@ -164,6 +163,62 @@ void onDoubleTap(int32_t x, int32_t y) {
     playSelected();
 }
 
+// A key that stands for a tap is a tap: pen down and pen up at a point of
+// what it stands for.
+void tapAt(int32_t x, int32_t y) {
+    onPenDown(x, y);
+    onPenUp(x, y);
+}
+
+void tapCentreOf(const RECT& rect) {
+    tapAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}
+
+// The table's keys (docs/keyboard.md). Each shows the focus mark.
+bool onKeyDown(WPARAM key, LPARAM lParam) {
+    if ((lParam & KF_CTRLDOWN_LPARAM) != 0) {
+        return false;
+    }
+    const int32_t place = focusedCard();
+    switch (key) {
+    case VK_LEFT:
+        moveFocus(place - 1);
+        return true;
+    case VK_RIGHT:
+        moveFocus(place + 1);
+        return true;
+    case VK_HOME:
+        moveFocus(0);
+        return true;
+    case VK_END:
+        moveFocus(cardCount(humanHand) - 1);
+        return true;
+    case VK_SPACE:
+        moveFocus(place);
+        if (place >= 0) {
+            // The card's own corner: the hit area lies two pixels to the
+            // left, and the next card begins further right.
+            const Card& card = humanHand.cards[place];
+            tapAt(card.x + 2, card.y + 2);
+        }
+        return true;
+    case VK_RETURN:
+        moveFocus(place);
+        tapCentreOf(playAreaRect);
+        return true;
+    case 'T':
+        moveFocus(place);
+        tapCentreOf(actionButtonRect);
+        return true;
+    case 'S':
+        moveFocus(place);
+        tapCentreOf(sortButtonRect);
+        return true;
+    default:
+        return false;
+    }
+}
+
 LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     switch (LOWORD(wParam)) {
     case IDM_NEW_GAME:
@@ -183,6 +238,9 @@ LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         rulesLanguage = 1;
         ShowRules(1);
         return 0;
+    case IDM_RULES:
+        return onCommand(window, interfaceLanguage == 1 ? IDM_RULES_ENGLISH : IDM_RULES_RUSSIAN,
+                         lParam);
     case IDM_ABOUT:
         ShowAbout();
         return 0;
@@ -202,10 +260,7 @@ int32_t penY(LPARAM lParam) {
     return HIWORD(static_cast<uintptr_t>(lParam));
 }
 
-} // namespace
-
-LRESULT MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    mainWindow = window;
+LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         onCreate(window);
@@ -218,13 +273,18 @@ LRESULT MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
         return 0;
     case WM_COMMAND:
         return onCommand(window, wParam, lParam);
+    case WM_KEYDOWN:
+        return onKeyDown(wParam, lParam) ? 0 : DefWindowProcW(window, message, wParam, lParam);
+    // A pen tap hides the focus mark; the keys' own taps do not pass here.
     case WM_LBUTTONDOWN:
+        focusMarkShown = 0;
         onPenDown(penX(lParam), penY(lParam));
         return 0;
     case WM_LBUTTONUP:
         onPenUp(penX(lParam), penY(lParam));
         return 0;
     case WM_LBUTTONDBLCLK:
+        focusMarkShown = 0;
         onDoubleTap(penX(lParam), penY(lParam));
         return 0;
     case WM_USER:
@@ -233,4 +293,16 @@ LRESULT MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
     default:
         return DefWindowProcW(window, message, wParam, lParam);
     }
+}
+
+} // namespace
+
+LRESULT MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    mainWindow = window;
+    const LRESULT result = handleMessage(window, message, wParam, lParam);
+    // Whatever the message changed, the focus mark follows its card.
+    if (message != WM_PAINT && message != WM_DESTROY) {
+        updateFocusMark();
+    }
+    return result;
 }

@@ -8,6 +8,7 @@
 #include "platform/text_format.h"
 #include "platform/window_api.h"
 #include "settings/settings_store.h"
+#include "window/keyboard_play.h"
 #include "window/painting.h"
 #include "window/table_colours.h"
 #include "window/table_layout.h"
@@ -82,6 +83,7 @@ void PaintTable(HWND window) {
     paint(computerHand, dc);
     paintTableRows(dc);
     paint(humanHand, dc);
+    paintFocusMark(dc);
     if (trumpCard.hidden == 1) {
         paintSuitMark(dc, trumpCard.suit, suitMarkX, suitMarkY);
     }

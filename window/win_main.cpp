@@ -10,10 +10,10 @@
 #include "settings/settings_store.h"
 #include "window/main_window.h"
 #include "window/painting.h"
+#include "window/texts.h"
 
 namespace {
 
-constexpr LPCWSTR aboutFormat = u"%s %d.%d\r\n\r\nКарточная игра \"Дурак\"\r\nдля одного игрока";
 constexpr int programVersionMajor = 1;
 constexpr int programVersionMinor = 1;
 
@@ -59,7 +59,9 @@ BOOL InitInstance(HINSTANCE instance, int showCommand) {
 
 int WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPWSTR commandLine, int showCommand) {
     appInstance = instance;
-    wsprintfW(aboutText, aboutFormat, u"Talonix", programVersionMajor, programVersionMinor);
+    ChooseInterfaceLanguage();
+    wsprintfW(aboutText, textOf(IDS_ABOUT_FORMAT), u"Talonix", programVersionMajor,
+              programVersionMinor);
     LoadCardImages();
     LoadButtonImages();
     ReadStartupSettings();

@@ -13,6 +13,7 @@
 #include "platform/backend.h"
 #include "platform/raster/surface.h"
 #include "platform/region.h"
+#include "platform/resource_api.h"
 #include "platform/testing.h"
 #include "platform/window_api.h"
 
@@ -63,6 +64,7 @@ struct CoreState {
     std::unique_ptr<Backend> backend;
     std::deque<int> answers;
     std::optional<SYSTEMTIME> fixedClock;
+    LANGID uiLanguage = MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT);
 
     bool recording = false;
     std::vector<platform_testing::Invalidation> invalidations;

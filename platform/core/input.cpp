@@ -106,7 +106,8 @@ void postInputEvent(const InputEvent& event) {
         HWND target = keyboardTarget();
         if (target != nullptr) {
             PostMessageW(target, event.alt ? WM_SYSKEYDOWN : WM_KEYDOWN, event.key,
-                         event.alt ? KF_ALTDOWN_LPARAM : 0);
+                         (event.alt ? KF_ALTDOWN_LPARAM : 0) |
+                             (event.control ? KF_CTRLDOWN_LPARAM : 0));
         }
         return;
     }

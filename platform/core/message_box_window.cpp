@@ -10,7 +10,10 @@
 #include "platform/core/core_state.h"
 #include "platform/core/message_box_screen.h"
 #include "platform/gdi_api.h"
+#include "platform/resources/ui_language.h"
 #include "platform/screen.h"
+#include "resources/resource_ids.h"
+#include "resources/resource_table.h"
 
 namespace platform {
 namespace {
@@ -77,14 +80,20 @@ struct ButtonChoice {
     LPCWSTR label;
 };
 
+// The buttons' words come from the string table, in the interface language.
+LPCWSTR buttonLabel(int stringId) {
+    LPCWSTR label = resources::findString(stringId, resourceLanguage());
+    return label != nullptr ? label : u"";
+}
+
 std::vector<ButtonChoice> buttonsOf(UINT style) {
     switch (style & 0x0F) {
     case MB_YESNO:
-        return {{IDYES, u"Да"}, {IDNO, u"Нет"}};
+        return {{IDYES, buttonLabel(IDS_BUTTON_YES)}, {IDNO, buttonLabel(IDS_BUTTON_NO)}};
     case MB_OKCANCEL:
-        return {{IDOK, u"OK"}, {IDCANCEL, u"Отмена"}};
+        return {{IDOK, buttonLabel(IDS_BUTTON_OK)}, {IDCANCEL, buttonLabel(IDS_BUTTON_CANCEL)}};
     default:
-        return {{IDOK, u"OK"}};
+        return {{IDOK, buttonLabel(IDS_BUTTON_OK)}};
     }
 }
 

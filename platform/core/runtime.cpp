@@ -17,6 +17,7 @@
 #include "platform/headless/script_backend.h"
 #include "platform/messages.h"
 #include "platform/registry/registry_store.h"
+#include "platform/resource_api.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/utf.h"
 
@@ -43,6 +44,8 @@ bool parseClock(const std::string& text, ClockReading& reading) {
 // The program's module handle: only ever compared, never followed.
 char instanceTag;
 
+WORD requestedLanguage = 0;
+
 } // namespace
 
 namespace {
@@ -63,6 +66,11 @@ void fillStandardDescriptors() {
 
 } // namespace
 
+
+WORD RequestedUILanguage() {
+    return requestedLanguage;
+}
+
 int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
     fillStandardDescriptors();
     CLI::App app{"Talonix: Durak for one player against the computer.", "talonix"};
@@ -71,6 +79,7 @@ int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
     std::string clockText;
     std::string registryPath;
     int scale = 0; // not given: the remembered scale, or the largest that fits
+    std::string language;
     app.add_flag("--headless", headless,
                  "No window: events come from a script, results go to standard output");
     app.add_option("--script", scriptPath,
@@ -80,6 +89,8 @@ int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
     CLI::Option* registryOption = app.add_option("--registry", registryPath, "The settings file")
                                       ->default_str(platform::defaultSettingsPath());
     app.add_option("--scale", scale, "Desktop window scale")->check(CLI::Range(1, 8));
+    app.add_option("--lang", language, "Interface language, remembered (Russian by default)")
+        ->check(CLI::IsMember({"ru", "en"}));
     app.set_version_flag("--version", "talonix 1.1");
     app.allow_extras();
     app.footer("Any other argument is the program's own command line: q7K in it shows the "
@@ -91,6 +102,7 @@ int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
         return status == 0 ? 0 : 2;
     }
 
+    requestedLanguage = language == "en" ? LANG_ENGLISH : language == "ru" ? LANG_RUSSIAN : 0;
     if (!clockText.empty()) {
         ClockReading reading;
         if (!parseClock(clockText, reading)) {

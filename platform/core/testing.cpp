@@ -23,6 +23,7 @@ void resetPlatform() {
     state.backend.reset();
     state.answers.clear();
     state.fixedClock.reset();
+    state.uiLanguage = MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT);
     state.recording = true;
     state.invalidations.clear();
     state.messageBoxes.clear();

@@ -54,6 +54,48 @@ InputEvent makeEvent(InputEvent::Type type, int32_t x = 0, int32_t y = 0) {
     return event;
 }
 
+// The keys a script can strike, by the names docs/headless.md lists.
+struct ScriptKey {
+    const char* name;
+    uint32_t code; // a virtual key, or the character for a typed key
+    bool alt;
+    bool control;
+    bool typed; // delivered as a character ("/" is whatever key makes it)
+};
+
+constexpr ScriptKey scriptKeys[] = {
+    {"alt+n", 'N', true, false, false},
+    {"alt+f4", VK_F4, true, false, false},
+    {"alt+/", '/', true, false, true},
+    {"ctrl+n", 'N', false, true, false},
+    {"ctrl+o", 'O', false, true, false},
+    {"ctrl+t", 'T', false, true, false},
+    {"f1", VK_F1, false, false, false},
+    {"left", VK_LEFT, false, false, false},
+    {"right", VK_RIGHT, false, false, false},
+    {"up", VK_UP, false, false, false},
+    {"down", VK_DOWN, false, false, false},
+    {"home", VK_HOME, false, false, false},
+    {"end", VK_END, false, false, false},
+    {"pageup", VK_PRIOR, false, false, false},
+    {"pagedown", VK_NEXT, false, false, false},
+    {"space", VK_SPACE, false, false, false},
+    {"enter", VK_RETURN, false, false, false},
+    {"escape", VK_ESCAPE, false, false, false},
+    {"tab", VK_TAB, false, false, false},
+    {"t", 'T', false, false, false},
+    {"s", 'S', false, false, false},
+};
+
+const ScriptKey* findScriptKey(const std::string& name) {
+    for (const ScriptKey& key : scriptKeys) {
+        if (name == key.name) {
+            return &key;
+        }
+    }
+    return nullptr;
+}
+
 std::string json(const nlohmann::ordered_json& value) {
     return value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
@@ -153,20 +195,17 @@ InputEvent ScriptBackend::readEvent() {
         }
         if (verb == "key") {
             if (argumentCount != 1) {
-                return malformed("'key' takes one of alt+n, alt+f4, alt+/");
+                return malformed("'key' takes one key name, such as left or alt+n");
             }
-            InputEvent event = makeEvent(InputEvent::Type::Key);
-            event.alt = true;
-            if (words[1] == "alt+n") {
-                event.key = 'N';
-            } else if (words[1] == "alt+f4") {
-                event.key = VK_F4;
-            } else if (words[1] == "alt+/") {
-                event.type = InputEvent::Type::Char;
-                event.key = '/';
-            } else {
-                return malformed("unknown key '" + words[1] + "' (alt+n, alt+f4 or alt+/)");
+            const ScriptKey* key = findScriptKey(words[1]);
+            if (key == nullptr) {
+                return malformed("unknown key '" + words[1] + "' (see docs/headless.md)");
             }
+            InputEvent event =
+                makeEvent(key->typed ? InputEvent::Type::Char : InputEvent::Type::Key);
+            event.key = key->code;
+            event.alt = key->alt;
+            event.control = key->control;
             return event;
         }
         if (verb == "answer") {

@@ -12,11 +12,18 @@ bool altHeld(const MSG& message) {
     return (message.lParam & KF_ALTDOWN_LPARAM) != 0;
 }
 
+bool controlHeld(const MSG& message) {
+    return (message.lParam & KF_CTRLDOWN_LPARAM) != 0;
+}
+
 // Virtual-key entries match key-down messages, the others typed
-// characters; the Alt state must be the entry's. Shift and Control are not
-// carried by the messages, so entries that ask for them never match.
+// characters; the Alt and Control states must be the entry's. Shift is not
+// carried by the messages, so entries that ask for it never match.
 bool matches(const ACCEL& entry, const MSG& message) {
-    if ((entry.fVirt & (FSHIFT | FCONTROL)) != 0) {
+    if ((entry.fVirt & FSHIFT) != 0) {
+        return false;
+    }
+    if (controlHeld(message) != ((entry.fVirt & FCONTROL) != 0)) {
         return false;
     }
     bool keyMessage = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;

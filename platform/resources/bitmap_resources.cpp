@@ -1,8 +1,10 @@
-// LoadBitmapW and LoadIconW: compiled-in XPM images made into bitmaps.
+// LoadBitmapW and LoadIconW: compiled-in XPM images made into bitmaps,
+// bitmaps in the interface language.
 #include <map>
 
 #include "platform/raster/surface.h"
 #include "platform/resource_api.h"
+#include "platform/resources/ui_language.h"
 #include "resources/resource_table.h"
 
 namespace {
@@ -29,8 +31,8 @@ HBITMAP LoadBitmapW(HINSTANCE /*instance*/, LPCWSTR name) {
     if (name == nullptr || !IS_INTRESOURCE(name)) {
         return nullptr;
     }
-    return bitmapFromXpm(
-        resources::findBitmap(static_cast<int>(reinterpret_cast<uintptr_t>(name))));
+    return bitmapFromXpm(resources::findBitmap(static_cast<int>(reinterpret_cast<uintptr_t>(name)),
+                                               platform::resourceLanguage()));
 }
 
 // An icon is loaded once and shared by every caller, as on the device; it

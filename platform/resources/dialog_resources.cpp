@@ -1,7 +1,9 @@
 // FindResourceW, LoadResource and LockResource for dialog templates, the
-// only kind of resource the program looks up this way.
+// only kind of resource the program looks up this way, in the interface
+// language.
 #include "platform/resource_api.h"
 #include "platform/resources/numbered_handles.h"
+#include "platform/resources/ui_language.h"
 #include "resources/resource_table.h"
 
 using namespace platform::resources_calls;
@@ -34,5 +36,5 @@ HGLOBAL LoadResource(HMODULE /*module*/, HRSRC resource) {
 
 const void* LockResource(HGLOBAL data) {
     auto id = idFor(LOADED_RESOURCE_BASE, data);
-    return id ? resources::findDialog(*id) : nullptr;
+    return id ? resources::findDialog(*id, platform::resourceLanguage()) : nullptr;
 }

@@ -1,15 +1,18 @@
-// LoadStringW: a numbered string copied into the caller's buffer.
+// LoadStringW: a numbered string of the interface language.
 #include <algorithm>
 #include <string_view>
 
 #include "platform/resource_api.h"
+#include "platform/resources/ui_language.h"
 #include "resources/resource_table.h"
 
 int LoadStringW(HINSTANCE /*instance*/, UINT id, LPWSTR buffer, int bufferMax) {
     if (buffer == nullptr || bufferMax <= 0) {
         return 0;
     }
-    LPCWSTR text = id <= 0xFFFF ? resources::findString(static_cast<int>(id)) : nullptr;
+    LPCWSTR text = id <= 0xFFFF
+                       ? resources::findString(static_cast<int>(id), platform::resourceLanguage())
+                       : nullptr;
     if (text == nullptr) {
         buffer[0] = u'\0';
         return 0;

@@ -45,6 +45,8 @@ std::optional<uint32_t> virtualKeyOf(const SDL_Keysym& key) {
         return VK_PRIOR;
     case SDLK_PAGEDOWN:
         return VK_NEXT;
+    case SDLK_F1:
+        return VK_F1;
     case SDLK_F4:
         return VK_F4;
     default:
@@ -65,7 +67,9 @@ InputEvent keyEvent(InputEvent::Type type, uint32_t code, bool alt) {
 std::optional<InputEvent> keyPressEvent(const SDL_Keysym& key) {
     bool alt = (key.mod & KMOD_ALT) != 0;
     if (std::optional<uint32_t> code = virtualKeyOf(key)) {
-        return keyEvent(InputEvent::Type::Key, *code, alt);
+        InputEvent event = keyEvent(InputEvent::Type::Key, *code, alt);
+        event.control = (key.mod & KMOD_CTRL) != 0;
+        return event;
     }
     // With Alt held no text arrives, so Alt with a punctuation key is
     // delivered as the character itself (Alt+/ opens About).

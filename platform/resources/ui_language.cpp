@@ -1,0 +1,25 @@
+// SetThreadUILanguage and GetThreadUILanguage: the language the resources
+// are loaded in.
+#include "platform/resources/ui_language.h"
+
+#include "platform/core/core_state.h"
+#include "platform/resource_api.h"
+#include "resources/resource_table.h"
+
+LANGID SetThreadUILanguage(LANGID language) {
+    platform::core().uiLanguage = language;
+    return language;
+}
+
+LANGID GetThreadUILanguage() {
+    return platform::core().uiLanguage;
+}
+
+namespace platform {
+
+int resourceLanguage() {
+    return PRIMARYLANGID(GetThreadUILanguage()) == LANG_ENGLISH ? resources::LANGUAGE_ENGLISH
+                                                                : resources::LANGUAGE_RUSSIAN;
+}
+
+} // namespace platform
