@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/raster/surface.h"
+#include "png_reader.h"
 #include "program_session.h"
 
 namespace {
@@ -38,8 +39,8 @@ void expectSameAsGolden(const fs::path& shot, const std::string& name) {
     }
     platform::Surface actual;
     platform::Surface expected;
-    ASSERT_TRUE(platform::readPng(shot.string(), actual)) << name << ": no shot";
-    ASSERT_TRUE(platform::readPng(golden.string(), expected)) << "missing golden " << golden;
+    ASSERT_TRUE(readPng(shot.string(), actual)) << name << ": no shot";
+    ASSERT_TRUE(readPng(golden.string(), expected)) << "missing golden " << golden;
     ASSERT_EQ(actual.pixels.size(), expected.pixels.size()) << name;
     size_t differing = 0;
     for (size_t i = 0; i < actual.pixels.size(); ++i) {
