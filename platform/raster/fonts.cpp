@@ -1,104 +1,110 @@
 #include "platform/raster/fonts.h"
 
-#include <SDL2/SDL_ttf.h>
-
 #include <algorithm>
 #include <map>
 #include <memory>
 
-#include "platform/utf.h"
+#include "platform/raster/baked_glyphs.h"
 
 namespace platform::text {
 
 struct Typeface {
-    struct Closer {
-        void operator()(TTF_Font* font) const { TTF_CloseFont(font); }
-    };
-    std::unique_ptr<TTF_Font, Closer> font;
+    const baked::Face* face = nullptr;
     int lineHeight = 0;
 };
 
 namespace {
 
-struct FontFiles {
-    std::string regular = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
-    std::string bold = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+// The baked face for a line height and weight: the same weight at that
+// height, else the tallest one below it, else the smallest one.
+const baked::Face* bakedFace(int lineHeight, bool bold) {
+    const baked::Face* best = nullptr;
+    for (int i = 0; i < baked::FACE_COUNT; ++i) {
+        const baked::Face& face = baked::FACES[i];
+        if (face.bold != bold) {
+            continue;
+        }
+        bool fits = face.lineHeight <= lineHeight;
+        if (best == nullptr) {
+            best = &face;
+        } else if (fits && (best->lineHeight > lineHeight || face.lineHeight > best->lineHeight)) {
+            best = &face;
+        } else if (!fits && best->lineHeight > lineHeight && face.lineHeight < best->lineHeight) {
+            best = &face;
+        }
+    }
+    return best;
+}
+
+const baked::Glyph& glyphOf(const baked::Face& face, char32_t code) {
+    const baked::Glyph* end = face.glyphs + face.glyphCount;
+    const baked::Glyph* found =
+        std::lower_bound(face.glyphs, end, code, [](const baked::Glyph& glyph, char32_t wanted) {
+            return glyph.code < wanted;
+        });
+    return found != end && found->code == code ? *found : face.glyphs[face.glyphCount - 1];
+}
+
+int kerningOf(const baked::Face& face, char32_t first, char32_t second) {
+    const baked::Kerning* end = face.kerning + face.kerningCount;
+    const baked::Kerning* found = std::lower_bound(
+        face.kerning, end, std::pair{first, second},
+        [](const baked::Kerning& pair, const std::pair<char32_t, char32_t>& wanted) {
+            return std::pair{pair.first, pair.second} < wanted;
+        });
+    return found != end && found->first == first && found->second == second ? found->delta : 0;
+}
+
+// Whole pixels of a position in 1/64 pixel, rounded down.
+int32_t floorPixels(int32_t position) {
+    return (position >= 0 ? position : position - 63) / 64;
+}
+
+// One line laid out: each glyph at its pen position, and the box that holds
+// all their ink and the full line height.
+struct Layout {
+    std::vector<std::pair<const baked::Glyph*, int32_t>> placed;
+    int32_t minX = 0;
+    int32_t maxX = 0;
+    int32_t minY = 0;
+    int32_t maxY = 0;
 };
 
-FontFiles& fontFiles() {
-    static FontFiles files;
-    return files;
-}
-
-// Keyed by line height and boldness; a null entry remembers a failed open.
-std::map<std::pair<int, bool>, std::unique_ptr<Typeface>>& openTypefaces() {
-    static std::map<std::pair<int, bool>, std::unique_ptr<Typeface>> cache;
-    return cache;
-}
-
-bool ttfReady() {
-    static const bool ready = TTF_WasInit() > 0 || TTF_Init() == 0;
-    return ready;
-}
-
-// Tall and deep Cyrillic capitals and the deepest lower-case descenders: a
-// size whose rendering of these fits keeps Russian text inside its line.
-constexpr const char* FIT_PROBE = "ДЩЦБуфрgjy";
-
-// The largest point size whose probe fits the line height, hinted for
-// one-bit rendering. For the system font's 11 pixels that is 9 points:
-// capitals 7 pixels tall, 2 pixels below the baseline for descenders. Only
-// the marks of Й and Ё rise one pixel over the line; at 8 points they would
-// fit, but the lower-case letters become too small to tell apart (х and ж).
-std::unique_ptr<Typeface> openTypeface(int lineHeight, bool bold) {
-    if (!ttfReady()) {
-        return nullptr;
-    }
-    const std::string& file = bold ? fontFiles().bold : fontFiles().regular;
-    auto typeface = std::make_unique<Typeface>();
-    typeface->font.reset(TTF_OpenFont(file.c_str(), std::max(1, lineHeight)));
-    if (!typeface->font) {
-        return nullptr;
-    }
-    TTF_Font* font = typeface->font.get();
-    TTF_SetFontHinting(font, TTF_HINTING_MONO);
-    for (int size = std::max(1, lineHeight); size >= 1; --size) {
-        int width = 0;
-        int height = 0;
-        if (TTF_SetFontSize(font, size) == 0 &&
-            TTF_SizeUTF8(font, FIT_PROBE, &width, &height) == 0 && height <= lineHeight) {
-            break;
+// A UTF-16 unit outside the baked set, a lone surrogate included, draws as
+// the missing glyph.
+Layout layOut(const baked::Face& face, std::u16string_view text) {
+    Layout layout;
+    layout.maxY = face.height;
+    int32_t pen = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const baked::Glyph& glyph = glyphOf(face, text[i]);
+        layout.placed.emplace_back(&glyph, pen);
+        int32_t left = floorPixels(pen) + glyph.left;
+        int32_t top = face.ascent - glyph.top;
+        layout.minX = std::min(layout.minX, left);
+        layout.maxX = std::max(layout.maxX, left + glyph.width);
+        layout.minY = std::min(layout.minY, top);
+        layout.maxY = std::max(layout.maxY, top + glyph.rows);
+        pen += glyph.advance;
+        if (i + 1 < text.size()) {
+            pen += kerningOf(face, glyph.code, glyphOf(face, text[i + 1]).code);
         }
     }
-    typeface->lineHeight = lineHeight;
-    return typeface;
-}
-
-// How far the glyphs of text rise above the font's ascent, in pixels.
-int32_t riseAboveAscent(TTF_Font* font, std::u16string_view text) {
-    int ascent = TTF_FontAscent(font);
-    int32_t rise = 0;
-    for (char16_t unit : text) {
-        int minX = 0;
-        int maxX = 0;
-        int minY = 0;
-        int maxY = 0;
-        int advance = 0;
-        if (TTF_GlyphMetrics32(font, unit, &minX, &maxX, &minY, &maxY, &advance) == 0) {
-            rise = std::max(rise, maxY - ascent);
-        }
-    }
-    return rise;
+    layout.maxX = std::max(layout.maxX, floorPixels(pen));
+    return layout;
 }
 
 } // namespace
 
 const Typeface* typefaceFor(const gdi::Font& font) {
+    static std::map<std::pair<int, bool>, std::unique_ptr<Typeface>> made;
     std::pair<int, bool> key{font.height, font.weight >= 600};
-    auto& cache = openTypefaces();
-    auto found = cache.find(key);
-    if (found == cache.end()) {
-        found = cache.emplace(key, openTypeface(key.first, key.second)).first;
+    auto found = made.find(key);
+    if (found == made.end()) {
+        const baked::Face* face = bakedFace(key.first, key.second);
+        auto typeface =
+            face == nullptr ? nullptr : std::make_unique<Typeface>(Typeface{face, key.first});
+        found = made.emplace(key, std::move(typeface)).first;
     }
     return found->second.get();
 }
@@ -111,12 +117,8 @@ int32_t textWidth(const Typeface& typeface, std::u16string_view text) {
     if (text.empty()) {
         return 0;
     }
-    int width = 0;
-    int height = 0;
-    if (TTF_SizeUTF8(typeface.font.get(), utf8FromUtf16(text).c_str(), &width, &height) != 0) {
-        return 0;
-    }
-    return width;
+    Layout layout = layOut(*typeface.face, text);
+    return layout.maxX - layout.minX;
 }
 
 LineMask renderLine(const Typeface& typeface, std::u16string_view text) {
@@ -124,36 +126,35 @@ LineMask renderLine(const Typeface& typeface, std::u16string_view text) {
     if (text.empty()) {
         return mask;
     }
-    TTF_Font* font = typeface.font.get();
-    SDL_Surface* rendered =
-        TTF_RenderUTF8_Solid(font, utf8FromUtf16(text).c_str(), SDL_Color{255, 255, 255, 255});
-    if (rendered == nullptr) {
+    const baked::Face& face = *typeface.face;
+    Layout layout = layOut(face, text);
+    if (layout.maxX == layout.minX) {
         return mask;
     }
-    // A solid rendering is 8 bits per pixel, index 0 the background.
-    if (rendered->format->BytesPerPixel == 1 && SDL_LockSurface(rendered) == 0) {
-        mask.width = rendered->w;
-        mask.height = rendered->h;
-        // Rows the rendering gained above the usual font height hold accents
-        // that rise over the line; the rest of the line stays in place.
-        int32_t extraRows = std::max(0, rendered->h - TTF_FontHeight(font));
-        mask.top = -std::min(riseAboveAscent(font, text), extraRows);
-        mask.bits.resize(static_cast<size_t>(mask.width) * static_cast<size_t>(mask.height));
-        const auto* rows = static_cast<const uint8_t*>(rendered->pixels);
-        for (int32_t y = 0; y < mask.height; ++y) {
-            const uint8_t* row = rows + static_cast<ptrdiff_t>(y) * rendered->pitch;
-            std::copy(row, row + mask.width,
-                      mask.bits.begin() + static_cast<ptrdiff_t>(y) * mask.width);
-        }
-        SDL_UnlockSurface(rendered);
+    mask.width = layout.maxX - layout.minX;
+    mask.height = layout.maxY - layout.minY;
+    // Rows above the usual line hold marks that rise over it (Й, Ё); the
+    // rest of the line stays in place.
+    int32_t rise = 0;
+    for (const auto& [glyph, pen] : layout.placed) {
+        rise = std::max(rise, glyph->top - face.ascent);
     }
-    SDL_FreeSurface(rendered);
+    mask.top = -std::min(rise, std::max(0, mask.height - face.height));
+    mask.bits.resize(static_cast<size_t>(mask.width) * static_cast<size_t>(mask.height));
+    for (const auto& [glyph, pen] : layout.placed) {
+        int32_t left = floorPixels(pen) + glyph->left - layout.minX;
+        int32_t top = face.ascent - glyph->top - layout.minY;
+        for (int32_t row = 0; row < glyph->rows; ++row) {
+            uint32_t bits = face.rows[glyph->firstRow + row];
+            for (int32_t column = 0; column < glyph->width; ++column) {
+                if ((bits >> column & 1u) != 0) {
+                    mask.bits[static_cast<size_t>(top + row) * static_cast<size_t>(mask.width) +
+                              static_cast<size_t>(left + column)] = 1;
+                }
+            }
+        }
+    }
     return mask;
-}
-
-void setFontFiles(std::string regular, std::string bold) {
-    openTypefaces().clear();
-    fontFiles() = FontFiles{std::move(regular), std::move(bold)};
 }
 
 } // namespace platform::text

@@ -1,6 +1,7 @@
 // The program's one typeface (DejaVu Sans, regular and bold) at the line
 // heights that fonts ask for, drawn without antialiasing so text is crisp
-// and the same on every run.
+// and the same on every run. The glyphs are baked into the program at build
+// time: no font file is read at run time.
 #pragma once
 
 #include <cstdint>
@@ -12,10 +13,10 @@
 
 namespace platform::text {
 
-struct Typeface; // an open font file at one size
+struct Typeface; // the baked glyphs for one line height and weight
 
-// Opened on first use and kept for the run; null when the font file cannot
-// be opened, in which case no text is drawn and every extent is 0.
+// Made on first use and kept for the run. A height that was not baked uses
+// the tallest baked face that fits in it.
 const Typeface* typefaceFor(const gdi::Font& font);
 
 int lineHeight(const Typeface& typeface);
@@ -36,9 +37,5 @@ struct LineMask {
     }
 };
 LineMask renderLine(const Typeface& typeface, std::u16string_view text);
-
-// Tests point the typeface at other files (or at none) here; it closes every
-// open size.
-void setFontFiles(std::string regular, std::string bold);
 
 } // namespace platform::text

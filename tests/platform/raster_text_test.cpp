@@ -18,13 +18,6 @@ constexpr int SYSTEM_LINE = 11;
 
 class TextTest : public RasterTest {
   protected:
-    void SetUp() override {
-        RasterTest::SetUp();
-        if (platform::text::typefaceFor(platform::gdi::Font{SYSTEM_LINE, FW_NORMAL}) == nullptr) {
-            GTEST_SKIP() << "DejaVu Sans is not installed";
-        }
-    }
-
     // A canvas painted like the status line: white text on a dark-red
     // background box over the green table.
     Canvas statusCanvas(int width, int height, int mode) {
@@ -256,22 +249,6 @@ TEST_F(TextTest, FontsSetTheLineHeightAndBoldIsWider) {
     EXPECT_TRUE(GetTextExtentPoint32W(canvas.dc, u"", 0, &none));
     EXPECT_EQ(none.cx, 0);
     EXPECT_EQ(none.cy, 13);
-}
-
-TEST_F(TextTest, WithoutAFontFileNothingIsDrawnAndExtentsAreZero) {
-    platform::text::setFontFiles("/nonexistent/regular.ttf", "/nonexistent/bold.ttf");
-    Canvas canvas = statusCanvas(50, 20, OPAQUE);
-    RECT rect{0, 0, 50, 20};
-    int height = DrawTextW(canvas.dc, u"Ваш ход!", -1, &rect, DT_LEFT);
-    SIZE extent{5, 5};
-    BOOL measured = GetTextExtentPoint32W(canvas.dc, u"Ваш ход!", 8, &extent);
-    platform::text::setFontFiles("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
-                                 "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf");
-    EXPECT_EQ(height, 0);
-    EXPECT_TRUE(changedBox(*canvas.pixels).empty());
-    EXPECT_TRUE(measured);
-    EXPECT_EQ(extent.cx, 0);
-    EXPECT_EQ(extent.cy, 0);
 }
 
 TEST_F(TextTest, TextRespectsThePaintRegion) {
