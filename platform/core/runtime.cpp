@@ -12,8 +12,8 @@
 #include "platform/headless/script_backend.h"
 #include "platform/messages.h"
 #include "platform/registry/registry_store.h"
-#include "platform/sdl/sdl_backend.h"
 #include "platform/utf.h"
+#include "platform/window_backend.h"
 
 namespace {
 
@@ -109,7 +109,7 @@ int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
             std::make_unique<platform::ScriptBackend>(*script, std::cout, std::cerr));
     } else {
         std::string error;
-        auto window = platform::createSdlBackend(scale, error);
+        auto window = platform::createWindowBackend(scale, error);
         if (!window) {
             std::cerr << "talonix: cannot open a window: " << error
                       << "\nRun with --headless to play from a script without a display.\n";

@@ -12,5 +12,10 @@ std::string defaultSettingsPath();
 void useSettingsFile(const std::string& path);
 // Keep the values in memory only, starting empty (tests).
 void useMemorySettings();
+// Keep the text wherever load and save keep it (the browser's local
+// storage). save returns whether the text was stored.
+using SettingsLoader = std::string (*)();
+using SettingsSaver = bool (*)(const std::string& text);
+void useSettingsStorage(SettingsLoader load, SettingsSaver save);
 
 } // namespace platform

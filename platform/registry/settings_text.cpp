@@ -27,6 +27,8 @@ constexpr LSTATUS ERROR_WRITE_FAULT = 29;
 struct SettingsLocation {
     std::optional<std::filesystem::path> file; // none: in memory
     std::string memoryText;
+    SettingsLoader load = nullptr; // with save: elsewhere, neither file nor memory
+    SettingsSaver save = nullptr;
 };
 
 SettingsLocation& location() {
@@ -169,23 +171,38 @@ void useSettingsFile(const std::string& path) {
     registry::closeAllKeys();
     location().file = std::filesystem::path(path);
     location().memoryText.clear();
+    location().load = nullptr;
+    location().save = nullptr;
 }
 
 void useMemorySettings() {
     registry::closeAllKeys();
     location().file.reset();
     location().memoryText.clear();
+    location().load = nullptr;
+    location().save = nullptr;
+}
+
+void useSettingsStorage(SettingsLoader load, SettingsSaver save) {
+    registry::closeAllKeys();
+    location() = SettingsLocation{std::nullopt, {}, load, save};
 }
 
 namespace registry {
 
 std::string loadSettingsText() {
     const SettingsLocation& current = location();
+    if (current.load != nullptr) {
+        return current.load();
+    }
     return current.file ? loadFile(*current.file) : current.memoryText;
 }
 
 LSTATUS saveSettingsText(const std::string& text) {
     SettingsLocation& current = location();
+    if (current.save != nullptr) {
+        return current.save(text) ? ERROR_SUCCESS : ERROR_WRITE_FAULT;
+    }
     if (!current.file) {
         current.memoryText = text;
         return ERROR_SUCCESS;
