@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: once with
 # warnings as errors, once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Then the browser build plays the same scripts in headless Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,3 +13,8 @@ for preset in ci asan; do
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
+
+echo "== web =="
+scripts/web.sh --build-only
+scripts/install-deps.sh chromium
+python3 tests/web/browser_test.py build/ci/talonix build/web

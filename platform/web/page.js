@@ -101,6 +101,12 @@ var Module = typeof Module !== 'undefined' ? Module : {};
             page.context.putImageData(page.image, 0, 0);
         },
 
+        // The last message box that closed, for whoever watches the page.
+        lastMessageBox: null,
+        messageBoxClosed: function (text, result) {
+            page.lastMessageBox = { text: text, result: result };
+        },
+
         loadSettings: function () {
             var text = null;
             try {
@@ -226,6 +232,16 @@ var Module = typeof Module !== 'undefined' ? Module : {};
             }
         },
 
+        // The program waits for its first event inside main; once main
+        // returns (Exit), the table closes.
+        started: function () {
+            if (typeof Asyncify !== 'undefined' && Asyncify.currData) {
+                Asyncify.whenDone().then(page.closed, page.closed);
+            } else {
+                page.closed();
+            }
+        },
+
         start: function () {
             page.canvas = document.getElementById('screen');
             page.canvas.width = WIDTH;
@@ -240,7 +256,7 @@ var Module = typeof Module !== 'undefined' ? Module : {};
     Module.talonixPage = page;
     Module.arguments = commandLine(window.location.search);
     Module.preRun = (Module.preRun || []).concat([page.start]);
-    Module.onExit = page.closed;
+    Module.postRun = (Module.postRun || []).concat([page.started]);
     Module.print = function (text) { console.log(text); };
     Module.printErr = function (text) { console.warn(text); };
 })();

@@ -52,6 +52,10 @@ EM_JS(void, talonix_set_title, (const char* title), {
     document.title = UTF8ToString(title);
 });
 
+EM_JS(void, talonix_message_box_closed, (const char* text, int result), {
+    Module.talonixPage.messageBoxClosed(UTF8ToString(text), result);
+});
+
 EM_JS(char*, talonix_load_settings, (), {
     return Module.talonixPage.loadSettings();
 });
@@ -85,6 +89,10 @@ class WebBackend final : public Backend {
 
     void setTitle(const std::u16string& title) override {
         talonix_set_title(utf8FromUtf16(title).c_str());
+    }
+
+    void messageBoxClosed(const MessageBoxInfo& box, int result) override {
+        talonix_message_box_closed(utf8FromUtf16(box.text).c_str(), result);
     }
 
   private:
