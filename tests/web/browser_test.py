@@ -106,7 +106,7 @@ def first_difference(actual, expected):
 
 # --- the native program ------------------------------------------------------
 
-def run_native(talonix, lines, folder, settings="", clock=CLOCK):
+def run_native(talonix, lines, folder, settings="", clock=CLOCK, arguments=()):
     """The output events, the shot after the script, and the settings text
     the run left behind."""
     registry = os.path.join(folder, "native.reg")
@@ -114,8 +114,9 @@ def run_native(talonix, lines, folder, settings="", clock=CLOCK):
         out.write(settings)
     shot = os.path.join(folder, "native.png")
     script = "\n".join(lines + ["state", "shot " + shot]) + "\n"
-    result = subprocess.run([talonix, "--headless", "--clock", clock, "--registry", registry],
-                            input=script.encode(), capture_output=True, timeout=60, check=True)
+    result = subprocess.run([talonix, "--headless", "--clock", clock, "--registry", registry] +
+                            list(arguments), input=script.encode(), capture_output=True,
+                            timeout=60, check=True)
     events = [json.loads(line) for line in result.stdout.decode().splitlines()]
     with open(shot, "rb") as image, open(registry) as text:
         return events, png_pixels(image.read()), text.read()
@@ -203,7 +204,10 @@ class Browser:
         target = self.send("Target.createTarget", session=False, url="about:blank")
         self.session = self.send("Target.attachToTarget", session=False,
                                  targetId=target["targetId"], flatten=True)["sessionId"]
-        self.send("Emulation.setDeviceMetricsOverride", width=240, height=320,
+        self.viewport(240, 320)
+
+    def viewport(self, width, height):
+        self.send("Emulation.setDeviceMetricsOverride", width=width, height=height,
                   deviceScaleFactor=1, mobile=False)
 
     def evaluate(self, expression):
@@ -226,12 +230,26 @@ class Browser:
         self.send("Page.navigate", url=url)
         self.wait_until(started, "the page to start")
 
+    def busy_seconds(self, seconds):
+        """How long the page's main thread ran tasks during the next seconds."""
+        self.send("Performance.enable")
+
+        def task_time():
+            metrics = self.send("Performance.getMetrics")["metrics"]
+            return next(m["value"] for m in metrics if m["name"] == "TaskDuration")
+
+        before = task_time()
+        time.sleep(seconds)
+        busy = task_time() - before
+        self.send("Performance.disable")
+        return busy
+
     def screen(self):
         shot = self.send("Page.captureScreenshot", format="png")
         return png_pixels(base64.b64decode(shot["data"]))
 
     def pen(self, kind, x, y):
-        self.send("Input.dispatchMouseEvent", type=kind, x=x + 0.5, y=y + 0.5, button="left",
+        self.send("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left",
                   buttons=1 if kind == "mousePressed" else 0, clickCount=1)
 
     def key(self, code, key, virtual_key, alt=False):
@@ -243,9 +261,16 @@ class Browser:
 class Player:
     """Plays script lines on the page, as a person would with a mouse."""
 
-    def __init__(self, browser):
+    def __init__(self, browser, scale=1, left=0, top=0):
         self.browser = browser
         self.last_press = None
+        # Where the screen is shown on the page.
+        self.scale, self.left, self.top = scale, left, top
+
+    def pen(self, kind, x, y):
+        # The middle of the screen pixel's square on the page.
+        self.browser.pen(kind, self.left + (x + 0.5) * self.scale,
+                         self.top + (y + 0.5) * self.scale)
 
     def press(self, x, y):
         # A quick second press at the same place would be a double tap,
@@ -255,7 +280,7 @@ class Player:
             wait = DOUBLE_TAP_SECONDS + 0.1 - (time.time() - when)
             if abs(px - x) <= 2 and abs(py - y) <= 2 and wait > 0:
                 time.sleep(wait)
-        self.browser.pen("mousePressed", x, y)
+        self.pen("mousePressed", x, y)
         self.last_press = (x, y, time.time())
 
     def play(self, line, until="talonixTest.idle()"):
@@ -263,7 +288,7 @@ class Player:
         if words[0] in ("tap", "down"):
             self.press(int(words[1]), int(words[2]))
         if words[0] in ("tap", "up"):
-            self.browser.pen("mouseReleased", int(words[1]), int(words[2]))
+            self.pen("mouseReleased", int(words[1]), int(words[2]))
         if words[0] == "key":
             named = {"enter": ("Enter", "Enter", 13), "escape": ("Escape", "Escape", 27)}
             self.browser.key(*named[words[1]])
@@ -302,13 +327,15 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 
 # --- the cases ------------------------------------------------------------------
 
-# Each: a name and its script lines, played from a fresh start.
+# Each: a name, its script lines, played from a fresh start, and the query
+# that gives the page the native run's command-line arguments.
 CASES = [
-    ("the first deal", []),
-    ("a covered attack", ["tap 4 143", "tap 100 110"]),
-    ("the Options dialog open", ["tap 37 12"]),
+    ("the first deal", [], "", []),
+    ("a covered attack", ["tap 4 143", "tap 100 110"], "", []),
+    ("the Options dialog open", ["tap 37 12"], "", []),
     ("an attack taken back by the computer",
-     ["tap 4 143", "tap 100 110", "tap 4 143", "tap 100 110", "tap 220 186"]),
+     ["tap 4 143", "tap 100 110", "tap 4 143", "tap 100 110", "tap 220 186"], "", []),
+    ("the computer's cards face up (q7K)", ["tap 4 143"], "&q7K", ["q7K"]),
 ]
 
 # A human who attacks with the first card and then takes or says done, for a
@@ -339,9 +366,10 @@ def fresh_page(browser, site, query=""):
     return Player(browser)
 
 
-def check_case(browser, site, talonix, folder, name, lines, failures):
-    events, native_shot, _ = run_native(talonix, lines, folder)
-    player = fresh_page(browser, site)
+def check_case(browser, site, talonix, folder, case, failures):
+    name, lines, query, arguments = case
+    events, native_shot, _ = run_native(talonix, lines, folder, arguments=arguments)
+    player = fresh_page(browser, site, query)
     for line in lines:
         player.play(line)
     compare(browser, name, last_state(events), native_shot, failures)
@@ -381,6 +409,32 @@ def check_exit(browser, site, failures):
     print("%-40s %s" % ("Exit closes the table", "ok" if closed else "FAILED"))
 
 
+def check_scaled_page(browser, site, talonix, folder, failures):
+    """On a 600 x 700 page the screen is shown twice as large, centred, and
+    the pen still lands on the same screen pixels."""
+    lines = ["tap 4 143", "tap 100 110"]
+    events, native_shot, _ = run_native(talonix, lines, folder)
+    browser.viewport(600, 700)
+    try:
+        browser.send("Storage.clearDataForOrigin", origin=site.origin,
+                     storageTypes="local_storage")
+        browser.load(site.url(""))
+        player = Player(browser, scale=2, left=(600 - 480) // 2, top=(700 - 640) // 2)
+        for line in lines:
+            player.play(line)
+        state = json.loads(browser.evaluate("talonixTest.state()"))
+        width, _, pixels = browser.screen()
+        shown = [pixels[(player.top + 2 * y + dy) * width + player.left + 2 * x + dx]
+                 for y in range(320) for x in range(240) for dy in (0, 1) for dx in (0, 1)]
+        expected = [pixel for pixel in native_shot[2] for _ in range(4)]
+    finally:
+        browser.viewport(240, 320)
+    ok = state == last_state(events) and shown == expected
+    if not ok:
+        failures.append("at scale 2: the state line or the pixels differ from the native run")
+    print("%-40s %s" % ("a covered attack at scale 2", "ok" if ok else "FAILED"))
+
+
 def check_plain_page(browser, site, talonix, folder, failures):
     """index.html itself, on a 240 x 320 viewport, shows the native screen."""
     _, native_shot, _ = run_native(talonix, [], folder, clock="10:00:00.000")
@@ -392,6 +446,12 @@ def check_plain_page(browser, site, talonix, folder, failures):
     if difference:
         failures.append("index.html: the screen differs: %s" % difference)
     print("%-40s %s" % ("index.html at 10:00:00.000", "FAILED" if difference else "ok"))
+    # Waiting for input costs nothing: the page's main thread stays idle.
+    busy = browser.busy_seconds(2.0)
+    if busy > 0.02:
+        failures.append("the waiting page kept its main thread busy for %.3f s of 2 s" % busy)
+    print("%-40s %s (%.1f ms busy in 2 s)" % ("no work while waiting", "FAILED" if busy > 0.02
+                                              else "ok", busy * 1000))
 
 
 def main():
@@ -407,9 +467,10 @@ def main():
         browser = Browser(profile)
         try:
             browser.open_page()
-            for name, lines in CASES:
-                check_case(browser, site, talonix, folder, name, lines, failures)
+            for case in CASES:
+                check_case(browser, site, talonix, folder, case, failures)
             check_plain_page(browser, site, talonix, folder, failures)
+            check_scaled_page(browser, site, talonix, folder, failures)
             check_whole_game(browser, site, talonix, folder, failures)
             check_exit(browser, site, failures)
         finally:
