@@ -56,6 +56,8 @@ class Backend {
     // The screen changed; show it.
     virtual void present(const Surface& /*screen*/) {}
     virtual void setTitle(const std::u16string& /*title*/) {}
+    // The colour around the picture, as 0x00RRGGBB.
+    virtual void setBackdrop(uint32_t /*pixel*/) {}
     // A backend that answers message boxes without showing them returns the
     // result here; otherwise the core runs the box on screen.
     virtual std::optional<int> answerMessageBox(const MessageBoxInfo& /*box*/) {

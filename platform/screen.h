@@ -27,6 +27,10 @@ HWND activeWindow();
 // from a class of its own. Null before it exists and after it is destroyed.
 HWND mainWindowHandle();
 
+// The colour of the bars around the picture when the desktop window is
+// larger than a whole multiple of the screen: the program's table colour.
+void setBackdropColour(COLORREF colour);
+
 // Set while a modal dialog's loop runs; the script runner refuses dialog
 // lines otherwise.
 bool modalDialogOpen();

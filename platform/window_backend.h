@@ -9,8 +9,9 @@
 
 namespace platform {
 
-// Opens the window at the given whole scale factor (the browser picks its
-// own). Returns null and fills error when there is nothing to show it on.
+// Opens the window at the given whole scale factor, 0 for the remembered or
+// the largest that fits (the browser always fits the page). Returns null and
+// fills error when there is nothing to show it on.
 std::unique_ptr<Backend> createWindowBackend(int scale, std::string& error);
 
 } // namespace platform

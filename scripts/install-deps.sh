@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config ccache
     libgtest-dev libgmock-dev libbenchmark-dev
-    libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev fonts-dejavu-core
+    libsdl2-dev libsdl2-ttf-dev zlib1g-dev fonts-dejavu-core
     nlohmann-json3-dev libcli11-dev
     xvfb xauth
     "$@"

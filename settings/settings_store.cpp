@@ -74,6 +74,9 @@ uint32_t getShowTalonCount() {
 void setShowTalonCount(uint32_t value) {
     WriteSetting(u"cidc", value);
 }
+uint32_t getComputerHandStyle() {
+    return ReadSetting(u"hidev");
+}
 void setComputerHandStyle(uint32_t value) {
     WriteSetting(u"hidev", value);
 }
@@ -90,8 +93,8 @@ void setHumanWins(uint32_t value) {
     WriteSetting(u"statu", value);
 }
 
-// "hidev" is written by the Options dialog but not read here: every run
-// starts with the fanned computer hand.
+// A stored "hidev" of 5 stacks the computer's hand from the first deal;
+// anything else, or nothing, fans it.
 void ReadStartupSettings() {
     tableColourIndex = static_cast<int32_t>(getTableColour());
     cardBackIndex = static_cast<int32_t>(getCardBack());
@@ -99,6 +102,7 @@ void ReadStartupSettings() {
     humanWins = getHumanWins();
     doubleTapPlays = static_cast<int32_t>(getDoubleTapPlays());
     showTalonCount = static_cast<int32_t>(getShowTalonCount());
+    computerHandStyle = getComputerHandStyle() == 5 ? 5 : 4;
 }
 
 void ReadGameTypeSetting() {

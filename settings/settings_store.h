@@ -17,7 +17,7 @@ extern int32_t cardBackIndex;     // "back"
 extern int32_t tableColourIndex;  // "blackbg"
 extern int32_t doubleTapPlays;    // "wc"
 extern int32_t showTalonCount;    // "cidc"
-extern int32_t computerHandStyle; // "hidev", 4 fanned or 5 stacked; starts at 4
+extern int32_t computerHandStyle; // "hidev", 4 fanned or 5 stacked; read at start-up
 
 uint32_t getGameType();
 void setGameType(uint32_t value);
@@ -29,6 +29,7 @@ uint32_t getDoubleTapPlays();
 void setDoubleTapPlays(uint32_t value);
 uint32_t getShowTalonCount();
 void setShowTalonCount(uint32_t value);
+uint32_t getComputerHandStyle();
 void setComputerHandStyle(uint32_t value);
 uint32_t getComputerWins();
 void setComputerWins(uint32_t value);

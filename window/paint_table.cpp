@@ -4,6 +4,7 @@
 #include "game/game_state.h"
 #include "game/status_line.h"
 #include "platform/gdi_api.h"
+#include "platform/screen.h"
 #include "platform/text_format.h"
 #include "platform/window_api.h"
 #include "settings/settings_store.h"
@@ -68,6 +69,7 @@ void PaintTable(HWND window) {
     const HDC dc = BeginPaint(window, &paintInfo);
     const COLORREF colour = tableColour(tableColourIndex);
     paintTableColour(window, dc, colour);
+    platform::setBackdropColour(colour);
     paintSidePanel(dc);
 
     SetBkColor(dc, colour);

@@ -45,6 +45,10 @@ Backend& backend() {
     return *state.backend;
 }
 
+void setBackdropColour(COLORREF colour) {
+    backend().setBackdrop(pixelFromColorref(colour));
+}
+
 void queueMessageBoxAnswer(int result) {
     core().answers.push_back(result);
 }

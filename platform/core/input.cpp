@@ -150,11 +150,15 @@ void postInputEvent(const InputEvent& event) {
         return;
     }
     case Type::Close: {
+        // An open dialog or message box is cancelled first (nothing is
+        // stored from it); its loop ends before the main window's close is
+        // taken, so one close ends the program.
         HWND active = activeWindow();
         HWND main = mainWindowHandle();
         if (active != nullptr && active != main) {
             PostMessageW(active, WM_COMMAND, 2 /* IDCANCEL */, 0);
-        } else if (main != nullptr) {
+        }
+        if (main != nullptr) {
             PostMessageW(main, WM_CLOSE, 0, 0);
         } else {
             PostQuitMessage(0);

@@ -46,7 +46,7 @@ int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
     std::string scriptPath;
     std::string clockText;
     std::string registryPath;
-    int scale = 2;
+    int scale = 0; // not given: the remembered scale, or the largest that fits
     app.add_flag("--headless", headless,
                  "No window: events come from a script, results go to standard output");
     app.add_option("--script", scriptPath,
@@ -112,7 +112,7 @@ int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
         auto window = platform::createWindowBackend(scale, error);
         if (!window) {
             std::cerr << "talonix: cannot open a window: " << error
-                      << "\nRun with --headless to play from a script without a display.\n";
+                      << "; run with --headless to play from a script without a display\n";
             return 1;
         }
         platform::setBackend(std::move(window));

@@ -9,9 +9,23 @@ PenTracker::PenTracker(int32_t scale, int32_t screenWidth, int32_t screenHeight)
     : scale_(std::max(1, scale)), width_(std::max(1, screenWidth)),
       height_(std::max(1, screenHeight)) {}
 
+void PenTracker::setView(int32_t scale, int32_t left, int32_t top) {
+    scale_ = std::max(1, scale);
+    left_ = left;
+    top_ = top;
+}
+
+bool PenTracker::onPicture(int32_t x, int32_t y) const {
+    int64_t dx = int64_t{x} - left_;
+    int64_t dy = int64_t{y} - top_;
+    return dx >= 0 && dy >= 0 && dx < int64_t{width_} * scale_ && dy < int64_t{height_} * scale_;
+}
+
 InputEvent PenTracker::at(InputEvent::Type type, int32_t x, int32_t y) const {
     InputEvent event;
     event.type = type;
+    x -= left_;
+    y -= top_;
     // Floor division: a point just left of or above the window stays off
     // the first pixel rather than rounding onto it, and is then clamped.
     auto down = [this](int32_t value) {
@@ -22,7 +36,10 @@ InputEvent PenTracker::at(InputEvent::Type type, int32_t x, int32_t y) const {
     return event;
 }
 
-InputEvent PenTracker::press(int32_t x, int32_t y, uint32_t timeMs) {
+std::optional<InputEvent> PenTracker::press(int32_t x, int32_t y, uint32_t timeMs) {
+    if (!onPicture(x, y)) {
+        return std::nullopt;
+    }
     InputEvent event = at(InputEvent::Type::PenDown, x, y);
     penDown_ = true;
     lastMove_.reset();
@@ -47,6 +64,14 @@ InputEvent PenTracker::release(int32_t x, int32_t y) {
 }
 
 std::optional<InputEvent> PenTracker::move(int32_t x, int32_t y) {
+    if (!penDown_ && !onPicture(x, y)) {
+        if (lastMove_ && lastMove_->x < 0) {
+            return std::nullopt;
+        }
+        std::optional<InputEvent> away = leave();
+        lastMove_ = away;
+        return away;
+    }
     InputEvent event = at(InputEvent::Type::PenMove, x, y);
     if (lastMove_ && lastMove_->x == event.x && lastMove_->y == event.y) {
         return std::nullopt;

@@ -1,4 +1,5 @@
-// The mouse as a pen: desktop window coordinates scaled down to screen
+// The mouse as a pen: desktop window coordinates taken back through the
+// picture's placement (whole scale, offset of the centred picture) to screen
 // pixels, a quick second press at the same place turned into a double tap,
 // and moves that land on the same screen pixel dropped.
 #pragma once
@@ -19,11 +20,18 @@ class PenTracker {
 
     PenTracker(int32_t scale, int32_t screenWidth, int32_t screenHeight);
 
+    // Where the picture lies in the window: its top-left corner, and how
+    // many window pixels a screen pixel spans.
+    void setView(int32_t scale, int32_t left, int32_t top);
+
     // A press at window coordinates x, y at a time in milliseconds:
-    // PenDown, or PenDoubleTap for the second press of a quick pair.
-    InputEvent press(int32_t x, int32_t y, uint32_t timeMs);
+    // PenDown, or PenDoubleTap for the second press of a quick pair; nothing
+    // for a press outside the picture.
+    std::optional<InputEvent> press(int32_t x, int32_t y, uint32_t timeMs);
+    // Clamped to the screen: the pen may be dragged off the picture.
     InputEvent release(int32_t x, int32_t y);
-    // PenMove, or nothing when the pen is still over the same pixel.
+    // PenMove, or nothing when the pen is still over the same pixel. With the
+    // pen up, a move off the picture is one move off the screen, as leave().
     std::optional<InputEvent> move(int32_t x, int32_t y);
     // The pointer left the window: a move off the screen, so that whoever
     // follows the hovering pointer lets go. Nothing while the pen is down.
@@ -35,8 +43,11 @@ class PenTracker {
 
   private:
     InputEvent at(InputEvent::Type type, int32_t x, int32_t y) const;
+    bool onPicture(int32_t x, int32_t y) const;
 
     int32_t scale_;
+    int32_t left_ = 0;
+    int32_t top_ = 0;
     int32_t width_;
     int32_t height_;
     bool penDown_ = false;

@@ -11,19 +11,11 @@ namespace platform::sdl {
 struct WindowCloser {
     void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
 };
-struct RendererCloser {
-    void operator()(SDL_Renderer* renderer) const { SDL_DestroyRenderer(renderer); }
-};
-struct TextureCloser {
-    void operator()(SDL_Texture* texture) const { SDL_DestroyTexture(texture); }
-};
 struct SurfaceCloser {
     void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
 };
 
 using WindowHandle = std::unique_ptr<SDL_Window, WindowCloser>;
-using RendererHandle = std::unique_ptr<SDL_Renderer, RendererCloser>;
-using TextureHandle = std::unique_ptr<SDL_Texture, TextureCloser>;
 using SurfaceHandle = std::unique_ptr<SDL_Surface, SurfaceCloser>;
 
 // The video subsystem for as long as the object lives. The text renderer

@@ -52,6 +52,10 @@ EM_JS(void, talonix_set_title, (const char* title), {
     document.title = UTF8ToString(title);
 });
 
+EM_JS(void, talonix_set_backdrop, (int red, int green, int blue), {
+    document.body.style.background = 'rgb(' + red + ',' + green + ',' + blue + ')';
+});
+
 EM_JS(void, talonix_message_box_closed, (const char* text, int result), {
     Module.talonixPage.messageBoxClosed(UTF8ToString(text), result);
 });
@@ -91,6 +95,12 @@ class WebBackend final : public Backend {
         talonix_set_title(utf8FromUtf16(title).c_str());
     }
 
+    // The page around the canvas takes the table's colour.
+    void setBackdrop(uint32_t pixel) override {
+        talonix_set_backdrop(static_cast<int>((pixel >> 16) & 0xFF),
+                             static_cast<int>((pixel >> 8) & 0xFF), static_cast<int>(pixel & 0xFF));
+    }
+
     void messageBoxClosed(const MessageBoxInfo& box, int result) override {
         talonix_message_box_closed(utf8FromUtf16(box.text).c_str(), result);
     }
@@ -99,7 +109,9 @@ class WebBackend final : public Backend {
     void translate(const PageEvent& event) {
         switch (event.type) {
         case PAGE_PEN_DOWN:
-            pending_.push_back(pen_.press(event.x, event.y, event.time));
+            if (auto press = pen_.press(event.x, event.y, event.time)) {
+                pending_.push_back(*press);
+            }
             break;
         case PAGE_PEN_UP:
             if (pen_.penDown()) {

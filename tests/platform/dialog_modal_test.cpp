@@ -156,6 +156,18 @@ TEST_F(DialogModalLoop, TheCloseBoxCancels) {
     EXPECT_EQ(record.commands, (std::vector<Command>{{IDCANCEL, BN_CLICKED}}));
 }
 
+TEST_F(DialogModalLoop, TheDesktopCloseCancelsTheDialogThenClosesTheOwner) {
+    then([this] { event(Type::Close, 0, 0); });
+    EXPECT_EQ(run(), IDCANCEL);
+    EXPECT_EQ(record.commands, (std::vector<Command>{{IDCANCEL, 0}}));
+    EXPECT_TRUE(IsWindow(owner)); // the dialog's answer comes first
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        DispatchMessageW(&message);
+    }
+    EXPECT_FALSE(IsWindow(owner));
+}
+
 TEST_F(DialogModalLoop, ThePenLeavingTheCloseBoxBeforeItRisesDoesNotCancel) {
     then([this] {
         RECT window{};

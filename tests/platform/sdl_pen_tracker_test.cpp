@@ -11,7 +11,7 @@ using Type = InputEvent::Type;
 
 TEST(SdlPenTracker, WindowPointsBecomeScreenPixelsClampedToTheScreen) {
     PenTracker pen(2, 240, 320);
-    InputEvent down = pen.press(21, 41, 1000);
+    InputEvent down = *pen.press(21, 41, 1000);
     EXPECT_EQ(down.type, Type::PenDown);
     EXPECT_EQ(down.x, 10);
     EXPECT_EQ(down.y, 20);
@@ -26,34 +26,34 @@ TEST(SdlPenTracker, WindowPointsBecomeScreenPixelsClampedToTheScreen) {
 
 TEST(SdlPenTracker, AQuickSecondPressNearTheFirstIsADoubleTap) {
     PenTracker pen(3, 240, 320);
-    EXPECT_EQ(pen.press(300, 300, 5000).type, Type::PenDown); // pixel 100,100
+    EXPECT_EQ(pen.press(300, 300, 5000)->type, Type::PenDown); // pixel 100,100
     pen.release(300, 300);
-    InputEvent second = pen.press(306, 294, 5000 + PenTracker::DOUBLE_TAP_MS); // 102,98
+    InputEvent second = *pen.press(306, 294, 5000 + PenTracker::DOUBLE_TAP_MS); // 102,98
     EXPECT_EQ(second.type, Type::PenDoubleTap);
     EXPECT_EQ(second.x, 102);
     EXPECT_EQ(second.y, 98);
     pen.release(306, 294);
     // A third press starts a new pair rather than making another double tap.
-    EXPECT_EQ(pen.press(306, 294, 5600).type, Type::PenDown);
+    EXPECT_EQ(pen.press(306, 294, 5600)->type, Type::PenDown);
 }
 
 TEST(SdlPenTracker, ASlowOrDistantSecondPressIsAPlainPress) {
     PenTracker pen(1, 240, 320);
     pen.press(50, 50, 1000);
     pen.release(50, 50);
-    EXPECT_EQ(pen.press(50, 50, 1000 + PenTracker::DOUBLE_TAP_MS + 1).type, Type::PenDown);
+    EXPECT_EQ(pen.press(50, 50, 1000 + PenTracker::DOUBLE_TAP_MS + 1)->type, Type::PenDown);
     pen.release(50, 50);
-    EXPECT_EQ(pen.press(53, 50, 1700).type, Type::PenDown); // 3 pixels away
+    EXPECT_EQ(pen.press(53, 50, 1700)->type, Type::PenDown); // 3 pixels away
     pen.release(53, 50);
     // The distant press is the new first one: a quick press near it pairs.
-    EXPECT_EQ(pen.press(54, 51, 1800).type, Type::PenDoubleTap);
+    EXPECT_EQ(pen.press(54, 51, 1800)->type, Type::PenDoubleTap);
 }
 
 TEST(SdlPenTracker, TheMillisecondCounterMayWrapBetweenTheTwoPresses) {
     PenTracker pen(1, 240, 320);
     pen.press(10, 10, 0xFFFFFF00u);
     pen.release(10, 10);
-    EXPECT_EQ(pen.press(10, 10, 0x00000010u).type, Type::PenDoubleTap);
+    EXPECT_EQ(pen.press(10, 10, 0x00000010u)->type, Type::PenDoubleTap);
 }
 
 TEST(SdlPenTracker, MovesWithinOneScreenPixelAreDropped) {
@@ -83,6 +83,55 @@ TEST(SdlPenTracker, LeavingTheWindowMovesOffTheScreenOnlyWhileThePenIsUp) {
     pen.move(20, 20);
     pen.leave();
     EXPECT_TRUE(pen.move(20, 20).has_value());
+}
+
+// The picture centred in a larger window: a window point maps through the
+// picture's offset and scale, and a press on the bars around it is no press.
+struct ViewCase {
+    int32_t scale, left, top; // the view
+    int32_t x, y;             // the window point pressed
+    bool lands;
+    int32_t pixelX, pixelY;
+};
+
+class SdlPenView : public ::testing::TestWithParam<ViewCase> {};
+
+TEST_P(SdlPenView, PressesGoThroughThePicturesPlacement) {
+    const ViewCase& c = GetParam();
+    PenTracker pen(2, 240, 320);
+    pen.setView(c.scale, c.left, c.top);
+    auto down = pen.press(c.x, c.y, 0);
+    ASSERT_EQ(down.has_value(), c.lands);
+    if (c.lands) {
+        EXPECT_EQ(down->x, c.pixelX);
+        EXPECT_EQ(down->y, c.pixelY);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Views, SdlPenView,
+                         ::testing::Values(ViewCase{2, 80, 30, 80, 30, true, 0, 0},
+                                           ViewCase{2, 80, 30, 79, 100, false, 0, 0},
+                                           ViewCase{2, 80, 30, 100, 29, false, 0, 0},
+                                           ViewCase{2, 80, 30, 559, 669, true, 239, 319},
+                                           ViewCase{2, 80, 30, 560, 100, false, 0, 0},
+                                           ViewCase{2, 80, 30, 100, 670, false, 0, 0},
+                                           ViewCase{3, 0, 0, 719, 959, true, 239, 319},
+                                           ViewCase{3, 0, 0, 5, 8, true, 1, 2},
+                                           ViewCase{1, -10, 0, 0, 0, true, 10, 0}));
+
+TEST(SdlPenTracker, OffThePictureAMoveLeavesOnceAndADragIsClamped) {
+    PenTracker pen(2, 240, 320);
+    pen.setView(2, 80, 30);
+    auto off = pen.move(10, 10);
+    ASSERT_TRUE(off.has_value());
+    EXPECT_LT(off->x, 0);
+    EXPECT_FALSE(pen.move(12, 10).has_value());
+    ASSERT_TRUE(pen.press(100, 50, 0).has_value());
+    auto drag = pen.move(10, 10);
+    ASSERT_TRUE(drag.has_value());
+    EXPECT_EQ(drag->x, 0);
+    EXPECT_EQ(drag->y, 0);
+    EXPECT_EQ(pen.release(900, 900).x, 239);
 }
 
 TEST(SdlPenTracker, TheWheelTurnsWhereThePointerIs) {

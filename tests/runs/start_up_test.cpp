@@ -1,5 +1,6 @@
 // The program started from the command line: the switch that shows the
 // computer's cards, the title, the accelerators and Exit.
+#include <cstdio>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -128,6 +129,29 @@ TEST_F(StartUpTest, WithTheOptionOnADoubleTapPlaysTheCard) {
     EXPECT_EQ(after["humanTableRow"]["cards"][0]["rank"], card["rank"]);
     EXPECT_EQ(after["humanHand"]["cards"].size(), 5u);
     EXPECT_EQ(session.finish(), 0);
+}
+
+TEST_F(StartUpTest, WithoutADisplayTheOnlyOutputIsOneErrorLine) {
+    std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER ") +
+                          TALONIX_BINARY + " --registry " + folder + "/settings.reg 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string output;
+    char buffer[512];
+    while (fgets(buffer, sizeof buffer, pipe) != nullptr) {
+        output += buffer;
+    }
+    int status = pclose(pipe);
+    EXPECT_NE(status, 0);
+    EXPECT_EQ(output.rfind("talonix: cannot open a window: no display", 0), 0u) << output;
+    EXPECT_EQ(output.find('\n'), output.size() - 1) << output;
+}
+
+TEST_F(StartUpTest, AStoredFiveStacksTheComputersHandFromTheFirstDeal) {
+    writeTextFile(folder + "/settings.reg",
+                  "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n\"hidev\"=dword:00000005\n");
+    const nlohmann::json state = firstState({});
+    EXPECT_EQ(state["computerHandStyle"], 5);
 }
 
 TEST_F(StartUpTest, TheWinCountsAreReadAtStartUp) {

@@ -118,12 +118,32 @@ TEST_F(SettingsStoreTest, StartupReadFillsEachMirrorFromItsOwnName) {
     EXPECT_EQ(humanWins, 4u);
     EXPECT_EQ(doubleTapPlays, 5);
     EXPECT_EQ(showTalonCount, 6);
-    EXPECT_EQ(computerHandStyle, 4) << "the hand style is not read at start-up";
+    EXPECT_EQ(computerHandStyle, 5);
     EXPECT_EQ(gameType, 0) << "the type is read only after the command line";
 
     ReadGameTypeSetting();
     EXPECT_EQ(gameType, 3);
     EXPECT_EQ(transferVariant, 1);
+}
+
+TEST_F(SettingsStoreTest, OnlyAStoredFiveStacksTheComputersHand) {
+    platform::useSettingsFile(file.string());
+    const struct {
+        const char* value; // the "hidev" line of the file, or none
+        int32_t style;
+    } cases[] = {{nullptr, 4},          {"dword:00000004", 4}, {"dword:00000005", 5},
+                 {"dword:00000007", 4}, {"dword:00000000", 4}, {"\"5\"", 4}};
+    for (const auto& c : cases) {
+        std::string text = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n";
+        if (c.value != nullptr) {
+            text += std::string("\"hidev\"=") + c.value + "\n";
+        }
+        writeFile(text);
+        platform::useSettingsFile(file.string());
+        computerHandStyle = 99;
+        ReadStartupSettings();
+        EXPECT_EQ(computerHandStyle, c.style) << (c.value != nullptr ? c.value : "absent");
+    }
 }
 
 TEST_F(SettingsStoreTest, EachAccessorUsesItsOwnValueName) {
