@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests and the desktop window
-# need. Safe to run again: it asks apt only for what is missing.
+# need, and any further packages named as arguments (scripts/web.sh names the
+# browser build's). Safe to run again: it asks apt only for what is missing.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
     nlohmann-json3-dev libcli11-dev
     clang libclang-rt-14-dev
     xvfb xauth
+    "$@"
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: once with
 # warnings as errors, once under AddressSanitizer and UndefinedBehaviorSanitizer;
-# then runs each fuzz target briefly (TALONIX_FUZZ_SECONDS each, 60 by default).
+# then runs each fuzz target briefly (TALONIX_FUZZ_SECONDS each, 60 by default),
+# and the browser build plays the same scripts in headless Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,3 +17,8 @@ done
 
 echo "== fuzz =="
 scripts/fuzz.sh "${TALONIX_FUZZ_SECONDS:-60}"
+
+echo "== web =="
+scripts/web.sh --build-only
+scripts/install-deps.sh chromium
+python3 tests/web/browser_test.py build/ci/talonix build/web

@@ -18,8 +18,8 @@
 #include "platform/messages.h"
 #include "platform/registry/registry_store.h"
 #include "platform/resource_api.h"
-#include "platform/sdl/sdl_backend.h"
 #include "platform/utf.h"
+#include "platform/window_backend.h"
 
 namespace {
 
@@ -65,7 +65,6 @@ void fillStandardDescriptors() {
 }
 
 } // namespace
-
 
 WORD RequestedUILanguage() {
     return requestedLanguage;
@@ -152,7 +151,7 @@ int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
             std::make_unique<platform::ScriptBackend>(*script, std::cout, std::cerr));
     } else {
         std::string error;
-        auto window = platform::createSdlBackend(scale, error);
+        auto window = platform::createWindowBackend(scale, error);
         if (!window) {
             std::cerr << "talonix: cannot open a window: " << error
                       << "; run with --headless to play from a script without a display\n";

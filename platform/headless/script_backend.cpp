@@ -308,9 +308,7 @@ void ScriptBackend::dialogClosed(int templateId, INT_PTR result) {
 }
 
 void ScriptBackend::writeState() {
-    nlohmann::ordered_json state = reportState();
-    state["dialog"] = describeOpenDialog();
-    out_ << json(state) << '\n' << std::flush;
+    out_ << stateLine() << '\n' << std::flush;
 }
 
 } // namespace platform

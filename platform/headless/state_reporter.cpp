@@ -1,6 +1,7 @@
 #include "platform/headless/state_reporter.h"
 
 #include "platform/runtime.h"
+#include "platform/screen.h"
 
 namespace {
 StateReporter currentReporter = nullptr;
@@ -19,6 +20,12 @@ nlohmann::ordered_json reportState() {
     nlohmann::ordered_json state;
     state["event"] = "state";
     return state;
+}
+
+std::string stateLine() {
+    nlohmann::ordered_json state = reportState();
+    state["dialog"] = describeOpenDialog();
+    return state.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 } // namespace platform

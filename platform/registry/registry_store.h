@@ -14,6 +14,11 @@ std::string defaultSettingsPath();
 void useSettingsFile(const std::string& path);
 // Keep the values in memory only, starting empty (tests).
 void useMemorySettings();
+// Keep the text wherever load and save keep it (the browser's local
+// storage). save returns whether the text was stored.
+using SettingsLoader = std::string (*)();
+using SettingsSaver = bool (*)(const std::string& text);
+void useSettingsStorage(SettingsLoader load, SettingsSaver save);
 
 // One read-modify-write of the settings: from construction to finish() (or
 // destruction) the file's lock is held, so another instance waits; the file

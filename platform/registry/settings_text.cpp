@@ -44,6 +44,8 @@ struct SettingsLocation {
     std::optional<std::filesystem::path> file; // none: in memory
     std::string memoryText;
     bool warned = false;
+    SettingsLoader load = nullptr; // with save: elsewhere, neither file nor memory
+    SettingsSaver save = nullptr;
 };
 
 SettingsLocation& location() {
@@ -341,8 +343,9 @@ LoadedText& updateText() {
     OpenUpdate& update = openUpdate();
     if (!update.loaded) {
         const SettingsLocation& current = location();
-        update.loaded = update.target ? loadFile(*update.target)
-                                      : LoadedText{current.memoryText, Encoding::Bytes, {}};
+        const std::string elsewhere = current.load != nullptr ? current.load() : current.memoryText;
+        update.loaded =
+            update.target ? loadFile(*update.target) : LoadedText{elsewhere, Encoding::Bytes, {}};
     }
     return *update.loaded;
 }
@@ -370,6 +373,8 @@ void useSettingsFile(const std::string& path) {
     location().file = std::filesystem::path(path);
     location().memoryText.clear();
     location().warned = false;
+    location().load = nullptr;
+    location().save = nullptr;
 }
 
 void useMemorySettings() {
@@ -377,6 +382,8 @@ void useMemorySettings() {
     location().file.reset();
     location().memoryText.clear();
     location().warned = false;
+    location().load = nullptr;
+    location().save = nullptr;
 }
 
 SettingsUpdate::SettingsUpdate() {
@@ -407,7 +414,9 @@ LSTATUS SettingsUpdate::finish() {
     }
     if (update.changed && update.loaded) {
         SettingsLocation& current = location();
-        if (!update.target) {
+        if (!update.target && current.save != nullptr) {
+            status_ = current.save(update.loaded->text) ? ERROR_SUCCESS : ERROR_WRITE_FAULT;
+        } else if (!update.target) {
             current.memoryText = update.loaded->text;
         } else {
             std::string why;
@@ -426,6 +435,11 @@ LSTATUS SettingsUpdate::finish() {
     return status_;
 }
 
+void useSettingsStorage(SettingsLoader load, SettingsSaver save) {
+    registry::closeAllKeys();
+    location() = SettingsLocation{std::nullopt, {}, false, load, save};
+}
+
 namespace registry {
 
 std::string loadSettingsText() {
@@ -433,6 +447,9 @@ std::string loadSettingsText() {
         return updateText().text;
     }
     const SettingsLocation& current = location();
+    if (current.load != nullptr) {
+        return current.load();
+    }
     return current.file ? loadFile(followLinks(*current.file)).text : current.memoryText;
 }
 

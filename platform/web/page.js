@@ -1,0 +1,262 @@
+// The page around the program: the command line from the address, the
+// canvas scaled by a whole factor, the browser's events queued for the
+// program, the settings in local storage, and the closed table at Exit.
+// Loaded before the program's own JavaScript (--pre-js).
+var Module = typeof Module !== 'undefined' ? Module : {};
+
+(function () {
+    'use strict';
+    var WIDTH = 240;
+    var HEIGHT = 320;
+    var SETTINGS_KEY = 'talonix/settings.reg';
+    // Event codes shared with platform/web/web_backend.cpp.
+    var PEN_DOWN = 1, PEN_UP = 2, PEN_MOVE = 3, PEN_LEAVE = 4, KEY = 5, CHARACTER = 6, WHEEL = 7;
+
+    // The address's query string as the command line: clock=HH:MM:SS.mmm
+    // fixes the clock, lang=en picks the language, q7K is the program's own
+    // switch.
+    function commandLine(search) {
+        var query = new URLSearchParams(search);
+        var args = [];
+        if (query.get('clock')) {
+            args.push('--clock', query.get('clock'));
+        }
+        if (query.get('lang')) {
+            args.push('--lang', query.get('lang'));
+        }
+        if (search.indexOf('q7K') >= 0) {
+            args.push('q7K');
+        }
+        return args;
+    }
+
+    // The keys the program and its dialogs use, as virtual keys, by their
+    // place on the keyboard (so Alt+N works with any layout).
+    var VIRTUAL_KEYS = {
+        Enter: 0x0D, NumpadEnter: 0x0D, Escape: 0x1B, Tab: 0x09, Space: 0x20, Backspace: 0x08,
+        ArrowLeft: 0x25, ArrowUp: 0x26, ArrowRight: 0x27, ArrowDown: 0x28,
+        Home: 0x24, End: 0x23, PageUp: 0x21, PageDown: 0x22, F4: 0x73, Digit0: 0x30
+    };
+    function virtualKey(code) {
+        var match = /^Key([A-Z])$/.exec(code) || /^Digit([1-9])$/.exec(code);
+        if (match) {
+            return match[1].charCodeAt(0);
+        }
+        return VIRTUAL_KEYS.hasOwnProperty(code) ? VIRTUAL_KEYS[code] : 0;
+    }
+
+    var page = {
+        queue: [],
+        wake: null,
+        waiting: false,
+        canvas: null,
+        context: null,
+        image: null,
+        scale: 1,
+
+        post: function (event) {
+            page.queue.push(event);
+            if (page.wake) {
+                var wake = page.wake;
+                page.wake = null;
+                wake();
+            }
+        },
+
+        // Awaited by the program when it has nothing left to do.
+        nextEvent: async function (out) {
+            while (page.queue.length === 0) {
+                page.waiting = true;
+                await new Promise(function (resolve) { page.wake = resolve; });
+                page.waiting = false;
+            }
+            var event = page.queue.shift();
+            var base = out >> 2;
+            HEAP32[base] = event.type;
+            HEAP32[base + 1] = event.x || 0;
+            HEAP32[base + 2] = event.y || 0;
+            HEAP32[base + 3] = event.key || 0;
+            HEAP32[base + 4] = event.alt ? 1 : 0;
+            HEAPU32[base + 5] = event.time >>> 0;
+        },
+
+        // Whether the program waits for input with nothing queued.
+        idle: function () {
+            return page.waiting && page.queue.length === 0;
+        },
+
+        show: function (pixels, width, height) {
+            if (width !== WIDTH || height !== HEIGHT || !page.context) {
+                return;
+            }
+            var words = HEAPU32.subarray(pixels >> 2, (pixels >> 2) + width * height);
+            var bytes = page.image.data;
+            for (var i = 0; i < words.length; ++i) {
+                var word = words[i];
+                bytes[4 * i] = (word >>> 16) & 0xFF;
+                bytes[4 * i + 1] = (word >>> 8) & 0xFF;
+                bytes[4 * i + 2] = word & 0xFF;
+                bytes[4 * i + 3] = 0xFF;
+            }
+            page.context.putImageData(page.image, 0, 0);
+        },
+
+        // The last message box that closed, for whoever watches the page.
+        lastMessageBox: null,
+        messageBoxClosed: function (text, result) {
+            page.lastMessageBox = { text: text, result: result };
+        },
+
+        loadSettings: function () {
+            var text = null;
+            try {
+                text = window.localStorage.getItem(SETTINGS_KEY);
+            } catch (e) {
+                text = null;
+            }
+            if (text === null) {
+                return 0;
+            }
+            var size = lengthBytesUTF8(text) + 1;
+            var copy = _malloc(size);
+            stringToUTF8(text, copy, size);
+            return copy;
+        },
+
+        saveSettings: function (text) {
+            try {
+                window.localStorage.setItem(SETTINGS_KEY, text);
+                return true;
+            } catch (e) {
+                return false;
+            }
+        },
+
+        // The largest whole factor at which the screen fits the page.
+        fit: function () {
+            var factor = Math.max(1, Math.floor(Math.min(window.innerWidth / WIDTH,
+                                                         window.innerHeight / HEIGHT)));
+            page.scale = factor;
+            page.canvas.style.width = WIDTH * factor + 'px';
+            page.canvas.style.height = HEIGHT * factor + 'px';
+        },
+
+        // A pointer position in screen pixels.
+        at: function (event) {
+            var box = page.canvas.getBoundingClientRect();
+            return {
+                x: Math.floor((event.clientX - box.left) * WIDTH / box.width),
+                y: Math.floor((event.clientY - box.top) * HEIGHT / box.height)
+            };
+        },
+
+        pen: function (type, event) {
+            var point = page.at(event);
+            page.post({ type: type, x: point.x, y: point.y, time: Math.floor(event.timeStamp) });
+        },
+
+        listen: function () {
+            var canvas = page.canvas;
+            canvas.addEventListener('pointerdown', function (event) {
+                if (event.button !== 0) {
+                    return;
+                }
+                event.preventDefault();
+                canvas.focus();
+                canvas.setPointerCapture(event.pointerId);
+                page.pen(PEN_DOWN, event);
+            });
+            canvas.addEventListener('pointerup', function (event) {
+                if (event.button !== 0) {
+                    return;
+                }
+                event.preventDefault();
+                page.pen(PEN_UP, event);
+            });
+            canvas.addEventListener('pointercancel', function (event) {
+                page.pen(PEN_UP, event);
+            });
+            canvas.addEventListener('pointermove', function (event) {
+                page.pen(PEN_MOVE, event);
+            });
+            canvas.addEventListener('pointerleave', function () {
+                page.post({ type: PEN_LEAVE });
+            });
+            canvas.addEventListener('wheel', function (event) {
+                event.preventDefault();
+                var lines = event.deltaMode === 0 ? event.deltaY / 100 : event.deltaY;
+                lines = -Math.sign(lines) * Math.max(1, Math.round(Math.abs(lines)));
+                if (lines !== 0) {
+                    var point = page.at(event);
+                    page.post({ type: WHEEL, x: point.x, y: point.y, key: lines });
+                }
+            }, { passive: false });
+            canvas.addEventListener('contextmenu', function (event) {
+                event.preventDefault();
+            });
+            window.addEventListener('keydown', function (event) {
+                if (event.ctrlKey || event.metaKey) {
+                    return; // the browser's own shortcuts
+                }
+                var handled = false;
+                var key = virtualKey(event.code);
+                if (key) {
+                    page.post({ type: KEY, key: key, alt: event.altKey });
+                    handled = true;
+                } else if (event.altKey && event.key.length === 1 && event.key > ' ' &&
+                           event.key < '\x7F') {
+                    // With Alt held no text arrives: Alt+/ opens About.
+                    page.post({ type: CHARACTER, key: event.key.charCodeAt(0), alt: true });
+                    handled = true;
+                }
+                // Typed text, one UTF-16 unit at a time, after its key.
+                if (!event.altKey && Array.from(event.key).length === 1 &&
+                    event.key.codePointAt(0) >= 0x20) {
+                    for (var i = 0; i < event.key.length; ++i) {
+                        page.post({ type: CHARACTER, key: event.key.charCodeAt(i) });
+                    }
+                    handled = true;
+                }
+                if (handled) {
+                    event.preventDefault();
+                }
+            });
+            window.addEventListener('resize', page.fit);
+        },
+
+        // Exit: the table is closed, and the link starts a new run.
+        closed: function () {
+            var closed = document.getElementById('closed');
+            if (closed) {
+                closed.style.display = 'flex';
+            }
+        },
+
+        // The program waits for its first event inside main; once main
+        // returns (Exit), the table closes.
+        started: function () {
+            if (typeof Asyncify !== 'undefined' && Asyncify.currData) {
+                Asyncify.whenDone().then(page.closed, page.closed);
+            } else {
+                page.closed();
+            }
+        },
+
+        start: function () {
+            page.canvas = document.getElementById('screen');
+            page.canvas.width = WIDTH;
+            page.canvas.height = HEIGHT;
+            page.context = page.canvas.getContext('2d');
+            page.image = page.context.createImageData(WIDTH, HEIGHT);
+            page.fit();
+            page.listen();
+        }
+    };
+
+    Module.talonixPage = page;
+    Module.arguments = commandLine(window.location.search);
+    Module.preRun = (Module.preRun || []).concat([page.start]);
+    Module.postRun = (Module.postRun || []).concat([page.started]);
+    Module.print = function (text) { console.log(text); };
+    Module.printErr = function (text) { console.warn(text); };
+})();
