@@ -50,6 +50,7 @@ const StartUpCase startUpCases[] = {
     {"NewGameCommand", {}, "", "tap 60 143;command 40012;state", "lines=1|humanHandCount=6|/humanHand/cards/2/selected=0"},
     {"ExitCommandEndsTheRun", {}, "", "command 40002;state", "lines=0"},
     {"AltF4EndsTheRun", {}, "", "key alt+f4;state", "lines=0"},
+    {"ADialogOpenAtTheEndIsClosedByItsCloseBox", {}, "", "command 40014", "lines=1|/event=\"dialog\"|/template=130|/result=2"},
     {"RussianRules", {}, "", "command 40017;press 2;state", "/rulesLanguage=1"},
     {"EnglishRules", {}, "", "command 40017;press 2;command 40013;press 2;state", "/rulesLanguage=0"},
     {"DoubleTapWithTheOptionOnPlays", {}, "wc=1", "dbl 60 143;state", "/doubleTapPlays=1|humanHandCount=5|/humanTableRow/cards/0/suit=2|/humanTableRow/cards/0/rank=9|/computerAttacks=0"},
