@@ -10,15 +10,8 @@ cd "$(dirname "$0")/.."
 binary=$(realpath "${1:-build/ci/talonix}")
 runs=${2:-5}
 work=$(mktemp -d)
-# A display number no other X server uses.
-number=$((200 + RANDOM % 100))
-while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
-    number=$((number + 1))
-done
-display=:$number
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-export DISPLAY=$display
+source scripts/xvfb.sh
+start_xvfb "$work" 200
 cleanup() {
     kill "$xvfb" 2>/dev/null || true
     rm -rf "$work"

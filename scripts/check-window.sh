@@ -11,15 +11,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 binary=${1:-build/ci/talonix}
 work=$(mktemp -d)
-# A display number no other X server uses.
-number=$((90 + RANDOM % 100))
-while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
-    number=$((number + 1))
-done
-display=:$number
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-export DISPLAY=$display
+source scripts/xvfb.sh
+start_xvfb "$work" 90
 cleanup() {
     [ -n "${game:-}" ] && kill "$game" 2>/dev/null || true
     [ -n "${manager:-}" ] && kill "$manager" 2>/dev/null || true
