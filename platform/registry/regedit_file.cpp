@@ -121,8 +121,11 @@ std::optional<size_t> RegeditDocument::endOfLastSection(const KeyPath& key) cons
 
 size_t RegeditDocument::insertLine(size_t position, std::string raw) {
     // The line before may be the last of the file, without a line end.
+    // A bare CR there is read as that line's end, so only the LF is added:
+    // another CR would become part of the line and spoil its value.
     if (position > 0 && lineEnd(lines_[position - 1].raw).empty()) {
-        lines_[position - 1].raw += newline_;
+        std::string& last = lines_[position - 1].raw;
+        last += last.ends_with('\r') ? "\n" : newline_;
     }
     // A value continued at the file's end would take the new line as its
     // own: an empty line ends it first.
