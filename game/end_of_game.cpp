@@ -12,8 +12,6 @@
 #include "resources/resource_ids.h"
 #include "settings/settings_store.h"
 
-uint32_t computerWins = 0;
-uint32_t humanWins = 0;
 uint32_t newGameSerial = 0;
 
 namespace {

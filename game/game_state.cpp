@@ -3,6 +3,7 @@
 #include "game/table_view.h"
 #include "platform/messages.h"
 #include "platform/window_api.h"
+#include "settings/settings_store.h"
 
 int32_t gameType = 0;
 int32_t transferVariant = 0;
@@ -17,6 +18,11 @@ int32_t throwInAllowance = -1;
 
 void sendRequest(WPARAM request) {
     SendMessageW(tableWindow(), WM_USER, request, 0);
+}
+
+void ReadGameTypeSetting() {
+    gameType = static_cast<int32_t>(storedGameType());
+    transferVariant = transferVariantFor(gameType);
 }
 
 void resetGameState() {

@@ -25,5 +25,8 @@ constexpr WPARAM REQUEST_COMPUTER_ATTACK = 1;
 constexpr WPARAM REQUEST_COMPUTER_ANSWER = 2;
 void sendRequest(WPARAM request);
 
+// "type" from the settings file into gameType, and transferVariant from it.
+void ReadGameTypeSetting();
+
 // Back to the values at program start (tests).
 void resetGameState();

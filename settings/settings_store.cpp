@@ -1,7 +1,5 @@
 #include "settings/settings_store.h"
 
-#include "game/end_of_game.h"
-#include "game/game_state.h"
 #include "platform/registry/registry_store.h"
 #include "platform/registry_api.h"
 #include "platform/resource_api.h"
@@ -13,6 +11,8 @@ int32_t doubleTapPlays = 0;
 int32_t showTalonCount = 0;
 int32_t computerHandStyle = 4;
 int32_t interfaceLanguage = 0;
+uint32_t computerWins = 0;
+uint32_t humanWins = 0;
 
 static const LPCWSTR settingsKey = u"Software\\qm\\tlx";
 
@@ -129,11 +129,6 @@ void ReadStartupSettings() {
     doubleTapPlays = static_cast<int32_t>(storedDoubleTapPlays());
     showTalonCount = static_cast<int32_t>(storedShowTalonCount());
     computerHandStyle = storedComputerHandStyle() == 5 ? 5 : 4;
-}
-
-void ReadGameTypeSetting() {
-    gameType = static_cast<int32_t>(storedGameType());
-    transferVariant = transferVariantFor(gameType);
 }
 
 void ChooseInterfaceLanguage() {

@@ -19,6 +19,8 @@ extern int32_t doubleTapPlays;    // "wc"
 extern int32_t showTalonCount;    // "cidc"
 extern int32_t computerHandStyle; // "hidev", 4 fanned or 5 stacked; read at start-up
 extern int32_t interfaceLanguage; // "lang", our own: 0 Russian, 1 English
+extern uint32_t computerWins;     // "statc"
+extern uint32_t humanWins;        // "statu"
 
 // One stored value each, read from or written to the file; the mirrors above
 // are left as they are.
@@ -46,8 +48,6 @@ uint32_t addHumanWin(uint32_t counted);
 
 // Start-up reads, in order: "blackbg", "back", "statc", "statu", "wc", "cidc".
 void ReadStartupSettings();
-// "type" into gameType, and transferVariant from it.
-void ReadGameTypeSetting();
 // The interface language: the one asked for on the command line, which is
 // then stored, or else the stored one; anything but 1 means Russian. Sets
 // the language resources are loaded in.

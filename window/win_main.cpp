@@ -1,5 +1,6 @@
 // The program's entry point: start-up, the main window's class and the
 // message loop.
+#include "game/game_state.h"
 #include "game/texts.h"
 #include "platform/commandbar_api.h"
 #include "platform/gdi_api.h"
