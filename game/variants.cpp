@@ -7,7 +7,7 @@
 namespace {
 
 constexpr Variant variants[gameTypeCount] = {
-    // name                    hand transfers diamonds spades
+    // name, hand size, transfers, diamonds trump, spades only by spades
     {IDS_VARIANT_FIRST + 0, 6, false, false, false},  // thrown-up
     {IDS_VARIANT_FIRST + 1, 6, true, false, false},   // thrown-up, transfers
     {IDS_VARIANT_FIRST + 2, 18, false, false, false}, // bulk
