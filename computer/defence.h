@@ -7,7 +7,6 @@
 #include "cards/card.h"
 #include "cards/card_row.h"
 
-bool Beats(const Card& candidate, const Card& target);
 bool MaySpendTrump(const Card& card);
 bool MaySpendSpade(const Card& card);
 bool MatchAll(CardRow& attack, CardRow& defence);

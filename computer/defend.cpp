@@ -56,7 +56,7 @@ int32_t beatOne(const Card& attack, bool canFollowSuit) {
             return 1;
         }
     }
-    if (isJapaneseVariant() && suit == SUIT_SPADES) {
+    if (currentVariant().spadesOnlyBySpades && suit == SUIT_SPADES) {
         return 0;
     }
     if (suit == trumpSuit) {

@@ -2,6 +2,7 @@
 // throw in after it.
 #include "cards/table.h"
 #include "computer/defence.h"
+#include "game/beats.h"
 
 bool EndgameCover() {
     if (remaining(deck) > 0) {

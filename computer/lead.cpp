@@ -14,7 +14,7 @@ int32_t ComputerLead() {
     if (endgame && PlaySafeLead() == 1) {
         return 1;
     }
-    if (isJapaneseVariant() && JapaneseLead() == 1) {
+    if (currentVariant().spadesOnlyBySpades && JapaneseLead() == 1) {
         return 1;
     }
     return BasicLead();

@@ -1,6 +1,7 @@
 // Beating several cards at once: a greedy match in suit order, so each
 // attacking card takes the cheapest free card that beats it.
 #include "computer/defence.h"
+#include "game/beats.h"
 
 bool MatchAll(CardRow& attack, CardRow& defence) {
     attack.sortMode = SORT_BY_SUIT;

@@ -5,9 +5,11 @@
 
 namespace {
 
-// High pairs are kept back while much is still to be drawn.
+// High pairs are kept back while much is still to be drawn. When the whole
+// pack is dealt at once nothing is drawn, and the human's hand tells how
+// much of the game is left.
 int32_t highestRankConsidered() {
-    if (isBulkVariant()) {
+    if (currentVariant().handSize == 18) {
         return cardCount(humanHand) > 8 ? 11 : 14;
     }
     const int32_t talon = remaining(deck);

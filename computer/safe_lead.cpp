@@ -2,6 +2,7 @@
 #include "cards/table.h"
 #include "computer/attack.h"
 #include "computer/defence.h"
+#include "game/beats.h"
 #include "game/game_state.h"
 
 namespace {

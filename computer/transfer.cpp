@@ -3,8 +3,6 @@
 #include "computer/defence.h"
 #include "game/game_state.h"
 #include "game/status_line.h"
-#include "resources/resource_ids.h"
-#include "window/texts.h"
 
 bool WantsTransfer(int32_t rank) {
     // Nearly out of cards: passing the attack on is always worth it.
@@ -48,7 +46,7 @@ bool ComputerTransfer(int32_t rank) {
     playComputerCard(position);
     // The bout stays open for transfers: the human may pass it straight back.
     transferOpen = 1;
-    SetStatus(textOf(IDS_STATUS_TRANSFERRED));
+    AnnounceComputerTransfer();
     computerAttacks = 1;
     return true;
 }

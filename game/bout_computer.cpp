@@ -1,5 +1,7 @@
 // The computer's steps of a bout, run by the requests the game sends to the
 // main window.
+#include <algorithm>
+
 #include "cards/table.h"
 #include "computer/attack.h"
 #include "computer/defence.h"
@@ -9,9 +11,9 @@
 #include "game/game_state.h"
 #include "game/new_game.h"
 #include "game/status_line.h"
+#include "game/table_view.h"
+#include "game/texts.h"
 #include "resources/resource_ids.h"
-#include "window/main_window.h"
-#include "window/texts.h"
 
 namespace {
 
@@ -25,7 +27,7 @@ void computerTakesTable() {
 } // namespace
 
 void ComputerTurn() {
-    invalidateActionButton();
+    repaintActionButton();
     const uint32_t game = newGameSerial;
     if (ComputerAttackStep() != 1) {
         SetStatus(textOf(IDS_STATUS_OK_YOUR_TURN));
@@ -38,7 +40,7 @@ void ComputerTurn() {
     if (newGameSerial != game) {
         return;
     }
-    invalidateActionButton();
+    repaintActionButton();
 }
 
 int32_t ComputerAttackStep() {
@@ -47,7 +49,7 @@ int32_t ComputerAttackStep() {
         return ComputerThrowIn(1);
     }
     if (cardCount(humanTableRow) > 0) {
-        ShowMessage(mainWindow, textOf(IDS_ERROR_TABLE_IN_USE));
+        ShowMessage(tableWindow(), textOf(IDS_ERROR_TABLE_IN_USE));
         return -1;
     }
     return ComputerLead();
@@ -59,16 +61,16 @@ void ComputerAnswerTurn() {
     if (newGameSerial != game) {
         return;
     }
-    invalidateActionButton();
+    repaintActionButton();
     if (ComputerDefend() == 0) {
         ComputerTakes();
     }
-    invalidateActionButton();
+    repaintActionButton();
     GameOverCheck();
 }
 
 void ComputerTakes() {
-    const int32_t allowance = smaller(computerHandAtLead, 6) - cardCount(humanTableRow);
+    const int32_t allowance = std::min(computerHandAtLead, 6) - cardCount(humanTableRow);
     if (allowance > 0) {
         throwInAllowance = allowance;
         SetStatus(u" ", allowance);

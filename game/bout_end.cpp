@@ -1,5 +1,7 @@
 // The end of a bout: the discard or the human's take, the refill and the
 // change of roles.
+#include <algorithm>
+
 #include "cards/table.h"
 #include "computer/attack.h"
 #include "game/bout.h"
@@ -8,8 +10,8 @@
 #include "game/game_state.h"
 #include "game/new_game.h"
 #include "game/status_line.h"
+#include "game/texts.h"
 #include "resources/resource_ids.h"
-#include "window/texts.h"
 
 void EndBout(int32_t force) {
     transferOpen = 1;
@@ -49,7 +51,7 @@ void HumanTakes() {
     if (cardCount(humanTableRow) == 0 && cardCount(computerTableRow) == 0) {
         return;
     }
-    const int32_t allowance = smaller(humanHandAtLead, 6) - cardCount(computerTableRow);
+    const int32_t allowance = std::min(humanHandAtLead, 6) - cardCount(computerTableRow);
     int32_t added = 0;
     if (allowance > 0) {
         added = ComputerAddsToTake(allowance);

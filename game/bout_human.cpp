@@ -2,15 +2,16 @@
 // cards added while the computer takes.
 #include "cards/table.h"
 #include "computer/defence.h"
+#include "game/beats.h"
 #include "game/bout.h"
 #include "game/end_of_game.h"
 #include "game/game_state.h"
 #include "game/status_line.h"
+#include "game/table_view.h"
+#include "game/texts.h"
 #include "platform/messages.h"
 #include "platform/window_api.h"
 #include "resources/resource_ids.h"
-#include "window/main_window.h"
-#include "window/texts.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ bool transferWanted(const Card& card) {
     if (card.suit != trumpCard.suit) {
         return true;
     }
-    return MessageBoxW(mainWindow, textOf(IDS_ASK_TRANSFER), u"", MB_YESNO | MB_ICONQUESTION) ==
+    return MessageBoxW(tableWindow(), textOf(IDS_ASK_TRANSFER), u"", MB_YESNO | MB_ICONQUESTION) ==
            IDYES;
 }
 
@@ -111,7 +112,7 @@ void coverSeveral() {
 
 void humanDefends(const Card& card) {
     if (cardCount(computerTableRow) == 0) {
-        ShowMessage(mainWindow, textOf(IDS_ERROR_NO_ANSWER));
+        ShowMessage(tableWindow(), textOf(IDS_ERROR_NO_ANSWER));
         return;
     }
     if (transferWanted(card)) {

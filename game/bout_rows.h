@@ -5,10 +5,6 @@
 
 #include "cards/card_row.h"
 
-inline int32_t smaller(int32_t a, int32_t b) {
-    return a < b ? a : b;
-}
-
 // Moves every card of a table row into a hand and empties the row.
 inline void takeRow(CardRow& row, CardRow& hand) {
     selectAll(row);

@@ -4,17 +4,14 @@
 
 #include "cards/table.h"
 #include "game/game_state.h"
+#include "game/table_view.h"
+#include "game/texts.h"
 #include "platform/messages.h"
 #include "platform/text_format.h"
 #include "platform/window_api.h"
 #include "resources/resource_ids.h"
 #include "settings/settings_store.h"
-#include "window/main_window.h"
-#include "window/table_layout.h"
-#include "window/texts.h"
 
-uint32_t computerWins = 0;
-uint32_t humanWins = 0;
 uint32_t newGameSerial = 0;
 
 namespace {
@@ -25,15 +22,9 @@ bool nothingLeftToDraw() {
     return remaining(deck) == 0 && trumpCard.hidden != 0;
 }
 
-void releaseButtons() {
-    buttonPressed = 0;
-    InvalidateRect(mainWindow, &actionButtonRect, FALSE);
-    InvalidateRect(mainWindow, &sortButtonRect, FALSE);
-}
-
 void announceWinner(LPCWSTR text, int32_t winner) {
     releaseButtons();
-    MessageBoxW(mainWindow, text, u"", MB_OK | MB_ICONINFORMATION);
+    MessageBoxW(tableWindow(), text, u"", MB_OK | MB_ICONINFORMATION);
     lastWinner = winner;
     sendRequest(REQUEST_NEW_GAME);
 }

@@ -5,9 +5,6 @@
 
 #include "platform/win_types.h"
 
-extern uint32_t computerWins;
-extern uint32_t humanWins;
-
 // Scores and announces a decided game and deals the next one. Increments
 // newGameSerial when it starts a new game, so that an operation interrupted
 // by it can tell and end.

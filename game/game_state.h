@@ -1,23 +1,15 @@
-// The rule variants and the program-wide state of the game in progress.
+// The program-wide state of the game in progress.
 #pragma once
 
 #include <cstdint>
 
+#include "game/variants.h"
 #include "platform/win_types.h"
 
-// GameType: 0 thrown-up, 1 thrown-up with transfers, 2 bulk, 3 bulk with
-// transfers, 4 Japanese, 5 Japanese with transfers. A stored value outside
-// 0..5 is kept as it is and plays as "any other value" of the tables.
+// The variant played, a row of the variant table (game/variants.h), and
+// whether it allows transfers; both are kept as they were stored.
 extern int32_t gameType;
-extern int32_t transferVariant; // 1 for types 1, 3 and 5
-
-constexpr int32_t gameTypeCount = 6;
-// The name of a variant, or null for a value outside the table.
-LPCWSTR gameTypeName(int32_t type);
-int32_t transferVariantFor(int32_t type);
-int32_t refillTarget();   // 18 for the bulk variants, 6 otherwise
-bool isJapaneseVariant(); // types 4 and 5: diamonds trump, spades beaten only by spades
-bool isBulkVariant();     // types 2 and 3
+extern int32_t transferVariant;
 
 extern int32_t computerAttacks;    // 1 while the computer attacks the bout
 extern int32_t transferOpen;       // 1 while the defender may still transfer
@@ -32,6 +24,9 @@ constexpr WPARAM REQUEST_NEW_GAME = 0;
 constexpr WPARAM REQUEST_COMPUTER_ATTACK = 1;
 constexpr WPARAM REQUEST_COMPUTER_ANSWER = 2;
 void sendRequest(WPARAM request);
+
+// "type" from the settings file into gameType, and transferVariant from it.
+void ReadGameTypeSetting();
 
 // Back to the values at program start (tests).
 void resetGameState();

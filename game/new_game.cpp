@@ -4,12 +4,11 @@
 #include "game/end_of_game.h"
 #include "game/game_state.h"
 #include "game/status_line.h"
+#include "game/table_view.h"
+#include "game/texts.h"
 #include "platform/window_api.h"
 #include "resources/resource_ids.h"
 #include "settings/settings_store.h"
-#include "window/main_window.h"
-#include "window/table_layout.h"
-#include "window/texts.h"
 
 namespace {
 
@@ -21,11 +20,11 @@ void configureRow(CardRow& row, int32_t originY, int32_t perLine, int32_t layout
     row.layoutMode = layoutMode;
     row.sortMode = sortMode;
     row.faceDown = faceDown;
-    row.window = mainWindow;
+    row.window = tableWindow();
 }
 
 void configureRows() {
-    configureRow(computerHand, 25, 18, computerHandStyle, SORT_NONE, computerHandFaceDown);
+    configureRow(computerHand, 25, 18, computerHandStyle, SORT_NONE, computerHandShownFaceDown());
     configureRow(computerTableRow, 73, 7, 2, SORT_NONE, 0);
     configureRow(humanTableRow, 94, 7, 2, SORT_NONE, 0);
     configureRow(humanHand, 141, 7, 2, SORT_BY_SUIT, 0);
@@ -35,7 +34,7 @@ void placeTalonCard() {
     talonCard.suit = SUIT_DIAMONDS;
     talonCard.rank = 1;
     placeCard(talonCard, 205, 25);
-    attachWindow(talonCard, mainWindow);
+    attachWindow(talonCard, tableWindow());
     talonCard.faceDown = 1;
     talonCard.hidden = 0;
     repaintCard(talonCard);
@@ -48,7 +47,7 @@ void placeTrumpCard(int32_t suit, int32_t rank, int32_t hidden) {
     trumpCard.rank = rank;
     trumpCard.hidden = hidden;
     placeCard(trumpCard, 205, 50);
-    attachWindow(trumpCard, mainWindow);
+    attachWindow(trumpCard, tableWindow());
     repaintCard(trumpCard);
 }
 
@@ -68,11 +67,11 @@ void NewGame() {
 
     int32_t turnedRank = UNSET;
     int32_t turnedSuit = UNSET;
-    if (!isJapaneseVariant()) {
+    if (!currentVariant().diamondsTrump) {
         draw(deck, &turnedRank, &turnedSuit);
     }
     placeTalonCard();
-    if (isJapaneseVariant()) {
+    if (currentVariant().diamondsTrump) {
         placeTrumpCard(SUIT_DIAMONDS, 2, 1);
     } else {
         placeTrumpCard(turnedSuit, turnedRank, 0);
@@ -93,7 +92,7 @@ void NewGame() {
     throwInAllowance = -1;
     handLayoutRule(humanHand);
     ChooseFirstAttacker();
-    invalidateActionButton();
+    repaintActionButton();
 }
 
 void Refill(CardRow& hand) {
@@ -117,7 +116,7 @@ void Refill(CardRow& hand) {
         setHidden(talonCard, 1);
     }
     refresh(hand);
-    InvalidateRect(mainWindow, &talonCountRect, FALSE);
+    repaintTalonCount();
 }
 
 namespace {

@@ -2,10 +2,10 @@
 
 #include <cstdarg>
 
+#include "game/table_view.h"
+#include "game/texts.h"
 #include "platform/text_format.h"
-#include "platform/window_api.h"
-#include "window/main_window.h"
-#include "window/table_layout.h"
+#include "resources/resource_ids.h"
 
 WCHAR statusBuffer[256] = {};
 LPCWSTR statusText = nullptr;
@@ -23,5 +23,9 @@ void SetStatus(LPCWSTR format, ...) {
     } else {
         statusText = nullptr;
     }
-    InvalidateRect(mainWindow, &statusRect, FALSE);
+    repaintStatusLine();
+}
+
+void AnnounceComputerTransfer() {
+    SetStatus(textOf(IDS_STATUS_TRANSFERRED));
 }

@@ -7,5 +7,8 @@ extern WCHAR statusBuffer[256];
 extern LPCWSTR statusText; // null, or statusBuffer
 
 // Formats the message (at most 254 characters) into statusBuffer, or empties
-// the line when format is null; repaints statusRect without erasing.
+// the line when format is null; asks for the line to be repainted.
 void SetStatus(LPCWSTR format, ...);
+
+// The computer has passed the attack on to the human.
+void AnnounceComputerTransfer();

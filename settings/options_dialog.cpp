@@ -2,13 +2,13 @@
 // play options, applied and stored together when the dialog is confirmed.
 #include "cards/table.h"
 #include "game/game_state.h"
+#include "game/texts.h"
 #include "platform/registry/registry_store.h"
 #include "platform/window_api.h"
 #include "resources/resource_ids.h"
 #include "settings/dialogs.h"
 #include "settings/settings_store.h"
 #include "window/main_window.h"
-#include "window/texts.h"
 
 static const int32_t cardBackCount = 5;
 static const int32_t tableColourCount = 5;
@@ -78,15 +78,15 @@ static void OptionsConfirm(HWND dialog) {
     // The dialog's values replace the file together, or not at all.
     {
         platform::SettingsUpdate update;
-        setGameType(static_cast<uint32_t>(gameType));
-        setComputerHandStyle(static_cast<uint32_t>(computerHandStyle));
-        setShowTalonCount(static_cast<uint32_t>(showTalonCount));
-        setDoubleTapPlays(static_cast<uint32_t>(doubleTapPlays));
+        storeGameType(static_cast<uint32_t>(gameType));
+        storeComputerHandStyle(static_cast<uint32_t>(computerHandStyle));
+        storeShowTalonCount(static_cast<uint32_t>(showTalonCount));
+        storeDoubleTapPlays(static_cast<uint32_t>(doubleTapPlays));
         if (colour != LB_ERR) {
-            setTableColour(static_cast<uint32_t>(tableColourIndex));
+            storeTableColour(static_cast<uint32_t>(tableColourIndex));
         }
         if (back != LB_ERR) {
-            setCardBack(static_cast<uint32_t>(cardBackIndex));
+            storeCardBack(static_cast<uint32_t>(cardBackIndex));
         }
     }
 

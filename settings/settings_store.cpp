@@ -1,7 +1,5 @@
 #include "settings/settings_store.h"
 
-#include "game/end_of_game.h"
-#include "game/game_state.h"
 #include "platform/registry/registry_store.h"
 #include "platform/registry_api.h"
 #include "platform/resource_api.h"
@@ -13,6 +11,8 @@ int32_t doubleTapPlays = 0;
 int32_t showTalonCount = 0;
 int32_t computerHandStyle = 4;
 int32_t interfaceLanguage = 0;
+uint32_t computerWins = 0;
+uint32_t humanWins = 0;
 
 static const LPCWSTR settingsKey = u"Software\\qm\\tlx";
 
@@ -48,52 +48,52 @@ LONG WriteSetting(LPCWSTR name, uint32_t value) {
     return RegCloseKey(key);
 }
 
-uint32_t getGameType() {
+uint32_t storedGameType() {
     return ReadSetting(u"type");
 }
-void setGameType(uint32_t value) {
+void storeGameType(uint32_t value) {
     WriteSetting(u"type", value);
 }
-uint32_t getCardBack() {
+uint32_t storedCardBack() {
     return ReadSetting(u"back");
 }
-void setCardBack(uint32_t value) {
+void storeCardBack(uint32_t value) {
     WriteSetting(u"back", value);
 }
-uint32_t getTableColour() {
+uint32_t storedTableColour() {
     return ReadSetting(u"blackbg");
 }
-void setTableColour(uint32_t value) {
+void storeTableColour(uint32_t value) {
     WriteSetting(u"blackbg", value);
 }
-uint32_t getDoubleTapPlays() {
+uint32_t storedDoubleTapPlays() {
     return ReadSetting(u"wc");
 }
-void setDoubleTapPlays(uint32_t value) {
+void storeDoubleTapPlays(uint32_t value) {
     WriteSetting(u"wc", value);
 }
-uint32_t getShowTalonCount() {
+uint32_t storedShowTalonCount() {
     return ReadSetting(u"cidc");
 }
-void setShowTalonCount(uint32_t value) {
+void storeShowTalonCount(uint32_t value) {
     WriteSetting(u"cidc", value);
 }
-uint32_t getComputerHandStyle() {
+uint32_t storedComputerHandStyle() {
     return ReadSetting(u"hidev");
 }
-void setComputerHandStyle(uint32_t value) {
+void storeComputerHandStyle(uint32_t value) {
     WriteSetting(u"hidev", value);
 }
-uint32_t getComputerWins() {
+uint32_t storedComputerWins() {
     return ReadSetting(u"statc");
 }
-void setComputerWins(uint32_t value) {
+void storeComputerWins(uint32_t value) {
     WriteSetting(u"statc", value);
 }
-uint32_t getHumanWins() {
+uint32_t storedHumanWins() {
     return ReadSetting(u"statu");
 }
-void setHumanWins(uint32_t value) {
+void storeHumanWins(uint32_t value) {
     WriteSetting(u"statu", value);
 }
 
@@ -122,18 +122,13 @@ uint32_t addHumanWin(uint32_t counted) {
 // A stored "hidev" of 5 stacks the computer's hand from the first deal;
 // anything else, or nothing, fans it.
 void ReadStartupSettings() {
-    tableColourIndex = static_cast<int32_t>(getTableColour());
-    cardBackIndex = static_cast<int32_t>(getCardBack());
-    computerWins = getComputerWins();
-    humanWins = getHumanWins();
-    doubleTapPlays = static_cast<int32_t>(getDoubleTapPlays());
-    showTalonCount = static_cast<int32_t>(getShowTalonCount());
-    computerHandStyle = getComputerHandStyle() == 5 ? 5 : 4;
-}
-
-void ReadGameTypeSetting() {
-    gameType = static_cast<int32_t>(getGameType());
-    transferVariant = transferVariantFor(gameType);
+    tableColourIndex = static_cast<int32_t>(storedTableColour());
+    cardBackIndex = static_cast<int32_t>(storedCardBack());
+    computerWins = storedComputerWins();
+    humanWins = storedHumanWins();
+    doubleTapPlays = static_cast<int32_t>(storedDoubleTapPlays());
+    showTalonCount = static_cast<int32_t>(storedShowTalonCount());
+    computerHandStyle = storedComputerHandStyle() == 5 ? 5 : 4;
 }
 
 void ChooseInterfaceLanguage() {

@@ -19,23 +19,27 @@ extern int32_t doubleTapPlays;    // "wc"
 extern int32_t showTalonCount;    // "cidc"
 extern int32_t computerHandStyle; // "hidev", 4 fanned or 5 stacked; read at start-up
 extern int32_t interfaceLanguage; // "lang", our own: 0 Russian, 1 English
+extern uint32_t computerWins;     // "statc"
+extern uint32_t humanWins;        // "statu"
 
-uint32_t getGameType();
-void setGameType(uint32_t value);
-uint32_t getCardBack();
-void setCardBack(uint32_t value);
-uint32_t getTableColour();
-void setTableColour(uint32_t value);
-uint32_t getDoubleTapPlays();
-void setDoubleTapPlays(uint32_t value);
-uint32_t getShowTalonCount();
-void setShowTalonCount(uint32_t value);
-uint32_t getComputerHandStyle();
-void setComputerHandStyle(uint32_t value);
-uint32_t getComputerWins();
-void setComputerWins(uint32_t value);
-uint32_t getHumanWins();
-void setHumanWins(uint32_t value);
+// One stored value each, read from or written to the file; the mirrors above
+// are left as they are.
+uint32_t storedGameType();
+void storeGameType(uint32_t value);
+uint32_t storedCardBack();
+void storeCardBack(uint32_t value);
+uint32_t storedTableColour();
+void storeTableColour(uint32_t value);
+uint32_t storedDoubleTapPlays();
+void storeDoubleTapPlays(uint32_t value);
+uint32_t storedShowTalonCount();
+void storeShowTalonCount(uint32_t value);
+uint32_t storedComputerHandStyle();
+void storeComputerHandStyle(uint32_t value);
+uint32_t storedComputerWins();
+void storeComputerWins(uint32_t value);
+uint32_t storedHumanWins();
+void storeHumanWins(uint32_t value);
 // One more win on "statc" / "statu", counted on from the stored value under
 // the settings lock (another instance may share the file). Returns the new
 // count: the stored one, or `counted` + 1 when the file cannot be written.
@@ -44,8 +48,6 @@ uint32_t addHumanWin(uint32_t counted);
 
 // Start-up reads, in order: "blackbg", "back", "statc", "statu", "wc", "cidc".
 void ReadStartupSettings();
-// "type" into gameType, and transferVariant from it.
-void ReadGameTypeSetting();
 // The interface language: the one asked for on the command line, which is
 // then stored, or else the stored one; anything but 1 means Russian. Sets
 // the language resources are loaded in.

@@ -1,13 +1,13 @@
 // The Statistics dialog: the games each side has won, and a button that
 // clears both counts.
 #include "game/end_of_game.h"
+#include "game/texts.h"
 #include "platform/registry/registry_store.h"
 #include "platform/text_format.h"
 #include "platform/window_api.h"
 #include "resources/resource_ids.h"
 #include "settings/dialogs.h"
 #include "settings/settings_store.h"
-#include "window/texts.h"
 
 static void ShowCounts(HWND dialog) {
     WCHAR text[32];
@@ -55,8 +55,8 @@ static INT_PTR StatisticsDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
         humanWins = 0;
         {
             platform::SettingsUpdate update; // both counts in one replacement
-            setComputerWins(0);
-            setHumanWins(0);
+            storeComputerWins(0);
+            storeHumanWins(0);
         }
         ShowCounts(dialog);
         return 0;

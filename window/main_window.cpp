@@ -8,6 +8,8 @@
 #include "game/game_state.h"
 #include "game/new_game.h"
 #include "game/status_line.h"
+#include "game/table_view.h"
+#include "game/texts.h"
 #include "platform/commandbar_api.h"
 #include "platform/messages.h"
 #include "platform/window_api.h"
@@ -17,7 +19,6 @@
 #include "window/keyboard_play.h"
 #include "window/painting.h"
 #include "window/table_layout.h"
-#include "window/texts.h"
 
 HINSTANCE appInstance = nullptr;
 HWND mainWindow = nullptr;
@@ -31,6 +32,31 @@ void invalidateActionButton() {
 }
 
 namespace {
+
+// How the game shows itself in this window (game/table_view.h).
+HWND theMainWindow() {
+    return mainWindow;
+}
+int32_t computerHandFaceDownSwitch() {
+    return computerHandFaceDown;
+}
+void invalidateStatusLine() {
+    InvalidateRect(mainWindow, &statusRect, FALSE);
+}
+void invalidateTalonCount() {
+    InvalidateRect(mainWindow, &talonCountRect, FALSE);
+}
+void raiseBothButtons() {
+    buttonPressed = 0;
+    InvalidateRect(mainWindow, &actionButtonRect, FALSE);
+    InvalidateRect(mainWindow, &sortButtonRect, FALSE);
+}
+
+// Set before main runs, so the game never deals without its view.
+[[maybe_unused]] const bool tableViewSet =
+    (setTableView({theMainWindow, computerHandFaceDownSwitch, invalidateStatusLine,
+                   invalidateTalonCount, invalidateActionButton, raiseBothButtons}),
+     true);
 
 constexpr int commandBarButtonCount = 7;
 

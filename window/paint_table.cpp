@@ -47,16 +47,16 @@ void paintStatus(HDC dc) {
     DrawTextW(dc, statusText, -1, &area, DT_LEFT | DT_TOP);
 }
 
-// In the Japanese variants no trump card lies on the table, so the count is
-// the talon's own and shows 0 once it is empty. Elsewhere the turned-up
+// Where diamonds are always trump no trump card lies on the table, so the
+// count is the talon's own and shows 0 once it is empty. Elsewhere the turned-up
 // trump is the talon's last card: it is counted, and once it has gone to a
 // hand (hidden) the talon is used up and nothing is shown.
 void paintTalonCount(HDC dc) {
-    const bool japanese = isJapaneseVariant();
-    if (trumpCard.hidden != 0 && !japanese) {
+    const bool noTrumpCard = currentVariant().diamondsTrump;
+    if (trumpCard.hidden != 0 && !noTrumpCard) {
         return;
     }
-    const int32_t count = japanese ? remaining(deck) : remaining(deck) + 1;
+    const int32_t count = noTrumpCard ? remaining(deck) : remaining(deck) + 1;
     WCHAR text[16] = {};
     wsprintfW(text, u"%d", count);
     RECT area = talonCountRect;

@@ -1,5 +1,7 @@
 // The program's entry point: start-up, the main window's class and the
 // message loop.
+#include "game/game_state.h"
+#include "game/texts.h"
 #include "platform/commandbar_api.h"
 #include "platform/gdi_api.h"
 #include "platform/messages.h"
@@ -10,7 +12,6 @@
 #include "settings/settings_store.h"
 #include "window/main_window.h"
 #include "window/painting.h"
-#include "window/texts.h"
 
 namespace {
 

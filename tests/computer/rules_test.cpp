@@ -3,6 +3,7 @@
 
 #include "computer/defence.h"
 #include "computer_fixture.h"
+#include "game/beats.h"
 
 namespace {
 

@@ -118,10 +118,11 @@ TEST_P(SceneTest, Plays) {
          {"cAtLead", text(computerHandAtLead)},
          {"talon", text(remaining(deck))},
          {"inPlay", text(cardsInPlay())},
-         {"wins", text(computerWins) + " " + text(humanWins) +
-                      (computerWins == getComputerWins() && humanWins == getHumanWins()
-                           ? ""
-                           : " stored " + text(getComputerWins()) + " " + text(getHumanWins()))},
+         {"wins",
+          text(computerWins) + " " + text(humanWins) +
+              (computerWins == storedComputerWins() && humanWins == storedHumanWins()
+                   ? ""
+                   : " stored " + text(storedComputerWins()) + " " + text(storedHumanWins()))},
          {"winner", text(lastWinner)}});
 }
 

@@ -123,10 +123,10 @@ class TableTest : public ::testing::Test {
         transferVariant = transferVariantFor(position.type);
         emptyRows();
         const CardName trump =
-            isJapaneseVariant() ? CardName{SUIT_DIAMONDS, 2} : parseCard(position.trump);
+            currentVariant().diamondsTrump ? CardName{SUIT_DIAMONDS, 2} : parseCard(position.trump);
         trumpCard.suit = trump.suit;
         trumpCard.rank = trump.rank;
-        trumpCard.hidden = isJapaneseVariant() || position.trumpDealt ? 1 : 0;
+        trumpCard.hidden = currentVariant().diamondsTrump || position.trumpDealt ? 1 : 0;
         const std::string cards[] = {position.computerHand, position.computerTable,
                                      position.humanTable, position.humanHand};
         std::string inPlay = trumpCard.hidden == 0 ? nameOf(trumpCard) : "";

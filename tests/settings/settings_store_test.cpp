@@ -59,21 +59,22 @@ TEST_F(SettingsStoreTest, FirstRunWithNoFileGivesZeroesAndCreatesNothing) {
 // start-up, and the type only after the command line.
 TEST_F(SettingsStoreTest, EachAccessorUsesItsOwnValueName) {
     platform::useSettingsFile(file.string());
-    setGameType(3);
-    setCardBack(2);
-    setTableColour(1);
-    setDoubleTapPlays(5);
-    setShowTalonCount(6);
-    setComputerHandStyle(5);
-    setComputerWins(7);
-    setHumanWins(0x80000001u);
+    storeGameType(3);
+    storeCardBack(2);
+    storeTableColour(1);
+    storeDoubleTapPlays(5);
+    storeShowTalonCount(6);
+    storeComputerHandStyle(5);
+    storeComputerWins(7);
+    storeHumanWins(0x80000001u);
     EXPECT_EQ(valuesIn(readFile()),
               "type=3 back=2 blackbg=1 wc=5 cidc=6 hidev=5 statc=7 statu=2147483649");
     EXPECT_EQ(readFile().substr(0, header.size()), header);
-    EXPECT_EQ(std::to_string(getGameType()) + " " + std::to_string(getCardBack()) + " " +
-                  std::to_string(getTableColour()) + " " + std::to_string(getDoubleTapPlays()) +
-                  " " + std::to_string(getShowTalonCount()) + " " +
-                  std::to_string(getComputerWins()) + " " + std::to_string(getHumanWins()),
+    EXPECT_EQ(std::to_string(storedGameType()) + " " + std::to_string(storedCardBack()) + " " +
+                  std::to_string(storedTableColour()) + " " +
+                  std::to_string(storedDoubleTapPlays()) + " " +
+                  std::to_string(storedShowTalonCount()) + " " +
+                  std::to_string(storedComputerWins()) + " " + std::to_string(storedHumanWins()),
               "3 2 1 5 6 7 2147483649");
     startWith(readFile());
     EXPECT_EQ(mirrors(), "type 99/99 back 2 colour 1 dbl 5 count 6 style 5 wins 7/2147483649");
@@ -104,8 +105,8 @@ TEST_F(SettingsStoreTest, ACorruptFileReadsAsZeroAndIsWrittenAfterwards) {
     EXPECT_EQ(mirrors(), "type 99/99 back 0 colour 0 dbl 1 count 0 style 4 wins 0/0")
         << "a good line next to a bad one is still read";
     EXPECT_EQ(WriteSetting(u"statc", 2), ERROR_SUCCESS);
-    EXPECT_EQ(getComputerWins(), 2u);
-    EXPECT_EQ(getDoubleTapPlays(), 1u);
+    EXPECT_EQ(storedComputerWins(), 2u);
+    EXPECT_EQ(storedDoubleTapPlays(), 1u);
 }
 
 TEST_F(SettingsStoreTest, AFailedWriteIsReportedAndChangesNothing) {

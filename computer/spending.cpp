@@ -41,7 +41,7 @@ bool MaySpendTrump(const Card& card) {
 }
 
 bool MaySpendSpade(const Card& card) {
-    if (!isJapaneseVariant() || card.suit != SUIT_SPADES) {
+    if (!currentVariant().spadesOnlyBySpades || card.suit != SUIT_SPADES) {
         return true;
     }
     const int32_t rank = card.rank;

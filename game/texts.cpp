@@ -1,4 +1,4 @@
-#include "window/texts.h"
+#include "game/texts.h"
 
 #include <map>
 #include <string>
