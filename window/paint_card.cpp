@@ -1,4 +1,7 @@
 // Drawing single cards, rows of cards and the trump suit mark.
+#include <algorithm>
+#include <cstdint>
+
 #include "platform/gdi_api.h"
 #include "window/card_glyphs.h"
 #include "window/image_blit.h"
@@ -46,12 +49,27 @@ void paintFrame(HDC dc, const RECT& outer, HBRUSH border, HBRUSH inside) {
     fillArea(dc, inner.left, inner.top, inner.right, inner.bottom, inside);
 }
 
+// Whether every glyph of the face lies inside the card, so that a card
+// whose rectangle a paint does not renew can be passed over whole.
+bool glyphsInside(const Card& card) {
+    const int64_t right = int64_t{card.x} + card.width;
+    const int64_t bottom = int64_t{card.y} + card.height;
+    const int32_t widest = std::max(suitGlyphWidth, rankGlyphWidth[card.rank - 1]);
+    const int32_t tallest = std::max(suitGlyphHeight, rankGlyphHeight);
+    return right <= INT32_MAX && bottom <= INT32_MAX && card.width >= widest + 2 &&
+           card.height >= tallest + 2;
+}
+
 void paintFace(const Card& card, HDC dc) {
     const int32_t x = card.x;
     const int32_t y = card.y;
     const int32_t right = offsetBy(x, card.width);
     const int32_t bottom = offsetBy(y, card.height);
     const bool selected = card.selected != 0;
+    const RECT bounds{x, y, right, bottom};
+    if (glyphsInside(card) && !RectVisible(dc, &bounds)) {
+        return;
+    }
 
     paintFrame(dc, RECT{x, y, right, bottom}, selected ? greyBrush : blackBrush,
                selected ? blackBrush : whiteBrush);
