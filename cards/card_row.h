@@ -39,6 +39,9 @@ void addCard(CardRow& row, int32_t suit, int32_t rank);
 void resort(CardRow& row);
 void refresh(CardRow& row);
 void arrange(CardRow& row);
+// Whether refresh would leave every card where and as it is (order, place,
+// trump mark), so that only a change of selection needs repainting.
+bool isInPlace(const CardRow& row);
 void compact(CardRow& row);
 void dropSelected(CardRow& row);
 int32_t moveSelected(CardRow& from, CardRow& to);

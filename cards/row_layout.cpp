@@ -71,19 +71,49 @@ void refresh(CardRow& row) {
     }
 }
 
-void arrange(CardRow& row) {
+namespace {
+
+// Where arrange puts each card: place(card index, x, y).
+template <class Place> void forEachPlace(const CardRow& row, Place place) {
     const Steps steps = layoutSteps(row);
     int64_t top = row.originY;
     int32_t column = 0;
-    for (Card& card : row.cards) {
+    for (size_t i = 0; i < row.cards.size(); ++i) {
         if (column == row.perLine) {
             top += steps.down;
             column = 0;
         }
-        placeCard(card, wrap32(row.originX + static_cast<int64_t>(steps.across) * column),
-                  wrap32(top));
+        place(i, wrap32(row.originX + static_cast<int64_t>(steps.across) * column), wrap32(top));
         ++column;
     }
+}
+
+} // namespace
+
+void arrange(CardRow& row) {
+    forEachPlace(row, [&row](size_t i, int32_t x, int32_t y) { placeCard(row.cards[i], x, y); });
+}
+
+bool isInPlace(const CardRow& row) {
+    const int32_t mode = row.sortMode;
+    if (mode != SORT_NONE &&
+        !std::is_sorted(row.cards.begin(), row.cards.end(), [mode](const Card& a, const Card& b) {
+            return sortKey(a, mode) < sortKey(b, mode);
+        })) {
+        return false;
+    }
+    bool placed = true;
+    forEachPlace(row, [&](size_t i, int32_t x, int32_t y) {
+        Card probe = row.cards[i];
+        placeCard(probe, x, y);
+        const Card& card = row.cards[i];
+        placed = placed && card.x == x && card.y == y && card.bounds.left == probe.bounds.left &&
+                 card.bounds.top == probe.bounds.top && card.bounds.right == probe.bounds.right &&
+                 card.bounds.bottom == probe.bounds.bottom;
+    });
+    return placed && std::all_of(row.cards.begin(), row.cards.end(), [&row](const Card& card) {
+               return card.isTrump == (card.suit == row.trumpSuit ? 1 : 0);
+           });
 }
 
 void handLayoutRule(CardRow& hand) {

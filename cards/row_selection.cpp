@@ -32,6 +32,22 @@ template <typename Match> int32_t countMatches(const CardRow& row, Match match) 
     return n;
 }
 
+// selectNone, but a row that refresh would leave as it is repaints only the
+// cards it unselects: every other card looks as it did. A tap that selects
+// one card then repaints one or two cards, not the whole hand.
+void unselectAll(CardRow& row) {
+    if (!isInPlace(row)) {
+        selectNone(row);
+        return;
+    }
+    for (Card& card : row.cards) {
+        if (card.selected != 0) {
+            card.selected = 0;
+            repaintCard(card);
+        }
+    }
+}
+
 } // namespace
 
 void selectAll(CardRow& row) {
@@ -88,7 +104,7 @@ int32_t tapSelect(CardRow& row, int32_t px, int32_t py) {
     // Tapping the first of several selected cards drops only that one; any
     // other tap starts the selection afresh.
     if (firstSelected(row) != i + 1) {
-        selectNone(row);
+        unselectAll(row);
     }
     Card& card = row.cards[i];
     card.selected = wasSelected == 0 ? 1 : 0;

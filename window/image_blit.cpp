@@ -14,7 +14,10 @@ SIZE imageSize(HBITMAP image) {
 
 void blitImage(HDC dc, int32_t x, int32_t y, int32_t width, int32_t height, HBITMAP image,
                int32_t sourceX, int32_t sourceY, DWORD rasterOperation) {
-    if (image == nullptr) {
+    // Most of a table's cards lie outside what a paint renews: their
+    // glyphs are skipped before a memory DC is made for them.
+    const RECT area{x, y, offsetBy(x, width), offsetBy(y, height)};
+    if (image == nullptr || !RectVisible(dc, &area)) {
         return;
     }
     const HDC source = CreateCompatibleDC(dc);

@@ -1,4 +1,7 @@
 // Drawing single cards, rows of cards and the trump suit mark.
+#include <algorithm>
+#include <cstdint>
+
 #include "platform/gdi_api.h"
 #include "window/card_glyphs.h"
 #include "window/image_blit.h"
@@ -26,16 +29,50 @@ void paintBack(const Card& card, HDC dc) {
     }
 }
 
+// A one-pixel border round a filled inside. Each pixel is written once: the
+// border's four sides and then the inside, rather than the inside over a
+// whole rectangle of the border's colour.
+void paintFrame(HDC dc, const RECT& outer, HBRUSH border, HBRUSH inside) {
+    const RECT inner{offsetBy(outer.left, 1), offsetBy(outer.top, 1), offsetBy(outer.right, -1),
+                     offsetBy(outer.bottom, -1)};
+    if (inner.right <= inner.left || inner.bottom <= inner.top || inner.left <= outer.left ||
+        inner.top <= outer.top) {
+        // Too small to have an inside, or wrapped round: the plain way.
+        fillArea(dc, outer.left, outer.top, outer.right, outer.bottom, border);
+        fillArea(dc, inner.left, inner.top, inner.right, inner.bottom, inside);
+        return;
+    }
+    fillArea(dc, outer.left, outer.top, outer.right, inner.top, border);
+    fillArea(dc, outer.left, inner.bottom, outer.right, outer.bottom, border);
+    fillArea(dc, outer.left, inner.top, inner.left, inner.bottom, border);
+    fillArea(dc, inner.right, inner.top, outer.right, inner.bottom, border);
+    fillArea(dc, inner.left, inner.top, inner.right, inner.bottom, inside);
+}
+
+// Whether every glyph of the face lies inside the card, so that a card
+// whose rectangle a paint does not renew can be passed over whole.
+bool glyphsInside(const Card& card) {
+    const int64_t right = int64_t{card.x} + card.width;
+    const int64_t bottom = int64_t{card.y} + card.height;
+    const int32_t widest = std::max(suitGlyphWidth, rankGlyphWidth[card.rank - 1]);
+    const int32_t tallest = std::max(suitGlyphHeight, rankGlyphHeight);
+    return right <= INT32_MAX && bottom <= INT32_MAX && card.width >= widest + 2 &&
+           card.height >= tallest + 2;
+}
+
 void paintFace(const Card& card, HDC dc) {
     const int32_t x = card.x;
     const int32_t y = card.y;
     const int32_t right = offsetBy(x, card.width);
     const int32_t bottom = offsetBy(y, card.height);
     const bool selected = card.selected != 0;
+    const RECT bounds{x, y, right, bottom};
+    if (glyphsInside(card) && !RectVisible(dc, &bounds)) {
+        return;
+    }
 
-    fillArea(dc, x, y, right, bottom, selected ? greyBrush : blackBrush);
-    fillArea(dc, offsetBy(x, 1), offsetBy(y, 1), offsetBy(right, -1), offsetBy(bottom, -1),
-             selected ? blackBrush : whiteBrush);
+    paintFrame(dc, RECT{x, y, right, bottom}, selected ? greyBrush : blackBrush,
+               selected ? blackBrush : whiteBrush);
 
     const HBITMAP suitGlyph = suitGlyphFor(card.suit);
     const int32_t suitTopX = offsetBy(right, -2 - suitGlyphWidth);

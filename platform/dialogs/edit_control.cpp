@@ -4,6 +4,8 @@
 // the arrow and page keys, and the mouse wheel (three lines a notch).
 #include <algorithm>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "platform/dialogs/control.h"
 #include "platform/dialogs/control_messages.h"
@@ -15,6 +17,35 @@ namespace {
 
 constexpr int scrollBarWidth = 13;
 constexpr int linesPerNotch = 3;
+
+// The rules run to many screens, and wrapping them measures every word
+// again and again; a dialog opened again shows the same text in the same
+// font and width, so the lines of the last few texts are kept.
+const std::vector<std::u16string>& wrappedLines(const OwnedFont& font, const std::u16string& text,
+                                                int width) {
+    struct Wrapped {
+        int lineHeight;
+        int weight;
+        int width;
+        std::u16string text;
+        std::vector<std::u16string> lines;
+    };
+    constexpr size_t keptTexts = 4;
+    static std::vector<Wrapped> kept;
+    for (const Wrapped& entry : kept) {
+        if (entry.lineHeight == font.lineHeight() && entry.weight == font.weight() &&
+            entry.width == width && entry.text == text) {
+            return entry.lines;
+        }
+    }
+    if (kept.size() == keptTexts) {
+        kept.erase(kept.begin());
+    }
+    MeasuringDC measuring(font.get());
+    kept.push_back(Wrapped{font.lineHeight(), font.weight(), width, text,
+                           breakLines(measuring.get(), text, width, LongWords::Break)});
+    return kept.back().lines;
+}
 
 class EditControl final : public Control {
   public:
@@ -168,8 +199,7 @@ class EditControl final : public Control {
 
     const std::vector<std::u16string>& lines() {
         if (!laidOut_) {
-            MeasuringDC measuring(dialog().font.get());
-            lines_ = breakLines(measuring.get(), text(), rectWidth(textArea()), LongWords::Break);
+            lines_ = wrappedLines(dialog().font, text(), rectWidth(textArea()));
             laidOut_ = true;
         }
         return lines_;

@@ -6,7 +6,7 @@
 namespace platform::dialogs {
 
 OwnedFont::OwnedFont(int lineHeight, int weight)
-    : font_(CreateFontW(lineHeight, weight)), lineHeight_(lineHeight) {}
+    : font_(CreateFontW(lineHeight, weight)), lineHeight_(lineHeight), weight_(weight) {}
 
 OwnedFont::~OwnedFont() {
     if (font_ != nullptr) {
@@ -15,7 +15,8 @@ OwnedFont::~OwnedFont() {
 }
 
 OwnedFont::OwnedFont(OwnedFont&& other) noexcept
-    : font_(std::exchange(other.font_, nullptr)), lineHeight_(other.lineHeight_) {}
+    : font_(std::exchange(other.font_, nullptr)), lineHeight_(other.lineHeight_),
+      weight_(other.weight_) {}
 
 OwnedFont& OwnedFont::operator=(OwnedFont&& other) noexcept {
     if (this != &other) {
@@ -24,6 +25,7 @@ OwnedFont& OwnedFont::operator=(OwnedFont&& other) noexcept {
         }
         font_ = std::exchange(other.font_, nullptr);
         lineHeight_ = other.lineHeight_;
+        weight_ = other.weight_;
     }
     return *this;
 }

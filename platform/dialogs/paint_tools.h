@@ -33,10 +33,12 @@ class OwnedFont {
 
     HFONT get() const { return font_; }
     int lineHeight() const { return lineHeight_; }
+    int weight() const { return weight_; }
 
   private:
     HFONT font_ = nullptr;
     int lineHeight_ = 0;
+    int weight_ = 0;
 };
 
 // A memory DC with a font selected, for measuring text outside a paint.

@@ -1,4 +1,5 @@
-// FillRect: a brush's colour over a rectangle, clipped like every drawing.
+// FillRect: a brush's colour over a rectangle, clipped like every drawing;
+// RectVisible: whether such a drawing would touch any pixel.
 #include "platform/raster/device_context.h"
 #include "platform/raster/gdi_objects.h"
 #include "platform/raster/rows.h"
@@ -20,4 +21,15 @@ int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
         raster::fillRow(row, right - left, pixel);
     });
     return 1;
+}
+
+BOOL RectVisible(HDC dc, const RECT* rect) {
+    auto target = dc::drawTargetOf(dc);
+    if (!target || rect == nullptr) {
+        return FALSE;
+    }
+    bool visible = false;
+    raster::forEachBlock(*target, *rect,
+                         [&](int32_t, int32_t, int32_t, int32_t) { visible = true; });
+    return visible ? TRUE : FALSE;
 }

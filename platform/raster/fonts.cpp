@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/raster/baked_glyphs.h"
 
@@ -64,6 +65,44 @@ const baked::Glyph& glyphOf(const baked::Face& face, char32_t code) {
     return found != end && found->code == code ? *found : face.glyphs[face.glyphCount - 1];
 }
 
+// Every glyph the interface texts use (Latin and Cyrillic) found at once
+// by its code; the rarer ones by the search above.
+constexpr char32_t directCodes = 0x460;
+
+class GlyphIndex {
+  public:
+    explicit GlyphIndex(const baked::Face& face) : face_(face), direct_(directOf(face)) {}
+
+    const baked::Glyph& operator[](char32_t code) const {
+        if (direct_ != nullptr && code < directCodes) {
+            return face_.glyphs[(*direct_)[code]];
+        }
+        return glyphOf(face_, code);
+    }
+
+  private:
+    using Direct = std::vector<uint16_t>;
+
+    static const Direct* directOf(const baked::Face& face) {
+        static std::vector<Direct> made(static_cast<size_t>(baked::FACE_COUNT));
+        const ptrdiff_t which = &face - baked::FACES;
+        if (which < 0 || which >= baked::FACE_COUNT || face.glyphCount > 0xFFFF) {
+            return nullptr;
+        }
+        Direct& direct = made[static_cast<size_t>(which)];
+        if (direct.empty()) {
+            direct.resize(directCodes);
+            for (char32_t code = 0; code < directCodes; ++code) {
+                direct[code] = static_cast<uint16_t>(&glyphOf(face, code) - face.glyphs);
+            }
+        }
+        return &direct;
+    }
+
+    const baked::Face& face_;
+    const Direct* direct_;
+};
+
 int kerningOf(const baked::Face& face, char32_t first, char32_t second) {
     const baked::Kerning* end = face.kerning + face.kerningCount;
     const baked::Kerning* found = std::lower_bound(
@@ -93,10 +132,12 @@ struct Layout {
 // the missing glyph.
 Layout layOut(const baked::Face& face, std::u16string_view text) {
     Layout layout;
+    layout.placed.reserve(text.size());
     layout.maxY = face.height;
     int32_t pen = 0;
+    const GlyphIndex glyphs(face);
     for (size_t i = 0; i < text.size(); ++i) {
-        const baked::Glyph& glyph = glyphOf(face, text[i]);
+        const baked::Glyph& glyph = glyphs[text[i]];
         layout.placed.emplace_back(&glyph, pen);
         int32_t left = floorPixels(pen) + glyph.left;
         int32_t top = face.ascent - glyph.top;
@@ -106,7 +147,7 @@ Layout layOut(const baked::Face& face, std::u16string_view text) {
         layout.maxY = std::max(layout.maxY, top + glyph.rows);
         pen += glyph.advance;
         if (i + 1 < text.size()) {
-            pen += kerningOf(face, glyph.code, glyphOf(face, text[i + 1]).code);
+            pen += kerningOf(face, glyph.code, glyphs[text[i + 1]].code);
         }
     }
     layout.maxX = std::max(layout.maxX, floorPixels(pen));
