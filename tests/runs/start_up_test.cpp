@@ -1,7 +1,8 @@
 // The program started from the command line: the switch that shows the
-// computer's cards, the settings read at start-up, the accelerators and the
-// menu commands, each case read back from the last line the run writes; and
-// the command lines and script lines it refuses with exit status 2.
+// computer's cards, the settings read at start-up, the accelerators, the menu
+// commands and the interface language, each case read back from the last line
+// the run writes and from the settings file; and the command lines and script
+// lines it refuses with exit status 2.
 #include <cstdio>
 #include <filesystem>
 
@@ -18,16 +19,18 @@ struct StartUpCase {
     const char* script;                 // lines separated by ';'
     const char* expected; // "/json/pointer=json|..."; "lines": lines written, "status": exit
                           // status (0 unless given), "errors": the start of standard error,
-                          // "savedType": the type in the settings file afterwards
+                          // "savedtype", "savedlang": the value in the settings file
+                          // afterwards, -1 when there is none
 };
 
 void PrintTo(const StartUpCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-const char* const firstDeal = "lines=1|/title=\"Подкидной\"|/gameType=0|/computerWins=0|"
-                              "/humanWins=0|humanHandCount=6|/remaining=23|/computerHandStyle=4|"
-                              "/computerHandFaceDown=1|computerFaceUp=0|/rulesLanguage=0";
+const char* const firstDeal =
+    "lines=1|/title=\"Подкидной\"|/gameType=0|/computerWins=0|"
+    "/humanWins=0|humanHandCount=6|/remaining=23|/computerHandStyle=4|"
+    "/computerHandFaceDown=1|computerFaceUp=0|/rulesLanguage=0|savedlang=-1";
 const char* const shown = "/computerHandFaceDown=0|computerFaceUp=6";
 const char* const hidden = "/computerHandFaceDown=1|computerFaceUp=0";
 const char* const about = "lines=1|/event=\"messagebox\"|/caption=\"О программе\"|/style=0|"
@@ -38,6 +41,10 @@ const char* const secondLineFails = "status=2|errors=\"script:2: \"";
 // clang-format off
 const StartUpCase startUpCases[] = {
     {"FirstRun", {}, "", "state", firstDeal},
+    {"EnglishIsRemembered", {"--lang", "en"}, "", "state", "/title=\"Throw-in\"|savedlang=1"},
+    {"StoredEnglish", {}, "lang=1", "state", "/title=\"Throw-in\"|savedlang=1"},
+    {"RussianOverStoredEnglish", {"--lang", "ru"}, "lang=1", "state", "/title=\"Подкидной\"|savedlang=0"},
+    {"AnyOtherStoredLanguageIsRussian", {}, "lang=7", "state", "/title=\"Подкидной\"|savedlang=7"},
     {"SwitchShowsTheComputersCards", {"q7K"}, "", "state", shown},
     {"SwitchWithinAWord", {"xq7Ky"}, "", "state", shown},
     {"SwitchAfterAnotherWord", {"something", "q7K"}, "", "state", shown},
@@ -61,7 +68,7 @@ const StartUpCase startUpCases[] = {
     {"OptionsRefuseAnUnknownControl", {}, "", "command 40014;check 4242 1", secondLineFails},
     {"StatisticsRefuseAnOptionsControl", {}, "", "command 40015;press 1015", secondLineFails},
     {"APressWithNoDialogOpen", {}, "", "# no dialog;press 1", secondLineFails},
-    {"SettingsWrittenBeforeABadLineAreKept", {}, "", "command 40014;select 1015 3;press 1;fly 1 2", "status=2|errors=\"script:4: \"|savedType=3"},
+    {"SettingsWrittenBeforeABadLineAreKept", {}, "", "command 40014;select 1015 3;press 1;fly 1 2", "status=2|errors=\"script:4: \"|savedtype=3"},
     {"ClockOutOfRange", {"--clock", "25:00:00.000"}, "", "state", "status=2|errors=\"talonix: --clock\"|lines=0"},
     {"MissingScript", {"--script", "/nonexistent/script"}, "", "state", "status=2"},
 };
@@ -92,9 +99,12 @@ TEST_P(StartUpTest, EndsAsItShould) {
         last["errors"] = run.errors.substr(0, expected.find('"', errors + 8) - errors - 8);
     }
     const std::string saved = readTextFile(settings);
-    const size_t type = saved.find("\"type\"=dword:");
-    last["savedType"] =
-        type == std::string::npos ? -1 : std::stoi(saved.substr(type + 13), nullptr, 16);
+    for (const std::string name : {"type", "lang"}) {
+        const size_t at = saved.find("\"" + name + "\"=dword:");
+        last["saved" + name] = at == std::string::npos
+                                   ? -1
+                                   : std::stoi(saved.substr(at + name.size() + 9), nullptr, 16);
+    }
     std::filesystem::remove_all(folder);
     expectFields(last, expected.find("status=") == 0 ? expected : "status=0|" + expected);
 }
