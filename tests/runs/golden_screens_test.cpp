@@ -7,10 +7,12 @@
 #include <array>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
-#include "png_reader.h"
+#include "platform/raster/surface.h"
 #include "program_session.h"
 
 namespace {
@@ -33,6 +35,80 @@ struct GoldenCase {
 
 void PrintTo(const GoldenCase& c, std::ostream* out) {
     *out << c.name;
+}
+
+uint32_t bigEndian(const std::string& bytes, size_t at) {
+    uint32_t value = 0;
+    for (size_t i = at; i < at + 4; ++i) {
+        value = value << 8 | static_cast<unsigned char>(bytes[i]);
+    }
+    return value;
+}
+
+// A screenshot or golden as pixels: 8-bit RGB PNG, not interlaced, the rows
+// filtered in any way (the program writes them unfiltered, an optimiser may
+// not). False for anything else.
+bool readPng(const fs::path& path, platform::Surface& out) {
+    std::ifstream in(path, std::ios::binary);
+    const std::string file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (file.rfind("\x89PNG\r\n\x1A\n", 0) != 0) {
+        return false;
+    }
+    std::string header;
+    std::string packed;
+    for (size_t at = 8; at + 12 <= file.size(); at += 12 + bigEndian(file, at)) {
+        const size_t length = bigEndian(file, at);
+        if (length > file.size() - at - 12) {
+            return false;
+        }
+        if (file.compare(at + 4, 4, "IHDR") == 0) {
+            header = file.substr(at + 8, length);
+        } else if (file.compare(at + 4, 4, "IDAT") == 0) {
+            packed += file.substr(at + 8, length);
+        }
+    }
+    if (header.size() != 13 || header.compare(8, 5, std::string("\x08\x02\0\0\0", 5)) != 0 ||
+        bigEndian(header, 0) - 1 >= 16384 || bigEndian(header, 4) - 1 >= 16384) {
+        return false;
+    }
+    const size_t width = bigEndian(header, 0);
+    const size_t height = bigEndian(header, 4);
+    const size_t rowBytes = width * 3 + 1; // the filter, then the pixels
+    std::vector<uint8_t> rows(rowBytes * height);
+    uLongf size = static_cast<uLongf>(rows.size());
+    if (uncompress(rows.data(), &size, reinterpret_cast<const Bytef*>(packed.data()),
+                   static_cast<uLong>(packed.size())) != Z_OK ||
+        size != rows.size()) {
+        return false;
+    }
+    platform::Surface result(static_cast<int32_t>(width), static_cast<int32_t>(height));
+    for (size_t y = 0; y < height; ++y) {
+        uint8_t* row = &rows[y * rowBytes + 1];
+        const uint8_t* above = y > 0 ? row - rowBytes : nullptr;
+        if (row[-1] > 4) {
+            return false;
+        }
+        // Undone in place: none, left, up, average and Paeth.
+        for (size_t x = 0; x < rowBytes - 1; ++x) {
+            const int left = x >= 3 ? row[x - 3] : 0;
+            const int up = above != nullptr ? above[x] : 0;
+            const int upLeft = above != nullptr && x >= 3 ? above[x - 3] : 0;
+            const int toLeft = std::abs(up - upLeft);
+            const int toUp = std::abs(left - upLeft);
+            const int toUpLeft = std::abs(left + up - 2 * upLeft);
+            const int paeth = toLeft <= toUp && toLeft <= toUpLeft ? left
+                              : toUp <= toUpLeft                   ? up
+                                                                   : upLeft;
+            const int predicted[] = {0, left, up, (left + up) / 2, paeth};
+            row[x] = static_cast<uint8_t>(row[x] + predicted[row[-1]]);
+        }
+        for (size_t x = 0; x < width; ++x) {
+            result.at(static_cast<int32_t>(x), static_cast<int32_t>(y)) =
+                uint32_t{row[3 * x]} << 16 | uint32_t{row[3 * x + 1]} << 8 | row[3 * x + 2];
+        }
+    }
+    out = std::move(result);
+    return true;
 }
 
 fs::path goldenPath(const std::string& name) {
@@ -68,7 +144,7 @@ int64_t countDifferences(const platform::Surface& actual, const platform::Surfac
 // under the case's name.
 void compareWithGolden(const fs::path& shot, const std::string& name, const std::string& label) {
     platform::Surface actual;
-    ASSERT_TRUE(readPng(shot.string(), actual)) << "no shot was written for " << name;
+    ASSERT_TRUE(readPng(shot, actual)) << "no shot was written for " << name;
     const char* update = std::getenv("TALONIX_UPDATE_GOLDENS");
     if (label == name && update != nullptr && std::string(update) == "1") {
         fs::create_directories(goldenPath(name).parent_path());
@@ -76,7 +152,7 @@ void compareWithGolden(const fs::path& shot, const std::string& name, const std:
         return;
     }
     platform::Surface expected;
-    ASSERT_TRUE(readPng(goldenPath(name).string(), expected))
+    ASSERT_TRUE(readPng(goldenPath(name), expected))
         << "missing golden " << goldenPath(name)
         << "; run with TALONIX_UPDATE_GOLDENS=1 to make it";
     std::string first;
