@@ -5,6 +5,7 @@
 // lines it refuses with exit status 2.
 #include <cstdio>
 #include <filesystem>
+#include <sstream>
 
 #include <gtest/gtest.h>
 
@@ -14,13 +15,13 @@ namespace {
 
 struct StartUpCase {
     const char* name;
-    std::vector<std::string> arguments; // after the settings file
-    const char* settings;               // "name=value ..."
-    const char* script;                 // lines separated by ';'
-    const char* expected; // "/json/pointer=json|..."; "lines": lines written, "status": exit
-                          // status (0 unless given), "errors": the start of standard error,
-                          // "savedtype", "savedlang": the value in the settings file
-                          // afterwards, -1 when there is none
+    const char* arguments; // after the settings file, separated by spaces
+    const char* settings;  // "name=value ..."
+    const char* script;    // lines separated by ';'
+    const char* expected;  // "/json/pointer=json|..."; "lines": lines written, "status": exit
+                           // status (0 unless given), "errors": the start of standard error,
+                           // "savedtype", "savedlang": the value in the settings file
+                           // afterwards, -1 when there is none
 };
 
 void PrintTo(const StartUpCase& c, std::ostream* out) {
@@ -38,41 +39,50 @@ const char* const about = "lines=1|/event=\"messagebox\"|/caption=\"О прог�
                           "для одного игрока\"";
 const char* const secondLineFails = "status=2|errors=\"script:2: \"";
 
-// clang-format off
 const StartUpCase startUpCases[] = {
-    {"FirstRun", {}, "", "state", firstDeal},
-    {"EnglishIsRemembered", {"--lang", "en"}, "", "state", "/title=\"Throw-in\"|savedlang=1"},
-    {"StoredEnglish", {}, "lang=1", "state", "/title=\"Throw-in\"|savedlang=1"},
-    {"RussianOverStoredEnglish", {"--lang", "ru"}, "lang=1", "state", "/title=\"Подкидной\"|savedlang=0"},
-    {"AnyOtherStoredLanguageIsRussian", {}, "lang=7", "state", "/title=\"Подкидной\"|savedlang=7"},
-    {"SwitchShowsTheComputersCards", {"q7K"}, "", "state", shown},
-    {"SwitchWithinAWord", {"xq7Ky"}, "", "state", shown},
-    {"SwitchAfterAnotherWord", {"something", "q7K"}, "", "state", shown},
-    {"SwitchInCapitals", {"Q7K"}, "", "state", hidden},
-    {"SwitchInSmallLetters", {"q7k"}, "", "state", hidden},
-    {"CountsAndTypeRead", {}, "statc=5 statu=12 type=4", "state", "/computerWins=5|/humanWins=12|/title=\"Японский\"|/remaining=24"},
-    {"AboutOnAltSlash", {}, "", "key alt+/", about},
-    {"AboutOnTheCommand", {}, "", "command 40003", about},
-    {"AltNDealsAfreshScoringNothing", {}, "", "tap 4 143;tap 100 110;key alt+n;state", "lines=1|humanHandCount=6|/remaining=23|/lastWinner=-1|/computerWins=0|/humanWins=0"},
-    {"NewGameCommand", {}, "", "tap 60 143;command 40012;state", "lines=1|humanHandCount=6|/humanHand/cards/2/selected=0"},
-    {"ExitCommandEndsTheRun", {}, "", "command 40002;state", "lines=0"},
-    {"AltF4EndsTheRun", {}, "", "key alt+f4;state", "lines=0"},
-    {"ADialogOpenAtTheEndIsClosedByItsCloseBox", {}, "", "command 40014", "lines=1|/event=\"dialog\"|/template=130|/result=2"},
-    {"RussianRules", {}, "", "command 40017;press 2;state", "/rulesLanguage=1"},
-    {"EnglishRules", {}, "", "command 40017;press 2;command 40013;press 2;state", "/rulesLanguage=0"},
-    {"DoubleTapWithTheOptionOnPlays", {}, "wc=1", "dbl 60 143;state", "/doubleTapPlays=1|humanHandCount=5|/humanTableRow/cards/0/suit=2|/humanTableRow/cards/0/rank=9|/computerAttacks=0"},
-    {"StoredFiveStacksTheComputersHand", {}, "hidev=5", "state", "/computerHandStyle=5"},
-    {"StoredSevenFansTheComputersHand", {}, "hidev=7", "state", "/computerHandStyle=4"},
-    {"DoubleTapWithTheOptionOffSelects", {}, "", "dbl 60 143;state", "humanHandCount=6|/humanHand/cards/2/selected=1"},
-    {"OptionsRefuseAnItemPastTheList", {}, "", "command 40014;select 1015 9", secondLineFails},
-    {"OptionsRefuseAnUnknownControl", {}, "", "command 40014;check 4242 1", secondLineFails},
-    {"StatisticsRefuseAnOptionsControl", {}, "", "command 40015;press 1015", secondLineFails},
-    {"APressWithNoDialogOpen", {}, "", "# no dialog;press 1", secondLineFails},
-    {"SettingsWrittenBeforeABadLineAreKept", {}, "", "command 40014;select 1015 3;press 1;fly 1 2", "status=2|errors=\"script:4: \"|savedtype=3"},
-    {"ClockOutOfRange", {"--clock", "25:00:00.000"}, "", "state", "status=2|errors=\"talonix: --clock\"|lines=0"},
-    {"MissingScript", {"--script", "/nonexistent/script"}, "", "state", "status=2"},
+    {"FirstRun", "", "", "state", firstDeal},
+    {"EnglishIsRemembered", "--lang en", "", "state", "/title=\"Throw-in\"|savedlang=1"},
+    {"StoredEnglish", "", "lang=1", "state", "/title=\"Throw-in\"|savedlang=1"},
+    {"RussianOverStoredEnglish", "--lang ru", "lang=1", "state",
+     "/title=\"Подкидной\"|savedlang=0"},
+    {"AnyOtherStoredLanguageIsRussian", "", "lang=7", "state", "/title=\"Подкидной\"|savedlang=7"},
+    {"SwitchShowsTheComputersCards", "q7K", "", "state", shown},
+    {"SwitchWithinAWord", "xq7Ky", "", "state", shown},
+    {"SwitchAfterAnotherWord", "something q7K", "", "state", shown},
+    {"SwitchInCapitals", "Q7K", "", "state", hidden},
+    {"SwitchInSmallLetters", "q7k", "", "state", hidden},
+    {"CountsAndTypeRead", "", "statc=5 statu=12 type=4", "state",
+     "/computerWins=5|/humanWins=12|/title=\"Японский\"|/remaining=24"},
+    {"AboutOnAltSlash", "", "", "key alt+/", about},
+    {"AboutOnTheCommand", "", "", "command 40003", about},
+    {"AltNDealsAfreshScoringNothing", "", "", "tap 4 143;tap 100 110;key alt+n;state",
+     "lines=1|humanHandCount=6|/remaining=23|/lastWinner=-1|/computerWins=0|/humanWins=0"},
+    {"NewGameCommand", "", "", "tap 60 143;command 40012;state",
+     "lines=1|humanHandCount=6|/humanHand/cards/2/selected=0"},
+    {"ExitCommandEndsTheRun", "", "", "command 40002;state", "lines=0"},
+    {"AltF4EndsTheRun", "", "", "key alt+f4;state", "lines=0"},
+    {"ADialogOpenAtTheEndIsClosedByItsCloseBox", "", "", "command 40014",
+     "lines=1|/event=\"dialog\"|/template=130|/result=2"},
+    {"RussianRules", "", "", "command 40017;press 2;state", "/rulesLanguage=1"},
+    {"EnglishRules", "", "", "command 40017;press 2;command 40013;press 2;state",
+     "/rulesLanguage=0"},
+    {"DoubleTapWithTheOptionOnPlays", "", "wc=1", "dbl 60 143;state",
+     "/doubleTapPlays=1|humanHandCount=5|/humanTableRow/cards/0/suit=2|/humanTableRow/cards/0/"
+     "rank=9|/computerAttacks=0"},
+    {"StoredFiveStacksTheComputersHand", "", "hidev=5", "state", "/computerHandStyle=5"},
+    {"StoredSevenFansTheComputersHand", "", "hidev=7", "state", "/computerHandStyle=4"},
+    {"DoubleTapWithTheOptionOffSelects", "", "", "dbl 60 143;state",
+     "humanHandCount=6|/humanHand/cards/2/selected=1"},
+    {"OptionsRefuseAnItemPastTheList", "", "", "command 40014;select 1015 9", secondLineFails},
+    {"OptionsRefuseAnUnknownControl", "", "", "command 40014;check 4242 1", secondLineFails},
+    {"StatisticsRefuseAnOptionsControl", "", "", "command 40015;press 1015", secondLineFails},
+    {"APressWithNoDialogOpen", "", "", "# no dialog;press 1", secondLineFails},
+    {"SettingsWrittenBeforeABadLineAreKept", "", "", "command 40014;select 1015 3;press 1;fly 1 2",
+     "status=2|errors=\"script:4: \"|savedtype=3"},
+    {"ClockOutOfRange", "--clock 25:00:00.000", "", "state",
+     "status=2|errors=\"talonix: --clock\"|lines=0"},
+    {"MissingScript", "--script /nonexistent/script", "", "state", "status=2"},
 };
-// clang-format on
 
 class StartUpTest : public ::testing::TestWithParam<StartUpCase> {};
 
@@ -82,10 +92,13 @@ TEST_P(StartUpTest, EndsAsItShould) {
     const std::string settings = folder + "/settings.reg";
     writeTextFile(settings, settingsText(c.settings));
     std::vector<std::string> arguments = {"--registry", settings};
-    if (std::find(c.arguments.begin(), c.arguments.end(), "--clock") == c.arguments.end()) {
+    if (std::string(c.arguments).find("--clock") == std::string::npos) {
         arguments.insert(arguments.end(), {"--clock", "10:00:00.000"});
     }
-    arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+    std::istringstream words(c.arguments);
+    for (std::string word; words >> word;) {
+        arguments.push_back(word);
+    }
     std::string script = c.script;
     std::replace(script.begin(), script.end(), ';', '\n');
     const RunResult run = runScript(arguments, script + "\n");

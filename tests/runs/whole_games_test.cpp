@@ -367,9 +367,9 @@ HumanMove chooseHumanMove(const nlohmann::json& state, int moveNumber) {
 
 constexpr int stepLimit = 4000;
 
-// clang-format off
-const char* const variantTitles[] = {"Подкидной", "Подкидной переводной", "Наваленный", "Наваленный переводной", "Японский", "Японский переводной"};
-// clang-format on
+const char* const variantTitles[] = {"Подкидной",  "Подкидной переводной",
+                                     "Наваленный", "Наваленный переводной",
+                                     "Японский",   "Японский переводной"};
 
 // Plays with the pen, or with keys alone.
 class GamePlayer {
