@@ -1,6 +1,7 @@
-// The runner where its surroundings fail it: screenshots and results that
+// The program where its surroundings fail it: screenshots and results that
 // cannot be written, bytes no script line holds, lines of any length,
-// standard descriptors closed at start, and command lines naming nothing.
+// standard descriptors closed at start, command lines naming nothing, and no
+// display to open a window on. Each says so in one short line, or nothing.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -15,7 +16,7 @@ namespace {
 struct HostileRun {
     const char* what;
     std::string script;
-    std::string arguments; // after --headless; SCRIPT and FOLDER are filled in
+    std::string arguments; // SCRIPT and FOLDER are filled in
     int status;
     std::string errorsStart; // "" when nothing may be said
     bool stateWritten;       // a state line reaches standard output
@@ -33,21 +34,23 @@ void replaceAll(std::string& text, const std::string& from, const std::string& t
 }
 
 const HostileRun hostileRuns[] = {
-    {"shot to a full device", "state\nshot /dev/full\nstate\n", "--script SCRIPT", 2,
+    {"shot to a full device", "state\nshot /dev/full\nstate\n", "--headless --script SCRIPT", 2,
      "script:2: ", true},
-    {"shot into proc", "shot /proc/self/status\n", "--script SCRIPT", 2, "script:1: ", false},
-    {"a NUL byte", "state\nshot FOLDER/a" + std::string(1, '\0') + "b.png\n", "--script SCRIPT", 2,
-     "script:2: a NUL byte", true},
-    {"a huge line", "state\n" + std::string(1 << 20, 'x') + "\n", "--script SCRIPT", 2,
+    {"shot into proc", "shot /proc/self/status\n", "--headless --script SCRIPT", 2,
+     "script:1: ", false},
+    {"a NUL byte", "state\nshot FOLDER/a" + std::string(1, '\0') + "b.png\n",
+     "--headless --script SCRIPT", 2, "script:2: a NUL byte", true},
+    {"a huge line", "state\n" + std::string(1 << 20, 'x') + "\n", "--headless --script SCRIPT", 2,
      "script:2: unknown line 'xxx", true},
-    {"results to a full device", "state\nstate\n", "--script SCRIPT >/dev/full", 1,
+    {"results to a full device", "state\nstate\n", "--headless --script SCRIPT >/dev/full", 1,
      "talonix: cannot write", false},
-    {"standard input closed", "", "<&-", 0, "", false},
-    {"standard output closed", "state\n", "--script SCRIPT >&-", 0, "", false},
-    {"an empty settings path", "state\n", "--script SCRIPT --registry ''", 2, "talonix: --registry",
-     false},
-    {"a folder as the script", "state\n", "--script FOLDER", 2, "talonix: cannot read the script",
-     false},
+    {"standard input closed", "", "--headless <&-", 0, "", false},
+    {"standard output closed", "state\n", "--headless --script SCRIPT >&-", 0, "", false},
+    {"an empty settings path", "state\n", "--headless --script SCRIPT --registry ''", 2,
+     "talonix: --registry", false},
+    {"a folder as the script", "state\n", "--headless --script FOLDER", 2,
+     "talonix: cannot read the script", false},
+    {"no display", "", "", 1, "talonix: cannot open a window: no display", false},
 };
 
 class HostileRunTest : public ::testing::TestWithParam<HostileRun> {};
@@ -65,9 +68,9 @@ TEST_P(HostileRunTest, EndsAsItShould) {
     std::string settings = arguments.find("--registry") == std::string::npos
                                ? " --registry " + folder + "/settings.reg"
                                : "";
-    std::string command = std::string(TALONIX_BINARY) + " --headless --clock 12:34:56.789" +
-                          settings + " >" + folder + "/out.txt 2>" + folder + "/err.txt " +
-                          arguments;
+    std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER " +
+                          std::string(TALONIX_BINARY) + " --clock 12:34:56.789" + settings + " >" +
+                          folder + "/out.txt 2>" + folder + "/err.txt " + arguments;
     int raw = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(raw)) << command;
     EXPECT_EQ(WEXITSTATUS(raw), run.status);
@@ -77,6 +80,7 @@ TEST_P(HostileRunTest, EndsAsItShould) {
         EXPECT_EQ(errors, "");
     } else {
         EXPECT_EQ(errors.rfind(run.errorsStart, 0), 0u) << errors.substr(0, 300);
+        EXPECT_EQ(errors.find('\n'), errors.size() - 1) << "one line";
     }
     EXPECT_LT(errors.size(), 300u) << "the offending line is not echoed whole";
     std::string output = readTextFile(folder + "/out.txt");

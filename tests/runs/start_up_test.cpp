@@ -3,7 +3,6 @@
 // commands and the interface language, each case read back from the last line
 // the run writes and from the settings file; and the command lines and script
 // lines it refuses with exit status 2.
-#include <cstdio>
 #include <filesystem>
 #include <sstream>
 
@@ -124,25 +123,5 @@ TEST_P(StartUpTest, EndsAsItShould) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, StartUpTest, ::testing::ValuesIn(startUpCases),
                          [](const auto& item) { return std::string(item.param.name); });
-
-} // namespace
-
-namespace {
-
-TEST(StartUpWithoutDisplayTest, TheOnlyOutputIsOneErrorLine) {
-    const std::string command =
-        std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER ") + TALONIX_BINARY +
-        " --registry /nonexistent/settings.reg 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string output;
-    char buffer[512];
-    while (fgets(buffer, sizeof buffer, pipe) != nullptr) {
-        output += buffer;
-    }
-    EXPECT_NE(pclose(pipe), 0);
-    EXPECT_EQ(output.rfind("talonix: cannot open a window: no display", 0), 0u) << output;
-    EXPECT_EQ(output.find('\n'), output.size() - 1) << output;
-}
 
 } // namespace
