@@ -112,57 +112,38 @@ bool readPng(const fs::path& path, platform::Surface& out) {
     return true;
 }
 
-fs::path goldenPath(const std::string& name) {
-    return fs::path(TALONIX_TEST_DATA) / "golden" / (name + ".png");
-}
-
-fs::path mismatchPath(const std::string& name) {
-    return fs::path(TALONIX_BINARY).parent_path() / "golden-actual" / (name + ".png");
-}
-
-// Pixels where the two pictures differ, with the first one described.
-int64_t countDifferences(const platform::Surface& actual, const platform::Surface& expected,
-                         std::string& first) {
-    if (actual.width != expected.width || actual.height != expected.height) {
-        first = "another size";
-        return static_cast<int64_t>(expected.pixels.size());
-    }
-    int64_t count = 0;
-    for (int32_t y = 0; y < actual.height; ++y) {
-        for (int32_t x = 0; x < actual.width; ++x) {
-            if (actual.at(x, y) != expected.at(x, y) && count++ == 0) {
-                char text[96];
-                std::snprintf(text, sizeof text, "first at %d,%d: %06X instead of %06X", x, y,
-                              actual.at(x, y), expected.at(x, y));
-                first = text;
-            }
-        }
-    }
-    return count;
-}
-
 // A case named otherwise than its golden only compares; its mismatch is kept
 // under the case's name.
 void compareWithGolden(const fs::path& shot, const std::string& name, const std::string& label) {
+    const fs::path golden = fs::path(TALONIX_TEST_DATA) / "golden" / (name + ".png");
     platform::Surface actual;
+    platform::Surface expected;
     ASSERT_TRUE(readPng(shot, actual)) << "no shot was written for " << name;
     const char* update = std::getenv("TALONIX_UPDATE_GOLDENS");
     if (label == name && update != nullptr && std::string(update) == "1") {
-        fs::create_directories(goldenPath(name).parent_path());
-        fs::copy_file(shot, goldenPath(name), fs::copy_options::overwrite_existing);
+        fs::copy_file(shot, golden, fs::copy_options::overwrite_existing);
         return;
     }
-    platform::Surface expected;
-    ASSERT_TRUE(readPng(goldenPath(name), expected))
-        << "missing golden " << goldenPath(name)
-        << "; run with TALONIX_UPDATE_GOLDENS=1 to make it";
-    std::string first;
-    const int64_t differences = countDifferences(actual, expected, first);
+    ASSERT_TRUE(readPng(golden, expected))
+        << "missing golden " << golden << "; run with TALONIX_UPDATE_GOLDENS=1 to make it";
+    ASSERT_EQ(actual.pixels.size(), expected.pixels.size()) << label << ": another size";
+    const auto width = static_cast<size_t>(actual.width);
+    size_t differences = 0;
+    size_t first = 0;
+    for (size_t i = 0; i < actual.pixels.size(); ++i) {
+        if (actual.pixels[i] != expected.pixels[i] && differences++ == 0) {
+            first = i;
+        }
+    }
     if (differences != 0) {
-        fs::create_directories(mismatchPath(label).parent_path());
-        fs::copy_file(shot, mismatchPath(label), fs::copy_options::overwrite_existing);
-        ADD_FAILURE() << label << ": " << differences << " pixels differ from " << goldenPath(name)
-                      << " (" << first << "); the actual screen is in " << mismatchPath(label);
+        const fs::path kept =
+            fs::path(TALONIX_BINARY).parent_path() / "golden-actual" / (label + ".png");
+        fs::create_directories(kept.parent_path());
+        fs::copy_file(shot, kept, fs::copy_options::overwrite_existing);
+        ADD_FAILURE() << label << ": " << differences << " pixels differ from " << golden
+                      << ", the first at " << first % width << "," << first / width << ": "
+                      << std::hex << actual.pixels[first] << " instead of "
+                      << expected.pixels[first] << "; the actual screen is in " << kept;
     }
 }
 
