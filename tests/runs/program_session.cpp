@@ -131,32 +131,16 @@ ProgramSession::ProgramSession(const std::vector<std::string>& arguments) {
     }
     close(in[0]);
     close(out[1]);
-    toProgram_ = in[1];
-    fromProgram_ = out[0];
-}
-
-bool ProgramSession::readLine(std::string& line) {
-    for (size_t end; (end = pending_.find('\n')) == std::string::npos;) {
-        char buffer[65536];
-        const ssize_t got = read(fromProgram_, buffer, sizeof buffer);
-        if (got <= 0) {
-            return false;
-        }
-        output_.append(buffer, static_cast<size_t>(got));
-        pending_.append(buffer, static_cast<size_t>(got));
-    }
-    const auto end = pending_.find('\n');
-    line = pending_.substr(0, end);
-    pending_.erase(0, end + 1);
-    return true;
+    toProgram_ = fdopen(in[1], "w");
+    fromProgram_ = fdopen(out[0], "r");
 }
 
 std::vector<nlohmann::json> ProgramSession::send(const std::string& line) {
     std::vector<nlohmann::json> events;
     const std::string text = line + "\nstate\n";
     script_ += text;
-    if (toProgram_ < 0 ||
-        write(toProgram_, text.data(), text.size()) != static_cast<ssize_t>(text.size())) {
+    if (toProgram_ == nullptr || std::fputs(text.c_str(), toProgram_) < 0 ||
+        std::fflush(toProgram_) != 0) {
         return events;
     }
     for (std::string received; readLine(received);) {
@@ -168,15 +152,27 @@ std::vector<nlohmann::json> ProgramSession::send(const std::string& line) {
     return events;
 }
 
+bool ProgramSession::readLine(std::string& line) {
+    line.clear();
+    for (int c; (c = std::fgetc(fromProgram_)) != EOF;) {
+        output_ += static_cast<char>(c);
+        if (c == '\n') {
+            return true;
+        }
+        line += static_cast<char>(c);
+    }
+    return false;
+}
+
 int ProgramSession::finish() {
     if (pid_ < 0) {
         return status_;
     }
-    close(toProgram_);
-    toProgram_ = -1;
+    std::fclose(toProgram_);
+    toProgram_ = nullptr;
     for (std::string rest; readLine(rest);) {
     }
-    close(fromProgram_);
+    std::fclose(fromProgram_);
     int raw = -1;
     while (waitpid(pid_, &raw, 0) < 0 && errno == EINTR) {
     }
