@@ -34,10 +34,6 @@ struct GoldenCase {
     std::string golden = ""; // "" for the case's name
 };
 
-void PrintTo(const GoldenCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 uint32_t bigEndian(const std::string& bytes, size_t at) {
     uint32_t value = 0;
     for (size_t i = at; i < at + 4; ++i) {

@@ -23,10 +23,6 @@ struct StartUpCase {
                            // afterwards, -1 when there is none
 };
 
-void PrintTo(const StartUpCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 const char* const firstDeal =
     "lines=1|/title=\"Подкидной\"|/gameType=0|/computerWins=0|"
     "/humanWins=0|humanHandCount=6|/remaining=23|/computerHandStyle=4|"

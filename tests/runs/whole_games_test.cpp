@@ -521,10 +521,6 @@ struct GameRun {
     bool keys = false;
 };
 
-void PrintTo(const GameRun& run, std::ostream* out) {
-    *out << "type " << run.type << " at " << run.clock << (run.keys ? " by keys" : "");
-}
-
 class WholeGamesTest : public ::testing::TestWithParam<GameRun> {};
 
 TEST_P(WholeGamesTest, GamesFollowTheRulesAndReplayIdentically) {
