@@ -19,7 +19,7 @@ struct HostileRun {
     std::string arguments; // run in the test's own folder
     int status;
     std::string errorsStart; // "" when nothing may be said
-    bool stateWritten;       // a state line reaches standard output
+    bool stateWritten;       // a state line reaches standard output; else nothing
 };
 
 const HostileRun hostileRuns[] = {
@@ -68,7 +68,7 @@ TEST_P(HostileRunTest, EndsAsItShould) {
     }
     EXPECT_LT(errors.size(), 300u) << "the offending line is not echoed whole";
     const std::string output = readTextFile(folder + "/out.txt");
-    EXPECT_EQ(output.rfind("{\"event\":\"state\"", 0) == 0, run.stateWritten)
+    EXPECT_TRUE(run.stateWritten ? output.rfind("{\"event\":\"state\"", 0) == 0 : output.empty())
         << output.substr(0, 100);
     std::filesystem::remove_all(folder);
 }
