@@ -228,6 +228,10 @@ std::vector<GoldenCase> goldenCases() {
     return cases;
 }
 
+void PrintTo(const GoldenCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class GoldenScreenTest : public ::testing::TestWithParam<GoldenCase> {};
 
 TEST_P(GoldenScreenTest, ShotMatchesItsGolden) {

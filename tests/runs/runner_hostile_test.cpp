@@ -42,6 +42,10 @@ const HostileRun hostileRuns[] = {
     {"NoDisplay", "", "", 1, "talonix: cannot open a window: no display", false},
 };
 
+void PrintTo(const HostileRun& run, std::ostream* out) {
+    *out << run.name;
+}
+
 class HostileRunTest : public ::testing::TestWithParam<HostileRun> {};
 
 TEST_P(HostileRunTest, EndsAsItShould) {

@@ -79,6 +79,10 @@ const StartUpCase startUpCases[] = {
     {"MissingScript", "--script /nonexistent/script", "", "state", "status=2"},
 };
 
+void PrintTo(const StartUpCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class StartUpTest : public ::testing::TestWithParam<StartUpCase> {};
 
 TEST_P(StartUpTest, EndsAsItShould) {

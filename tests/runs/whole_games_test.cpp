@@ -128,14 +128,8 @@ class TableChecker {
         }
         EXPECT_EQ(state["computerWins"], computerWins_) << context;
         EXPECT_EQ(state["humanWins"], humanWins_) << context;
-        checkCardsAccounted(state, context);
-        checkTable(state, context);
-    }
-
-    int gamesDecided() const { return gamesDecided_; }
-
-  private:
-    void checkCardsAccounted(const nlohmann::json& state, const std::string& context) {
+        // Every card in one place: in a hand, on the table, the trump card,
+        // the talon or the discard.
         std::set<CardKey> visible;
         for (const char* row : {"computerHand", "computerTableRow", "humanTableRow", "humanHand"}) {
             for (const SeenCard& card : rowCards(state, row)) {
@@ -173,16 +167,14 @@ class TableChecker {
             << " cards on the table were discarded";
         seen_.insert(visible.begin(), visible.end());
         previousTable_ = keysOf(rowCards(state, "computerTableRow"));
-        const auto humanTable = keysOf(rowCards(state, "humanTableRow"));
-        previousTable_.insert(humanTable.begin(), humanTable.end());
+        const auto humanKeys = keysOf(rowCards(state, "humanTableRow"));
+        previousTable_.insert(humanKeys.begin(), humanKeys.end());
         previousSelection_ = selectedCards(state);
         const int remaining = state["remaining"];
         EXPECT_EQ(remaining + static_cast<int>(visible.size() + discarded_.size()), 36)
             << context << ": talon " << remaining << ", in play " << visible.size()
             << ", discarded " << discarded_.size();
-    }
-
-    void checkTable(const nlohmann::json& state, const std::string& context) {
+        // The table as the rules allow it.
         const int computerAttacks = state["computerAttacks"];
         const int allowance = state["throwInAllowance"];
         const auto computerTable = rowCards(state, "computerTableRow");
@@ -218,6 +210,9 @@ class TableChecker {
         }
     }
 
+    int gamesDecided() const { return gamesDecided_; }
+
+  private:
     std::set<CardKey> seen_;
     std::set<CardKey> discarded_;
     std::set<CardKey> previousTable_;     // both table rows of the previous state
@@ -520,6 +515,10 @@ struct GameRun {
     int games;
     bool keys = false;
 };
+
+void PrintTo(const GameRun& run, std::ostream* out) {
+    *out << "type " << run.type << " at " << run.clock << (run.keys ? " by keys" : "");
+}
 
 class WholeGamesTest : public ::testing::TestWithParam<GameRun> {};
 
