@@ -6,20 +6,11 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <map>
 #include <sstream>
 
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-namespace {
-
-int exitStatus(int raw) {
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-}
-
-} // namespace
 
 std::string makeScratchFolder() {
     static std::atomic<int> counter{0};
@@ -42,17 +33,13 @@ std::string readTextFile(const std::string& path) {
 }
 
 std::string settingsText(const std::string& values) {
-    std::map<std::string, uint32_t> settings;
+    std::string text = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n";
     std::istringstream words(values);
     for (std::string word; words >> word;) {
-        settings[word.substr(0, word.find('='))] =
-            static_cast<uint32_t>(std::stoul(word.substr(word.find('=') + 1), nullptr, 0));
-    }
-    std::string text = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n";
-    for (const auto& [name, value] : settings) {
         char digits[16];
-        std::snprintf(digits, sizeof digits, "%08x", value);
-        text += "\"" + name + "\"=dword:" + digits + "\n";
+        std::snprintf(digits, sizeof digits, "%08lx",
+                      std::stoul(word.substr(word.find('=') + 1), nullptr, 0));
+        text += "\"" + word.substr(0, word.find('=')) + "\"=dword:" + digits + "\n";
     }
     return text;
 }
@@ -97,7 +84,8 @@ RunResult runScript(const std::vector<std::string>& arguments, const std::string
         command += " '" + argument + "'";
     }
     const int raw = std::system((command + " >" + folder + "/out 2>" + folder + "/err").c_str());
-    RunResult result{readTextFile(folder + "/out"), readTextFile(folder + "/err"), exitStatus(raw)};
+    RunResult result{readTextFile(folder + "/out"), readTextFile(folder + "/err"),
+                     WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
     std::filesystem::remove_all(folder);
     return result;
 }
@@ -177,6 +165,6 @@ int ProgramSession::finish() {
     while (waitpid(pid_, &raw, 0) < 0 && errno == EINTR) {
     }
     pid_ = -1;
-    status_ = exitStatus(raw);
+    status_ = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     return status_;
 }
