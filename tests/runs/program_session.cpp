@@ -6,20 +6,11 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <map>
 #include <sstream>
 
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-namespace {
-
-int exitStatus(int raw) {
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-}
-
-} // namespace
 
 std::string makeScratchFolder() {
     static std::atomic<int> counter{0};
@@ -42,17 +33,13 @@ std::string readTextFile(const std::string& path) {
 }
 
 std::string settingsText(const std::string& values) {
-    std::map<std::string, uint32_t> settings;
+    std::string text = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n";
     std::istringstream words(values);
     for (std::string word; words >> word;) {
-        settings[word.substr(0, word.find('='))] =
-            static_cast<uint32_t>(std::stoul(word.substr(word.find('=') + 1), nullptr, 0));
-    }
-    std::string text = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n";
-    for (const auto& [name, value] : settings) {
         char digits[16];
-        std::snprintf(digits, sizeof digits, "%08x", value);
-        text += "\"" + name + "\"=dword:" + digits + "\n";
+        std::snprintf(digits, sizeof digits, "%08lx",
+                      std::stoul(word.substr(word.find('=') + 1), nullptr, 0));
+        text += "\"" + word.substr(0, word.find('=')) + "\"=dword:" + digits + "\n";
     }
     return text;
 }
@@ -97,7 +84,8 @@ RunResult runScript(const std::vector<std::string>& arguments, const std::string
         command += " '" + argument + "'";
     }
     const int raw = std::system((command + " >" + folder + "/out 2>" + folder + "/err").c_str());
-    RunResult result{readTextFile(folder + "/out"), readTextFile(folder + "/err"), exitStatus(raw)};
+    RunResult result{readTextFile(folder + "/out"), readTextFile(folder + "/err"),
+                     WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
     std::filesystem::remove_all(folder);
     return result;
 }
@@ -131,32 +119,16 @@ ProgramSession::ProgramSession(const std::vector<std::string>& arguments) {
     }
     close(in[0]);
     close(out[1]);
-    toProgram_ = in[1];
-    fromProgram_ = out[0];
-}
-
-bool ProgramSession::readLine(std::string& line) {
-    for (size_t end; (end = pending_.find('\n')) == std::string::npos;) {
-        char buffer[65536];
-        const ssize_t got = read(fromProgram_, buffer, sizeof buffer);
-        if (got <= 0) {
-            return false;
-        }
-        output_.append(buffer, static_cast<size_t>(got));
-        pending_.append(buffer, static_cast<size_t>(got));
-    }
-    const auto end = pending_.find('\n');
-    line = pending_.substr(0, end);
-    pending_.erase(0, end + 1);
-    return true;
+    toProgram_ = fdopen(in[1], "w");
+    fromProgram_ = fdopen(out[0], "r");
 }
 
 std::vector<nlohmann::json> ProgramSession::send(const std::string& line) {
     std::vector<nlohmann::json> events;
     const std::string text = line + "\nstate\n";
     script_ += text;
-    if (toProgram_ < 0 ||
-        write(toProgram_, text.data(), text.size()) != static_cast<ssize_t>(text.size())) {
+    if (toProgram_ == nullptr || std::fputs(text.c_str(), toProgram_) < 0 ||
+        std::fflush(toProgram_) != 0) {
         return events;
     }
     for (std::string received; readLine(received);) {
@@ -168,19 +140,31 @@ std::vector<nlohmann::json> ProgramSession::send(const std::string& line) {
     return events;
 }
 
+bool ProgramSession::readLine(std::string& line) {
+    line.clear();
+    for (int c; (c = std::fgetc(fromProgram_)) != EOF;) {
+        output_ += static_cast<char>(c);
+        if (c == '\n') {
+            return true;
+        }
+        line += static_cast<char>(c);
+    }
+    return false;
+}
+
 int ProgramSession::finish() {
     if (pid_ < 0) {
         return status_;
     }
-    close(toProgram_);
-    toProgram_ = -1;
+    std::fclose(toProgram_);
+    toProgram_ = nullptr;
     for (std::string rest; readLine(rest);) {
     }
-    close(fromProgram_);
+    std::fclose(fromProgram_);
     int raw = -1;
     while (waitpid(pid_, &raw, 0) < 0 && errno == EINTR) {
     }
     pid_ = -1;
-    status_ = exitStatus(raw);
+    status_ = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     return status_;
 }

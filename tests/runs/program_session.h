@@ -2,6 +2,7 @@
 // line over pipes, reading the events each line produces.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -54,8 +55,8 @@ class ProgramSession {
     bool readLine(std::string& line);
 
     int pid_ = -1;
-    int toProgram_ = -1;
-    int fromProgram_ = -1;
-    std::string pending_, script_, output_;
+    FILE* toProgram_ = nullptr;
+    FILE* fromProgram_ = nullptr;
+    std::string script_, output_;
     int status_ = -1;
 };

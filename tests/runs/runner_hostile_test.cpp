@@ -1,10 +1,11 @@
-// The runner where its surroundings fail it: screenshots and results that
+// The program where its surroundings fail it: screenshots and results that
 // cannot be written, bytes no script line holds, lines of any length,
-// standard descriptors closed at start, and command lines naming nothing.
+// standard descriptors closed at start, command lines naming nothing, and no
+// display to open a window on. Each says so in one short line, or nothing.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <sys/wait.h>
 
@@ -13,86 +14,70 @@
 namespace {
 
 struct HostileRun {
-    const char* what;
-    std::string script;
-    std::string arguments; // after --headless; SCRIPT and FOLDER are filled in
+    const char* name;
+    std::string script;    // kept in script.txt
+    std::string arguments; // run in the test's own folder
     int status;
     std::string errorsStart; // "" when nothing may be said
-    bool stateWritten;       // a state line reaches standard output
+    bool stateWritten;       // a state line reaches standard output; else nothing
+};
+
+const HostileRun hostileRuns[] = {
+    {"ShotToAFullDevice", "state\nshot /dev/full\nstate\n", "--headless --script script.txt", 2,
+     "script:2: ", true},
+    {"ShotIntoProc", "shot /proc/self/status\n", "--headless --script script.txt", 2,
+     "script:1: ", false},
+    {"ANulByte", "state\nshot a" + std::string(1, '\0') + "b.png\n",
+     "--headless --script script.txt", 2, "script:2: a NUL byte", true},
+    {"AHugeLine", "state\n" + std::string(1 << 20, 'x') + "\n", "--headless --script script.txt", 2,
+     "script:2: unknown line 'xxx", true},
+    {"ResultsToAFullDevice", "state\nstate\n", "--headless --script script.txt >/dev/full", 1,
+     "talonix: cannot write", false},
+    {"StandardInputClosed", "", "--headless <&-", 0, "", false},
+    {"StandardOutputClosed", "state\n", "--headless --script script.txt >&-", 0, "", false},
+    {"AnEmptySettingsPath", "state\n", "--headless --script script.txt --registry ''", 2,
+     "talonix: --registry", false},
+    {"AFolderAsTheScript", "state\n", "--headless --script .", 2, "talonix: cannot read the script",
+     false},
+    {"NoDisplay", "", "", 1, "talonix: cannot open a window: no display", false},
 };
 
 void PrintTo(const HostileRun& run, std::ostream* out) {
-    *out << run.what;
+    *out << run.name;
 }
-
-void replaceAll(std::string& text, const std::string& from, const std::string& to) {
-    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at)) {
-        text.replace(at, from.size(), to);
-        at += to.size();
-    }
-}
-
-const HostileRun hostileRuns[] = {
-    {"shot to a full device", "state\nshot /dev/full\nstate\n", "--script SCRIPT", 2,
-     "script:2: ", true},
-    {"shot into proc", "shot /proc/self/status\n", "--script SCRIPT", 2, "script:1: ", false},
-    {"a NUL byte", "state\nshot FOLDER/a" + std::string(1, '\0') + "b.png\n", "--script SCRIPT", 2,
-     "script:2: a NUL byte", true},
-    {"a huge line", "state\n" + std::string(1 << 20, 'x') + "\n", "--script SCRIPT", 2,
-     "script:2: unknown line 'xxx", true},
-    {"results to a full device", "state\nstate\n", "--script SCRIPT >/dev/full", 1,
-     "talonix: cannot write", false},
-    {"standard input closed", "", "<&-", 0, "", false},
-    {"standard output closed", "state\n", "--script SCRIPT >&-", 0, "", false},
-    {"an empty settings path", "state\n", "--script SCRIPT --registry ''", 2, "talonix: --registry",
-     false},
-    {"a folder as the script", "state\n", "--script FOLDER", 2, "talonix: cannot read the script",
-     false},
-};
 
 class HostileRunTest : public ::testing::TestWithParam<HostileRun> {};
 
 TEST_P(HostileRunTest, EndsAsItShould) {
     const HostileRun& run = GetParam();
-    std::string folder = makeScratchFolder();
-    std::string script = run.script;
-    replaceAll(script, "FOLDER", folder);
-    writeTextFile(folder + "/script.txt", script);
-    std::string arguments = run.arguments;
-    replaceAll(arguments, "SCRIPT", folder + "/script.txt");
-    replaceAll(arguments, "FOLDER", folder);
+    const std::string folder = makeScratchFolder();
+    writeTextFile(folder + "/script.txt", run.script);
+    const std::string settings =
+        run.arguments.find("--registry") == std::string::npos ? " --registry settings.reg" : "";
     // The redirections of the case come last, so they win.
-    std::string settings = arguments.find("--registry") == std::string::npos
-                               ? " --registry " + folder + "/settings.reg"
-                               : "";
-    std::string command = std::string(TALONIX_BINARY) + " --headless --clock 12:34:56.789" +
-                          settings + " >" + folder + "/out.txt 2>" + folder + "/err.txt " +
-                          arguments;
-    int raw = std::system(command.c_str());
+    const std::string command = "cd " + folder +
+                                " && env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER " +
+                                TALONIX_BINARY + " --clock 12:34:56.789" + settings +
+                                " >out.txt 2>err.txt " + run.arguments;
+    const int raw = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(raw)) << command;
     EXPECT_EQ(WEXITSTATUS(raw), run.status);
 
-    std::string errors = readTextFile(folder + "/err.txt");
+    const std::string errors = readTextFile(folder + "/err.txt");
     if (run.errorsStart.empty()) {
         EXPECT_EQ(errors, "");
     } else {
         EXPECT_EQ(errors.rfind(run.errorsStart, 0), 0u) << errors.substr(0, 300);
+        EXPECT_EQ(errors.find('\n'), errors.size() - 1) << "one line";
     }
     EXPECT_LT(errors.size(), 300u) << "the offending line is not echoed whole";
-    std::string output = readTextFile(folder + "/out.txt");
-    EXPECT_EQ(output.rfind("{\"event\":\"state\"", 0) == 0, run.stateWritten)
+    const std::string output = readTextFile(folder + "/out.txt");
+    EXPECT_TRUE(run.stateWritten ? output.rfind("{\"event\":\"state\"", 0) == 0 : output.empty())
         << output.substr(0, 100);
+    std::filesystem::remove_all(folder);
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, HostileRunTest, ::testing::ValuesIn(hostileRuns),
-                         [](const auto& test) {
-                             std::string name;
-                             for (char c : std::string(test.param.what)) {
-                                 if (std::isalnum(static_cast<unsigned char>(c)) != 0) {
-                                     name.push_back(c);
-                                 }
-                             }
-                             return name;
-                         });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace

@@ -1,9 +1,10 @@
 // The program started from the command line: the switch that shows the
-// computer's cards, the settings read at start-up, the accelerators and the
-// menu commands, each case read back from the last line the run writes; and
-// the command lines and script lines it refuses with exit status 2.
-#include <cstdio>
+// computer's cards, the settings read at start-up, the accelerators, the menu
+// commands and the interface language, each case read back from the last line
+// the run writes and from the settings file; and the command lines and script
+// lines it refuses with exit status 2.
 #include <filesystem>
+#include <sstream>
 
 #include <gtest/gtest.h>
 
@@ -13,21 +14,19 @@ namespace {
 
 struct StartUpCase {
     const char* name;
-    std::vector<std::string> arguments; // after the settings file
-    const char* settings;               // "name=value ..."
-    const char* script;                 // lines separated by ';'
-    const char* expected; // "/json/pointer=json|..."; "lines": lines written, "status": exit
-                          // status (0 unless given), "errors": the start of standard error,
-                          // "savedType": the type in the settings file afterwards
+    const char* arguments; // after the settings file, separated by spaces
+    const char* settings;  // "name=value ..."
+    const char* script;    // lines separated by ';'
+    const char* expected;  // "/json/pointer=json|..."; "lines": lines written, "status": exit
+                           // status (0 unless given), "errors": the start of standard error,
+                           // "savedtype", "savedlang": the value in the settings file
+                           // afterwards, -1 when there is none
 };
 
-void PrintTo(const StartUpCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-const char* const firstDeal = "lines=1|/title=\"Подкидной\"|/gameType=0|/computerWins=0|"
-                              "/humanWins=0|humanHandCount=6|/remaining=23|/computerHandStyle=4|"
-                              "/computerHandFaceDown=1|computerFaceUp=0|/rulesLanguage=0";
+const char* const firstDeal =
+    "lines=1|/title=\"Подкидной\"|/gameType=0|/computerWins=0|"
+    "/humanWins=0|humanHandCount=6|/remaining=23|/computerHandStyle=4|"
+    "/computerHandFaceDown=1|computerFaceUp=0|/rulesLanguage=0|savedlang=-1";
 const char* const shown = "/computerHandFaceDown=0|computerFaceUp=6";
 const char* const hidden = "/computerHandFaceDown=1|computerFaceUp=0";
 const char* const about = "lines=1|/event=\"messagebox\"|/caption=\"О программе\"|/style=0|"
@@ -35,37 +34,54 @@ const char* const about = "lines=1|/event=\"messagebox\"|/caption=\"О прог�
                           "для одного игрока\"";
 const char* const secondLineFails = "status=2|errors=\"script:2: \"";
 
-// clang-format off
 const StartUpCase startUpCases[] = {
-    {"FirstRun", {}, "", "state", firstDeal},
-    {"SwitchShowsTheComputersCards", {"q7K"}, "", "state", shown},
-    {"SwitchWithinAWord", {"xq7Ky"}, "", "state", shown},
-    {"SwitchAfterAnotherWord", {"something", "q7K"}, "", "state", shown},
-    {"SwitchInCapitals", {"Q7K"}, "", "state", hidden},
-    {"SwitchInSmallLetters", {"q7k"}, "", "state", hidden},
-    {"CountsAndTypeRead", {}, "statc=5 statu=12 type=4", "state", "/computerWins=5|/humanWins=12|/title=\"Японский\"|/remaining=24"},
-    {"AboutOnAltSlash", {}, "", "key alt+/", about},
-    {"AboutOnTheCommand", {}, "", "command 40003", about},
-    {"AltNDealsAfreshScoringNothing", {}, "", "tap 4 143;tap 100 110;key alt+n;state", "lines=1|humanHandCount=6|/remaining=23|/lastWinner=-1|/computerWins=0|/humanWins=0"},
-    {"NewGameCommand", {}, "", "tap 60 143;command 40012;state", "lines=1|humanHandCount=6|/humanHand/cards/2/selected=0"},
-    {"ExitCommandEndsTheRun", {}, "", "command 40002;state", "lines=0"},
-    {"AltF4EndsTheRun", {}, "", "key alt+f4;state", "lines=0"},
-    {"ADialogOpenAtTheEndIsClosedByItsCloseBox", {}, "", "command 40014", "lines=1|/event=\"dialog\"|/template=130|/result=2"},
-    {"RussianRules", {}, "", "command 40017;press 2;state", "/rulesLanguage=1"},
-    {"EnglishRules", {}, "", "command 40017;press 2;command 40013;press 2;state", "/rulesLanguage=0"},
-    {"DoubleTapWithTheOptionOnPlays", {}, "wc=1", "dbl 60 143;state", "/doubleTapPlays=1|humanHandCount=5|/humanTableRow/cards/0/suit=2|/humanTableRow/cards/0/rank=9|/computerAttacks=0"},
-    {"StoredFiveStacksTheComputersHand", {}, "hidev=5", "state", "/computerHandStyle=5"},
-    {"StoredSevenFansTheComputersHand", {}, "hidev=7", "state", "/computerHandStyle=4"},
-    {"DoubleTapWithTheOptionOffSelects", {}, "", "dbl 60 143;state", "humanHandCount=6|/humanHand/cards/2/selected=1"},
-    {"OptionsRefuseAnItemPastTheList", {}, "", "command 40014;select 1015 9", secondLineFails},
-    {"OptionsRefuseAnUnknownControl", {}, "", "command 40014;check 4242 1", secondLineFails},
-    {"StatisticsRefuseAnOptionsControl", {}, "", "command 40015;press 1015", secondLineFails},
-    {"APressWithNoDialogOpen", {}, "", "# no dialog;press 1", secondLineFails},
-    {"SettingsWrittenBeforeABadLineAreKept", {}, "", "command 40014;select 1015 3;press 1;fly 1 2", "status=2|errors=\"script:4: \"|savedType=3"},
-    {"ClockOutOfRange", {"--clock", "25:00:00.000"}, "", "state", "status=2|errors=\"talonix: --clock\"|lines=0"},
-    {"MissingScript", {"--script", "/nonexistent/script"}, "", "state", "status=2"},
+    {"FirstRun", "", "", "state", firstDeal},
+    {"EnglishIsRemembered", "--lang en", "", "state", "/title=\"Throw-in\"|savedlang=1"},
+    {"StoredEnglish", "", "lang=1", "state", "/title=\"Throw-in\"|savedlang=1"},
+    {"RussianOverStoredEnglish", "--lang ru", "lang=1", "state",
+     "/title=\"Подкидной\"|savedlang=0"},
+    {"AnyOtherStoredLanguageIsRussian", "", "lang=7", "state", "/title=\"Подкидной\"|savedlang=7"},
+    {"SwitchShowsTheComputersCards", "q7K", "", "state", shown},
+    {"SwitchWithinAWord", "xq7Ky", "", "state", shown},
+    {"SwitchAfterAnotherWord", "something q7K", "", "state", shown},
+    {"SwitchInCapitals", "Q7K", "", "state", hidden},
+    {"SwitchInSmallLetters", "q7k", "", "state", hidden},
+    {"CountsAndTypeRead", "", "statc=5 statu=12 type=4", "state",
+     "/computerWins=5|/humanWins=12|/title=\"Японский\"|/remaining=24"},
+    {"AboutOnAltSlash", "", "", "key alt+/", about},
+    {"AboutOnTheCommand", "", "", "command 40003", about},
+    {"AltNDealsAfreshScoringNothing", "", "", "tap 4 143;tap 100 110;key alt+n;state",
+     "lines=1|humanHandCount=6|/remaining=23|/lastWinner=-1|/computerWins=0|/humanWins=0"},
+    {"NewGameCommand", "", "", "tap 60 143;command 40012;state",
+     "lines=1|humanHandCount=6|/humanHand/cards/2/selected=0"},
+    {"ExitCommandEndsTheRun", "", "", "command 40002;state", "lines=0"},
+    {"AltF4EndsTheRun", "", "", "key alt+f4;state", "lines=0"},
+    {"ADialogOpenAtTheEndIsClosedByItsCloseBox", "", "", "command 40014",
+     "lines=1|/event=\"dialog\"|/template=130|/result=2"},
+    {"RussianRules", "", "", "command 40017;press 2;state", "/rulesLanguage=1"},
+    {"EnglishRules", "", "", "command 40017;press 2;command 40013;press 2;state",
+     "/rulesLanguage=0"},
+    {"DoubleTapWithTheOptionOnPlays", "", "wc=1", "dbl 60 143;state",
+     "/doubleTapPlays=1|humanHandCount=5|/humanTableRow/cards/0/suit=2|/humanTableRow/cards/0/"
+     "rank=9|/computerAttacks=0"},
+    {"StoredFiveStacksTheComputersHand", "", "hidev=5", "state", "/computerHandStyle=5"},
+    {"StoredSevenFansTheComputersHand", "", "hidev=7", "state", "/computerHandStyle=4"},
+    {"DoubleTapWithTheOptionOffSelects", "", "", "dbl 60 143;state",
+     "humanHandCount=6|/humanHand/cards/2/selected=1"},
+    {"OptionsRefuseAnItemPastTheList", "", "", "command 40014;select 1015 9", secondLineFails},
+    {"OptionsRefuseAnUnknownControl", "", "", "command 40014;check 4242 1", secondLineFails},
+    {"StatisticsRefuseAnOptionsControl", "", "", "command 40015;press 1015", secondLineFails},
+    {"APressWithNoDialogOpen", "", "", "# no dialog;press 1", secondLineFails},
+    {"SettingsWrittenBeforeABadLineAreKept", "", "", "command 40014;select 1015 3;press 1;fly 1 2",
+     "status=2|errors=\"script:4: \"|savedtype=3"},
+    {"ClockOutOfRange", "--clock 25:00:00.000", "", "state",
+     "status=2|errors=\"talonix: --clock\"|lines=0"},
+    {"MissingScript", "--script /nonexistent/script", "", "state", "status=2"},
 };
-// clang-format on
+
+void PrintTo(const StartUpCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class StartUpTest : public ::testing::TestWithParam<StartUpCase> {};
 
@@ -75,10 +91,13 @@ TEST_P(StartUpTest, EndsAsItShould) {
     const std::string settings = folder + "/settings.reg";
     writeTextFile(settings, settingsText(c.settings));
     std::vector<std::string> arguments = {"--registry", settings};
-    if (std::find(c.arguments.begin(), c.arguments.end(), "--clock") == c.arguments.end()) {
+    if (std::string(c.arguments).find("--clock") == std::string::npos) {
         arguments.insert(arguments.end(), {"--clock", "10:00:00.000"});
     }
-    arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+    std::istringstream words(c.arguments);
+    for (std::string word; words >> word;) {
+        arguments.push_back(word);
+    }
     std::string script = c.script;
     std::replace(script.begin(), script.end(), ';', '\n');
     const RunResult run = runScript(arguments, script + "\n");
@@ -92,34 +111,17 @@ TEST_P(StartUpTest, EndsAsItShould) {
         last["errors"] = run.errors.substr(0, expected.find('"', errors + 8) - errors - 8);
     }
     const std::string saved = readTextFile(settings);
-    const size_t type = saved.find("\"type\"=dword:");
-    last["savedType"] =
-        type == std::string::npos ? -1 : std::stoi(saved.substr(type + 13), nullptr, 16);
+    for (const std::string name : {"type", "lang"}) {
+        const size_t at = saved.find("\"" + name + "\"=dword:");
+        last["saved" + name] = at == std::string::npos
+                                   ? -1
+                                   : std::stoi(saved.substr(at + name.size() + 9), nullptr, 16);
+    }
     std::filesystem::remove_all(folder);
     expectFields(last, expected.find("status=") == 0 ? expected : "status=0|" + expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, StartUpTest, ::testing::ValuesIn(startUpCases),
                          [](const auto& item) { return std::string(item.param.name); });
-
-} // namespace
-
-namespace {
-
-TEST(StartUpWithoutDisplayTest, TheOnlyOutputIsOneErrorLine) {
-    const std::string command =
-        std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER ") + TALONIX_BINARY +
-        " --registry /nonexistent/settings.reg 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string output;
-    char buffer[512];
-    while (fgets(buffer, sizeof buffer, pipe) != nullptr) {
-        output += buffer;
-    }
-    EXPECT_NE(pclose(pipe), 0);
-    EXPECT_EQ(output.rfind("talonix: cannot open a window: no display", 0), 0u) << output;
-    EXPECT_EQ(output.find('\n'), output.size() - 1) << output;
-}
 
 } // namespace
