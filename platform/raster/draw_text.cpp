@@ -46,11 +46,7 @@ void drawMask(const dc::DrawTarget& target, const text::LineMask& mask, int32_t 
         const uint8_t* bits =
             &mask.bits[static_cast<size_t>(maskY) * static_cast<size_t>(mask.width) +
                        static_cast<size_t>(maskX)];
-        // A select rather than a branch: ink and paper alternate too often
-        // for a branch to be guessed.
-        for (int32_t i = 0; i < right - left; ++i) {
-            row[i] = bits[i] != 0 ? pixel : row[i];
-        }
+        raster::inkRow(row, bits, right - left, pixel);
     });
 }
 

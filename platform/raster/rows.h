@@ -42,4 +42,21 @@ inline void xorRow(uint32_t* row, int32_t count, uint32_t pattern) {
     }
 }
 
+// Sets the pixels whose mask byte is not zero: ink over paper four pixels at
+// a time, as a blend rather than a branch, which a glyph's mix of ink and
+// paper would make hard to guess.
+inline void inkRow(uint32_t* row, const uint8_t* mask, int32_t count, uint32_t pixel) {
+    const FourPixels ink = {pixel, pixel, pixel, pixel};
+    const FourPixels none = {0, 0, 0, 0};
+    int32_t i = 0;
+    for (; i + 4 <= count; i += 4) {
+        const FourPixels bits = {mask[i], mask[i + 1], mask[i + 2], mask[i + 3]};
+        const FourPixels inked = bits != none; // all ones where set
+        storeFour(row + i, (ink & inked) | (loadFour(row + i) & ~inked));
+    }
+    for (; i < count; ++i) {
+        row[i] = mask[i] != 0 ? pixel : row[i];
+    }
+}
+
 } // namespace platform::raster
