@@ -52,21 +52,13 @@ struct RasterCase {
 };
 
 const std::vector<RasterCase> RASTER_CASES{
-    {"fill leaves out the right and bottom edges",
-     4,
-     4,
-     0,
-     {},
+    {"fill leaves out the right and bottom edges", 4, 4, 0, std::nullopt,
      [](HDC dc) {
          RECT rect{1, 1, 3, 3};
          EXPECT_NE(FillRect(dc, &rect, stock(WHITE_BRUSH)), 0);
      },
      "....|.##.|.##.|...."},
-    {"solid brushes fill with their colours",
-     2,
-     1,
-     0,
-     {},
+    {"solid brushes fill with their colours", 2, 1, 0, std::nullopt,
      [](HDC dc) {
          RECT left{0, 0, 1, 1};
          RECT right{1, 0, 2, 1};
@@ -81,27 +73,15 @@ const std::vector<RasterCase> RASTER_CASES{
          EXPECT_NE(FillRect(dc, &huge, stock(WHITE_BRUSH)), 0);
      },
      "##..|####|##.."},
-    {"SRCCOPY replaces the rectangle and nothing else",
-     4,
-     4,
-     0,
-     {},
+    {"SRCCOPY replaces the rectangle and nothing else", 4, 4, 0, std::nullopt,
      [](HDC dc) { EXPECT_TRUE(BitBlt(dc, 1, 2, 2, 2, quad(), 0, 0, SRCCOPY)); },
      "....|....|.ab.|.cd."},
-    {"SRCPAINT ors the image in",
-     3,
-     1,
-     TABLE,
-     {},
+    {"SRCPAINT ors the image in", 3, 1, TABLE, std::nullopt,
      [](HDC dc) {
          EXPECT_TRUE(BitBlt(dc, 0, 0, 3, 1, row({0, 0xFFFFFF, 0x808080}), 0, 0, SRCPAINT));
      },
      "t#m"},
-    {"SRCINVERT xors the image",
-     2,
-     1,
-     TABLE,
-     {},
+    {"SRCINVERT xors the image", 2, 1, TABLE, std::nullopt,
      [](HDC dc) {
          EXPECT_TRUE(BitBlt(dc, 0, 0, 2, 1, row({0, 0xFFFFFF}), 0, 0, SRCINVERT));
      },
@@ -110,21 +90,13 @@ const std::vector<RasterCase> RASTER_CASES{
      std::vector<RECT>{{0, 0, 4, 4}},
      [](HDC dc) { EXPECT_TRUE(BitBlt(dc, 1, 1, 2, 2, nullptr, 0, 0, PATINVERT)); },
      "tttt|tTTt|tTTt|tttt"},
-    {"PATINVERT xors with the selected brush",
-     2,
-     1,
-     0x123456,
-     {},
+    {"PATINVERT xors with the selected brush", 2, 1, 0x123456, std::nullopt,
      [](HDC dc) {
          SelectObject(dc, CreateSolidBrush(RGB(255, 0, 0)));
          EXPECT_TRUE(BitBlt(dc, 0, 0, 1, 1, nullptr, 0, 0, PATINVERT));
      },
      "rx"},
-    {"PATINVERT with the null brush changes nothing",
-     2,
-     2,
-     TABLE,
-     {},
+    {"PATINVERT with the null brush changes nothing", 2, 2, TABLE, std::nullopt,
      [](HDC dc) {
          SelectObject(dc, stock(NULL_BRUSH));
          EXPECT_TRUE(BitBlt(dc, 0, 0, 2, 2, nullptr, 0, 0, PATINVERT));
@@ -148,35 +120,19 @@ const std::vector<RasterCase> RASTER_CASES{
      std::vector<RECT>{{0, 0, 3, 4}},
      [](HDC dc) { EXPECT_TRUE(BitBlt(dc, 0, 0, 2, 2, quad(), 0, 0, SRCCOPY)); },
      "....|..a.|..c.|....", POINT{2, 1}},
-    {"the destination's edges clip copies that hang over",
-     3,
-     3,
-     0,
-     {},
+    {"the destination's edges clip copies that hang over", 3, 3, 0, std::nullopt,
      [](HDC dc) {
          EXPECT_TRUE(BitBlt(dc, -1, -1, 2, 2, quad(), 0, 0, SRCCOPY));
          EXPECT_TRUE(BitBlt(dc, 2, 2, 2, 2, quad(), 0, 0, SRCCOPY));
      },
      "d..|...|..a"},
-    {"only pixels inside the source are drawn",
-     4,
-     4,
-     0x555555,
-     {},
+    {"only pixels inside the source are drawn", 4, 4, 0x555555, std::nullopt,
      [](HDC dc) { EXPECT_TRUE(BitBlt(dc, 0, 0, 4, 4, quad(), 1, 1, SRCCOPY)); },
      "dsss|ssss|ssss|ssss"},
-    {"a source left of and above the image lands shifted",
-     4,
-     4,
-     0x555555,
-     {},
+    {"a source left of and above the image lands shifted", 4, 4, 0x555555, std::nullopt,
      [](HDC dc) { EXPECT_TRUE(BitBlt(dc, 0, 0, 4, 4, quad(), -2, -1, SRCCOPY)); },
      "ssss|ssab|sscd|ssss"},
-    {"copying within one surface reads the original pixels",
-     4,
-     1,
-     0,
-     {},
+    {"copying within one surface reads the original pixels", 4, 1, 0, std::nullopt,
      [](HDC dc) {
          platform::surfaceOfDC(dc)->pixels = {0x110000, 0x002200, 0x000033, 0};
          EXPECT_TRUE(BitBlt(dc, 1, 0, 3, 1, dc, 0, 0, SRCCOPY));
