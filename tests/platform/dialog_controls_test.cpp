@@ -11,15 +11,6 @@ const int lineHeight = platform::dialogs::dialogFontLineHeight(8);
 
 class DialogControls : public DialogTest {
   protected:
-    HWND item(int id) { return GetDlgItem(record.dialog, id); }
-    LRESULT ask(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-        return send(record.dialog, id, message, wParam, lParam);
-    }
-    void fill(int id, UINT add, std::initializer_list<LPCWSTR> lines) {
-        for (LPCWSTR text : lines) {
-            ask(id, add, 0, textParam(text));
-        }
-    }
     // The middle of a line of a list box, counted from the first line shown.
     POINT listLine(int row) { return screenPoint(item(LIST), 8, 1 + row * lineHeight + 6); }
     // The middle of a line of the open list under the drop-down's box.
@@ -61,7 +52,7 @@ TEST_F(DialogControls, APushButtonLeftBeforeThePenRisesSendsNothing) {
 
 TEST_F(DialogControls, ATapSelectsTheLineUnderThePenOnce) {
     then([&] {
-        fill(LIST, LB_ADDSTRING, {u"6S", u"TD", u"AH"});
+        fillLists();
         tap(listLine(1));
         tap(listLine(1));
     });
@@ -110,7 +101,7 @@ TEST_F(DialogControls, ATapOpensTheListAndATapOnALinePicksIt) {
     LRESULT picked = -1;
     LRESULT underAfterPick = -1;
     then([&] {
-        fill(DROP_DOWN, CB_ADDSTRING, {u"zero", u"one", u"two", u"three"});
+        fillLists();
         tap(centreOf(item(DROP_DOWN)));
     });
     then([&] {

@@ -9,10 +9,6 @@ using namespace dialog_testing;
 
 class DialogKeyboard : public DialogTest {
   protected:
-    HWND item(int id) { return GetDlgItem(record.dialog, id); }
-    LRESULT ask(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-        return send(record.dialog, id, message, wParam, lParam);
-    }
     int focusedId() { return controlId(record.dialog, GetFocus()); }
     void type(WORD virtualKey) {
         HWND target = GetFocus() != nullptr ? GetFocus() : record.dialog;
@@ -89,10 +85,7 @@ TEST_F(DialogKeyboard, EachKeyWorksTheFocusedControl) {
         steps.clear();
         std::vector<LRESULT> answers;
         then([&] {
-            for (LPCWSTR line : {u"6S", u"TD", u"AH"}) {
-                ask(LIST, LB_ADDSTRING, 0, textParam(line));
-                ask(DROP_DOWN, CB_ADDSTRING, 0, textParam(line));
-            }
+            fillLists();
             SetFocus(item(c.focus));
             for (WORD virtualKey : c.keys) {
                 type(virtualKey);

@@ -15,15 +15,6 @@ class DialogScriptLines : public DialogTest {
     LRESULT line(UINT message, int id, int value = 0) {
         return SendMessageW(record.dialog, message, static_cast<WPARAM>(id), value);
     }
-    LRESULT ask(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-        return send(record.dialog, id, message, wParam, lParam);
-    }
-    void fillLists() {
-        for (LPCWSTR text : {u"6S", u"TD", u"AH"}) {
-            ask(LIST, LB_ADDSTRING, 0, textParam(text));
-            ask(DROP_DOWN, CB_ADDSTRING, 0, textParam(text));
-        }
-    }
 };
 
 TEST_F(DialogScriptLines, CheckSetsACheckBoxAndTellsTheProcedureOfAChange) {
