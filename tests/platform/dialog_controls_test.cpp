@@ -21,18 +21,14 @@ class DialogControls : public DialogTest {
 };
 
 TEST_F(DialogControls, ATapTogglesACheckBoxAndTellsTheProcedure) {
-    LRESULT afterOne = -1;
-    LRESULT afterTwo = -1;
     then([&] { tap(centreOf(item(CHECK))); });
     then([&] {
-        afterOne = ask(CHECK, BM_GETCHECK);
+        EXPECT_EQ(ask(CHECK, BM_GETCHECK), BST_CHECKED);
         tap(centreOf(item(CHECK)));
     });
-    then([&] { afterTwo = ask(CHECK, BM_GETCHECK); });
+    then([&] { EXPECT_EQ(ask(CHECK, BM_GETCHECK), BST_UNCHECKED); });
     thenClose();
     run();
-    EXPECT_EQ(afterOne, BST_CHECKED);
-    EXPECT_EQ(afterTwo, BST_UNCHECKED);
     EXPECT_EQ(record.commands,
               (std::vector<Command>{{CHECK, BN_CLICKED}, {CHECK, BN_CLICKED}, {IDOK, 0}}));
 }
@@ -56,23 +52,17 @@ TEST_F(DialogControls, ATapSelectsTheLineUnderThePenOnce) {
         tap(listLine(1));
         tap(listLine(1));
     });
-    LRESULT selected = -1;
     then([&] {
-        selected = ask(LIST, LB_GETCURSEL);
+        EXPECT_EQ(ask(LIST, LB_GETCURSEL), 1);
         tap(listLine(4)); // below the last line
     });
-    LRESULT afterEmptyRow = -1;
-    then([&] { afterEmptyRow = ask(LIST, LB_GETCURSEL); });
+    then([&] { EXPECT_EQ(ask(LIST, LB_GETCURSEL), 1); });
     thenClose();
     run();
-    EXPECT_EQ(selected, 1);
-    EXPECT_EQ(afterEmptyRow, 1);
     EXPECT_EQ(record.commands, (std::vector<Command>{{LIST, LBN_SELCHANGE}, {IDOK, 0}}));
 }
 
 TEST_F(DialogControls, ADropDownListShowsItsSelectedLine) {
-    std::u16string textAfterSelect;
-    std::u16string textAfterClear;
     then([&] {
         EXPECT_EQ(ask(DROP_DOWN, CB_ADDSTRING, 0, textParam(u"Подкидной")), 0);
         EXPECT_EQ(ask(DROP_DOWN, CB_ADDSTRING, 0, textParam(u"Наваленный")), 1);
@@ -82,30 +72,23 @@ TEST_F(DialogControls, ADropDownListShowsItsSelectedLine) {
         EXPECT_EQ(ask(DROP_DOWN, CB_GETCURSEL), 1);
         WCHAR text[32] = {};
         GetWindowTextW(item(DROP_DOWN), text, 32);
-        textAfterSelect = text;
+        EXPECT_EQ(std::u16string(text), u"Наваленный");
         // Any line it has not, as the stored variant 7 would be, clears it.
         EXPECT_EQ(ask(DROP_DOWN, CB_SETCURSEL, 7), CB_ERR);
         EXPECT_EQ(ask(DROP_DOWN, CB_GETCURSEL), CB_ERR);
-        GetWindowTextW(item(DROP_DOWN), text, 32);
-        textAfterClear = text;
+        EXPECT_EQ(GetWindowTextW(item(DROP_DOWN), text, 32), 0);
     });
     thenClose();
     run();
-    EXPECT_EQ(textAfterSelect, u"Наваленный");
-    EXPECT_EQ(textAfterClear, u"");
 }
 
 TEST_F(DialogControls, ATapOpensTheListAndATapOnALinePicksIt) {
-    LRESULT openAfterTap = FALSE;
-    LRESULT openAfterPick = TRUE;
-    LRESULT picked = -1;
-    LRESULT underAfterPick = -1;
     then([&] {
         fillLists();
         tap(centreOf(item(DROP_DOWN)));
     });
     then([&] {
-        openAfterTap = ask(DROP_DOWN, CB_GETDROPPEDSTATE);
+        EXPECT_TRUE(ask(DROP_DOWN, CB_GETDROPPEDSTATE));
         // The second line lies over the check box under the drop-down.
         POINT second = dropLine(1);
         RECT under{};
@@ -114,16 +97,12 @@ TEST_F(DialogControls, ATapOpensTheListAndATapOnALinePicksIt) {
         tap(second);
     });
     then([&] {
-        openAfterPick = ask(DROP_DOWN, CB_GETDROPPEDSTATE);
-        picked = ask(DROP_DOWN, CB_GETCURSEL);
-        underAfterPick = ask(UNDER_LIST, BM_GETCHECK);
+        EXPECT_FALSE(ask(DROP_DOWN, CB_GETDROPPEDSTATE));
+        EXPECT_EQ(ask(DROP_DOWN, CB_GETCURSEL), 1);
+        EXPECT_EQ(ask(UNDER_LIST, BM_GETCHECK), BST_UNCHECKED) << "the tap went to the list";
     });
     thenClose();
     run();
-    EXPECT_TRUE(openAfterTap);
-    EXPECT_FALSE(openAfterPick);
-    EXPECT_EQ(picked, 1);
-    EXPECT_EQ(underAfterPick, BST_UNCHECKED) << "the tap went to the list, not under it";
     EXPECT_EQ(record.commands, (std::vector<Command>{{DROP_DOWN, CBN_SELCHANGE}, {IDOK, 0}}));
 }
 

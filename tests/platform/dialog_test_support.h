@@ -172,6 +172,7 @@ class DialogTest : public ::testing::Test {
     }
 
     void TearDown() override {
+        EXPECT_TRUE(steps.empty()) << "a step never ran";
         probe = nullptr;
         platform_testing::resetPlatform();
     }

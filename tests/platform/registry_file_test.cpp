@@ -1,7 +1,9 @@
 // The settings file on disk: what a write leaves there, what survives it, and
 // how a damaged file is read; the key handles; where the file goes by default.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -183,12 +185,14 @@ TEST_F(RegistryFileTest, WriteReplacesTheFileAndLeavesNoTemporaryBehind) {
     ASSERT_EQ(stat(file.c_str(), &before), 0);
     ASSERT_EQ(chmod(file.c_str(), 0640), 0);
 
+    // Held open, the old file keeps its inode number from being given again.
+    const int old = open(file.c_str(), O_RDONLY);
     ASSERT_EQ(setDword(tlxKey, u"back", 1), ERROR_SUCCESS);
     ASSERT_EQ(setDword(tlxKey, u"back", 2), ERROR_SUCCESS);
-
     struct stat after {};
     ASSERT_EQ(stat(file.c_str(), &after), 0);
     EXPECT_NE(after.st_ino, before.st_ino) << "the file is replaced, not written over";
+    close(old);
     EXPECT_EQ(after.st_mode & 07777, 0640u) << "the replacement keeps the permissions";
     EXPECT_EQ(folderEntries(), std::vector<std::string>{"settings.reg"});
 
