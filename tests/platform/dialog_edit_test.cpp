@@ -5,23 +5,18 @@
 #include "dialog_test_support.h"
 #include "platform/dialogs/dialog_units.h"
 #include "platform/dialogs/paint_tools.h"
+#include "platform/utf.h"
 
 namespace {
 
 using namespace dialog_testing;
 
 std::u16string numberedLines(int count) {
-    std::u16string text;
-    for (int i = 1; i <= count; ++i) {
-        if (i > 1) {
-            text += u"\r\n";
-        }
-        text += u"line ";
-        for (char c : std::to_string(i)) {
-            text += static_cast<char16_t>(c);
-        }
+    std::string text = "line 1";
+    for (int i = 2; i <= count; ++i) {
+        text += "\r\nline " + std::to_string(i);
     }
-    return text;
+    return utf16FromUtf8(text);
 }
 
 class DialogEdit : public DialogTest {
