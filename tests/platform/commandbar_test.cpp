@@ -15,25 +15,14 @@
 
 namespace {
 
-using platform_testing::deliver;
-using platform_testing::pump;
+using namespace platform_testing;
 
-struct Command {
-    WPARAM wParam;
-    LPARAM lParam;
-};
-
-inline std::vector<Command>& commands() {
-    static std::vector<Command> list;
-    return list;
-}
-
-inline LRESULT tableProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND) {
-        commands().push_back({wParam, lParam});
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
+// The commands the table got.
+std::vector<Arrival> commands() {
+    std::vector<Arrival> found;
+    std::copy_if(arrivals.begin(), arrivals.end(), std::back_inserter(found),
+                 [](const Arrival& arrival) { return arrival.message == WM_COMMAND; });
+    return found;
 }
 
 constexpr int BUTTON_COUNT = 7;
@@ -53,14 +42,8 @@ class CommandBarTest : public ::testing::Test {
 
     void SetUp() override {
         platform_testing::resetPlatform();
-        commands().clear();
-        WNDCLASSW table{};
-        table.style = CS_DBLCLKS;
-        table.lpfnWndProc = tableProc;
-        table.lpszClassName = u"table";
-        RegisterClassW(&table);
-        main = CreateWindowExW(0, u"table", u"", WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
+        arrivals.clear();
+        main = recordingWindow(u"table", CS_DBLCLKS, WS_VISIBLE, {0, 0, 240, 320});
         bar = CommandBar_Create(nullptr, main, 1);
         CommandBar_AddBitmap(bar, nullptr, 141, BUTTON_COUNT, 16, 16);
         SendMessageW(bar, TB_SETTOOLTIPS, BUTTON_COUNT, reinterpret_cast<LPARAM>(TIPS));
