@@ -10,15 +10,8 @@ namespace {
 // Pixels outside the rectangle where the two screens differ.
 int32_t changesOutside(const platform::Surface& before, const platform::Surface& after,
                        const RECT& area) {
-    int32_t count = 0;
-    for (int32_t y = 0; y < before.height; ++y) {
-        for (int32_t x = 0; x < before.width; ++x) {
-            const bool inside =
-                x >= area.left && x < area.right && y >= area.top && y < area.bottom;
-            count += !inside && before.at(x, y) != after.at(x, y) ? 1 : 0;
-        }
-    }
-    return count;
+    return differences(before, after, {0, 0, before.width, before.height}) -
+           differences(before, after, area);
 }
 
 TEST_F(PaintTest, SelectingACardRepaintsOnlyThatCard) {
