@@ -7,15 +7,6 @@ namespace {
 
 using namespace dialog_testing;
 
-// The owner records the paints it gets while the dialog is open.
-int ownerPaints = 0;
-LRESULT countingOwner(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_PAINT) {
-        ++ownerPaints;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
 class DialogModalLoop : public DialogTest {};
 
 TEST_F(DialogModalLoop, EndsWithTheValueGivenToEndDialogAndReportsIt) {
@@ -56,23 +47,14 @@ TEST_F(DialogModalLoop, DisablesTheOwnerWhileOpenAndRestoresItAfter) {
 }
 
 TEST_F(DialogModalLoop, OtherWindowsGoOnPaintingWhileItIsOpen) {
-    WNDCLASSW counting{};
-    counting.lpfnWndProc = countingOwner;
-    counting.lpszClassName = u"counting";
-    RegisterClassW(&counting);
-    HWND table = CreateWindowExW(0, u"counting", u"", WS_VISIBLE, 0, 0, 240, 320, nullptr, nullptr,
-                                 nullptr, nullptr);
-    ownerPaints = 0;
     int paintsBefore = -1;
     then([&] {
         paintsBefore = ownerPaints;
-        InvalidateRect(table, nullptr, FALSE);
+        InvalidateRect(owner, nullptr, FALSE);
     });
-    int paintsAfter = -1;
-    then([&] { paintsAfter = ownerPaints; });
+    then([&] { EXPECT_EQ(ownerPaints, paintsBefore + 1); });
     thenClose();
-    DialogBoxIndirectParamW(nullptr, &allKinds, table, probeProcedure, 0);
-    EXPECT_EQ(paintsAfter, paintsBefore + 1);
+    run();
 }
 
 TEST_F(DialogModalLoop, QuitEndsTheLoopAndIsPostedAgainForTheProgram) {

@@ -102,7 +102,6 @@ struct Command {
 struct Probe {
     std::vector<Command> commands;
     std::function<void(HWND)> onInit;
-    INT_PTR initResult = 1;
     bool endOnOkOrCancel = true;
     HWND dialog = nullptr;
     HWND initFocus = nullptr;
@@ -119,7 +118,7 @@ inline INT_PTR probeProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM l
         if (probe->onInit) {
             probe->onInit(dialog);
         }
-        return probe->initResult;
+        return 1;
     }
     if (message == WM_COMMAND) {
         int id = LOWORD(wParam);
@@ -134,12 +133,14 @@ inline INT_PTR probeProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 
 // The owner paints itself green and records the pen and keys it gets.
 inline std::vector<UINT> ownerInput;
+inline int ownerPaints = 0;
 
 inline LRESULT ownerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || message == WM_KEYDOWN) {
         ownerInput.push_back(message);
     }
     if (message == WM_PAINT) {
+        ++ownerPaints;
         PAINTSTRUCT paint{};
         HDC dc = BeginPaint(window, &paint);
         HBRUSH brush = CreateSolidBrush(RGB(0, 128, 0));
