@@ -55,60 +55,34 @@ TEST_F(DialogEdit, CountsItsLinesAfterEveryKindOfLineBreak) {
     run();
 }
 
-TEST_F(DialogEdit, TheArrowsScrollALineAndTheTrackAPage) {
+// Each input, then where the first line shown is.
+TEST_F(DialogEdit, TheScrollBarAndTheKeysScrollIt) {
     int visible = 0;
     std::vector<int> firsts;
+    const std::function<void()> inputs[] = {
+        [&] { tap(downArrow()), tap(downArrow()); },
+        [&] { tap(upArrow()); },
+        [&] { tap(screenPoint(edit(), -7, -20)); }, // the track under the thumb
+        // At the end, the track above the thumb, which lies at the bottom.
+        [&] { ask(EM_LINESCROLL, 0, 1000), tap(thumbAtTop()); },
+        // A tap on the text gives it the focus.
+        [&] { ask(EM_LINESCROLL, 0, -1000), tap(centreOf(edit())), key(VK_DOWN), key(VK_NEXT); },
+        [&] { key(VK_END); },
+        [&] { key(VK_UP); },
+        [&] { key(VK_HOME); },
+    };
     then([&] {
         setText(numberedLines(60));
         visible = ask(EM_GETVISIBLELINECOUNT);
-        tap(downArrow());
-        tap(downArrow());
     });
-    then([&] {
-        firsts.push_back(first());
-        tap(upArrow());
-    });
-    then([&] {
-        firsts.push_back(first());
-        tap(screenPoint(edit(), -7, -20)); // the track under the thumb
-    });
-    then([&] {
-        firsts.push_back(first());
-        ask(EM_LINESCROLL, 0, 1000);
-        tap(thumbAtTop()); // now the track above the thumb, which lies at the bottom
-    });
-    then([&] { firsts.push_back(first()); });
+    for (const auto& input : inputs) {
+        then(input);
+        then([&] { firsts.push_back(first()); });
+    }
     thenClose();
     run();
-    EXPECT_EQ(firsts, (std::vector<int>{2, 1, 1 + visible, 60 - 2 * visible}));
-}
-
-TEST_F(DialogEdit, TheKeysScrollWhenItHasTheFocus) {
-    int visible = 0;
-    std::vector<int> firsts;
-    then([&] {
-        setText(numberedLines(60));
-        visible = ask(EM_GETVISIBLELINECOUNT);
-        tap(centreOf(edit())); // a tap on the text gives it the focus
-        key(VK_DOWN);
-        key(VK_NEXT);
-    });
-    then([&] {
-        firsts.push_back(first());
-        key(VK_END);
-    });
-    then([&] {
-        firsts.push_back(first());
-        key(VK_UP);
-    });
-    then([&] {
-        firsts.push_back(first());
-        key(VK_HOME);
-    });
-    then([&] { firsts.push_back(first()); });
-    thenClose();
-    run();
-    EXPECT_EQ(firsts, (std::vector<int>{1 + visible, 60 - visible, 59 - visible, 0}));
+    EXPECT_EQ(firsts, (std::vector<int>{2, 1, 1 + visible, 60 - 2 * visible, 1 + visible,
+                                        60 - visible, 59 - visible, 0}));
 }
 
 } // namespace

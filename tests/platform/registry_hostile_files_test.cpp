@@ -23,10 +23,6 @@ struct HostileFile {
     const char* reason;                                     // in the message on stderr
 };
 
-void PrintTo(const HostileFile& hostile, std::ostream* out) {
-    *out << hostile.what;
-}
-
 std::string contentOf(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream text;

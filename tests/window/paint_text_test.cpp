@@ -41,10 +41,6 @@ struct CountCase {
     const char16_t* shown; // nullptr: no count
 };
 
-void PrintTo(const CountCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 class TalonCountTest : public PaintTest, public ::testing::WithParamInterface<CountCase> {};
 
 TEST_P(TalonCountTest, ShowsTheCardsLeft) {

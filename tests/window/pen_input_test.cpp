@@ -20,10 +20,6 @@ struct PenCase {
     const char* expected; // "field=value|..." of the fields read back
 };
 
-void PrintTo(const PenCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 // clang-format off
 const Position humanLeads{.computerHand = "7C 8C 9C TC JC QC", .humanHand = "6C 6S 7S 8S 9S TS"};
 const Position coverLies{.computerHand = "6D 8D 9D TS", .humanHand = "6S 7S", .computerTable = "9C", .humanTable = "8C"};
