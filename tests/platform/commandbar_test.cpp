@@ -79,12 +79,6 @@ class CommandBarTest : public ::testing::Test {
         }
         return found;
     }
-
-    static std::u16string textOf(HWND window) {
-        WCHAR text[256] = {};
-        int length = GetWindowTextW(window, text, 256);
-        return std::u16string(text, static_cast<size_t>(length));
-    }
 };
 
 using Type = platform::InputEvent::Type;
@@ -163,7 +157,9 @@ TEST_F(CommandBarTest, HoldingThePenOnAButtonShowsItsTipUntilPenUp) {
     deliver(Type::PenDown, centreOf(4));
     std::vector<HWND> shown = popups();
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(textOf(shown[0]), u"Правила игры (Русский)");
+    WCHAR text[64] = {};
+    GetWindowTextW(shown[0], text, 64);
+    EXPECT_EQ(std::u16string(text), u"Правила игры (Русский)");
     RECT rect{};
     GetWindowRect(shown[0], &rect);
     EXPECT_GE(rect.top, COMMAND_BAR_HEIGHT);

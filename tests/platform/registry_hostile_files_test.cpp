@@ -23,13 +23,6 @@ struct HostileFile {
     const char* reason;                                     // in the message on stderr
 };
 
-std::string contentOf(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // What a path is, and what it holds when it is a regular file.
 std::string describe(const std::filesystem::path& path) {
     struct stat info {};

@@ -48,19 +48,17 @@ const DialogControlTemplate& controlOf(int dialogId, int textId, int controlId =
     return dialog.controls[0];
 }
 
-int dialogX(int units) {
+platform::dialogs::DialogUnits units() {
     platform::dialogs::OwnedFont font(dialogLine, FW_NORMAL);
-    return platform::dialogs::measureDialogUnits(font.get(), dialogLine).x(units);
+    return platform::dialogs::measureDialogUnits(font.get(), dialogLine);
 }
 
 // A label of a dialog: its template rectangle, less the box of a check box
 // and the frame of a button.
 Place dialogLabel(int dialogId, int textId) {
     const DialogControlTemplate& control = controlOf(dialogId, textId);
-    platform::dialogs::OwnedFont font(dialogLine, FW_NORMAL);
-    const auto units = platform::dialogs::measureDialogUnits(font.get(), dialogLine);
-    int width = units.x(control.cx);
-    const int height = units.y(control.cy);
+    int width = units().x(control.cx);
+    const int height = units().y(control.cy);
     int lines = std::max(1, height / dialogLine);
     if (control.kind == DialogControlKind::CheckBox) {
         width -= std::max(5, std::min(dialogLine - 2, height)) + 4;
@@ -76,13 +74,13 @@ Place dialogLabel(int dialogId, int textId) {
 Place listLine(int controlId) {
     const DialogControlTemplate& control = controlOf(IDD_OPTIONS, 0, controlId);
     const int arrow = control.kind == DialogControlKind::DropDownList ? dialogLine + 4 : 0;
-    return {dialogX(control.cx) - 4 - arrow, 1, dialogLine, FW_NORMAL};
+    return {units().x(control.cx) - 4 - arrow, 1, dialogLine, FW_NORMAL};
 }
 
 // A title in the bar, left of the close box.
 Place dialogTitle(int dialogId) {
     const int cx = resources::findDialog(dialogId, resources::LANGUAGE_ENGLISH)->cx;
-    return {dialogX(cx) - 20, 1, dialogLine, FW_BOLD};
+    return {units().x(cx) - 20, 1, dialogLine, FW_BOLD};
 }
 
 struct FitCase {
