@@ -1,5 +1,5 @@
-// Each kind of control through its messages and the pen: check boxes, push
-// buttons, labels, list boxes and drop-down lists.
+// Each kind of control through its messages, the pen and the keys: check
+// boxes, push buttons, labels, list boxes and drop-down lists.
 #include "dialog_test_support.h"
 #include "platform/dialogs/dialog_units.h"
 
@@ -11,15 +11,6 @@ const int lineHeight = platform::dialogs::dialogFontLineHeight(8);
 
 class DialogControls : public DialogTest {
   protected:
-    HWND item(int id) { return GetDlgItem(record.dialog, id); }
-    LRESULT ask(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-        return send(record.dialog, id, message, wParam, lParam);
-    }
-    void fill(int id, UINT add, std::initializer_list<LPCWSTR> lines) {
-        for (LPCWSTR text : lines) {
-            ask(id, add, 0, textParam(text));
-        }
-    }
     // The middle of a line of a list box, counted from the first line shown.
     POINT listLine(int row) { return screenPoint(item(LIST), 8, 1 + row * lineHeight + 6); }
     // The middle of a line of the open list under the drop-down's box.
@@ -30,18 +21,14 @@ class DialogControls : public DialogTest {
 };
 
 TEST_F(DialogControls, ATapTogglesACheckBoxAndTellsTheProcedure) {
-    LRESULT afterOne = -1;
-    LRESULT afterTwo = -1;
     then([&] { tap(centreOf(item(CHECK))); });
     then([&] {
-        afterOne = ask(CHECK, BM_GETCHECK);
+        EXPECT_EQ(ask(CHECK, BM_GETCHECK), BST_CHECKED);
         tap(centreOf(item(CHECK)));
     });
-    then([&] { afterTwo = ask(CHECK, BM_GETCHECK); });
+    then([&] { EXPECT_EQ(ask(CHECK, BM_GETCHECK), BST_UNCHECKED); });
     thenClose();
     run();
-    EXPECT_EQ(afterOne, BST_CHECKED);
-    EXPECT_EQ(afterTwo, BST_UNCHECKED);
     EXPECT_EQ(record.commands,
               (std::vector<Command>{{CHECK, BN_CLICKED}, {CHECK, BN_CLICKED}, {IDOK, 0}}));
 }
@@ -61,27 +48,21 @@ TEST_F(DialogControls, APushButtonLeftBeforeThePenRisesSendsNothing) {
 
 TEST_F(DialogControls, ATapSelectsTheLineUnderThePenOnce) {
     then([&] {
-        fill(LIST, LB_ADDSTRING, {u"6S", u"TD", u"AH"});
+        fillLists();
         tap(listLine(1));
         tap(listLine(1));
     });
-    LRESULT selected = -1;
     then([&] {
-        selected = ask(LIST, LB_GETCURSEL);
+        EXPECT_EQ(ask(LIST, LB_GETCURSEL), 1);
         tap(listLine(4)); // below the last line
     });
-    LRESULT afterEmptyRow = -1;
-    then([&] { afterEmptyRow = ask(LIST, LB_GETCURSEL); });
+    then([&] { EXPECT_EQ(ask(LIST, LB_GETCURSEL), 1); });
     thenClose();
     run();
-    EXPECT_EQ(selected, 1);
-    EXPECT_EQ(afterEmptyRow, 1);
     EXPECT_EQ(record.commands, (std::vector<Command>{{LIST, LBN_SELCHANGE}, {IDOK, 0}}));
 }
 
 TEST_F(DialogControls, ADropDownListShowsItsSelectedLine) {
-    std::u16string textAfterSelect;
-    std::u16string textAfterClear;
     then([&] {
         EXPECT_EQ(ask(DROP_DOWN, CB_ADDSTRING, 0, textParam(u"Подкидной")), 0);
         EXPECT_EQ(ask(DROP_DOWN, CB_ADDSTRING, 0, textParam(u"Наваленный")), 1);
@@ -91,30 +72,23 @@ TEST_F(DialogControls, ADropDownListShowsItsSelectedLine) {
         EXPECT_EQ(ask(DROP_DOWN, CB_GETCURSEL), 1);
         WCHAR text[32] = {};
         GetWindowTextW(item(DROP_DOWN), text, 32);
-        textAfterSelect = text;
+        EXPECT_EQ(std::u16string(text), u"Наваленный");
         // Any line it has not, as the stored variant 7 would be, clears it.
         EXPECT_EQ(ask(DROP_DOWN, CB_SETCURSEL, 7), CB_ERR);
         EXPECT_EQ(ask(DROP_DOWN, CB_GETCURSEL), CB_ERR);
-        GetWindowTextW(item(DROP_DOWN), text, 32);
-        textAfterClear = text;
+        EXPECT_EQ(GetWindowTextW(item(DROP_DOWN), text, 32), 0);
     });
     thenClose();
     run();
-    EXPECT_EQ(textAfterSelect, u"Наваленный");
-    EXPECT_EQ(textAfterClear, u"");
 }
 
 TEST_F(DialogControls, ATapOpensTheListAndATapOnALinePicksIt) {
-    LRESULT openAfterTap = FALSE;
-    LRESULT openAfterPick = TRUE;
-    LRESULT picked = -1;
-    LRESULT underAfterPick = -1;
     then([&] {
-        fill(DROP_DOWN, CB_ADDSTRING, {u"zero", u"one", u"two", u"three"});
+        fillLists();
         tap(centreOf(item(DROP_DOWN)));
     });
     then([&] {
-        openAfterTap = ask(DROP_DOWN, CB_GETDROPPEDSTATE);
+        EXPECT_TRUE(ask(DROP_DOWN, CB_GETDROPPEDSTATE));
         // The second line lies over the check box under the drop-down.
         POINT second = dropLine(1);
         RECT under{};
@@ -123,17 +97,135 @@ TEST_F(DialogControls, ATapOpensTheListAndATapOnALinePicksIt) {
         tap(second);
     });
     then([&] {
-        openAfterPick = ask(DROP_DOWN, CB_GETDROPPEDSTATE);
-        picked = ask(DROP_DOWN, CB_GETCURSEL);
-        underAfterPick = ask(UNDER_LIST, BM_GETCHECK);
+        EXPECT_FALSE(ask(DROP_DOWN, CB_GETDROPPEDSTATE));
+        EXPECT_EQ(ask(DROP_DOWN, CB_GETCURSEL), 1);
+        EXPECT_EQ(ask(UNDER_LIST, BM_GETCHECK), BST_UNCHECKED) << "the tap went to the list";
     });
     thenClose();
     run();
-    EXPECT_TRUE(openAfterTap);
-    EXPECT_FALSE(openAfterPick);
-    EXPECT_EQ(picked, 1);
-    EXPECT_EQ(underAfterPick, BST_UNCHECKED) << "the tap went to the list, not under it";
     EXPECT_EQ(record.commands, (std::vector<Command>{{DROP_DOWN, CBN_SELCHANGE}, {IDOK, 0}}));
+}
+
+// The keyboard: Tab walks the controls, space works the focused button,
+// arrows move through lists, Enter presses the default button and Escape
+// cancels. Keys go where the platform sends them: to the focus.
+class DialogKeyboard : public DialogTest {
+  protected:
+    int focusedId() { return controlId(record.dialog, GetFocus()); }
+    void type(WORD virtualKey) {
+        HWND target = GetFocus() != nullptr ? GetFocus() : record.dialog;
+        SendMessageW(target, WM_KEYDOWN, virtualKey, 0);
+    }
+};
+
+TEST_F(DialogKeyboard, TabWalksTheControlsThatTakeTheFocusAndComesRound) {
+    std::vector<int> visited;
+    then([&] {
+        for (int i = 0; i < 9; ++i) {
+            visited.push_back(focusedId());
+            type(VK_TAB);
+        }
+    });
+    thenClose();
+    run();
+    // The label takes no focus.
+    EXPECT_EQ(visited, (std::vector<int>{PUSH, CHECK, TWO_LINE_CHECK, LIST, DROP_DOWN, UNDER_LIST,
+                                         TEXT, IDOK, PUSH}));
+}
+
+// Keys typed one by one into the focused control; after each, what one
+// control answers to one question.
+struct KeyCase {
+    const char* name;
+    int focus;
+    std::vector<WORD> keys;
+    int watched;
+    UINT question;
+    std::vector<LRESULT> answers;
+    std::vector<Command> commands; // OK closes the dialog after the keys
+};
+
+// One notice per change of the selection, none when it stays.
+const Command listChange{LIST, LBN_SELCHANGE};
+const std::vector<WORD> dropDownKeys{VK_DOWN, VK_SPACE, VK_DOWN, VK_DOWN, VK_RETURN};
+
+const KeyCase KEY_CASES[] = {
+    {"space works the focused button and check box",
+     PUSH,
+     {VK_SPACE, VK_TAB, VK_SPACE},
+     CHECK,
+     BM_GETCHECK,
+     {BST_UNCHECKED, BST_UNCHECKED, BST_CHECKED},
+     {{PUSH, BN_CLICKED}, {CHECK, BN_CLICKED}, {IDOK, 0}}},
+    {"arrows, Home and End move a list's selection and stop at its ends",
+     LIST,
+     {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_UP, VK_HOME, VK_END},
+     LIST,
+     LB_GETCURSEL,
+     {0, 1, 2, 2, 1, 0, 2},
+     {listChange, listChange, listChange, listChange, listChange, listChange, {IDOK, 0}}},
+    {"arrows change a closed drop-down; the open one only moves its highlight",
+     DROP_DOWN,
+     dropDownKeys,
+     DROP_DOWN,
+     CB_GETCURSEL,
+     {0, 0, 0, 0, 2},
+     {{DROP_DOWN, CBN_SELCHANGE}, {DROP_DOWN, CBN_SELCHANGE}, {IDOK, 0}}},
+    {"space opens a drop-down and Enter picks and closes it without pressing OK",
+     DROP_DOWN,
+     dropDownKeys,
+     DROP_DOWN,
+     CB_GETDROPPEDSTATE,
+     {FALSE, TRUE, TRUE, TRUE, FALSE},
+     {{DROP_DOWN, CBN_SELCHANGE}, {DROP_DOWN, CBN_SELCHANGE}, {IDOK, 0}}},
+};
+
+TEST_F(DialogKeyboard, EachKeyWorksTheFocusedControl) {
+    for (const KeyCase& c : KEY_CASES) {
+        SCOPED_TRACE(c.name);
+        record = Probe{};
+        steps.clear();
+        std::vector<LRESULT> answers;
+        then([&] {
+            fillLists();
+            SetFocus(item(c.focus));
+            for (WORD virtualKey : c.keys) {
+                type(virtualKey);
+                answers.push_back(ask(c.watched, c.question));
+            }
+        });
+        thenClose();
+        EXPECT_EQ(run(), IDOK);
+        EXPECT_EQ(answers, c.answers);
+        EXPECT_EQ(record.commands, c.commands);
+    }
+}
+
+TEST_F(DialogKeyboard, EscapeClosesAnOpenListBeforeItCancels) {
+    LRESULT open = TRUE;
+    bool stillRunning = false;
+    then([&] {
+        ask(DROP_DOWN, CB_ADDSTRING, 0, textParam(u"zero"));
+        ask(DROP_DOWN, CB_SHOWDROPDOWN, TRUE);
+        SetFocus(item(DROP_DOWN));
+        type(VK_ESCAPE);
+        open = ask(DROP_DOWN, CB_GETDROPPEDSTATE);
+        stillRunning = record.commands.empty();
+        type(VK_ESCAPE);
+    });
+    EXPECT_EQ(run(), IDCANCEL);
+    EXPECT_FALSE(open);
+    EXPECT_TRUE(stillRunning);
+    EXPECT_EQ(record.commands, (std::vector<Command>{{IDCANCEL, BN_CLICKED}}));
+}
+
+TEST_F(DialogKeyboard, EnterPressesTheDefaultButtonFromAnyControl) {
+    then([&] {
+        SetFocus(item(CHECK));
+        type(VK_RETURN);
+    });
+    EXPECT_EQ(run(), IDOK);
+    EXPECT_EQ(record.commands, (std::vector<Command>{{IDOK, BN_CLICKED}}));
 }
 
 } // namespace

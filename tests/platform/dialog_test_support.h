@@ -15,6 +15,7 @@
 #include "platform/backend.h"
 #include "platform/dialog_api.h"
 #include "platform/dialogs/control_messages.h"
+#include "platform/gdi_api.h"
 #include "platform/screen.h"
 #include "platform/testing.h"
 #include "platform/window_api.h"
@@ -101,7 +102,6 @@ struct Command {
 struct Probe {
     std::vector<Command> commands;
     std::function<void(HWND)> onInit;
-    INT_PTR initResult = 1;
     bool endOnOkOrCancel = true;
     HWND dialog = nullptr;
     HWND initFocus = nullptr;
@@ -118,7 +118,7 @@ inline INT_PTR probeProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM l
         if (probe->onInit) {
             probe->onInit(dialog);
         }
-        return probe->initResult;
+        return 1;
     }
     if (message == WM_COMMAND) {
         int id = LOWORD(wParam);
@@ -131,7 +131,24 @@ inline INT_PTR probeProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM l
     return 0;
 }
 
+// The owner paints itself green and records the pen and keys it gets.
+inline std::vector<UINT> ownerInput;
+inline int ownerPaints = 0;
+
 inline LRESULT ownerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || message == WM_KEYDOWN) {
+        ownerInput.push_back(message);
+    }
+    if (message == WM_PAINT) {
+        ++ownerPaints;
+        PAINTSTRUCT paint{};
+        HDC dc = BeginPaint(window, &paint);
+        HBRUSH brush = CreateSolidBrush(RGB(0, 128, 0));
+        FillRect(dc, &paint.rcPaint, brush);
+        DeleteObject(brush);
+        EndPaint(window, &paint);
+        return 0;
+    }
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -146,6 +163,7 @@ class DialogTest : public ::testing::Test {
         platform_testing::resetPlatform();
         platform::setBackend(std::make_unique<StepBackend>(&steps, &closed));
         probe = &record;
+        ownerInput.clear();
         WNDCLASSW ownerClass{};
         ownerClass.lpfnWndProc = ownerProcedure;
         ownerClass.lpszClassName = u"owner";
@@ -155,12 +173,25 @@ class DialogTest : public ::testing::Test {
     }
 
     void TearDown() override {
+        EXPECT_TRUE(steps.empty()) << "a step never ran";
         probe = nullptr;
         platform_testing::resetPlatform();
     }
 
     INT_PTR run(const DialogTemplate& source = allKinds, LPARAM initParam = 0) {
         return DialogBoxIndirectParamW(nullptr, &source, owner, probeProcedure, initParam);
+    }
+
+    HWND item(int id) { return GetDlgItem(record.dialog, id); }
+    LRESULT ask(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+        return SendMessageW(item(id), message, wParam, lParam);
+    }
+    // The lines 6S, TD and AH in the list and the drop-down.
+    void fillLists() {
+        for (LPCWSTR text : {u"6S", u"TD", u"AH"}) {
+            ask(LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+            ask(DROP_DOWN, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+        }
     }
 
     // Input given inside a step comes next, before the steps queued after it.
@@ -215,10 +246,6 @@ inline POINT centreOf(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
     return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
-inline LRESULT send(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    return SendMessageW(GetDlgItem(dialog, id), message, wParam, lParam);
 }
 
 // The id of the test dialog's control that is this window, or 0.

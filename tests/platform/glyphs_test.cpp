@@ -64,7 +64,6 @@ bool blotted(const LineMask& mask) {
         }
     }
     int32_t width = right - left + 1;
-    int32_t setRows = 0;
     int32_t run = 0;
     int32_t longestRun = 0;
     for (int32_t y = top; y <= bottom; ++y) {
@@ -72,12 +71,11 @@ bool blotted(const LineMask& mask) {
         for (int32_t x = left; x <= right; ++x) {
             full = full && mask.at(x, y);
         }
-        setRows += full ? 1 : 0;
         run = full ? run + 1 : 0;
         longestRun = std::max(longestRun, run);
     }
     int32_t height = bottom - top + 1;
-    return (width >= 3 && height >= 3 && setRows == height) || (width >= 5 && longestRun >= 3);
+    return (width >= 3 && height >= 3 && longestRun == height) || (width >= 5 && longestRun >= 3);
 }
 
 class GlyphsTest : public ::testing::TestWithParam<int> {};

@@ -13,30 +13,7 @@
 
 namespace {
 
-using platform_testing::pump;
-
-void deliver(platform::InputEvent::Type type, int x, int y) {
-    platform_testing::deliver(type, POINT{x, y});
-}
-
-struct Arrival {
-    HWND window;
-    UINT message;
-    int x;
-    int y;
-};
-std::vector<Arrival> arrivals;
-
-LRESULT recordInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message >= WM_MOUSEMOVE && message <= WM_LBUTTONDBLCLK) {
-        arrivals.push_back({window, message, LOWORD(static_cast<uintptr_t>(lParam)),
-                            HIWORD(static_cast<uintptr_t>(lParam))});
-    } else if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN || message == WM_COMMAND ||
-               message == WM_SYSCHAR) {
-        arrivals.push_back({window, message, static_cast<int>(wParam), 0});
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
+using namespace platform_testing;
 
 class InputRouting : public ::testing::Test {
   protected:
@@ -46,37 +23,26 @@ class InputRouting : public ::testing::Test {
     void SetUp() override {
         platform_testing::resetPlatform();
         arrivals.clear();
-        WNDCLASSW withDoubleTaps{};
-        withDoubleTaps.style = CS_DBLCLKS;
-        withDoubleTaps.lpfnWndProc = recordInput;
-        withDoubleTaps.lpszClassName = u"table";
-        RegisterClassW(&withDoubleTaps);
-        WNDCLASSW plain{};
-        plain.lpfnWndProc = recordInput;
-        plain.lpszClassName = u"strip";
-        RegisterClassW(&plain);
-        main = CreateWindowExW(0, u"table", u"", WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
-        bar = CreateWindowExW(0, u"strip", u"", WS_VISIBLE | WS_CHILD, 0, 0, 240, 25, main,
-                              reinterpret_cast<HMENU>(1), nullptr, nullptr);
+        main = recordingWindow(u"table", CS_DBLCLKS, WS_VISIBLE, {0, 0, 240, 320});
+        bar = recordingWindow(u"strip", 0, WS_VISIBLE | WS_CHILD, {0, 0, 240, 25}, main);
     }
 };
 
 using Type = platform::InputEvent::Type;
 
 TEST_F(InputRouting, PenGoesToTheDeepestChildInItsOwnCoordinates) {
-    deliver(Type::PenDown, 30, 10);
-    deliver(Type::PenDown, 30, 100);
+    deliver(Type::PenDown, {30, 10});
+    deliver(Type::PenDown, {30, 100});
     ASSERT_EQ(arrivals.size(), 2u);
     EXPECT_EQ(arrivals[0].window, bar);
     EXPECT_EQ(arrivals[1].window, main);
-    EXPECT_EQ(arrivals[1].x, 30);
-    EXPECT_EQ(arrivals[1].y, 100);
+    EXPECT_EQ(arrivals[1].x(), 30);
+    EXPECT_EQ(arrivals[1].y(), 100);
 }
 
 TEST_F(InputRouting, PenUpFollowsThePressEvenOutsideTheWindow) {
-    deliver(Type::PenDown, 30, 10);
-    deliver(Type::PenUp, 30, 200);
+    deliver(Type::PenDown, {30, 10});
+    deliver(Type::PenUp, {30, 200});
     ASSERT_EQ(arrivals.size(), 2u);
     EXPECT_EQ(arrivals[1].window, bar);
     EXPECT_EQ(arrivals[1].message, WM_LBUTTONUP);
@@ -88,8 +54,8 @@ TEST_F(InputRouting, AModalWindowBlocksTheOneBelowAndTakesKeysAndCommands) {
     EnableWindow(main, FALSE);
     EXPECT_EQ(platform::activeWindow(), dialog);
     EXPECT_EQ(platform::mainWindowHandle(), main);
-    deliver(Type::PenDown, 5, 200); // on the disabled main window
-    deliver(Type::PenDown, 25, 70);
+    deliver(Type::PenDown, {5, 200}); // on the disabled main window
+    deliver(Type::PenDown, {25, 70});
     platform::InputEvent key;
     key.type = Type::Key;
     key.key = 'N';
@@ -102,8 +68,8 @@ TEST_F(InputRouting, AModalWindowBlocksTheOneBelowAndTakesKeysAndCommands) {
     pump();
     ASSERT_EQ(arrivals.size(), 3u);
     EXPECT_EQ(arrivals[0].window, dialog);
-    EXPECT_EQ(arrivals[0].x, 5);
-    EXPECT_EQ(arrivals[0].y, 10);
+    EXPECT_EQ(arrivals[0].x(), 5);
+    EXPECT_EQ(arrivals[0].y(), 10);
     EXPECT_EQ(arrivals[1].message, WM_SYSKEYDOWN);
     EXPECT_EQ(arrivals[2].message, WM_COMMAND);
     EXPECT_EQ(arrivals[2].window, dialog);

@@ -10,6 +10,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/backend.h"
 #include "platform/core/core_state.h"
@@ -34,6 +35,38 @@ inline void deliver(platform::InputEvent::Type type, POINT at) {
     event.y = at.y;
     platform::postInputEvent(event);
     pump();
+}
+
+// What reached a recording window: pen messages, keys and commands.
+struct Arrival {
+    HWND window;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    int x() const { return LOWORD(static_cast<uintptr_t>(lParam)); }
+    int y() const { return HIWORD(static_cast<uintptr_t>(lParam)); }
+};
+inline std::vector<Arrival> arrivals;
+
+inline LRESULT recordInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if ((message >= WM_MOUSEMOVE && message <= WM_LBUTTONDBLCLK) || message == WM_KEYDOWN ||
+        message == WM_SYSKEYDOWN || message == WM_SYSCHAR || message == WM_COMMAND) {
+        arrivals.push_back({window, message, wParam, lParam});
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// A recording window of a new class of that name; place holds its x, y,
+// width and height.
+inline HWND recordingWindow(LPCWSTR className, UINT classStyle, DWORD style, RECT place,
+                            HWND parent = nullptr) {
+    WNDCLASSW windowClass{};
+    windowClass.style = classStyle;
+    windowClass.lpfnWndProc = recordInput;
+    windowClass.lpszClassName = className;
+    RegisterClassW(&windowClass);
+    return CreateWindowExW(0, className, u"", style, place.left, place.top, place.right,
+                           place.bottom, parent, nullptr, nullptr, nullptr);
 }
 
 class RasterTest : public testing::Test {

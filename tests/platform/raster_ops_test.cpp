@@ -35,8 +35,17 @@ HDC row(std::vector<uint32_t> pixels) {
     return image.dc;
 }
 
-HGDIOBJ stock(int which) {
-    return GetStockObject(which);
+HBRUSH stock(int which) {
+    return static_cast<HBRUSH>(GetStockObject(which));
+}
+
+void fill(HDC dc, LONG left, LONG top, LONG right, LONG bottom, HBRUSH brush) {
+    RECT rect{left, top, right, bottom};
+    EXPECT_NE(FillRect(dc, &rect, brush), 0);
+}
+
+void blit(HDC dc, int x, int y, int width, int height, HDC source, int sx, int sy, DWORD op) {
+    EXPECT_TRUE(BitBlt(dc, x, y, width, height, source, sx, sy, op));
 }
 
 struct RasterCase {
@@ -52,134 +61,72 @@ struct RasterCase {
 };
 
 const std::vector<RasterCase> RASTER_CASES{
-    {"fill leaves out the right and bottom edges",
-     4,
-     4,
-     0,
-     {},
+    {"fill leaves out the right and bottom edges", 4, 4, 0, std::nullopt,
+     [](HDC dc) { fill(dc, 1, 1, 3, 3, stock(WHITE_BRUSH)); }, "....|.##.|.##.|...."},
+    {"solid brushes fill with their colours", 2, 1, 0, std::nullopt,
      [](HDC dc) {
-         RECT rect{1, 1, 3, 3};
-         EXPECT_NE(FillRect(dc, &rect, stock(WHITE_BRUSH)), 0);
-     },
-     "....|.##.|.##.|...."},
-    {"solid brushes fill with their colours",
-     2,
-     1,
-     0,
-     {},
-     [](HDC dc) {
-         RECT left{0, 0, 1, 1};
-         RECT right{1, 0, 2, 1};
-         FillRect(dc, &left, CreateSolidBrush(RGB(0, 150, 0)));
-         FillRect(dc, &right, CreateSolidBrush(RGB(128, 0, 0)));
+         fill(dc, 0, 0, 1, 1, CreateSolidBrush(RGB(0, 150, 0)));
+         fill(dc, 1, 0, 2, 1, CreateSolidBrush(RGB(128, 0, 0)));
      },
      "tR"},
     {"fills are clipped to the surface and the region", 4, 3, 0,
      std::vector<RECT>{{0, 0, 2, 3}, {1, 1, 4, 2}},
+     [](HDC dc) { fill(dc, -100, -100, 100, 100, stock(WHITE_BRUSH)); }, "##..|####|##.."},
+    {"SRCCOPY replaces the rectangle and nothing else", 4, 4, 0, std::nullopt,
+     [](HDC dc) { blit(dc, 1, 2, 2, 2, quad(), 0, 0, SRCCOPY); }, "....|....|.ab.|.cd."},
+    {"SRCPAINT ors the image in", 3, 1, TABLE, std::nullopt,
      [](HDC dc) {
-         RECT huge{-100, -100, 100, 100};
-         EXPECT_NE(FillRect(dc, &huge, stock(WHITE_BRUSH)), 0);
-     },
-     "##..|####|##.."},
-    {"SRCCOPY replaces the rectangle and nothing else",
-     4,
-     4,
-     0,
-     {},
-     [](HDC dc) { EXPECT_TRUE(BitBlt(dc, 1, 2, 2, 2, quad(), 0, 0, SRCCOPY)); },
-     "....|....|.ab.|.cd."},
-    {"SRCPAINT ors the image in",
-     3,
-     1,
-     TABLE,
-     {},
-     [](HDC dc) {
-         EXPECT_TRUE(BitBlt(dc, 0, 0, 3, 1, row({0, 0xFFFFFF, 0x808080}), 0, 0, SRCPAINT));
+         blit(dc, 0, 0, 3, 1, row({0, 0xFFFFFF, 0x808080}), 0, 0, SRCPAINT);
      },
      "t#m"},
-    {"SRCINVERT xors the image",
-     2,
-     1,
-     TABLE,
-     {},
+    {"SRCINVERT xors the image", 2, 1, TABLE, std::nullopt,
      [](HDC dc) {
-         EXPECT_TRUE(BitBlt(dc, 0, 0, 2, 1, row({0, 0xFFFFFF}), 0, 0, SRCINVERT));
+         blit(dc, 0, 0, 2, 1, row({0, 0xFFFFFF}), 0, 0, SRCINVERT);
      },
      "tT"},
     {"PATINVERT on a paint DC inverts with the default white brush", 4, 4, TABLE,
      std::vector<RECT>{{0, 0, 4, 4}},
-     [](HDC dc) { EXPECT_TRUE(BitBlt(dc, 1, 1, 2, 2, nullptr, 0, 0, PATINVERT)); },
-     "tttt|tTTt|tTTt|tttt"},
-    {"PATINVERT xors with the selected brush",
-     2,
-     1,
-     0x123456,
-     {},
+     [](HDC dc) { blit(dc, 1, 1, 2, 2, nullptr, 0, 0, PATINVERT); }, "tttt|tTTt|tTTt|tttt"},
+    {"PATINVERT xors with the selected brush", 2, 1, 0x123456, std::nullopt,
      [](HDC dc) {
          SelectObject(dc, CreateSolidBrush(RGB(255, 0, 0)));
-         EXPECT_TRUE(BitBlt(dc, 0, 0, 1, 1, nullptr, 0, 0, PATINVERT));
+         blit(dc, 0, 0, 1, 1, nullptr, 0, 0, PATINVERT);
      },
      "rx"},
-    {"PATINVERT with the null brush changes nothing",
-     2,
-     2,
-     TABLE,
-     {},
+    {"PATINVERT with the null brush changes nothing", 2, 2, TABLE, std::nullopt,
      [](HDC dc) {
          SelectObject(dc, stock(NULL_BRUSH));
-         EXPECT_TRUE(BitBlt(dc, 0, 0, 2, 2, nullptr, 0, 0, PATINVERT));
+         blit(dc, 0, 0, 2, 2, nullptr, 0, 0, PATINVERT);
      },
      "tt|tt"},
     {"PATINVERT stops at the destination's edge", 3, 1, 0, std::vector<RECT>{{0, 0, 3, 1}},
-     [](HDC dc) { EXPECT_TRUE(BitBlt(dc, 1, 0, 5, 1, nullptr, 0, 0, PATINVERT)); }, ".##"},
+     [](HDC dc) { blit(dc, 1, 0, 5, 1, nullptr, 0, 0, PATINVERT); }, ".##"},
     {"overlapping clip rectangles invert each pixel once", 4, 4, 0,
      std::vector<RECT>{{0, 0, 3, 2}, {1, 1, 4, 3}},
-     [](HDC dc) { EXPECT_TRUE(BitBlt(dc, 0, 0, 4, 4, nullptr, 0, 0, PATINVERT)); },
-     "###.|####|.###|...."},
+     [](HDC dc) { blit(dc, 0, 0, 4, 4, nullptr, 0, 0, PATINVERT); }, "###.|####|.###|...."},
     {"copies are clipped to the paint region", 4, 4, 0,
      std::vector<RECT>{{1, 0, 2, 4}, {0, 3, 4, 4}},
-     [](HDC dc) {
-         EXPECT_TRUE(BitBlt(dc, 0, 0, 4, 4, makeCanvas(4, 4, 0xFFFFFF).dc, 0, 0, SRCCOPY));
-     },
+     [](HDC dc) { blit(dc, 0, 0, 4, 4, makeCanvas(4, 4, 0xFFFFFF).dc, 0, 0, SRCCOPY); },
      ".#..|.#..|.#..|####"},
     {"an empty region draws nothing", 2, 2, TABLE, std::vector<RECT>{},
-     [](HDC dc) { EXPECT_TRUE(BitBlt(dc, 0, 0, 2, 2, nullptr, 0, 0, PATINVERT)); }, "tt|tt"},
+     [](HDC dc) { blit(dc, 0, 0, 2, 2, nullptr, 0, 0, PATINVERT); }, "tt|tt"},
     {"a paint DC's origin shifts drawing; the clip stays on the target", 4, 4, 0,
-     std::vector<RECT>{{0, 0, 3, 4}},
-     [](HDC dc) { EXPECT_TRUE(BitBlt(dc, 0, 0, 2, 2, quad(), 0, 0, SRCCOPY)); },
+     std::vector<RECT>{{0, 0, 3, 4}}, [](HDC dc) { blit(dc, 0, 0, 2, 2, quad(), 0, 0, SRCCOPY); },
      "....|..a.|..c.|....", POINT{2, 1}},
-    {"the destination's edges clip copies that hang over",
-     3,
-     3,
-     0,
-     {},
+    {"the destination's edges clip copies that hang over", 3, 3, 0, std::nullopt,
      [](HDC dc) {
-         EXPECT_TRUE(BitBlt(dc, -1, -1, 2, 2, quad(), 0, 0, SRCCOPY));
-         EXPECT_TRUE(BitBlt(dc, 2, 2, 2, 2, quad(), 0, 0, SRCCOPY));
+         blit(dc, -1, -1, 2, 2, quad(), 0, 0, SRCCOPY);
+         blit(dc, 2, 2, 2, 2, quad(), 0, 0, SRCCOPY);
      },
      "d..|...|..a"},
-    {"only pixels inside the source are drawn",
-     4,
-     4,
-     0x555555,
-     {},
-     [](HDC dc) { EXPECT_TRUE(BitBlt(dc, 0, 0, 4, 4, quad(), 1, 1, SRCCOPY)); },
-     "dsss|ssss|ssss|ssss"},
-    {"a source left of and above the image lands shifted",
-     4,
-     4,
-     0x555555,
-     {},
-     [](HDC dc) { EXPECT_TRUE(BitBlt(dc, 0, 0, 4, 4, quad(), -2, -1, SRCCOPY)); },
-     "ssss|ssab|sscd|ssss"},
-    {"copying within one surface reads the original pixels",
-     4,
-     1,
-     0,
-     {},
+    {"only pixels inside the source are drawn", 4, 4, 0x555555, std::nullopt,
+     [](HDC dc) { blit(dc, 0, 0, 4, 4, quad(), 1, 1, SRCCOPY); }, "dsss|ssss|ssss|ssss"},
+    {"a source left of and above the image lands shifted", 4, 4, 0x555555, std::nullopt,
+     [](HDC dc) { blit(dc, 0, 0, 4, 4, quad(), -2, -1, SRCCOPY); }, "ssss|ssab|sscd|ssss"},
+    {"copying within one surface reads the original pixels", 4, 1, 0, std::nullopt,
      [](HDC dc) {
          platform::surfaceOfDC(dc)->pixels = {0x110000, 0x002200, 0x000033, 0};
-         EXPECT_TRUE(BitBlt(dc, 1, 0, 3, 1, dc, 0, 0, SRCCOPY));
+         blit(dc, 1, 0, 3, 1, dc, 0, 0, SRCCOPY);
      },
      "aabc"},
 };

@@ -9,6 +9,7 @@
 #include "platform/resource_api.h"
 #include "platform/testing.h"
 #include "platform/window_api.h"
+#include "platform_support.h"
 #include "resources/resource_ids.h"
 #include "resources/resource_table.h"
 
@@ -39,26 +40,6 @@ TEST_F(ResourceCalls, StringsAreCutToTheBufferAndAlwaysTerminated) {
     EXPECT_EQ(LoadStringW(nullptr, IDS_TITLE, nullptr, 16), 0);
 }
 
-// A window that records the commands it is sent.
-std::vector<WPARAM> commands;
-
-LRESULT commandRecorder(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND) {
-        commands.push_back(wParam);
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-HWND makeRecorder() {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = commandRecorder;
-    windowClass.lpszClassName = u"accelerator recorder";
-    RegisterClassW(&windowClass);
-    return CreateWindowExW(0, u"accelerator recorder", u"", 0, 0, 0, 240, 320, nullptr, nullptr,
-                           nullptr, nullptr);
-}
-
 MSG keyMessage(HWND window, UINT message, WPARAM key, bool alt) {
     MSG msg{};
     msg.hwnd = window;
@@ -69,8 +50,8 @@ MSG keyMessage(HWND window, UINT message, WPARAM key, bool alt) {
 }
 
 TEST_F(ResourceCalls, KeysThatDoNotMatchAnEntryPassThrough) {
-    commands.clear();
-    HWND window = makeRecorder();
+    platform_testing::arrivals.clear();
+    HWND window = platform_testing::recordingWindow(u"recorder", 0, 0, {0, 0, 240, 320});
     HACCEL table = LoadAcceleratorsW(nullptr, MAKEINTRESOURCEW(IDA_MAIN));
     std::vector<MSG> others{
         keyMessage(window, WM_KEYDOWN, 'N', false),    // N without Alt
@@ -89,7 +70,7 @@ TEST_F(ResourceCalls, KeysThatDoNotMatchAnEntryPassThrough) {
     EXPECT_EQ(TranslateAcceleratorW(window, nullptr, &altN), 0);
     EXPECT_EQ(TranslateAcceleratorW(window, reinterpret_cast<HACCEL>(0x1234), &altN), 0);
     EXPECT_EQ(TranslateAcceleratorW(window, table, nullptr), 0);
-    EXPECT_TRUE(commands.empty());
+    EXPECT_TRUE(platform_testing::arrivals.empty());
     EXPECT_EQ(LoadAcceleratorsW(nullptr, MAKEINTRESOURCEW(999)), nullptr);
 }
 

@@ -48,12 +48,10 @@ TEST(XpmTest, MalformedColoursGiveAnEmptyImage) {
 }
 
 TEST(XpmTest, MalformedRowsGiveAnEmptyImage) {
-    const std::array<const char*, 4> shortRow{"3 2 1 1", ". c #000000", "...", ".."};
-    const std::array<const char*, 4> unknownKey{"3 2 1 1", ". c #000000", "...", ".x."};
-    const std::array<const char*, 4> missingRow{"3 2 1 1", ". c #000000", "...", nullptr};
-    EXPECT_TRUE(isEmpty(parse(shortRow)));
-    EXPECT_TRUE(isEmpty(parse(unknownKey)));
-    EXPECT_TRUE(isEmpty(parse(missingRow)));
+    for (const char* row : {"..", ".x.", static_cast<const char*>(nullptr)}) {
+        const std::array<const char*, 4> image{"3 2 1 1", ". c #000000", "...", row};
+        EXPECT_TRUE(isEmpty(parse(image))) << (row != nullptr ? row : "no row");
+    }
 }
 
 } // namespace

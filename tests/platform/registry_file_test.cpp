@@ -1,7 +1,9 @@
 // The settings file on disk: what a write leaves there, what survives it, and
 // how a damaged file is read; the key handles; where the file goes by default.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -21,19 +23,37 @@ namespace {
 
 using platform_testing::ScopedEnvironment;
 
+// "name=value ..." read or written in the program's key, or in another key
+// as "key:name=value"; "@" names the default value, -1 is absent or not a
+// dword.
 struct Value {
-    LPCWSTR key;
-    LPCWSTR name;
-    int64_t value; // -1: absent, or not a dword
+    std::u16string key;
+    std::u16string name;
+    int64_t value;
 };
+
+std::vector<Value> values(const std::string& text) {
+    std::vector<Value> parsed;
+    std::istringstream items(text);
+    for (std::string item; items >> item;) {
+        const size_t colon = item.find(':');
+        const size_t start = colon == std::string::npos ? 0 : colon + 1;
+        const size_t equals = item.find('=');
+        const std::string name = item.substr(start, equals - start);
+        parsed.push_back({start == 0 ? tlxKey : utf16FromUtf8(item.substr(0, colon)),
+                          name == "@" ? u"" : utf16FromUtf8(name),
+                          std::stoll(item.substr(equals + 1), nullptr, 0)});
+    }
+    return parsed;
+}
 
 struct FileCase {
     const char* name;
     std::optional<std::string> before; // no file at all when unset
-    std::vector<Value> readsBefore;
-    std::vector<Value> writes;
+    const char* readsBefore;
+    const char* writes;
     std::string after;
-    std::vector<Value> readsAfter;
+    const char* readsAfter;
 };
 
 const std::string handEdited = "REGEDIT4\r\n"
@@ -63,75 +83,55 @@ std::string replaced(std::string text, const std::string& from, const std::strin
 FileCase damaged(const char* line) {
     return {line,
             std::string(tlxSection) + line + "\n\"wc\"=dword:00000001\n",
-            {{tlxKey, u"back", -1}, {tlxKey, u"wc", 1}},
-            {{tlxKey, u"back", 6}},
+            "back=-1 wc=1",
+            "back=6",
             std::string(tlxSection) + "\"back\"=dword:00000006\n\"wc\"=dword:00000001\n",
-            {{tlxKey, u"back", 6}}};
+            "back=6"};
 }
 
 const std::vector<FileCase> FILE_CASES{
-    {"a first write creates the file in registry export form",
-     std::nullopt,
-     {{tlxKey, u"back", -1}},
-     {{tlxKey, u"back", 10}},
-     std::string(tlxSection) + "\"back\"=dword:0000000a\n",
-     {{tlxKey, u"back", 10}}},
-    {"values round trip",
-     std::nullopt,
-     {},
-     {{tlxKey, u"statc", 0xFFFFFFFF}, {tlxKey, u"statu", 0}, {tlxKey, u"type", 0x1234abcd}},
+    {"a first write creates the file in registry export form", std::nullopt, "back=-1", "back=10",
+     std::string(tlxSection) + "\"back\"=dword:0000000a\n", "back=10"},
+    {"values round trip", std::nullopt, "", "statc=0xFFFFFFFF statu=0 type=0x1234abcd",
      std::string(tlxSection) +
          "\"statc\"=dword:ffffffff\n\"statu\"=dword:00000000\n\"type\"=dword:1234abcd\n",
-     {{tlxKey, u"statc", 0xFFFFFFFF}, {tlxKey, u"statu", 0}, {tlxKey, u"type", 0x1234abcd}}},
-    {"rewriting a value changes only its line",
-     handEdited,
-     {{tlxKey, u"back", 1}, {tlxKey, u"title", -1}, {tlxKey, u"", -1}},
-     {{tlxKey, u"back", 2}},
+     "statc=0xFFFFFFFF statu=0 type=0x1234abcd"},
+    {"rewriting a value changes only its line", handEdited, "back=1 title=-1 @=-1", "back=2",
      replaced(handEdited, "\"back\"=dword:00000001", "\"back\"=dword:00000002"),
-     {{tlxKey, u"back", 2}, {u"Software\\qm\\tlx\\sub", u"back", 5}}},
+     "back=2 Software\\qm\\tlx\\sub:back=5"},
     {"a new value goes at the end of its section, with the file's line ends",
      "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\r\n\"back\"=dword:00000001\r\n"
      "\r\n[HKEY_CURRENT_USER\\Software\\Other]\r\n\"x\"=dword:00000009\r\n",
-     {},
-     {{tlxKey, u"wc", 1}},
+     "", "wc=1",
      "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\r\n\"back\"=dword:00000001\r\n"
      "\"wc\"=dword:00000001\r\n"
      "\r\n[HKEY_CURRENT_USER\\Software\\Other]\r\n\"x\"=dword:00000009\r\n",
-     {}},
+     ""},
     {"a new section follows a file without a final line end",
-     "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Other]\n\"x\"=dword:00000009",
-     {},
-     {{tlxKey, u"cidc", 1}},
+     "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Other]\n\"x\"=dword:00000009", "", "cidc=1",
      "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Other]\n\"x\"=dword:00000009\n"
      "\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n\"cidc\"=dword:00000001\n",
-     {{u"Software\\Other", u"x", 9}}},
+     "Software\\Other:x=9"},
     {"the later of duplicate lines is read; a write collapses them into the first",
      std::string(tlxSection) +
          "\"back\"=dword:00000001\n\"x\"=dword:00000000\n\"back\"=dword:00000002\n",
-     {{tlxKey, u"back", 2}},
-     {{tlxKey, u"back", 3}},
-     std::string(tlxSection) + "\"back\"=dword:00000003\n\"x\"=dword:00000000\n",
-     {{tlxKey, u"back", 3}}},
+     "back=2", "back=3",
+     std::string(tlxSection) + "\"back\"=dword:00000003\n\"x\"=dword:00000000\n", "back=3"},
     {"short digits, upper case and blanks are accepted",
      std::string(tlxSection) + "\"back\"=DWORD:A\n \"wc\" = dword:0000FFff  \n",
-     {{tlxKey, u"back", 10}, {tlxKey, u"wc", 0xFFFF}},
-     {},
-     std::string(tlxSection) + "\"back\"=DWORD:A\n \"wc\" = dword:0000FFff  \n",
-     {}},
+     "back=10 wc=0xFFFF", "",
+     std::string(tlxSection) + "\"back\"=DWORD:A\n \"wc\" = dword:0000FFff  \n", ""},
     {"values outside an understood section are not seen",
      "\"back\"=dword:00000001\n[HKEY_CURRENT_USER\\Software\\qm\\tlx\n\"wc\"=dword:00000001\n"
      "[-HKEY_CURRENT_USER\\Software\\qm\\tlx]\n\"cidc\"=dword:00000001\n",
-     {{tlxKey, u"back", -1}, {tlxKey, u"wc", -1}, {tlxKey, u"cidc", -1}},
-     {},
+     "back=-1 wc=-1 cidc=-1", "",
      "\"back\"=dword:00000001\n[HKEY_CURRENT_USER\\Software\\qm\\tlx\n\"wc\"=dword:00000001\n"
      "[-HKEY_CURRENT_USER\\Software\\qm\\tlx]\n\"cidc\"=dword:00000001\n",
-     {}},
+     ""},
     {"key and value names ignore case and keep how they were written",
      std::string(header) + "[hkey_current_user\\SOFTWARE\\QM\\Tlx]\n\"BACK\"=dword:00000003\n",
-     {{tlxKey, u"back", 3}, {u"software\\qm\\TLX", u"Back", 3}},
-     {{tlxKey, u"back", 4}},
-     std::string(header) + "[hkey_current_user\\SOFTWARE\\QM\\Tlx]\n\"BACK\"=dword:00000004\n",
-     {}},
+     "back=3 software\\qm\\TLX:Back=3", "back=4",
+     std::string(header) + "[hkey_current_user\\SOFTWARE\\QM\\Tlx]\n\"BACK\"=dword:00000004\n", ""},
     damaged("\"back\"=dword:123456789"),
     damaged("\"back\"=dword:-0000001"),
     damaged("\"back\"=dword:00000001 junk"),
@@ -140,10 +140,10 @@ const std::vector<FileCase> FILE_CASES{
     damaged("\"back\"=\"open string"),
 };
 
-void expectValues(const std::vector<Value>& values, const char* when) {
-    for (const Value& v : values) {
-        EXPECT_EQ(queryDword(v.key, v.name), v.value)
-            << when << ": " << utf8FromUtf16(v.name != nullptr ? v.name : u"@");
+void expectValues(const char* expected, const char* when) {
+    for (const Value& v : values(expected)) {
+        EXPECT_EQ(queryDword(v.key.c_str(), v.name.c_str()), v.value)
+            << when << ": " << utf8FromUtf16(v.name);
     }
 }
 
@@ -155,8 +155,9 @@ TEST_F(RegistryFileTest, EachFileCaseReadsAndWritesAsExpected) {
             writeFile(*c.before);
         }
         expectValues(c.readsBefore, "before");
-        for (const Value& v : c.writes) {
-            ASSERT_EQ(setDword(v.key, v.name, static_cast<DWORD>(v.value)), ERROR_SUCCESS);
+        for (const Value& v : values(c.writes)) {
+            ASSERT_EQ(setDword(v.key.c_str(), v.name.c_str(), static_cast<DWORD>(v.value)),
+                      ERROR_SUCCESS);
         }
         EXPECT_EQ(readFile(), c.after);
         expectValues(c.readsAfter, "after");
@@ -183,12 +184,14 @@ TEST_F(RegistryFileTest, WriteReplacesTheFileAndLeavesNoTemporaryBehind) {
     ASSERT_EQ(stat(file.c_str(), &before), 0);
     ASSERT_EQ(chmod(file.c_str(), 0640), 0);
 
+    // Held open, the old file keeps its inode number from being given again.
+    const int old = open(file.c_str(), O_RDONLY);
     ASSERT_EQ(setDword(tlxKey, u"back", 1), ERROR_SUCCESS);
     ASSERT_EQ(setDword(tlxKey, u"back", 2), ERROR_SUCCESS);
-
     struct stat after {};
     ASSERT_EQ(stat(file.c_str(), &after), 0);
     EXPECT_NE(after.st_ino, before.st_ino) << "the file is replaced, not written over";
+    close(old);
     EXPECT_EQ(after.st_mode & 07777, 0640u) << "the replacement keeps the permissions";
     EXPECT_EQ(folderEntries(), std::vector<std::string>{"settings.reg"});
 

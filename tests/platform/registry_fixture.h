@@ -14,6 +14,13 @@
 #include "platform/registry/registry_store.h"
 #include "platform/registry_api.h"
 
+inline std::string contentOf(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
 class RegistryFileTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -32,12 +39,7 @@ class RegistryFileTest : public ::testing::Test {
         std::ofstream out(file, std::ios::binary);
         out << text;
     }
-    std::string readFile() const {
-        std::ifstream in(file, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string readFile() const { return contentOf(file); }
     std::vector<std::string> folderEntries() const {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(folder)) {

@@ -10,6 +10,7 @@
 #include "platform/dialogs/dialog_units.h"
 #include "platform/dialogs/paint_tools.h"
 #include "platform/gdi_api.h"
+#include "platform/raster/text_layout.h"
 #include "platform/resource_api.h"
 #include "platform/testing.h"
 #include "platform/text_format.h"
@@ -19,8 +20,6 @@
 #include "window/table_layout.h"
 
 namespace {
-
-using platform::dialogs::DialogUnits;
 
 // A place for text: lines no wider than `width` pixels, at most `lines` of
 // them, in a font of `height` pixels (0: the system font of the table and
@@ -32,82 +31,56 @@ struct Place {
     int weight;
 };
 
-constexpr int systemLine = 11;
-constexpr int messageLine = 12;
-// A message box is at most the screen less 8 pixels a side; its text sits
-// right of a 32-pixel icon with 8-pixel margins. Buttons are 52 pixels wide.
-constexpr int messageTextWidth = (240 - 16) - 8 - 32 - 8 - 8;
-constexpr int messageButtonWidth = 52 - 6;
+const int dialogLine = platform::dialogs::dialogFontLineHeight(8);
 
-int dialogLine() {
-    return platform::dialogs::dialogFontLineHeight(8);
-}
-
-DialogUnits dialogUnits() {
-    platform::dialogs::OwnedFont font(dialogLine(), FW_NORMAL);
-    return platform::dialogs::measureDialogUnits(font.get(), dialogLine());
-}
-
-const DialogTemplate& englishDialog(int id) {
-    const DialogTemplate* found = resources::findDialog(id, resources::LANGUAGE_ENGLISH);
-    EXPECT_NE(found, nullptr) << id;
-    return *found;
-}
-
-const DialogControlTemplate& controlOf(int dialogId, int textId) {
-    const DialogTemplate& dialog = englishDialog(dialogId);
-    const std::u16string text = resources::findString(textId, resources::LANGUAGE_ENGLISH);
+// The English template's control that shows the text `textId`, or else has
+// the id `controlId`.
+const DialogControlTemplate& controlOf(int dialogId, int textId, int controlId = 0) {
+    const DialogTemplate& dialog = *resources::findDialog(dialogId, resources::LANGUAGE_ENGLISH);
+    const std::u16string text =
+        textId != 0 ? resources::findString(textId, resources::LANGUAGE_ENGLISH) : u"";
     for (int i = 0; i < dialog.controlCount; ++i) {
-        if (dialog.controls[i].text == text) {
+        if (textId != 0 ? dialog.controls[i].text == text : dialog.controls[i].id == controlId) {
             return dialog.controls[i];
         }
     }
-    ADD_FAILURE() << "no control of dialog " << dialogId << " shows text " << textId;
+    ADD_FAILURE() << "no control of dialog " << dialogId << " for " << textId << "/" << controlId;
     return dialog.controls[0];
 }
 
-const DialogControlTemplate& controlWithId(int dialogId, int controlId) {
-    const DialogTemplate& dialog = englishDialog(dialogId);
-    for (int i = 0; i < dialog.controlCount; ++i) {
-        if (dialog.controls[i].id == controlId) {
-            return dialog.controls[i];
-        }
-    }
-    ADD_FAILURE() << "no control " << controlId << " in dialog " << dialogId;
-    return dialog.controls[0];
+platform::dialogs::DialogUnits units() {
+    platform::dialogs::OwnedFont font(dialogLine, FW_NORMAL);
+    return platform::dialogs::measureDialogUnits(font.get(), dialogLine);
 }
 
 // A label of a dialog: its template rectangle, less the box of a check box
 // and the frame of a button.
 Place dialogLabel(int dialogId, int textId) {
     const DialogControlTemplate& control = controlOf(dialogId, textId);
-    const DialogUnits units = dialogUnits();
-    int width = units.x(control.cx);
-    const int height = units.y(control.cy);
-    int lines = std::max(1, height / dialogLine());
+    int width = units().x(control.cx);
+    const int height = units().y(control.cy);
+    int lines = std::max(1, height / dialogLine);
     if (control.kind == DialogControlKind::CheckBox) {
-        width -= std::max(5, std::min(dialogLine() - 2, height)) + 4;
+        width -= std::max(5, std::min(dialogLine - 2, height)) + 4;
         lines = (control.style & BS_MULTILINE) != 0 ? lines : 1;
     } else if (control.kind != DialogControlKind::Static) {
         width -= 6;
         lines = 1;
     }
-    return {width, lines, dialogLine(), FW_NORMAL};
+    return {width, lines, dialogLine, FW_NORMAL};
 }
 
 // A line of a list: inside the border, and left of the drop-down arrow.
-Place listLine(int dialogId, int controlId) {
-    const DialogControlTemplate& control = controlWithId(dialogId, controlId);
-    int width = dialogUnits().x(control.cx) - 4;
-    if (control.kind == DialogControlKind::DropDownList) {
-        width -= dialogLine() + 4;
-    }
-    return {width, 1, dialogLine(), FW_NORMAL};
+Place listLine(int controlId) {
+    const DialogControlTemplate& control = controlOf(IDD_OPTIONS, 0, controlId);
+    const int arrow = control.kind == DialogControlKind::DropDownList ? dialogLine + 4 : 0;
+    return {units().x(control.cx) - 4 - arrow, 1, dialogLine, FW_NORMAL};
 }
 
 // A title in the bar, left of the close box.
 Place dialogTitle(int dialogId) {
-    return {dialogUnits().x(englishDialog(dialogId).cx) - 20, 1, dialogLine(), FW_BOLD};
+    const int cx = resources::findDialog(dialogId, resources::LANGUAGE_ENGLISH)->cx;
+    return {units().x(cx) - 20, 1, dialogLine, FW_BOLD};
 }
 
 struct FitCase {
@@ -118,32 +91,25 @@ struct FitCase {
 
 std::vector<FitCase> allCases() {
     const Place status{statusRect.right - statusRect.left,
-                       (statusRect.bottom - statusRect.top) / systemLine, 0, FW_NORMAL};
-    const Place messageText{messageTextWidth, 4, messageLine, FW_NORMAL};
-    const Place messageButton{messageButtonWidth, 1, messageLine, FW_NORMAL};
-    const Place tooltip{240 - 4, 1, 0, FW_NORMAL};
+                       (statusRect.bottom - statusRect.top) / 11, 0, FW_NORMAL};
+    // A message box is at most the screen less 8 pixels a side; its text sits
+    // right of a 32-pixel icon with 8-pixel margins. Buttons are 52 pixels wide.
+    const Place messageText{(240 - 16) - 8 - 32 - 8 - 8, 4, 12, FW_NORMAL};
+    const Place messageButton{52 - 6, 1, 12, FW_NORMAL};
     std::vector<FitCase> cases;
-    for (int id = IDS_STATUS_TRANSFERRED; id <= IDS_STATUS_SELECT_CARDS; ++id) {
-        cases.push_back({"status line", id, status});
-    }
-    for (int id = IDS_ASK_TRANSFER; id <= IDS_ABOUT_FORMAT; ++id) {
-        cases.push_back({"message box", id, messageText});
-    }
-    cases.push_back({"message box caption", IDS_ABOUT_CAPTION, messageText});
-    for (int id = IDS_BUTTON_OK; id <= IDS_BUTTON_NO; ++id) {
-        cases.push_back({"message box button", id, messageButton});
-    }
-    for (int id = IDS_TIP_NEW_GAME; id <= IDS_TIP_EXIT; ++id) {
-        cases.push_back({"tooltip", id, tooltip});
-    }
-    for (int type = 0; type < 6; ++type) {
-        cases.push_back({"variant", IDS_VARIANT_FIRST + type, listLine(IDD_OPTIONS, 1015)});
-    }
-    for (int index = 0; index < 5; ++index) {
-        cases.push_back({"card back", IDS_CARD_BACK_FIRST + index, listLine(IDD_OPTIONS, 1003)});
-        cases.push_back(
-            {"table colour", IDS_TABLE_COLOUR_FIRST + index, listLine(IDD_OPTIONS, 1006)});
-    }
+    const auto range = [&cases](const char* what, int first, int last, const Place& place) {
+        for (int id = first; id <= last; ++id) {
+            cases.push_back({what, id, place});
+        }
+    };
+    range("status line", IDS_STATUS_TRANSFERRED, IDS_STATUS_SELECT_CARDS, status);
+    range("message box", IDS_ASK_TRANSFER, IDS_ABOUT_FORMAT, messageText);
+    range("message box caption", IDS_ABOUT_CAPTION, IDS_ABOUT_CAPTION, messageText);
+    range("message box button", IDS_BUTTON_OK, IDS_BUTTON_NO, messageButton);
+    range("tooltip", IDS_TIP_NEW_GAME, IDS_TIP_EXIT, Place{240 - 4, 1, 0, FW_NORMAL});
+    range("variant", IDS_VARIANT_FIRST, IDS_VARIANT_FIRST + 5, listLine(1015));
+    range("card back", IDS_CARD_BACK_FIRST, IDS_CARD_BACK_FIRST + 4, listLine(1003));
+    range("table colour", IDS_TABLE_COLOUR_FIRST, IDS_TABLE_COLOUR_FIRST + 4, listLine(1006));
     for (int id : {IDS_OPTIONS_SHOW_TALON_COUNT, IDS_OPTIONS_DOUBLE_TAP, IDS_OPTIONS_GAME_TYPE,
                    IDS_OPTIONS_HIDE_HAND_SIZE, IDS_OPTIONS_BACK_AND_TABLE, IDS_OPTIONS_OK}) {
         cases.push_back({"Options", id, dialogLabel(IDD_OPTIONS, id)});
@@ -157,54 +123,24 @@ std::vector<FitCase> allCases() {
     return cases;
 }
 
-// The text as shown: numbers in place of "%d" (two digits, the widest a
-// count of cards takes), the program's name for "%s".
-std::u16string shown(LPCWSTR text) {
-    WCHAR buffer[256] = {};
-    if (std::u16string(text).find(u"%s") != std::u16string::npos) {
-        wsprintfW(buffer, text, u"Talonix", 1, 1);
-    } else {
-        wsprintfW(buffer, text, 36, 36);
-    }
-    return buffer;
-}
-
-// Lines the text takes in the width: its own line breaks, and words moved
-// to the next line where a line would be too wide; 0 if a word alone is.
-int linesTaken(HDC dc, const std::u16string& text, int width) {
-    int lines = 0;
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t end = text.find_first_of(u"\r\n", start);
-        const std::u16string line =
-            text.substr(start, end == std::u16string::npos ? end : end - start);
-        std::u16string current;
-        ++lines;
-        size_t word = 0;
-        while (word < line.size()) {
-            size_t next = line.find(u' ', word + 1);
-            const std::u16string piece =
-                line.substr(word, next == std::u16string::npos ? next : next - word);
-            if (platform::dialogs::textWidth(dc, current + piece) > width) {
-                if (current.empty()) {
-                    return 0;
-                }
-                ++lines;
-                current = piece.substr(piece[0] == u' ' ? 1 : 0);
-                if (platform::dialogs::textWidth(dc, current) > width) {
-                    return 0;
-                }
-            } else {
-                current += piece;
+// The lines the text takes when broken at blanks to the width, or 0 when a
+// word alone is wider. A line too wide counts two even where the breaking
+// closes up its runs of blanks.
+int linesTaken(HDC dc, std::u16string_view text, int width) {
+    const auto measure = [dc](std::u16string_view line) {
+        return platform::dialogs::textWidth(dc, line);
+    };
+    int taken = 0;
+    for (const std::u16string& hard : platform::text::layoutLines(text, false, false, 0, measure)) {
+        const auto lines = platform::text::layoutLines(hard, false, true, width, measure);
+        for (const std::u16string& line : lines) {
+            if (measure(line) > width) {
+                return 0;
             }
-            word = next == std::u16string::npos ? line.size() : next;
         }
-        if (end == std::u16string::npos) {
-            break;
-        }
-        start = end + (text.compare(end, 2, u"\r\n") == 0 ? 2 : 1);
+        taken += std::max(static_cast<int>(lines.size()), measure(hard) > width ? 2 : 1);
     }
-    return lines;
+    return taken;
 }
 
 class EnglishTextsFit : public ::testing::Test {
@@ -218,14 +154,21 @@ TEST_F(EnglishTextsFit, EveryTextInItsPlaceAtOneToOne) {
     for (const FitCase& fit : cases) {
         LPCWSTR text = resources::findString(fit.textId, resources::LANGUAGE_ENGLISH);
         ASSERT_NE(text, nullptr) << fit.what << " " << fit.textId;
-        const std::u16string line = shown(text);
+        // As shown: two digits (the widest count of cards) for "%d", the
+        // program's name for "%s".
+        WCHAR shown[256] = {};
+        if (std::u16string(text).find(u"%s") != std::u16string::npos) {
+            wsprintfW(shown, text, u"Talonix", 1, 1);
+        } else {
+            wsprintfW(shown, text, 36, 36);
+        }
         HFONT font = fit.place.height == 0 ? static_cast<HFONT>(GetStockObject(SYSTEM_FONT))
                                            : CreateFontW(fit.place.height, fit.place.weight);
         {
             platform::dialogs::MeasuringDC measuring(font);
-            const int lines = linesTaken(measuring.get(), line, fit.place.width);
+            const int lines = linesTaken(measuring.get(), shown, fit.place.width);
             EXPECT_TRUE(lines >= 1 && lines <= fit.place.lines)
-                << fit.what << " \"" << utf8FromUtf16(line.c_str()) << "\" takes "
+                << fit.what << " \"" << utf8FromUtf16(shown) << "\" takes "
                 << (lines == 0 ? std::string("a word wider than")
                                : std::to_string(lines) + " lines of")
                 << " " << fit.place.width << " pixels; " << fit.place.lines << " lines fit";

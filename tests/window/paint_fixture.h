@@ -31,6 +31,18 @@ inline int32_t pixelsOtherThan(const platform::Surface& screen, const RECT& area
     return count;
 }
 
+// Pixels of the area where the two surfaces differ.
+inline int32_t differences(const platform::Surface& a, const platform::Surface& b,
+                           const RECT& area) {
+    int32_t count = 0;
+    for (int32_t y = area.top; y < area.bottom; ++y) {
+        for (int32_t x = area.left; x < area.right; ++x) {
+            count += a.at(x, y) != b.at(x, y) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
 } // namespace paint_test
 
 class PaintTest : public TableTest {

@@ -26,17 +26,6 @@ platform::Surface referenceText(const std::u16string& text, const RECT& area, UI
     return surface;
 }
 
-// Pixels of the area where the two surfaces differ.
-int32_t differences(const platform::Surface& a, const platform::Surface& b, const RECT& area) {
-    int32_t count = 0;
-    for (int32_t y = area.top; y < area.bottom; ++y) {
-        for (int32_t x = area.left; x < area.right; ++x) {
-            count += a.at(x, y) != b.at(x, y) ? 1 : 0;
-        }
-    }
-    return count;
-}
-
 constexpr UINT centred = DT_SINGLELINE | DT_CENTER | DT_VCENTER;
 
 // The count shows the talon with the turned-up trump as its last card, in
@@ -51,10 +40,6 @@ struct CountCase {
     uint32_t tablePixel;
     const char16_t* shown; // nullptr: no count
 };
-
-void PrintTo(const CountCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class TalonCountTest : public PaintTest, public ::testing::WithParamInterface<CountCase> {};
 

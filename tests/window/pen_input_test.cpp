@@ -10,17 +10,6 @@ using namespace table_test;
 
 namespace {
 
-// The far edges are the pen cases below.
-TEST(PointInRectTest, BothEndsAreInside) {
-    for (const auto& [x, y, rect, inside] : {std::tuple{204, 170, &actionButtonRect, 1},
-                                             {236, 203, &actionButtonRect, 0},
-                                             {203, 170, &actionButtonRect, 0},
-                                             {2, 94, &playAreaRect, 1},
-                                             {-5, 100, &playAreaRect, 0}}) {
-        EXPECT_EQ(pointInRect(x, y, *rect), inside) << x << "," << y;
-    }
-}
-
 // Before the pen: "attacks N", "doubletap N", "throwin N", "atlead N",
 // "select CARDS", "status TEXT". The pen: "tap", "down", "up", "dbl" (down,
 // up, double click, up) or "dblclk" at X Y or on a card of the hand.
@@ -30,10 +19,6 @@ struct PenCase {
     const char* input;    // steps separated by ';'
     const char* expected; // "field=value|..." of the fields read back
 };
-
-void PrintTo(const PenCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 // clang-format off
 const Position humanLeads{.computerHand = "7C 8C 9C TC JC QC", .humanHand = "6C 6S 7S 8S 9S TS"};
@@ -47,8 +32,12 @@ const Position throwIn{.computerHand = "6D 8D 9D TS", .humanHand = "7S 7H KS", .
 const PenCase penCases[] = {
     {"PlayAreaEndsBeforeColumn200", humanLeads, "select 6C;tap 200 140", "mine=|theirs="},
     {"PlayAreaCornerPlays", humanLeads, "select 6C;tap 199 140", "mine=6C|theirs=QC|sel="},
+    {"PlayAreaNearCornerPlays", humanLeads, "select 6C;tap 2 94", "mine=6C"},
+    {"PlayAreaStartsAtRow94", humanLeads, "select 6C;tap 100 93", "mine="},
     {"ButtonMissedByOneColumn", coverLies, "down 237 202", "button=0|mine=8C"},
     {"ButtonFarCornerEndsTheBout", coverLies, "down 236 202", "button=1|mine=|attacks=1"},
+    {"ButtonNearCornerEndsTheBout", coverLies, "down 204 170", "button=1|mine="},
+    {"ButtonMissedByOneRowOrColumn", coverLies, "down 203 170;down 236 203", "button=0|mine=8C"},
     {"ButtonRisesWithThePen", coverLies, "down 236 202;up 236 202", "button=0"},
     {"TapOnNothingClearsTheStatus", humanLeads, "status Ваш ход!;tap 220 300", "status=(none)|repaint=statusRect"},
     {"TapOnNothingWithoutStatusRepaintsNothing", humanLeads, "tap 220 300", "repaint=|sel="},
