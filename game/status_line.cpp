@@ -20,6 +20,9 @@ void SetStatus(LPCWSTR format, ...) {
         vsnwprintfW(statusBuffer, 254, format, args);
         va_end(args);
         statusText = statusBuffer;
+    } else if (statusText == nullptr) {
+        // Every tap clears the line; one already clear is left unpainted.
+        return;
     } else {
         statusText = nullptr;
     }
