@@ -29,26 +29,6 @@ void paintBack(const Card& card, HDC dc) {
     }
 }
 
-// A one-pixel border round a filled inside. Each pixel is written once: the
-// border's four sides and then the inside, rather than the inside over a
-// whole rectangle of the border's colour.
-void paintFrame(HDC dc, const RECT& outer, HBRUSH border, HBRUSH inside) {
-    const RECT inner{offsetBy(outer.left, 1), offsetBy(outer.top, 1), offsetBy(outer.right, -1),
-                     offsetBy(outer.bottom, -1)};
-    if (inner.right <= inner.left || inner.bottom <= inner.top || inner.left <= outer.left ||
-        inner.top <= outer.top) {
-        // Too small to have an inside, or wrapped round: the plain way.
-        fillArea(dc, outer.left, outer.top, outer.right, outer.bottom, border);
-        fillArea(dc, inner.left, inner.top, inner.right, inner.bottom, inside);
-        return;
-    }
-    fillArea(dc, outer.left, outer.top, outer.right, inner.top, border);
-    fillArea(dc, outer.left, inner.bottom, outer.right, outer.bottom, border);
-    fillArea(dc, outer.left, inner.top, inner.left, inner.bottom, border);
-    fillArea(dc, inner.right, inner.top, outer.right, inner.bottom, border);
-    fillArea(dc, inner.left, inner.top, inner.right, inner.bottom, inside);
-}
-
 // Whether every glyph of the face lies inside the card, so that a card
 // whose rectangle a paint does not renew can be passed over whole.
 bool glyphsInside(const Card& card) {
@@ -71,8 +51,9 @@ void paintFace(const Card& card, HDC dc) {
         return;
     }
 
-    paintFrame(dc, RECT{x, y, right, bottom}, selected ? greyBrush : blackBrush,
-               selected ? blackBrush : whiteBrush);
+    fillArea(dc, x, y, right, bottom, selected ? greyBrush : blackBrush);
+    fillArea(dc, offsetBy(x, 1), offsetBy(y, 1), offsetBy(right, -1), offsetBy(bottom, -1),
+             selected ? blackBrush : whiteBrush);
 
     const HBITMAP suitGlyph = suitGlyphFor(card.suit);
     const int32_t suitTopX = offsetBy(right, -2 - suitGlyphWidth);
