@@ -1,13 +1,12 @@
 // The Statistics dialog: the counts, computer first; clearing them while the
 // dialog stays open; and where it is placed over the main window.
-#include "resources/resource_ids.h"
 #include "settings_dialog_support.h"
 
 namespace {
 
 using namespace settings_dialog_testing;
 
-class StatisticsDialog : public SettingsDialogTest {};
+using StatisticsDialog = SettingsDialogTest;
 
 // Other commands leave the counts alone; clearing shows and stores zeros and
 // leaves the dialog open.
@@ -15,34 +14,25 @@ TEST_F(StatisticsDialog, ShowsTheCountsComputerFirstAndClearsThem) {
     computerWins = 5;
     humanWins = 12;
     then([] {
-        HWND dialog = platform::activeWindow();
-        PostMessageW(dialog, WM_COMMAND, 0, 0);
-        PostMessageW(dialog, WM_COMMAND, IDC_STATISTICS_COUNTS, 0);
+        PostMessageW(platform::activeWindow(), WM_COMMAND, 0, 0);
+        PostMessageW(platform::activeWindow(), WM_COMMAND, IDC_STATISTICS_COUNTS, 0);
     });
-    nlohmann::ordered_json shown, cleared, reopened;
-    std::string before;
-    bool stillOpen = false;
-    snapshot(shown);
+    std::string shown, cleared, reopened, before;
+    textOf(IDC_STATISTICS_COUNTS, shown);
     then([&] { before = mirrors(); });
-    press(IDC_STATISTICS_CLEAR);
-    snapshot(cleared);
-    then([&] { stillOpen = platform::modalDialogOpen(); });
-    press(IDOK);
+    dialogLines("press clear");
+    textOf(IDC_STATISTICS_COUNTS, cleared);
+    dialogLines("press ok");
     ShowStatistics();
-    snapshot(reopened);
-    press(IDCANCEL);
+    textOf(IDC_STATISTICS_COUNTS, reopened);
+    dialogLines("press cancel");
     ShowStatistics();
 
-    EXPECT_EQ(shown["template"], IDD_STATISTICS);
-    EXPECT_EQ(control(shown, IDC_STATISTICS_COUNTS)["text"], "5\n12");
+    EXPECT_EQ(shown + " " + cleared + " " + reopened, "5\n12 0\n0 0\n0");
     EXPECT_EQ(before, "type 0/0 back 0 colour 0 dbl 0 count 0 style 4 wins 5/12");
-    EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(control(cleared, IDC_STATISTICS_COUNTS)["text"], "0\n0");
-    EXPECT_EQ(control(reopened, IDC_STATISTICS_COUNTS)["text"], "0\n0");
     EXPECT_EQ(mirrors(), "type 0/0 back 0 colour 0 dbl 0 count 0 style 4 wins 0/0");
     EXPECT_EQ(valuesIn(readFile()), "statc=0 statu=0");
-    EXPECT_EQ(closed, (std::vector<std::pair<int, INT_PTR>>{{IDD_STATISTICS, IDOK},
-                                                            {IDD_STATISTICS, IDCANCEL}}));
+    EXPECT_EQ(closed, (Closed{{IDD_STATISTICS, IDOK}, {IDD_STATISTICS, IDCANCEL}}));
 }
 
 // Centred over the main window, or in its corner when the dialog is larger.
@@ -52,7 +42,7 @@ TEST_F(StatisticsDialog, IsPlacedOverTheMainWindow) {
         makeMainWindow(width, height);
         RECT placed{};
         then([&] { GetWindowRect(platform::activeWindow(), &placed); });
-        press(IDCANCEL);
+        dialogLines("press cancel");
         ShowStatistics();
         const int dialogWidth = placed.right - placed.left;
         const int dialogHeight = placed.bottom - placed.top;
