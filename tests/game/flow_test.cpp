@@ -75,15 +75,6 @@ TEST_F(FlowTest, TheSortButtonSwitchesBetweenRankAndSuitOrder) {
     EXPECT_EQ(humanHand.sortMode, SORT_BY_RANK) << "an empty hand keeps its order";
 }
 
-TEST_F(FlowTest, MessagesAndTheStatusLineAreCutAt254Characters) {
-    const std::u16string text(300, u'ж');
-    EXPECT_EQ(ShowMessage(mainWindow, u"%s", text.c_str()), -1);
-    EXPECT_EQ(platform_testing::takeMessageBoxes().at(0).text, std::u16string(254, u'ж'));
-    EXPECT_EQ(ShowMessage(mainWindow, u"%d карт", 5), 6);
-    SetStatus(u"%s", text.c_str());
-    EXPECT_EQ(std::u16string(statusText), std::u16string(254, u'ж'));
-}
-
 TEST_F(FlowTest, TheStatusLineIsFormattedAndRepaintedWithoutErasing) {
     SetStatus(u"Выберите %d карт(ы)", 3);
     EXPECT_EQ(statusText, statusBuffer);
