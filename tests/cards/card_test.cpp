@@ -436,22 +436,6 @@ TEST_F(RowTest, ClearAndDestructionRepaintWhereTheCardsWere) {
     EXPECT_TRUE(platform_testing::takeInvalidations().empty());
 }
 
-// Arranging uses the row's card size and repaints nothing; refreshing
-// repaints every card in order at its new place.
-TEST_F(RowTest, ArrangeUsesTheRowsCardSizeAndRefreshRepaintsEveryCard) {
-    hand.cardWidth = 20;
-    arrange(hand);
-    EXPECT_EQ(positionsOf(hand),
-              (std::vector<Position>{{2, 141}, {22, 141}, {42, 141}, {62, 141}}));
-    EXPECT_TRUE(takeRepaintRects().empty());
-    hand.cardWidth = 28;
-    refresh(hand);
-    EXPECT_EQ(takeRepaintRects(), (std::vector<std::string>{"2,141,30,181", "30,141,58,181",
-                                                            "58,141,86,181", "86,141,114,181"}));
-    addCards(hand, "8H");
-    EXPECT_EQ(takeRepaintRects().size(), 5u) << "adding to a sorted row repaints it all";
-}
-
 TEST_F(RowTest, TrumpSuitAndBackStyleChangeMarksButRepaintOnlyAFaceDownRow) {
     hand.sortMode = SORT_BY_SUIT;
     refresh(hand);
