@@ -225,29 +225,6 @@ TEST(RowArrangeTest, LayoutModesSpaceAndWrapTheCards) {
     }
 }
 
-// findRank, findSuit and firstSelected count from 1, with 0 for none.
-TEST(RowSelectionTest, SelectAllNoneAndLookupsAreOneBasedWithZeroForNone) {
-    CardRow row;
-    row.originX = 2;
-    row.originY = 0;
-    auto lookups = [&row] {
-        return std::vector<int32_t>{findRank(row, 9),           findRank(row, 13),
-                                    findRank(row, 14),          findSuit(row, SUIT_DIAMONDS),
-                                    findSuit(row, SUIT_HEARTS), findSuit(row, SUIT_CLUBS),
-                                    countRank(row, 9),          countRank(row, 7),
-                                    firstSelected(row),         countSelected(row)};
-    };
-    EXPECT_EQ(lookups(), std::vector<int32_t>(10, 0));
-    addCards(row, "9H 6D 9S KH");
-    selectAll(row);
-    EXPECT_EQ(selectedNames(row), "9H 6D 9S KH");
-    EXPECT_NE(row.cards[0].x, -1) << "selecting refreshes the row";
-    selectNone(row);
-    EXPECT_EQ(countSelected(row), 0);
-    selectCards(row, "9S KH");
-    EXPECT_EQ(lookups(), (std::vector<int32_t>{1, 4, 0, 2, 1, 0, 2, 0, 3, 2}));
-}
-
 enum Tap { Select, Toggle, SelectOnly };
 
 // The hand "6D 9H JC AS" (hearts trump) in rank order, side by side from
