@@ -269,7 +269,7 @@ TEST_F(RowTest, TapsChangeTheSelectionByTheirOwnRule) {
         const char* after;
     };
     const Case cases[] = {
-        {"select an unselected card: the only one", "6D AS", Select, 1, 2, "9H"},
+        {"select an unselected card: the only one", "9H AS", Select, 0, 1, "6D"},
         {"select the only selected card: none", "JC", Select, 2, 3, ""},
         {"select the first of several: only it goes", "9H JC AS", Select, 1, 2, "JC AS"},
         {"select a later one of several: all go", "9H JC", Select, 2, 3, ""},
