@@ -1,6 +1,8 @@
+// The random source and the deck it deals from.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <set>
 #include <string>
 #include <vector>
@@ -12,6 +14,31 @@
 
 namespace {
 
+constexpr float ceiling = 0.99999988079071044921875f;
+
+std::string firstThree() {
+    std::string text;
+    for (int i = 0; i < 3; ++i) {
+        char value[32];
+        std::snprintf(value, sizeof value, " %.7g", static_cast<double>(uniform()));
+        text += value;
+    }
+    return text;
+}
+
+std::vector<int32_t> picks(int count, int32_t low = 0, int32_t high = 35) {
+    std::vector<int32_t> values;
+    for (int i = 0; i < count; ++i) {
+        values.push_back(randomBetween(low, high));
+    }
+    return values;
+}
+
+void seedAt(int hours, int minutes, int seconds, int millis) {
+    platform_testing::setFixedClock(hours, minutes, seconds, millis);
+    seedFromClock();
+}
+
 class DeckTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -21,21 +48,16 @@ class DeckTest : public ::testing::Test {
     }
     void TearDown() override { resetRandomState(); }
 
-    // The random state that picks 30, 5, 15, 7, 35, 1, 27, 6, 28, 27 over 0..35.
-    static void seedKnownClock() {
-        platform_testing::setFixedClock(12, 34, 56, 789);
-        seedFromClock();
-    }
-
-    // Leaves only the given slots in the deck.
-    void keepOnly(const std::vector<int32_t>& slots) {
-        for (int32_t s = 0; s < 36; ++s) {
-            deck36.slots[s].present = 0;
+    // The random state that picks 30, 5, 15, 7, 35, 1, 27, 6, 28, 27 over
+    // 0..35, and a deck holding only the given slots (all of them without).
+    void start(const std::vector<int32_t>* slots = nullptr) {
+        resetRandomState();
+        seedAt(12, 34, 56, 789);
+        initDeck(deck36, 36);
+        for (int32_t s = 0; slots != nullptr && s < 36; ++s) {
+            deck36.slots[s].present = std::count(slots->begin(), slots->end(), s) > 0 ? 1 : 0;
         }
-        for (int32_t s : slots) {
-            deck36.slots[s].present = 1;
-        }
-        deck36.remaining = static_cast<int32_t>(slots.size());
+        deck36.remaining = slots != nullptr ? static_cast<int32_t>(slots->size()) : 36;
     }
 
     // The next card drawn, "AD", and how many cards were left after it.
@@ -65,8 +87,7 @@ TEST_F(DeckTest, SmallDeckPutsTheAceFirstInEachSuitAnyOtherSizeBuildsTheFullPack
     for (int32_t size : {52, 0, 40}) {
         Deck full{};
         initDeck(full, size);
-        EXPECT_EQ(full.capacity, 52) << size;
-        EXPECT_EQ(full.remaining, 52) << size;
+        EXPECT_EQ(full.capacity * 100 + full.remaining, 5252) << size;
         for (int32_t i = 0; i < 52; ++i) {
             const DeckSlot& slot = full.slots[i];
             EXPECT_TRUE(slot.rank == i % 13 + 1 && slot.suit == i / 13 + 1 && slot.present == 1)
@@ -79,17 +100,16 @@ TEST_F(DeckTest, SmallDeckPutsTheAceFirstInEachSuitAnyOtherSizeBuildsTheFullPack
 // Each draw as "card left", the whole deck dealt, then the draw from an empty
 // deck leaves rank and suit alone.
 TEST_F(DeckTest, KnownClockDealsEveryCardOnceInTheKnownOrderThenNothing) {
-    seedKnownClock();
+    start();
     std::set<std::string> dealt;
     std::string draws;
-    for (int32_t i = 0; i < 36; ++i) {
-        int32_t left = 0;
+    for (int32_t i = 0, left = 0; i < 36; ++i) {
         const std::string name = drawName(&left);
         dealt.insert(name);
-        draws += i < 8 ? name + " " + std::to_string(left) + " " : "";
-        draws += i == 35 ? "... " + std::to_string(left) : "";
+        draws += i < 8 || i == 35 ? name + " " + std::to_string(left) + " " : "";
     }
-    EXPECT_EQ(draws, "8S 35 TD 34 JH 33 QD 32 KS 31 6D 30 AS 29 JD 28 ... 0");
+    EXPECT_EQ(draws.substr(0, 40), "8S 35 TD 34 JH 33 QD 32 KS 31 6D 30 AS 2");
+    EXPECT_EQ(draws.substr(draws.size() - 3), " 0 ");
     EXPECT_EQ(dealt.size(), 36u);
     EXPECT_EQ(dealt.count("??"), 0u);
     int32_t rank = 99;
@@ -112,25 +132,65 @@ TEST_F(DeckTest, DrawLooksForTheNearestCardAfterFourMisses) {
         {{20, 33}, "7C", 35}, {{15, 3}, "JH", 7}, {{0, 1, 30}, "8S", 5},
     };
     for (const Case& c : cases) {
-        resetRandomState();
-        seedKnownClock();
-        initDeck(deck36, 36);
-        keepOnly(c.slots);
+        start(&c.slots);
         EXPECT_EQ(drawName(), c.card) << ::testing::PrintToString(c.slots);
         EXPECT_EQ(remaining(deck36), std::max(0, static_cast<int32_t>(c.slots.size()) - 1));
         EXPECT_EQ(randomBetween(0, 35), c.nextPick) << ::testing::PrintToString(c.slots);
     }
-}
-
-TEST_F(DeckTest, InconsistentRecordNeverReadsPastItsSlots) {
-    randomState.state1 = 4187839;
-    keepOnly({});
+    const std::vector<int32_t> none;
+    start(&none);
     deck36.remaining = 3; // claims cards that are not there
-    int32_t rank = 1;
-    int32_t suit = 1;
     for (int32_t capacity : {36, 1000, -5}) {
         deck36.capacity = capacity;
-        EXPECT_EQ(draw(deck36, &rank, &suit), -1) << "capacity " << capacity;
+        int32_t left = 0;
+        const std::string name = drawName(&left);
+        EXPECT_EQ(name + " " + std::to_string(left), "?? -1") << "capacity " << capacity;
+    }
+}
+
+TEST_F(DeckTest, SeedsOneZeroMinusOneAndMidnightGiveTheKnownFirstValues) {
+    for (int32_t seed : {1, 0, -1, 99}) {
+        resetRandomState();
+        randomState.state1 = seed;
+        if (seed == 99) {
+            seedAt(0, 0, 0, 0);
+        }
+        EXPECT_EQ(firstThree(), " 0.2853809 0.2533582 0.09346853") << "seed " << seed;
+    }
+}
+
+TEST_F(DeckTest, ClockSeedsOnlyTheFirstStateAndGivesTheKnownPicks) {
+    seedAt(12, 34, 56, 789);
+    EXPECT_EQ(randomState.state1, 4187839);
+    EXPECT_EQ(picks(10), (std::vector<int32_t>{30, 5, 15, 7, 35, 1, 27, 6, 28, 27}));
+    const RandomState before = randomState;
+    seedAt(1, 2, 3, 4);
+    EXPECT_EQ(randomState.state1, 10 * (5 * (100 * 3 + 1) + 2 + 3) + 4951 * 4);
+    EXPECT_EQ(randomState.state2, before.state2);
+    EXPECT_EQ(randomState.lastOut, before.lastOut);
+    EXPECT_TRUE(std::equal(before.shuffle, before.shuffle + 32, randomState.shuffle));
+    resetRandomState();
+    platform_testing::setFixedClock(12, 34, 56, 789);
+    EXPECT_EQ(picks(3, 100, 135), (std::vector<int32_t>{130, 105, 115})) << "unseeded seeds first";
+}
+
+// With state2 0 the second generator stays at 0, so the output is exactly the
+// shuffle entry at index 0 (lastOut 1 selects it).
+void forceNextRawOutput(int32_t raw) {
+    randomState.state1 = 1;
+    randomState.state2 = 0;
+    randomState.lastOut = 1;
+    randomState.shuffle[0] = raw;
+}
+
+TEST_F(DeckTest, OutputNearOneIsHeldAtTheCeilingAndPicksStayInBounds) {
+    forceNextRawOutput(2147483000);
+    EXPECT_EQ(uniform(), static_cast<float>(2147483000.0 / 2147483563.0));
+    forceNextRawOutput(2147483562);
+    EXPECT_EQ(uniform(), ceiling);
+    for (auto [low, high] : {std::pair{0, 35}, std::pair{0, 51}, std::pair{10, 12}}) {
+        forceNextRawOutput(2147483562);
+        EXPECT_EQ(randomBetween(low, high), high);
     }
 }
 

@@ -64,9 +64,4 @@ class ComputerTest : public ::testing::Test {
         setVariant(0, "9H");
         setTalon(23);
     }
-    void TearDown() override {
-        for (CardRow* row : {&computerHand, &humanHand, &computerTableRow, &humanTableRow}) {
-            clear(*row);
-        }
-    }
 };

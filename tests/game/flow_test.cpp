@@ -75,15 +75,6 @@ TEST_F(FlowTest, TheSortButtonSwitchesBetweenRankAndSuitOrder) {
     EXPECT_EQ(humanHand.sortMode, SORT_BY_RANK) << "an empty hand keeps its order";
 }
 
-TEST_F(FlowTest, MessagesAndTheStatusLineAreCutAt254Characters) {
-    const std::u16string text(300, u'ж');
-    EXPECT_EQ(ShowMessage(mainWindow, u"%s", text.c_str()), -1);
-    EXPECT_EQ(platform_testing::takeMessageBoxes().at(0).text, std::u16string(254, u'ж'));
-    EXPECT_EQ(ShowMessage(mainWindow, u"%d карт", 5), 6);
-    SetStatus(u"%s", text.c_str());
-    EXPECT_EQ(std::u16string(statusText), std::u16string(254, u'ж'));
-}
-
 TEST_F(FlowTest, TheStatusLineIsFormattedAndRepaintedWithoutErasing) {
     SetStatus(u"Выберите %d карт(ы)", 3);
     EXPECT_EQ(statusText, statusBuffer);
@@ -148,12 +139,9 @@ TEST_F(FlowTest, EachVariantDealsItsHandsTalonAndTrumpWithFreshFlags) {
                                   computerHand.faceDown, humanHand.trumpSuit}),
             (std::vector<int32_t>{SORT_BY_RANK, SORT_BY_RANK, 1, 0, -1, 4, 1, trumpCard.suit}))
             << deal;
-        for (const Card& card : humanHand.cards) {
-            EXPECT_EQ(card.isTrump, card.suit == trumpCard.suit ? 1 : 0) << nameOf(card);
-        }
         if (deal[0] == '2' || deal[0] == '3') {
-            EXPECT_TRUE(holds(computerHand, nameOf(trumpCard)) ||
-                        holds(computerTableRow, nameOf(trumpCard)))
+            EXPECT_NE((names(computerHand) + names(computerTableRow)).find(nameOf(trumpCard)),
+                      std::string::npos)
                 << nameOf(trumpCard) << " is dealt last, to the computer";
             EXPECT_EQ(humanHand.layoutMode * 100 + humanHand.perLine, 112) << "at half a card";
         } else if (deal[0] == '4' || deal[0] == '5') {
@@ -163,7 +151,6 @@ TEST_F(FlowTest, EachVariantDealsItsHandsTalonAndTrumpWithFreshFlags) {
     }
     EXPECT_EQ(transferVariant, 0) << "a stored type outside the table has no transfers";
     EXPECT_EQ(refillTarget(), 6);
-    EXPECT_EQ(gameTypeName(-1), nullptr);
     const RECT action = lastRepaint();
     EXPECT_EQ(action.left * 1000 + action.top, 204170) << "the action button is repainted last";
 }

@@ -4,13 +4,12 @@
 // settings in a file of their own.
 #pragma once
 
-#include <optional>
-
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -24,6 +23,7 @@
 #include "platform/testing.h"
 #include "platform/utf.h"
 #include "platform/window_api.h"
+#include "resources/resource_ids.h"
 #include "settings/dialogs.h"
 #include "settings/settings_store.h"
 #include "window/main_window.h"
@@ -38,6 +38,7 @@ inline std::string fileText(const std::filesystem::path& path) {
 
 using dialog_testing::StepBackend;
 using Type = platform::InputEvent::Type;
+using Closed = std::vector<std::pair<int, INT_PTR>>;
 
 inline std::vector<WPARAM> requests;            // WM_USER requests the main window got
 inline std::vector<int32_t> handStyleAtRequest; // computerHandStyle as each arrived
@@ -51,10 +52,37 @@ inline LRESULT recordingMainWindow(HWND window, UINT message, WPARAM wParam, LPA
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+// The option and count mirrors, one line.
+inline std::string mirrors() {
+    char text[160];
+    std::snprintf(
+        text, sizeof text, "type %d/%d back %d colour %d dbl %d count %d style %d wins %lld/%lld",
+        gameType, transferVariant, cardBackIndex, tableColourIndex, doubleTapPlays, showTalonCount,
+        computerHandStyle, static_cast<long long>(computerWins), static_cast<long long>(humanWins));
+    return text;
+}
+
+// The name=value pairs of a settings file in file order.
+inline std::string valuesIn(const std::string& text) {
+    std::istringstream lines(text);
+    std::string values;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.size() > 1 && line[0] == '"') {
+            const auto end = line.find('"', 1);
+            const auto colon = line.find(':', end);
+            values += (values.empty() ? "" : " ") + line.substr(1, end - 1) + "=" +
+                      (colon == std::string::npos
+                           ? line.substr(end + 2)
+                           : std::to_string(std::stoul(line.substr(colon + 1), nullptr, 16)));
+        }
+    }
+    return values;
+}
+
 class SettingsDialogTest : public ::testing::Test {
   protected:
     std::deque<StepBackend::Step> steps;
-    std::vector<std::pair<int, INT_PTR>> closed;
+    Closed closed;
     std::filesystem::path folder;
     std::filesystem::path file;
 
@@ -66,8 +94,6 @@ class SettingsDialogTest : public ::testing::Test {
         folder = pattern;
         file = folder / "settings.reg";
         platform_testing::useSettingsFile(file.string());
-        computerWins = humanWins = 0;
-        rulesLanguage = 0;
         requests.clear();
         handStyleAtRequest.clear();
         makeMainWindow(240, 320);
@@ -95,80 +121,44 @@ class SettingsDialogTest : public ::testing::Test {
                                      nullptr, nullptr, nullptr, nullptr);
     }
 
-    // A script's dialog line, as the runner hands it to the platform.
-    void line(Type type, int id, int value = 0) {
-        platform::InputEvent input;
-        input.type = type;
-        input.id = id;
-        input.value = value;
-        steps.emplace_back(input);
+    // A script's dialog lines, "select game 3;check hide 1;press ok".
+    void dialogLines(const std::string& text) {
+        static const std::map<std::string, int> ids = {{"game", IDC_GAME_TYPE},
+                                                       {"back", IDC_CARD_BACK},
+                                                       {"colour", IDC_TABLE_COLOUR},
+                                                       {"count", IDC_SHOW_TALON_COUNT},
+                                                       {"dbl", IDC_DOUBLE_TAP},
+                                                       {"hide", IDC_HIDE_HAND_SIZE},
+                                                       {"clear", IDC_STATISTICS_CLEAR},
+                                                       {"ok", IDOK},
+                                                       {"cancel", IDCANCEL}};
+        std::istringstream parts(text);
+        for (std::string step; std::getline(parts, step, ';');) {
+            std::istringstream words(step);
+            std::string verb;
+            std::string name;
+            platform::InputEvent input;
+            words >> verb >> name >> input.value;
+            input.type = verb == "select"  ? Type::DialogSelect
+                         : verb == "check" ? Type::DialogCheck
+                                           : Type::DialogPress;
+            input.id = ids.at(name);
+            steps.emplace_back(input);
+        }
     }
-    void press(int id) { line(Type::DialogPress, id); }
-    void check(int id, int value) { line(Type::DialogCheck, id, value); }
-    void select(int id, int index) { line(Type::DialogSelect, id, index); }
     void then(std::function<void()> action) { steps.emplace_back(std::move(action)); }
 
-    // The open dialog as the state line shows it, taken at this point.
-    void snapshot(nlohmann::ordered_json& into) {
-        then([&into] { into = platform::describeOpenDialog(); });
+    // The text of a control of the open dialog, taken at this point.
+    void textOf(int id, std::string& into) {
+        then([id, &into] {
+            const nlohmann::ordered_json dialog = platform::describeOpenDialog();
+            for (const auto& entry : dialog["controls"]) {
+                into = entry["id"] == id ? entry["text"].get<std::string>() : into;
+            }
+        });
     }
 
     std::string readFile() const { return fileText(file); }
 };
-
-// The control's entry in a dialog description.
-// A value of the settings key, or nothing when it is not stored.
-inline std::optional<uint32_t> stored(LPCWSTR name) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, u"Software\\qm\\tlx", 0, KEY_READ, &key) !=
-        ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    DWORD value = 0;
-    DWORD type = REG_NONE;
-    DWORD size = sizeof value;
-    const LSTATUS status =
-        RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
-    RegCloseKey(key);
-    return status == ERROR_SUCCESS ? std::optional<uint32_t>(value) : std::nullopt;
-}
-
-inline nlohmann::ordered_json control(const nlohmann::ordered_json& dialog, int id) {
-    for (const auto& entry : dialog["controls"]) {
-        if (entry["id"] == id) {
-            return entry;
-        }
-    }
-    ADD_FAILURE() << "no control " << id << " in " << dialog.dump();
-    return {};
-}
-
-// The option and count mirrors, one line.
-inline std::string mirrors() {
-    char text[160];
-    std::snprintf(
-        text, sizeof text, "type %d/%d back %d colour %d dbl %d count %d style %d wins %lld/%lld",
-        gameType, transferVariant, cardBackIndex, tableColourIndex, doubleTapPlays, showTalonCount,
-        computerHandStyle, static_cast<long long>(computerWins), static_cast<long long>(humanWins));
-    return text;
-}
-
-// The name=value pairs of a settings file in file order.
-inline std::string valuesIn(const std::string& text) {
-    std::istringstream lines(text);
-    std::string line;
-    std::string values;
-    while (std::getline(lines, line)) {
-        if (line.size() > 1 && line[0] == '"') {
-            const auto end = line.find('"', 1);
-            const auto colon = line.find(':', end);
-            values += (values.empty() ? "" : " ") + line.substr(1, end - 1) + "=" +
-                      (colon == std::string::npos
-                           ? line.substr(end + 2)
-                           : std::to_string(std::stoul(line.substr(colon + 1), nullptr, 16)));
-        }
-    }
-    return values;
-}
 
 } // namespace settings_dialog_testing

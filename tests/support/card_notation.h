@@ -94,20 +94,6 @@ template <class Row> void fill(Row& row, const std::string& cardNames) {
     refresh(row);
 }
 
-// Whether the row holds every named card, wherever it lies.
-template <class Row> bool holds(const Row& row, const std::string& cardNames) {
-    for (const CardName& wanted : parseCards(cardNames)) {
-        bool found = false;
-        for (const auto& card : row.cards) {
-            found = found || isNamed(card, wanted);
-        }
-        if (!found) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // Marks the named cards of the row as selected, the others not.
 template <class Row> void selectCards(Row& row, const std::string& cardNames) {
     const std::vector<CardName> wanted = parseCards(cardNames);
