@@ -187,7 +187,7 @@ long countLines(const std::string& text, const std::string& containing) {
 // is taps that select one card of the hand after another. The time from
 // handing out a pen-down to the next request for input is the time the
 // program takes to act on it and paint everything it invalidated.
-class TapTimer final : public platform::Backend {
+class TapTimer final : public platform::Backend, public platform::ScriptHooks {
   public:
     TapTimer(long taps, long warmUp) : taps_(taps), warmUp_(warmUp) {}
 

@@ -14,7 +14,7 @@
 
 namespace platform {
 
-class ScriptBackend final : public Backend {
+class ScriptBackend final : public Backend, public ScriptHooks {
   public:
     // err gets the script:LINE: messages of malformed lines.
     ScriptBackend(std::istream& script, std::ostream& out, std::ostream& err);

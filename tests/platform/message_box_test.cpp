@@ -37,9 +37,6 @@ class ScriptedBackend final : public platform::Backend {
         return step();
     }
     void present(const platform::Surface& screen) override { shown.push_back(screen); }
-    std::optional<int> answerMessageBox(const platform::MessageBoxInfo& /*box*/) override {
-        return std::nullopt;
-    }
 };
 
 // Pen and key messages the table received.
