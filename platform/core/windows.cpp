@@ -79,6 +79,67 @@ const platform::WindowClassRecord* findClass(LPCWSTR name) {
     return nullptr;
 }
 
+// CW_USEDEFAULT places a window over the whole screen; no side is longer
+// than 4096.
+struct Placement {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+Placement placeWindow(int x, int y, int width, int height) {
+    if (x == CW_USEDEFAULT) {
+        x = 0;
+        width = platform::SCREEN_WIDTH;
+    }
+    if (y == CW_USEDEFAULT) {
+        y = 0;
+        height = platform::SCREEN_HEIGHT;
+    }
+    if (width == CW_USEDEFAULT) {
+        width = platform::SCREEN_WIDTH;
+    }
+    if (height == CW_USEDEFAULT) {
+        height = platform::SCREEN_HEIGHT;
+    }
+    width = std::clamp(width, 0, 4096);
+    height = std::clamp(height, 0, 4096);
+    return Placement{x, y, width, height};
+}
+
+// Makes the window's record and links it under its parent, or among the
+// top-level windows; the first top-level window without an owner is the main
+// window.
+HWND addWindowRecord(const platform::WindowClassRecord& windowClass, LPCWSTR windowName,
+                     DWORD style, const Placement& place, HWND parent, HMENU menu) {
+    bool child = (style & WS_CHILD) != 0;
+    auto& state = core();
+    auto record = std::make_unique<WindowRecord>();
+    HWND handle = reinterpret_cast<HWND>(state.nextWindowId++);
+    record->handle = handle;
+    record->classStyle = windowClass.style;
+    record->proc = windowClass.proc;
+    record->child = child;
+    record->parent = child ? parent : nullptr;
+    record->owner = child ? nullptr : (findWindow(parent) ? parent : nullptr);
+    record->rect = RECT{place.x, place.y, place.x + place.width, place.y + place.height};
+    record->text = windowName != nullptr ? windowName : u"";
+    record->style = style;
+    record->id = child ? static_cast<int>(reinterpret_cast<uintptr_t>(menu)) : 0;
+    record->surface = platform::Surface(place.width, place.height, 0xFFFFFF);
+    state.windows.emplace(reinterpret_cast<uintptr_t>(handle), std::move(record));
+    if (child) {
+        findWindow(parent)->children.push_back(handle);
+    } else {
+        state.topLevels.push_back(handle);
+        if (state.mainWindow == nullptr && findWindow(parent) == nullptr) {
+            state.mainWindow = handle;
+        }
+    }
+    return handle;
+}
+
 } // namespace
 
 ATOM RegisterClassW(const WNDCLASSW* windowClass) {
@@ -104,50 +165,13 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
     if (child && findWindow(parent) == nullptr) {
         return nullptr;
     }
-    if (x == CW_USEDEFAULT) {
-        x = 0;
-        width = platform::SCREEN_WIDTH;
-    }
-    if (y == CW_USEDEFAULT) {
-        y = 0;
-        height = platform::SCREEN_HEIGHT;
-    }
-    if (width == CW_USEDEFAULT) {
-        width = platform::SCREEN_WIDTH;
-    }
-    if (height == CW_USEDEFAULT) {
-        height = platform::SCREEN_HEIGHT;
-    }
-    width = std::clamp(width, 0, 4096);
-    height = std::clamp(height, 0, 4096);
+    Placement place = placeWindow(x, y, width, height);
+    HWND handle = addWindowRecord(*windowClass, windowName, style, place, parent, menu);
 
-    auto& state = core();
-    auto record = std::make_unique<WindowRecord>();
-    HWND handle = reinterpret_cast<HWND>(state.nextWindowId++);
-    record->handle = handle;
-    record->classStyle = windowClass->style;
-    record->proc = windowClass->proc;
-    record->child = child;
-    record->parent = child ? parent : nullptr;
-    record->owner = child ? nullptr : (findWindow(parent) ? parent : nullptr);
-    record->rect = RECT{x, y, x + width, y + height};
-    record->text = windowName != nullptr ? windowName : u"";
-    record->style = style;
-    record->id = child ? static_cast<int>(reinterpret_cast<uintptr_t>(menu)) : 0;
-    record->surface = platform::Surface(width, height, 0xFFFFFF);
-    state.windows.emplace(reinterpret_cast<uintptr_t>(handle), std::move(record));
-    if (child) {
-        findWindow(parent)->children.push_back(handle);
-    } else {
-        state.topLevels.push_back(handle);
-        if (state.mainWindow == nullptr && findWindow(parent) == nullptr) {
-            state.mainWindow = handle;
-        }
-    }
-
-    CREATESTRUCTW create{
-        param,      instance,  menu,   parent, height, width, y, x, static_cast<LONG>(style),
-        windowName, className, exStyle};
+    CREATESTRUCTW create{param,      instance,     menu,
+                         parent,     place.height, place.width,
+                         place.y,    place.x,      static_cast<LONG>(style),
+                         windowName, className,    exStyle};
     if (SendMessageW(handle, WM_CREATE, 0, reinterpret_cast<LPARAM>(&create)) == -1) {
         DestroyWindow(handle);
         return nullptr;
