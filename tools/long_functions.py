@@ -23,8 +23,15 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
 NOT_FUNCTIONS = re.compile(r"^(namespace|class|struct|union|enum|extern)\b|^(if|for|while|switch|catch|do)\s*\(")
-DIGIT_SEPARATOR = re.compile(r"(?<![\w'])\d[\w']*$")
 BODY_KEYWORDS = {"const", "override", "final", "noexcept", "mutable", "try"}
+
+
+def separates_digits(text, quote):
+    """Whether the ' at this index is a digit separator (1'000), not a character literal."""
+    start = quote
+    while start > 0 and (text[start - 1].isalnum() or text[start - 1] in "_'"):
+        start -= 1
+    return start < quote and text[start].isdigit()
 
 
 def blank_out_comments_and_literals(text):
@@ -43,7 +50,7 @@ def blank_out_comments_and_literals(text):
             delimiter = text[i + 2:text.find("(", i)]
             end = text.find(")" + delimiter + '"', i)
             end = n if end < 0 else end + len(delimiter) + 2
-        elif c == '"' or (c == "'" and not DIGIT_SEPARATOR.search(text, 0, i)):
+        elif c == '"' or (c == "'" and not separates_digits(text, i)):
             end = i + 1
             while end < n and text[end] != c and text[end] != "\n":
                 end += 2 if text[end] == "\\" else 1
