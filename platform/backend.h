@@ -59,13 +59,20 @@ class Backend {
     virtual void setTitle(const std::u16string& /*title*/) {}
     // The colour around the picture, as 0x00RRGGBB.
     virtual void setBackdrop(uint32_t /*pixel*/) {}
-    // A backend that answers message boxes without showing them returns the
-    // result here; otherwise the core runs the box on screen.
+    // Reports that a message box closed (the script's event, the web page's
+    // notice).
+    virtual void messageBoxClosed(const MessageBoxInfo& /*box*/, int /*result*/) {}
+};
+
+// What only a run without a person needs: a backend that also derives from
+// this answers message boxes itself and hears of every dialog that closes.
+class ScriptHooks {
+  public:
+    virtual ~ScriptHooks() = default;
+    // The result of a message box, or nothing to run the box on screen.
     virtual std::optional<int> answerMessageBox(const MessageBoxInfo& /*box*/) {
         return std::nullopt;
     }
-    // Reports that a message box or a dialog closed (the script's events).
-    virtual void messageBoxClosed(const MessageBoxInfo& /*box*/, int /*result*/) {}
     virtual void dialogClosed(int /*templateId*/, INT_PTR /*result*/) {}
 };
 
@@ -73,6 +80,8 @@ class Backend {
 // message box with its queued answer or its default, and input ends at once.
 void setBackend(std::unique_ptr<Backend> backend);
 Backend& backend();
+// The current backend's hooks, or nullptr when it has none.
+ScriptHooks* scriptHooks();
 
 // Answers queued for message boxes (the script's `answer` lines, tests).
 void queueMessageBoxAnswer(int result);

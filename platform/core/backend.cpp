@@ -6,7 +6,7 @@ namespace {
 
 // Used until a real backend is set (unit tests): no input at all, and every
 // message box answered from the queue.
-class NullBackend final : public Backend {
+class NullBackend final : public Backend, public ScriptHooks {
   public:
     bool showsScreen() const override { return false; }
     InputEvent waitEvent() override {
@@ -43,6 +43,10 @@ Backend& backend() {
         state.backend = std::make_unique<NullBackend>();
     }
     return *state.backend;
+}
+
+ScriptHooks* scriptHooks() {
+    return dynamic_cast<ScriptHooks*>(&backend());
 }
 
 void setBackdropColour(COLORREF colour) {

@@ -63,109 +63,124 @@ HWND keyboardTarget() {
     return active;
 }
 
+using Type = InputEvent::Type;
+
+void postPenPress(const InputEvent& event) {
+    HWND target = windowAtScreenPoint(event.x, event.y);
+    if (target == nullptr) {
+        return;
+    }
+    UINT message = WM_LBUTTONDOWN;
+    if (event.type == Type::PenDoubleTap && (findWindow(target)->classStyle & CS_DBLCLKS) != 0) {
+        message = WM_LBUTTONDBLCLK;
+    }
+    core().capture = target; // the pen's window gets its pen-up too
+    PostMessageW(target, message, 0x0001, clientPoint(target, event.x, event.y));
+}
+
+void postPenUpOrMove(const InputEvent& event) {
+    HWND target = GetCapture();
+    if (target == nullptr) {
+        target = windowAtScreenPoint(event.x, event.y);
+    }
+    if (target == nullptr) {
+        return;
+    }
+    if (event.type == Type::PenUp) {
+        core().capture = nullptr;
+        PostMessageW(target, WM_LBUTTONUP, 0, clientPoint(target, event.x, event.y));
+    } else {
+        PostMessageW(target, WM_MOUSEMOVE, GetCapture() == target ? 0x0001 : 0,
+                     clientPoint(target, event.x, event.y));
+    }
+}
+
+void postKey(const InputEvent& event) {
+    HWND target = keyboardTarget();
+    if (target != nullptr) {
+        PostMessageW(target, event.alt ? WM_SYSKEYDOWN : WM_KEYDOWN, event.key,
+                     (event.alt ? KF_ALTDOWN_LPARAM : 0) |
+                         (event.control ? KF_CTRLDOWN_LPARAM : 0));
+    }
+}
+
+void postChar(const InputEvent& event) {
+    HWND target = keyboardTarget();
+    if (target != nullptr) {
+        PostMessageW(target, event.alt ? WM_SYSCHAR : WM_CHAR, event.key,
+                     event.alt ? KF_ALTDOWN_LPARAM : 0);
+    }
+}
+
+void postWheel(const InputEvent& event) {
+    HWND target = windowAtScreenPoint(event.x, event.y);
+    if (target == nullptr) {
+        target = keyboardTarget();
+    }
+    if (target != nullptr) {
+        auto delta = static_cast<WORD>(static_cast<int16_t>(event.value * 120));
+        PostMessageW(target, WM_MOUSEWHEEL, static_cast<WPARAM>(delta) << 16,
+                     MAKELPARAM(static_cast<WORD>(event.x), static_cast<WORD>(event.y)));
+    }
+}
+
+void postCommand(const InputEvent& event) {
+    HWND target = activeWindow();
+    if (target != nullptr) {
+        PostMessageW(target, WM_COMMAND, static_cast<WORD>(event.id), 0);
+    }
+}
+
+void postDialogControl(const InputEvent& event) {
+    HWND target = activeWindow();
+    UINT message = event.type == Type::DialogCheck    ? WM_SCRIPT_CHECK
+                   : event.type == Type::DialogSelect ? WM_SCRIPT_SELECT
+                                                      : WM_SCRIPT_PRESS;
+    if (target != nullptr) {
+        PostMessageW(target, message, static_cast<WPARAM>(event.id), event.value);
+    }
+}
+
+void postClose() {
+    // An open dialog or message box is cancelled first (nothing is stored
+    // from it); its loop ends before the main window's close is taken, so one
+    // close ends the program.
+    HWND active = activeWindow();
+    HWND main = mainWindowHandle();
+    if (active != nullptr && active != main) {
+        PostMessageW(active, WM_COMMAND, 2 /* IDCANCEL */, 0);
+    }
+    if (main != nullptr) {
+        PostMessageW(main, WM_CLOSE, 0, 0);
+    } else {
+        PostQuitMessage(0);
+    }
+}
+
 } // namespace
 
 void postInputEvent(const InputEvent& event) {
-    auto& state = core();
-    using Type = InputEvent::Type;
     switch (event.type) {
     case Type::PenDown:
-    case Type::PenDoubleTap: {
-        HWND target = windowAtScreenPoint(event.x, event.y);
-        if (target == nullptr) {
-            return;
-        }
-        UINT message = WM_LBUTTONDOWN;
-        if (event.type == Type::PenDoubleTap &&
-            (findWindow(target)->classStyle & CS_DBLCLKS) != 0) {
-            message = WM_LBUTTONDBLCLK;
-        }
-        state.capture = target; // the pen's window gets its pen-up too
-        PostMessageW(target, message, 0x0001, clientPoint(target, event.x, event.y));
-        return;
-    }
+    case Type::PenDoubleTap:
+        return postPenPress(event);
     case Type::PenUp:
-    case Type::PenMove: {
-        HWND target = GetCapture();
-        if (target == nullptr) {
-            target = windowAtScreenPoint(event.x, event.y);
-        }
-        if (target == nullptr) {
-            return;
-        }
-        if (event.type == Type::PenUp) {
-            state.capture = nullptr;
-            PostMessageW(target, WM_LBUTTONUP, 0, clientPoint(target, event.x, event.y));
-        } else {
-            PostMessageW(target, WM_MOUSEMOVE, GetCapture() == target ? 0x0001 : 0,
-                         clientPoint(target, event.x, event.y));
-        }
-        return;
-    }
-    case Type::Key: {
-        HWND target = keyboardTarget();
-        if (target != nullptr) {
-            PostMessageW(target, event.alt ? WM_SYSKEYDOWN : WM_KEYDOWN, event.key,
-                         (event.alt ? KF_ALTDOWN_LPARAM : 0) |
-                             (event.control ? KF_CTRLDOWN_LPARAM : 0));
-        }
-        return;
-    }
-    case Type::Char: {
-        HWND target = keyboardTarget();
-        if (target != nullptr) {
-            PostMessageW(target, event.alt ? WM_SYSCHAR : WM_CHAR, event.key,
-                         event.alt ? KF_ALTDOWN_LPARAM : 0);
-        }
-        return;
-    }
-    case Type::Wheel: {
-        HWND target = windowAtScreenPoint(event.x, event.y);
-        if (target == nullptr) {
-            target = keyboardTarget();
-        }
-        if (target != nullptr) {
-            auto delta = static_cast<WORD>(static_cast<int16_t>(event.value * 120));
-            PostMessageW(target, WM_MOUSEWHEEL, static_cast<WPARAM>(delta) << 16,
-                         MAKELPARAM(static_cast<WORD>(event.x), static_cast<WORD>(event.y)));
-        }
-        return;
-    }
-    case Type::Command: {
-        HWND target = activeWindow();
-        if (target != nullptr) {
-            PostMessageW(target, WM_COMMAND, static_cast<WORD>(event.id), 0);
-        }
-        return;
-    }
+    case Type::PenMove:
+        return postPenUpOrMove(event);
+    case Type::Key:
+        return postKey(event);
+    case Type::Char:
+        return postChar(event);
+    case Type::Wheel:
+        return postWheel(event);
+    case Type::Command:
+        return postCommand(event);
     case Type::DialogCheck:
     case Type::DialogSelect:
-    case Type::DialogPress: {
-        HWND target = activeWindow();
-        UINT message = event.type == Type::DialogCheck    ? WM_SCRIPT_CHECK
-                       : event.type == Type::DialogSelect ? WM_SCRIPT_SELECT
-                                                          : WM_SCRIPT_PRESS;
-        if (target != nullptr) {
-            PostMessageW(target, message, static_cast<WPARAM>(event.id), event.value);
-        }
-        return;
-    }
-    case Type::Close: {
-        // An open dialog or message box is cancelled first (nothing is
-        // stored from it); its loop ends before the main window's close is
-        // taken, so one close ends the program.
-        HWND active = activeWindow();
-        HWND main = mainWindowHandle();
-        if (active != nullptr && active != main) {
-            PostMessageW(active, WM_COMMAND, 2 /* IDCANCEL */, 0);
-        }
-        if (main != nullptr) {
-            PostMessageW(main, WM_CLOSE, 0, 0);
-        } else {
-            PostQuitMessage(0);
-        }
-        return;
-    }
+    case Type::DialogPress:
+        return postDialogControl(event);
+    case Type::Close:
+        return postClose();
     case Type::Quit:
         PostQuitMessage(event.exitCode);
         return;

@@ -5,7 +5,8 @@
 int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
     platform::MessageBoxInfo box{text != nullptr ? text : u"", caption != nullptr ? caption : u"",
                                  type};
-    std::optional<int> answer = platform::backend().answerMessageBox(box);
+    platform::ScriptHooks* hooks = platform::scriptHooks();
+    std::optional<int> answer = hooks != nullptr ? hooks->answerMessageBox(box) : std::nullopt;
     int result = answer ? *answer : platform::runMessageBoxOnScreen(owner, box);
     auto& state = platform::core();
     if (state.recording) {

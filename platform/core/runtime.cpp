@@ -11,7 +11,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <regex>
+#include <string>
+#include <vector>
 
 #include "platform/core/clock.h"
 #include "platform/headless/script_backend.h"
@@ -64,31 +67,34 @@ void fillStandardDescriptors() {
     }
 }
 
-} // namespace
-
-WORD RequestedUILanguage() {
-    return requestedLanguage;
-}
-
-int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
-    fillStandardDescriptors();
-    CLI::App app{"Talonix: Durak for one player against the computer.", "talonix"};
+// What the command line asks for.
+struct Options {
     bool headless = false;
     std::string scriptPath;
     std::string clockText;
     std::string registryPath;
+    bool registryGiven = false;
     int scale = 0; // not given: the remembered scale, or the largest that fits
     std::string language;
-    app.add_flag("--headless", headless,
+    std::vector<std::string> programArguments; // the handheld's own command line
+};
+
+// Reads the options; a status to exit with when the run ends here (help,
+// version, a mistake).
+std::optional<int> parseOptions(int argc, char** argv, Options& options) {
+    CLI::App app{"Talonix: Durak for one player against the computer.", "talonix"};
+    app.add_flag("--headless", options.headless,
                  "No window: events come from a script, results go to standard output");
-    app.add_option("--script", scriptPath,
+    app.add_option("--script", options.scriptPath,
                    "The event script for --headless, or - for standard input (the default)");
-    app.add_option("--clock", clockText,
+    app.add_option("--clock", options.clockText,
                    "A fixed UTC time of day HH:MM:SS.mmm for the clock (reproducible deals)");
-    CLI::Option* registryOption = app.add_option("--registry", registryPath, "The settings file")
-                                      ->default_str(platform::defaultSettingsPath());
-    app.add_option("--scale", scale, "Desktop window scale")->check(CLI::Range(1, 8));
-    app.add_option("--lang", language, "Interface language, remembered (Russian by default)")
+    CLI::Option* registryOption =
+        app.add_option("--registry", options.registryPath, "The settings file")
+            ->default_str(platform::defaultSettingsPath());
+    app.add_option("--scale", options.scale, "Desktop window scale")->check(CLI::Range(1, 8));
+    app.add_option("--lang", options.language,
+                   "Interface language, remembered (Russian by default)")
         ->check(CLI::IsMember({"ru", "en"}));
     app.set_version_flag("--version", "talonix 1.1");
     app.allow_extras();
@@ -100,42 +106,57 @@ int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
         int status = app.exit(error);
         return status == 0 ? 0 : 2;
     }
+    options.registryGiven = registryOption->count() > 0;
+    options.programArguments = app.remaining();
+    return std::nullopt;
+}
 
+// Sets the language, the clock and the settings file; a status to exit with
+// when the options do not fit together.
+std::optional<int> applyOptions(const Options& options) {
+    const std::string& language = options.language;
     requestedLanguage = language == "en" ? LANG_ENGLISH : language == "ru" ? LANG_RUSSIAN : 0;
-    if (!clockText.empty()) {
+    if (!options.clockText.empty()) {
         ClockReading reading;
-        if (!parseClock(clockText, reading)) {
-            std::cerr << "talonix: --clock takes a time of day HH:MM:SS.mmm, not '" << clockText
-                      << "'\n";
+        if (!parseClock(options.clockText, reading)) {
+            std::cerr << "talonix: --clock takes a time of day HH:MM:SS.mmm, not '"
+                      << options.clockText << "'\n";
             return 2;
         }
         platform::setFixedClock(reading.hour, reading.minute, reading.second, reading.millisecond);
     }
-    if (!scriptPath.empty() && !headless) {
+    if (!options.scriptPath.empty() && !options.headless) {
         std::cerr << "talonix: --script needs --headless\n";
         return 2;
     }
-    if (registryOption->count() > 0 && registryPath.empty()) {
+    if (options.registryGiven && options.registryPath.empty()) {
         std::cerr << "talonix: --registry needs a file name\n";
         return 2;
     }
-    platform::useSettingsFile(registryPath.empty() ? platform::defaultSettingsPath()
-                                                   : registryPath);
+    platform::useSettingsFile(options.registryPath.empty() ? platform::defaultSettingsPath()
+                                                           : options.registryPath);
+    return std::nullopt;
+}
 
-    // The handheld's own command line: the remaining arguments, joined by
-    // single spaces.
+// The handheld's own command line: the remaining arguments, joined by single
+// spaces.
+std::u16string programCommandLine(const std::vector<std::string>& arguments) {
     std::string commandLine;
-    for (const std::string& argument : app.remaining()) {
+    for (const std::string& argument : arguments) {
         if (!commandLine.empty()) {
             commandLine += ' ';
         }
         commandLine += argument;
     }
-    std::u16string wideCommandLine = utf16FromUtf8(commandLine);
+    return utf16FromUtf8(commandLine);
+}
 
-    std::ifstream scriptFile;
-    if (headless) {
+// The script backend or the desktop window; a status to exit with when
+// neither can start. scriptFile must outlive the run: the backend reads it.
+std::optional<int> startBackend(const Options& options, std::ifstream& scriptFile) {
+    if (options.headless) {
         std::istream* script = &std::cin;
+        const std::string& scriptPath = options.scriptPath;
         if (!scriptPath.empty() && scriptPath != "-") {
             std::error_code ignored;
             if (!std::filesystem::is_directory(scriptPath, ignored)) {
@@ -149,17 +170,39 @@ int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
         }
         platform::setBackend(
             std::make_unique<platform::ScriptBackend>(*script, std::cout, std::cerr));
-    } else {
-        std::string error;
-        auto window = platform::createWindowBackend(scale, error);
-        if (!window) {
-            std::cerr << "talonix: cannot open a window: " << error
-                      << "; run with --headless to play from a script without a display\n";
-            return 1;
-        }
-        platform::setBackend(std::move(window));
+        return std::nullopt;
     }
+    std::string error;
+    auto window = platform::createWindowBackend(options.scale, error);
+    if (!window) {
+        std::cerr << "talonix: cannot open a window: " << error
+                  << "; run with --headless to play from a script without a display\n";
+        return 1;
+    }
+    platform::setBackend(std::move(window));
+    return std::nullopt;
+}
 
+} // namespace
+
+WORD RequestedUILanguage() {
+    return requestedLanguage;
+}
+
+int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
+    fillStandardDescriptors();
+    Options options;
+    if (std::optional<int> status = parseOptions(argc, argv, options)) {
+        return *status;
+    }
+    if (std::optional<int> status = applyOptions(options)) {
+        return *status;
+    }
+    std::u16string wideCommandLine = programCommandLine(options.programArguments);
+    std::ifstream scriptFile;
+    if (std::optional<int> status = startBackend(options, scriptFile)) {
+        return *status;
+    }
     int status = winMain(reinterpret_cast<HINSTANCE>(&instanceTag), nullptr, wideCommandLine.data(),
                          SW_SHOW);
     std::cout.flush();

@@ -4,102 +4,127 @@
 
 namespace {
 
-// Formats into a growing string; the callers cut it to their limits.
+// The flags and width between a '%' and its conversion character.
+struct FieldSpec {
+    bool leftAlign = false;
+    bool zeroPad = false;
+    size_t width = 0;
+};
+
+// Reads the flags, width and size from just after a '%'; returns where the
+// conversion character is.
+const char16_t* readFieldSpec(const char16_t* p, FieldSpec& spec) {
+    for (;; ++p) {
+        if (*p == u'-') {
+            spec.leftAlign = true;
+        } else if (*p == u'0') {
+            spec.zeroPad = true;
+        } else {
+            break;
+        }
+    }
+    while (*p >= u'0' && *p <= u'9') {
+        spec.width = spec.width * 10 + static_cast<size_t>(*p - u'0');
+        ++p;
+    }
+    if (*p == u'l' || *p == u'h') {
+        ++p; // sizes: everything is 32 bits here
+    }
+    return p;
+}
+
+std::u16string signedDecimal(int value) {
+    long long wide = value;
+    bool negative = wide < 0;
+    unsigned long long magnitude =
+        negative ? static_cast<unsigned long long>(-wide) : static_cast<unsigned long long>(wide);
+    std::string digits = std::to_string(magnitude);
+    std::u16string field;
+    if (negative) {
+        field.push_back(u'-');
+    }
+    field.append(digits.begin(), digits.end());
+    return field;
+}
+
+std::u16string hexadecimal(unsigned int value, bool upperCase) {
+    const char* hex = upperCase ? "0123456789ABCDEF" : "0123456789abcdef";
+    std::u16string field;
+    do {
+        field.insert(field.begin(), static_cast<char16_t>(hex[value & 0xF]));
+        value >>= 4;
+    } while (value != 0);
+    return field;
+}
+
+// The text of one conversion, taking its argument from args; numeric tells
+// whether zero padding applies to it.
+std::u16string convertField(char16_t conversion, va_list* args, bool& numeric) {
+    numeric = conversion == u'd' || conversion == u'i' || conversion == u'u' ||
+              conversion == u'x' || conversion == u'X';
+    switch (conversion) {
+    case u'd':
+    case u'i':
+        return signedDecimal(va_arg(*args, int));
+    case u'u': {
+        std::string digits = std::to_string(va_arg(*args, unsigned int));
+        return std::u16string(digits.begin(), digits.end());
+    }
+    case u'x':
+    case u'X':
+        return hexadecimal(va_arg(*args, unsigned int), conversion == u'X');
+    case u's': {
+        LPCWSTR text = va_arg(*args, LPCWSTR);
+        return text != nullptr ? std::u16string(text) : std::u16string(u"(null)");
+    }
+    case u'c':
+        return std::u16string(1, static_cast<char16_t>(va_arg(*args, int)));
+    default: // '%' and anything unknown stand for themselves
+        return std::u16string(1, conversion);
+    }
+}
+
+void padField(std::u16string& field, const FieldSpec& spec, bool numeric) {
+    if (field.size() >= spec.width) {
+        return;
+    }
+    size_t padding = spec.width - field.size();
+    if (spec.leftAlign) {
+        field.append(padding, u' ');
+    } else if (spec.zeroPad && numeric) {
+        size_t signLength = (!field.empty() && field[0] == u'-') ? 1 : 0;
+        field.insert(signLength, padding, u'0');
+    } else {
+        field.insert(0, padding, u' ');
+    }
+}
+
+// Formats into a growing string; the callers cut it to their limits. The
+// steps take the arguments through a copy, as a va_list cannot be handed on
+// and used again.
 std::u16string formatText(LPCWSTR format, va_list args) {
     std::u16string out;
     if (format == nullptr) {
         return out;
     }
+    va_list remaining;
+    va_copy(remaining, args);
     for (const char16_t* p = format; *p != 0; ++p) {
         if (*p != u'%') {
             out.push_back(*p);
             continue;
         }
-        ++p;
-        bool leftAlign = false;
-        bool zeroPad = false;
-        for (;; ++p) {
-            if (*p == u'-') {
-                leftAlign = true;
-            } else if (*p == u'0') {
-                zeroPad = true;
-            } else {
-                break;
-            }
+        FieldSpec spec;
+        p = readFieldSpec(p + 1, spec);
+        if (*p == 0) {
+            break; // a lone '%' at the end
         }
-        size_t width = 0;
-        while (*p >= u'0' && *p <= u'9') {
-            width = width * 10 + static_cast<size_t>(*p - u'0');
-            ++p;
-        }
-        if (*p == u'l' || *p == u'h') {
-            ++p; // sizes: everything is 32 bits here
-        }
-        std::u16string field;
         bool numeric = false;
-        switch (*p) {
-        case u'd':
-        case u'i': {
-            int value = va_arg(args, int);
-            long long wide = value;
-            bool negative = wide < 0;
-            unsigned long long magnitude = negative ? static_cast<unsigned long long>(-wide)
-                                                    : static_cast<unsigned long long>(wide);
-            std::string digits = std::to_string(magnitude);
-            if (negative) {
-                field.push_back(u'-');
-            }
-            field.append(digits.begin(), digits.end());
-            numeric = true;
-            break;
-        }
-        case u'u': {
-            std::string digits = std::to_string(va_arg(args, unsigned int));
-            field.assign(digits.begin(), digits.end());
-            numeric = true;
-            break;
-        }
-        case u'x':
-        case u'X': {
-            unsigned int value = va_arg(args, unsigned int);
-            const char* hex = *p == u'x' ? "0123456789abcdef" : "0123456789ABCDEF";
-            do {
-                field.insert(field.begin(), static_cast<char16_t>(hex[value & 0xF]));
-                value >>= 4;
-            } while (value != 0);
-            numeric = true;
-            break;
-        }
-        case u's': {
-            LPCWSTR text = va_arg(args, LPCWSTR);
-            field = text != nullptr ? std::u16string(text) : std::u16string(u"(null)");
-            break;
-        }
-        case u'c':
-            field.push_back(static_cast<char16_t>(va_arg(args, int)));
-            break;
-        case u'%':
-            field.push_back(u'%');
-            break;
-        case 0:
-            return out; // a lone '%' at the end
-        default:
-            field.push_back(*p);
-            break;
-        }
-        if (field.size() < width) {
-            size_t padding = width - field.size();
-            if (leftAlign) {
-                field.append(padding, u' ');
-            } else if (zeroPad && numeric) {
-                size_t signLength = (!field.empty() && field[0] == u'-') ? 1 : 0;
-                field.insert(signLength, padding, u'0');
-            } else {
-                field.insert(0, padding, u' ');
-            }
-        }
+        std::u16string field = convertField(*p, &remaining, numeric);
+        padField(field, spec, numeric);
         out += field;
     }
+    va_end(remaining);
     return out;
 }
 

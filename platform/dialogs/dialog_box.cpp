@@ -94,7 +94,9 @@ INT_PTR DialogBoxIndirectParamW(HINSTANCE instance, const DialogTemplate* dialog
     // A dialog ended from outside (the quit message, its window destroyed)
     // counts as cancelled.
     INT_PTR result = dialog->ended ? dialog->result : IDCANCEL;
-    platform::backend().dialogClosed(dialog->templateId, result);
+    if (platform::ScriptHooks* hooks = platform::scriptHooks()) {
+        hooks->dialogClosed(dialog->templateId, result);
+    }
     if (quit) {
         PostQuitMessage(*quit);
     }

@@ -139,140 +139,25 @@ InputEvent ScriptBackend::outputFailed() {
 }
 
 InputEvent ScriptBackend::readEvent() {
-    std::string& line = line_;
-    std::vector<std::string>& words = words_;
-    while (!out_.fail() && std::getline(script_, line)) {
+    while (!out_.fail() && std::getline(script_, line_)) {
         ++lineNumber_;
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
+        if (!line_.empty() && line_.back() == '\r') {
+            line_.pop_back();
         }
-        if (line.find('\0') != std::string::npos) {
+        if (line_.find('\0') != std::string::npos) {
             return malformed("a NUL byte in the line");
         }
-        splitWords(line, words);
-        if (words.empty() || words[0][0] == '#') {
+        splitWords(line_, words_);
+        if (words_.empty() || words_[0][0] == '#') {
             continue;
         }
-        const std::string& verb = words[0];
-        auto argumentCount = words.size() - 1;
-
-        if (verb == "tap" || verb == "down" || verb == "up" || verb == "dbl") {
-            int32_t x = 0;
-            int32_t y = 0;
-            if (argumentCount != 2 || !parseInt(words[1], x) || !parseInt(words[2], y)) {
-                return malformed("'" + verb + "' takes two whole numbers: " + verb + " X Y");
-            }
-            if (x < 0 || y < 0 || x >= SCREEN_WIDTH || y >= SCREEN_HEIGHT) {
-                return malformed("point " + words[1] + " " + words[2] +
-                                 " lies outside the 240 x 320 screen");
-            }
-            using Type = InputEvent::Type;
-            if (verb == "down") {
-                return makeEvent(Type::PenDown, x, y);
-            }
-            if (verb == "up") {
-                return makeEvent(Type::PenUp, x, y);
-            }
-            if (verb == "tap") {
-                pending_.push_back(makeEvent(Type::PenUp, x, y));
-                return makeEvent(Type::PenDown, x, y);
-            }
-            // A double tap: the first tap, then the second press arrives as
-            // the double-tap message, then its pen-up.
-            pending_.push_back(makeEvent(Type::PenUp, x, y));
-            pending_.push_back(makeEvent(Type::PenDoubleTap, x, y));
-            pending_.push_back(makeEvent(Type::PenUp, x, y));
-            return makeEvent(Type::PenDown, x, y);
+        LineParser parse = parserFor(words_[0]);
+        if (parse == nullptr) {
+            return malformed("unknown line '" + words_[0] + "'");
         }
-        if (verb == "command") {
-            int32_t id = 0;
-            if (argumentCount != 1 || !parseInt(words[1], id) || id < 0 || id > 0xFFFF) {
-                return malformed("'command' takes one command id from 0 to 65535");
-            }
-            InputEvent event = makeEvent(InputEvent::Type::Command);
-            event.id = id;
-            return event;
+        if (std::optional<InputEvent> event = (this->*parse)(words_)) {
+            return *event;
         }
-        if (verb == "key") {
-            if (argumentCount != 1) {
-                return malformed("'key' takes one key name, such as left or alt+n");
-            }
-            const ScriptKey* key = findScriptKey(words[1]);
-            if (key == nullptr) {
-                return malformed("unknown key '" + words[1] + "' (see docs/headless.md)");
-            }
-            InputEvent event =
-                makeEvent(key->typed ? InputEvent::Type::Char : InputEvent::Type::Key);
-            event.key = key->code;
-            event.alt = key->alt;
-            event.control = key->control;
-            return event;
-        }
-        if (verb == "answer") {
-            static const std::pair<const char*, int> answers[] = {
-                {"ok", IDOK}, {"yes", IDYES}, {"no", IDNO}, {"cancel", IDCANCEL}};
-            const std::pair<const char*, int>* found = nullptr;
-            for (const auto& entry : answers) {
-                if (argumentCount == 1 && words[1] == entry.first) {
-                    found = &entry;
-                }
-            }
-            if (found == nullptr) {
-                return malformed("'answer' takes one of ok, yes, no, cancel");
-            }
-            queueMessageBoxAnswer(found->second);
-            continue;
-        }
-        if (verb == "check" || verb == "select" || verb == "press") {
-            size_t wanted = verb == "press" ? 1 : 2;
-            int32_t id = 0;
-            int32_t value = 0;
-            if (argumentCount != wanted || !parseInt(words[1], id) ||
-                (wanted == 2 && !parseInt(words[2], value))) {
-                return malformed(verb == "check"    ? "'check' takes a control id and 0 or 1"
-                                 : verb == "select" ? "'select' takes a control id and a line index"
-                                                    : "'press' takes a control id");
-            }
-            if (verb == "check" && value != 0 && value != 1) {
-                return malformed("'check' takes 0 or 1, not " + words[2]);
-            }
-            if (!modalDialogOpen()) {
-                return malformed("'" + verb + "' needs an open dialog");
-            }
-            UINT message = verb == "check"    ? WM_SCRIPT_CHECK
-                           : verb == "select" ? WM_SCRIPT_SELECT
-                                              : WM_SCRIPT_PRESS;
-            if (std::string problem = scriptLineError(message, id, value); !problem.empty()) {
-                return malformed(problem);
-            }
-            InputEvent event = makeEvent(verb == "check"    ? InputEvent::Type::DialogCheck
-                                         : verb == "select" ? InputEvent::Type::DialogSelect
-                                                            : InputEvent::Type::DialogPress);
-            event.id = id;
-            event.value = value;
-            return event;
-        }
-        if (verb == "state") {
-            if (argumentCount != 0) {
-                return malformed("'state' takes nothing");
-            }
-            writeState();
-            continue;
-        }
-        if (verb == "shot") {
-            size_t at = line.find("shot") + 4;
-            size_t start = line.find_first_not_of(" \t", at);
-            size_t end = line.find_last_not_of(" \t");
-            if (start == std::string::npos) {
-                return malformed("'shot' takes a file name");
-            }
-            std::string path = line.substr(start, end - start + 1);
-            if (!writePng(composeScreen(), path)) {
-                return malformed("cannot write the screenshot '" + path + "'");
-            }
-            continue;
-        }
-        return malformed("unknown line '" + verb + "'");
     }
     if (out_.fail()) {
         return outputFailed();
@@ -283,6 +168,155 @@ InputEvent ScriptBackend::readEvent() {
     InputEvent event =
         makeEvent(endOfScriptSeen_ == 1 ? InputEvent::Type::Close : InputEvent::Type::Quit);
     return event;
+}
+
+ScriptBackend::LineParser ScriptBackend::parserFor(const std::string& verb) {
+    static const std::pair<const char*, LineParser> parsers[] = {
+        {"tap", &ScriptBackend::parsePen},
+        {"down", &ScriptBackend::parsePen},
+        {"up", &ScriptBackend::parsePen},
+        {"dbl", &ScriptBackend::parsePen},
+        {"command", &ScriptBackend::parseCommand},
+        {"key", &ScriptBackend::parseKey},
+        {"answer", &ScriptBackend::parseAnswer},
+        {"check", &ScriptBackend::parseDialogControl},
+        {"select", &ScriptBackend::parseDialogControl},
+        {"press", &ScriptBackend::parseDialogControl},
+        {"state", &ScriptBackend::parseState},
+        {"shot", &ScriptBackend::parseShot},
+    };
+    for (const auto& [name, parse] : parsers) {
+        if (verb == name) {
+            return parse;
+        }
+    }
+    return nullptr;
+}
+
+std::optional<InputEvent> ScriptBackend::parsePen(const Words& words) {
+    const std::string& verb = words[0];
+    int32_t x = 0;
+    int32_t y = 0;
+    if (words.size() != 3 || !parseInt(words[1], x) || !parseInt(words[2], y)) {
+        return malformed("'" + verb + "' takes two whole numbers: " + verb + " X Y");
+    }
+    if (x < 0 || y < 0 || x >= SCREEN_WIDTH || y >= SCREEN_HEIGHT) {
+        return malformed("point " + words[1] + " " + words[2] +
+                         " lies outside the 240 x 320 screen");
+    }
+    using Type = InputEvent::Type;
+    if (verb == "down") {
+        return makeEvent(Type::PenDown, x, y);
+    }
+    if (verb == "up") {
+        return makeEvent(Type::PenUp, x, y);
+    }
+    if (verb == "tap") {
+        pending_.push_back(makeEvent(Type::PenUp, x, y));
+        return makeEvent(Type::PenDown, x, y);
+    }
+    // A double tap: the first tap, then the second press arrives as
+    // the double-tap message, then its pen-up.
+    pending_.push_back(makeEvent(Type::PenUp, x, y));
+    pending_.push_back(makeEvent(Type::PenDoubleTap, x, y));
+    pending_.push_back(makeEvent(Type::PenUp, x, y));
+    return makeEvent(Type::PenDown, x, y);
+}
+
+std::optional<InputEvent> ScriptBackend::parseCommand(const Words& words) {
+    int32_t id = 0;
+    if (words.size() != 2 || !parseInt(words[1], id) || id < 0 || id > 0xFFFF) {
+        return malformed("'command' takes one command id from 0 to 65535");
+    }
+    InputEvent event = makeEvent(InputEvent::Type::Command);
+    event.id = id;
+    return event;
+}
+
+std::optional<InputEvent> ScriptBackend::parseKey(const Words& words) {
+    if (words.size() != 2) {
+        return malformed("'key' takes one key name, such as left or alt+n");
+    }
+    const ScriptKey* key = findScriptKey(words[1]);
+    if (key == nullptr) {
+        return malformed("unknown key '" + words[1] + "' (see docs/headless.md)");
+    }
+    InputEvent event = makeEvent(key->typed ? InputEvent::Type::Char : InputEvent::Type::Key);
+    event.key = key->code;
+    event.alt = key->alt;
+    event.control = key->control;
+    return event;
+}
+
+std::optional<InputEvent> ScriptBackend::parseAnswer(const Words& words) {
+    static const std::pair<const char*, int> answers[] = {
+        {"ok", IDOK}, {"yes", IDYES}, {"no", IDNO}, {"cancel", IDCANCEL}};
+    const std::pair<const char*, int>* found = nullptr;
+    for (const auto& entry : answers) {
+        if (words.size() == 2 && words[1] == entry.first) {
+            found = &entry;
+        }
+    }
+    if (found == nullptr) {
+        return malformed("'answer' takes one of ok, yes, no, cancel");
+    }
+    queueMessageBoxAnswer(found->second);
+    return std::nullopt;
+}
+
+// check, select and press: a control of the open dialog.
+std::optional<InputEvent> ScriptBackend::parseDialogControl(const Words& words) {
+    const std::string& verb = words[0];
+    size_t wanted = verb == "press" ? 1 : 2;
+    int32_t id = 0;
+    int32_t value = 0;
+    if (words.size() - 1 != wanted || !parseInt(words[1], id) ||
+        (wanted == 2 && !parseInt(words[2], value))) {
+        return malformed(verb == "check"    ? "'check' takes a control id and 0 or 1"
+                         : verb == "select" ? "'select' takes a control id and a line index"
+                                            : "'press' takes a control id");
+    }
+    if (verb == "check" && value != 0 && value != 1) {
+        return malformed("'check' takes 0 or 1, not " + words[2]);
+    }
+    if (!modalDialogOpen()) {
+        return malformed("'" + verb + "' needs an open dialog");
+    }
+    UINT message = verb == "check"    ? WM_SCRIPT_CHECK
+                   : verb == "select" ? WM_SCRIPT_SELECT
+                                      : WM_SCRIPT_PRESS;
+    if (std::string problem = scriptLineError(message, id, value); !problem.empty()) {
+        return malformed(problem);
+    }
+    InputEvent event = makeEvent(verb == "check"    ? InputEvent::Type::DialogCheck
+                                 : verb == "select" ? InputEvent::Type::DialogSelect
+                                                    : InputEvent::Type::DialogPress);
+    event.id = id;
+    event.value = value;
+    return event;
+}
+
+std::optional<InputEvent> ScriptBackend::parseState(const Words& words) {
+    if (words.size() != 1) {
+        return malformed("'state' takes nothing");
+    }
+    writeState();
+    return std::nullopt;
+}
+
+// The file name is the rest of the line, spaces and all.
+std::optional<InputEvent> ScriptBackend::parseShot(const Words& /*words*/) {
+    size_t at = line_.find("shot") + 4;
+    size_t start = line_.find_first_not_of(" \t", at);
+    size_t end = line_.find_last_not_of(" \t");
+    if (start == std::string::npos) {
+        return malformed("'shot' takes a file name");
+    }
+    std::string path = line_.substr(start, end - start + 1);
+    if (!writePng(composeScreen(), path)) {
+        return malformed("cannot write the screenshot '" + path + "'");
+    }
+    return std::nullopt;
 }
 
 std::optional<int> ScriptBackend::answerMessageBox(const MessageBoxInfo& box) {

@@ -5,6 +5,7 @@
 #include <deque>
 #include <istream>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -13,7 +14,7 @@
 
 namespace platform {
 
-class ScriptBackend final : public Backend {
+class ScriptBackend final : public Backend, public ScriptHooks {
   public:
     // err gets the script:LINE: messages of malformed lines.
     ScriptBackend(std::istream& script, std::ostream& out, std::ostream& err);
@@ -28,6 +29,19 @@ class ScriptBackend final : public Backend {
     // Reads lines until one yields input; handles state, shot and answer lines
     // on the way.
     InputEvent readEvent();
+
+    // One parser for each kind of line. An event goes to the program; no event
+    // means the line was handled here and reading goes on.
+    using Words = std::vector<std::string>;
+    using LineParser = std::optional<InputEvent> (ScriptBackend::*)(const Words& words);
+    static LineParser parserFor(const std::string& verb);
+    std::optional<InputEvent> parsePen(const Words& words);
+    std::optional<InputEvent> parseCommand(const Words& words);
+    std::optional<InputEvent> parseKey(const Words& words);
+    std::optional<InputEvent> parseAnswer(const Words& words);
+    std::optional<InputEvent> parseDialogControl(const Words& words);
+    std::optional<InputEvent> parseState(const Words& words);
+    std::optional<InputEvent> parseShot(const Words& words);
     InputEvent malformed(const std::string& what);
     // Standard output took no more: the run ends with status 1.
     InputEvent outputFailed();

@@ -1,7 +1,9 @@
 // DrawTextW and text measurement with the DC's font and colours.
 #include <algorithm>
 #include <limits>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/raster/device_context.h"
 #include "platform/raster/fonts.h"
@@ -74,6 +76,47 @@ int32_t firstLineTop(const RECT& rect, int32_t lineHeight, UINT format) {
     return rect.top;
 }
 
+// DT_CALCRECT: the rectangle grows or shrinks to the widest line and all the
+// lines' height.
+void fitRectToLines(const text::Typeface& typeface, const std::vector<std::u16string>& lines,
+                    int32_t height, RECT& rect) {
+    int32_t widest = 0;
+    for (const std::u16string& line : lines) {
+        widest = std::max(widest, text::textWidth(typeface, line));
+    }
+    rect.right = raster::clampToLong(int64_t{rect.left} + widest);
+    rect.bottom = raster::clampToLong(int64_t{rect.top} + height);
+}
+
+void drawLines(const dc::DrawTarget& target, const dc::DeviceContext& context,
+               const text::Typeface& typeface, const std::vector<std::u16string>& lines,
+               const RECT& rect, UINT format) {
+    constexpr LONG FAR_AWAY = std::numeric_limits<LONG>::max() / 2;
+    RECT limit = (format & DT_NOCLIP) != 0 ? RECT{-FAR_AWAY, -FAR_AWAY, FAR_AWAY, FAR_AWAY} : rect;
+    uint32_t textPixel = pixelFromColorref(context.textColour);
+    uint32_t backgroundPixel = pixelFromColorref(context.backgroundColour);
+    int32_t lineHeight = text::lineHeight(typeface);
+    int64_t lineTop = firstLineTop(rect, lineHeight, format);
+    for (const std::u16string& line : lines) {
+        // Lines wholly outside the rectangle are not rendered at all (a
+        // long text scrolled in a small box); one row of slack keeps the
+        // marks that rise over a line.
+        if (lineTop + lineHeight + 1 > limit.top && lineTop - 1 < limit.bottom) {
+            int32_t width = text::textWidth(typeface, line);
+            int32_t left = alignedLeft(rect, width, format);
+            if (context.backgroundMode == OPAQUE && width > 0) {
+                fillBox(
+                    target,
+                    intersectRects(raster::rectFromSize(left, lineTop, width, lineHeight), limit),
+                    backgroundPixel);
+            }
+            drawMask(target, text::renderLine(typeface, line), left, raster::clampToLong(lineTop),
+                     limit, textPixel);
+        }
+        lineTop += lineHeight;
+    }
+}
+
 } // namespace
 
 int DrawTextW(HDC dc, LPCWSTR text, int count, RECT* rect, UINT format) {
@@ -96,45 +139,14 @@ int DrawTextW(HDC dc, LPCWSTR text, int count, RECT* rect, UINT format) {
     std::vector<std::u16string> lines =
         text::layoutLines(whole, (format & DT_SINGLELINE) != 0, (format & DT_WORDBREAK) != 0,
                           raster::clampToLong(int64_t{rect->right} - rect->left), measure);
-    int32_t lineHeight = text::lineHeight(*typeface);
-    int32_t height = raster::clampToLong(static_cast<int64_t>(lines.size()) * lineHeight);
-
+    int32_t height =
+        raster::clampToLong(static_cast<int64_t>(lines.size()) * text::lineHeight(*typeface));
     if ((format & DT_CALCRECT) != 0) {
-        int32_t widest = 0;
-        for (const std::u16string& line : lines) {
-            widest = std::max(widest, measure(line));
-        }
-        rect->right = raster::clampToLong(int64_t{rect->left} + widest);
-        rect->bottom = raster::clampToLong(int64_t{rect->top} + height);
+        fitRectToLines(*typeface, lines, height, *rect);
         return height;
     }
-
-    auto target = dc::drawTargetOf(dc);
-    if (!target) {
-        return height;
-    }
-    constexpr LONG FAR_AWAY = std::numeric_limits<LONG>::max() / 2;
-    RECT limit = (format & DT_NOCLIP) != 0 ? RECT{-FAR_AWAY, -FAR_AWAY, FAR_AWAY, FAR_AWAY} : *rect;
-    uint32_t textPixel = pixelFromColorref(context->textColour);
-    uint32_t backgroundPixel = pixelFromColorref(context->backgroundColour);
-    int64_t lineTop = firstLineTop(*rect, lineHeight, format);
-    for (const std::u16string& line : lines) {
-        // Lines wholly outside the rectangle are not rendered at all (a
-        // long text scrolled in a small box); one row of slack keeps the
-        // marks that rise over a line.
-        if (lineTop + lineHeight + 1 > limit.top && lineTop - 1 < limit.bottom) {
-            int32_t width = measure(line);
-            int32_t left = alignedLeft(*rect, width, format);
-            if (context->backgroundMode == OPAQUE && width > 0) {
-                fillBox(
-                    *target,
-                    intersectRects(raster::rectFromSize(left, lineTop, width, lineHeight), limit),
-                    backgroundPixel);
-            }
-            drawMask(*target, text::renderLine(*typeface, line), left, raster::clampToLong(lineTop),
-                     limit, textPixel);
-        }
-        lineTop += lineHeight;
+    if (auto target = dc::drawTargetOf(dc)) {
+        drawLines(*target, *context, *typeface, lines, *rect, format);
     }
     return height;
 }

@@ -9,19 +9,21 @@
 #include <deque>
 #include <string_view>
 
-#include "platform/registry_api.h"
 #include "platform/resource_api.h"
 #include "platform/screen.h"
 #include "platform/sdl/key_translation.h"
 #include "platform/sdl/pen_tracker.h"
+#include "platform/sdl/scaled_picture.h"
 #include "platform/sdl/sdl_handles.h"
+#include "platform/sdl/window_scale.h"
 #include "platform/utf.h"
 
 namespace platform {
 namespace {
 
+using sdl::View;
+
 constexpr int PROGRAM_ICON_ID = 101;
-constexpr int MAX_SCALE = 8;
 
 // With no display SDL falls back to drivers that show nothing (and wait for
 // input by polling); those serve only when asked for by name, as tests do.
@@ -48,67 +50,10 @@ std::string sdlError(const char* what) {
     return error;
 }
 
-// The window's scale is kept with the program's settings, as a value of our
-// own next to the handheld's.
-constexpr LPCWSTR SETTINGS_KEY = u"Software\\qm\\tlx";
-constexpr LPCWSTR SCALE_VALUE = u"scale";
-
-int storedScale() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, SETTINGS_KEY, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return 0;
-    }
-    DWORD value = 0;
-    DWORD type = REG_NONE;
-    DWORD size = 4;
-    LSTATUS status =
-        RegQueryValueExW(key, SCALE_VALUE, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
-    RegCloseKey(key);
-    bool usable = status == ERROR_SUCCESS && type == REG_DWORD && size == 4 && value >= 1 &&
-                  value <= MAX_SCALE;
-    return usable ? static_cast<int>(value) : 0;
-}
-
-void storeScale(int scale) {
-    HKEY key = nullptr;
-    WCHAR noClass[] = u"";
-    DWORD disposition = 0;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, SETTINGS_KEY, 0, noClass, 0, KEY_ALL_ACCESS, nullptr,
-                        &key, &disposition) != ERROR_SUCCESS) {
-        return;
-    }
-    DWORD value = static_cast<DWORD>(scale);
-    RegSetValueExW(key, SCALE_VALUE, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4);
-    RegCloseKey(key);
-}
-
-// Where the picture lies in a window of the given size: the largest whole
-// scale that fits (at least 1), centred.
-struct View {
-    int scale = 1;
-    int left = 0;
-    int top = 0;
-};
-
-int fittingScale(int width, int height) {
-    return std::clamp(std::min(width / SCREEN_WIDTH, height / SCREEN_HEIGHT), 1, MAX_SCALE);
-}
-
-View viewFor(int width, int height) {
-    View view;
-    view.scale = fittingScale(width, height);
-    view.left = (width - SCREEN_WIDTH * view.scale) / 2;
-    view.top = (height - SCREEN_HEIGHT * view.scale) / 2;
-    return view;
-}
-
-// The largest scale whose window fits the desktop's usable area.
-int desktopScale() {
-    SDL_Rect usable{};
-    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) {
-        return 1;
-    }
-    return fittingScale(usable.w, usable.h);
+InputEvent closeEvent() {
+    InputEvent close;
+    close.type = InputEvent::Type::Close;
+    return close;
 }
 
 class SdlBackend final : public Backend {
@@ -124,10 +69,11 @@ class SdlBackend final : public Backend {
 
   private:
     void translate(const SDL_Event& event);
+    void translateMouse(const SDL_Event& event);
+    void translateWindowEvent(const SDL_WindowEvent& event);
     void takeFollowingMoves(SDL_Event& event);
     bool windowKey(const SDL_Keysym& key);
     void show();
-    void drawPicture(SDL_Surface* target, const View& view);
     void setIcon();
     void rememberScale();
 
@@ -159,8 +105,8 @@ bool SdlBackend::open(std::string& error) {
     // The close button is the program's own Exit (it may close an open
     // dialog first), not an immediate end of the run.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
-    rememberedScale_ = storedScale();
-    int fits = desktopScale();
+    rememberedScale_ = sdl::storedScale();
+    int fits = sdl::desktopScale();
     int scale = scale_ > 0 ? scale_ : (rememberedScale_ > 0 ? rememberedScale_ : fits);
     scale = std::clamp(scale, 1, fits);
     window_.reset(SDL_CreateWindow("Talonix", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
@@ -204,9 +150,9 @@ void SdlBackend::rememberScale() {
     int width = 0;
     int height = 0;
     SDL_GetWindowSize(window_.get(), &width, &height);
-    int scale = fittingScale(width, height);
+    int scale = sdl::fittingScale(width, height);
     if (scale != rememberedScale_) {
-        storeScale(scale);
+        sdl::storeScale(scale);
         rememberedScale_ = scale;
     }
 }
@@ -228,60 +174,10 @@ void SdlBackend::show() {
     if (target == nullptr) {
         return;
     }
-    View view = viewFor(target->w, target->h);
+    View view = sdl::viewFor(target->w, target->h);
     pen_.setView(view.scale, view.left, view.top);
-    drawPicture(target, view);
+    drawScaledScreen(target, shown_, view, backdrop_);
     SDL_UpdateWindowSurface(window_.get());
-}
-
-// Every screen pixel becomes a square of scale window pixels, so pixel art
-// stays crisp.
-void SdlBackend::drawPicture(SDL_Surface* target, const View& view) {
-    auto mapped = [target](uint32_t pixel) {
-        return SDL_MapRGB(target->format, static_cast<Uint8>(pixel >> 16),
-                          static_cast<Uint8>(pixel >> 8), static_cast<Uint8>(pixel));
-    };
-    SDL_FillRect(target, nullptr, mapped(backdrop_));
-    int scale = view.scale;
-    if (target->format->BytesPerPixel != 4) {
-        // Rare displays of other depths: SDL converts, one square at a time.
-        for (int y = 0; y < SCREEN_HEIGHT; ++y) {
-            for (int x = 0; x < SCREEN_WIDTH; ++x) {
-                SDL_Rect square{view.left + x * scale, view.top + y * scale, scale, scale};
-                SDL_FillRect(target, &square, mapped(shown_.at(x, y)));
-            }
-        }
-        return;
-    }
-    bool direct = target->format->format == SDL_PIXELFORMAT_RGB888 ||
-                  target->format->format == SDL_PIXELFORMAT_ARGB8888;
-    if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) {
-        return;
-    }
-    std::vector<Uint32> row(static_cast<size_t>(SCREEN_WIDTH * scale));
-    for (int y = 0; y < SCREEN_HEIGHT; ++y) {
-        for (int x = 0; x < SCREEN_WIDTH; ++x) {
-            uint32_t pixel = shown_.at(x, y);
-            Uint32 value = direct ? (pixel | target->format->Amask) : mapped(pixel);
-            std::fill_n(row.begin() + static_cast<ptrdiff_t>(x * scale), scale, value);
-        }
-        for (int repeat = 0; repeat < scale; ++repeat) {
-            int windowY = view.top + y * scale + repeat;
-            if (windowY < 0 || windowY >= target->h) {
-                continue;
-            }
-            auto* line = reinterpret_cast<Uint32*>(static_cast<Uint8*>(target->pixels) +
-                                                   static_cast<ptrdiff_t>(windowY) * target->pitch);
-            int from = std::max(0, -view.left);
-            int to = std::min(SCREEN_WIDTH * scale, target->w - view.left);
-            if (from < to) {
-                std::copy(row.begin() + from, row.begin() + to, line + view.left + from);
-            }
-        }
-    }
-    if (SDL_MUSTLOCK(target)) {
-        SDL_UnlockSurface(target);
-    }
 }
 
 // The window manager shows the game's variant and the program's name; the
@@ -305,9 +201,7 @@ InputEvent SdlBackend::waitEvent() {
         SDL_Event event;
         // Blocks: the program uses no CPU until something happens.
         if (SDL_WaitEvent(&event) == 0) {
-            InputEvent close;
-            close.type = InputEvent::Type::Close;
-            return close;
+            return closeEvent();
         }
         if (event.type == SDL_MOUSEMOTION) {
             takeFollowingMoves(event);
@@ -347,35 +241,11 @@ bool SdlBackend::windowKey(const SDL_Keysym& key) {
 void SdlBackend::translate(const SDL_Event& event) {
     switch (event.type) {
     case SDL_MOUSEBUTTONDOWN:
-        if (event.button.button == SDL_BUTTON_LEFT) {
-            if (auto down = pen_.press(event.button.x, event.button.y, event.button.timestamp)) {
-                pending_.push_back(*down);
-            }
-        }
-        break;
     case SDL_MOUSEBUTTONUP:
-        if (event.button.button == SDL_BUTTON_LEFT && pen_.penDown()) {
-            pending_.push_back(pen_.release(event.button.x, event.button.y));
-        }
-        break;
     case SDL_MOUSEMOTION:
-        if (auto move = pen_.move(event.motion.x, event.motion.y)) {
-            pending_.push_back(*move);
-        }
+    case SDL_MOUSEWHEEL:
+        translateMouse(event);
         break;
-    case SDL_MOUSEWHEEL: {
-        int lines = event.wheel.y;
-        if (event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) {
-            lines = -lines;
-        }
-        if (lines != 0) {
-            int x = 0;
-            int y = 0;
-            SDL_GetMouseState(&x, &y);
-            pending_.push_back(pen_.wheel(x, y, lines));
-        }
-        break;
-    }
     case SDL_KEYDOWN:
         if (windowKey(event.key.keysym)) {
             break;
@@ -394,29 +264,58 @@ void SdlBackend::translate(const SDL_Event& event) {
         }
         break;
     case SDL_WINDOWEVENT:
-        if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
-            InputEvent close;
-            close.type = InputEvent::Type::Close;
-            pending_.push_back(close);
-        } else if (event.window.event == SDL_WINDOWEVENT_LEAVE) {
-            if (auto away = pen_.leave()) {
-                pending_.push_back(*away);
-            }
-        } else if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-            show();
-            rememberScale();
-        } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
-            show();
-        }
+        translateWindowEvent(event.window);
         break;
-    case SDL_QUIT: {
-        InputEvent close;
-        close.type = InputEvent::Type::Close;
-        pending_.push_back(close);
+    case SDL_QUIT:
+        pending_.push_back(closeEvent());
         break;
-    }
     default:
         break;
+    }
+}
+
+// The left button is the pen; the wheel scrolls what lies under the mouse.
+void SdlBackend::translateMouse(const SDL_Event& event) {
+    if (event.type == SDL_MOUSEBUTTONDOWN) {
+        if (event.button.button == SDL_BUTTON_LEFT) {
+            if (auto down = pen_.press(event.button.x, event.button.y, event.button.timestamp)) {
+                pending_.push_back(*down);
+            }
+        }
+    } else if (event.type == SDL_MOUSEBUTTONUP) {
+        if (event.button.button == SDL_BUTTON_LEFT && pen_.penDown()) {
+            pending_.push_back(pen_.release(event.button.x, event.button.y));
+        }
+    } else if (event.type == SDL_MOUSEMOTION) {
+        if (auto move = pen_.move(event.motion.x, event.motion.y)) {
+            pending_.push_back(*move);
+        }
+    } else {
+        int lines = event.wheel.y;
+        if (event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) {
+            lines = -lines;
+        }
+        if (lines != 0) {
+            int x = 0;
+            int y = 0;
+            SDL_GetMouseState(&x, &y);
+            pending_.push_back(pen_.wheel(x, y, lines));
+        }
+    }
+}
+
+void SdlBackend::translateWindowEvent(const SDL_WindowEvent& event) {
+    if (event.event == SDL_WINDOWEVENT_CLOSE) {
+        pending_.push_back(closeEvent());
+    } else if (event.event == SDL_WINDOWEVENT_LEAVE) {
+        if (auto away = pen_.leave()) {
+            pending_.push_back(*away);
+        }
+    } else if (event.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        show();
+        rememberScale();
+    } else if (event.event == SDL_WINDOWEVENT_EXPOSED) {
+        show();
     }
 }
 

@@ -88,7 +88,7 @@ TEST_F(FlowTest, TheStatusLineIsFormattedAndRepaintedWithoutErasing) {
 }
 
 // Remembers what the buttons looked like when the box came up.
-class ButtonWatchingBackend : public platform::Backend {
+class ButtonWatchingBackend : public platform::Backend, public platform::ScriptHooks {
   public:
     explicit ButtonWatchingBackend(int32_t* seen) : seen_(seen) {}
     platform::InputEvent waitEvent() override { return {}; }

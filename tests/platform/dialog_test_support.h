@@ -27,7 +27,7 @@ using Type = platform::InputEvent::Type;
 // Input for the modal loop, one event each time it waits. A step that is a
 // function runs once everything before it has been handled and painted.
 // With nothing left the backend quits, so a test can never hang.
-class StepBackend final : public platform::Backend {
+class StepBackend final : public platform::Backend, public platform::ScriptHooks {
   public:
     using Step = std::variant<platform::InputEvent, std::function<void()>>;
 

@@ -18,22 +18,23 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <map>
-#include <memory>
-#include <set>
-#include <sstream>
 #include <string>
-#include <string_view>
 #include <vector>
+
+#include "tools/glyphs/baked_face.h"
+
+namespace glyphs {
+
+[[noreturn]] void fail(const std::string& what) {
+    std::fprintf(stderr, "bake_glyphs: %s\n", what.c_str());
+    std::exit(1);
+}
+
+} // namespace glyphs
 
 namespace {
 
-struct FaceRequest {
-    int lineHeight;
-    bool bold;
-    std::u32string_view only; // when set, the few characters drawn at this size
-};
+using namespace glyphs;
 
 // The system font, the message boxes' text and title, the dialogs' text and
 // title, and the message box icon letters.
@@ -78,30 +79,6 @@ std::string utf8(char32_t c) {
     }
     return out;
 }
-
-[[noreturn]] void fail(const std::string& what) {
-    std::fprintf(stderr, "bake_glyphs: %s\n", what.c_str());
-    std::exit(1);
-}
-
-struct Glyph {
-    char32_t code = 0;
-    int left = 0; // ink box relative to the pen, y up from the baseline
-    int top = 0;
-    int width = 0;
-    int rows = 0;
-    int advance = 0;            // 26.6
-    std::vector<uint32_t> bits; // one word a row, bit 0 the leftmost pixel
-};
-
-struct BakedFace {
-    FaceRequest request{};
-    int pointSize = 0;
-    int ascent = 0;
-    int height = 0;
-    std::vector<Glyph> glyphs;
-    std::map<std::pair<char32_t, char32_t>, int> kerning; // 26.6, nonzero only
-};
 
 class Shaper {
   public:
@@ -211,135 +188,39 @@ Glyph renderGlyph(TTF_Font* font, char32_t code, int ascent) {
     return glyph;
 }
 
-// Three full rows across a glyph five or more pixels wide: strokes that ran
-// together into a block.
-bool blotted(const Glyph& glyph) {
-    if (glyph.width < 5) {
-        return false;
-    }
-    uint32_t full = glyph.width == 32 ? ~0u : (1u << glyph.width) - 1;
-    int run = 0;
-    for (uint32_t row : glyph.bits) {
-        run = row == full ? run + 1 : 0;
-        if (run >= 3) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// Glyphs drawn by hand where monochrome hinting runs the strokes together.
-struct TunedGlyph {
-    int lineHeight;
-    bool bold;
-    char32_t code;
-    int left;
-    int top;
-    std::vector<std::string> rows;
-};
-
-const std::vector<TunedGlyph>& tunedGlyphs() {
-    static const std::vector<TunedGlyph> tuned = {
-        // The bold м, и, й and ѝ at 12 pixels hint into solid blocks.
-        {12, true, U'м', 1, 5, {"##..##", "##..##", "#.##.#", "#.##.#", "#....#"}},
-        {12, true, U'и', 1, 5, {"#..##", "#.###", "#.#.#", "###.#", "##..#"}},
-        {12,
-         true,
-         U'й',
-         1,
-         8,
-         {".#.#.", ".###.", ".....", "#..##", "#.###", "#.#.#", "###.#", "##..#"}},
-        {12,
-         true,
-         U'ѝ',
-         1,
-         8,
-         {".#...", "..#..", ".....", "#..##", "#.###", "#.#.#", "###.#", "##..#"}},
-        // Letters that hint into the shape of another: n like п at 11
-        // pixels, the bold r like г and the bold 3 like З.
-        {11, false, U'n', 1, 5, {"###.", "#..#", "#..#", "#..#", "#..#"}},
-        {12, true, U'r', 1, 5, {"#.##", "###.", "##..", "##..", "##.."}},
-        {12,
-         true,
-         U'3',
-         1,
-         7,
-         {".####.", "##..##", "....##", "..###.", "....##", "##..##", ".####."}},
-        {13,
-         true,
-         U'3',
-         1,
-         8,
-         {"######", "...##.", "..##..", ".####.", "....##", "....##", "#...##", ".####."}},
-    };
-    return tuned;
-}
-
-void applyTuning(Glyph& glyph, const FaceRequest& request) {
-    for (const TunedGlyph& tuned : tunedGlyphs()) {
-        if (tuned.lineHeight == request.lineHeight && tuned.bold == request.bold &&
-            tuned.code == glyph.code) {
-            glyph.left = tuned.left;
-            glyph.top = tuned.top;
-            glyph.rows = static_cast<int>(tuned.rows.size());
-            glyph.width = static_cast<int>(tuned.rows.front().size());
-            glyph.bits.clear();
-            for (const std::string& row : tuned.rows) {
-                uint32_t bits = 0;
-                for (size_t x = 0; x < row.size(); ++x) {
-                    bits |= row[x] == '#' ? 1u << x : 0u;
-                }
-                glyph.bits.push_back(bits);
-            }
-        }
-    }
-}
-
-BakedFace bakeFace(FT_Library library, const FaceRequest& request, const std::string& file,
-                   const std::vector<char32_t>& characters) {
-    BakedFace baked;
-    baked.request = request;
-    TtfFont ttf;
-    ttf.font = TTF_OpenFont(file.c_str(), request.lineHeight);
-    if (ttf.font == nullptr) {
-        fail("cannot open " + file);
-    }
-    TTF_SetFontHinting(ttf.font, TTF_HINTING_MONO);
-    int size = request.lineHeight;
+// The largest point size whose probe line fits the line height.
+int fittingPointSize(TTF_Font* font, int lineHeight) {
+    int size = lineHeight;
     for (; size >= 1; --size) {
         int width = 0;
         int height = 0;
-        if (TTF_SetFontSize(ttf.font, size) == 0 &&
-            TTF_SizeUTF8(ttf.font, FIT_PROBE, &width, &height) == 0 &&
-            height <= request.lineHeight) {
+        if (TTF_SetFontSize(font, size) == 0 &&
+            TTF_SizeUTF8(font, FIT_PROBE, &width, &height) == 0 && height <= lineHeight) {
             break;
         }
     }
-    baked.pointSize = size;
-    baked.ascent = TTF_FontAscent(ttf.font);
-    baked.height = TTF_FontHeight(ttf.font);
+    return size;
+}
 
-    Shaper shaper(library, file, size);
-    std::vector<char32_t> wanted = characters;
-    if (!request.only.empty()) {
-        wanted.assign(request.only.begin(), request.only.end());
-        wanted.push_back(MISSING);
+Glyph bakeGlyph(TTF_Font* font, const Shaper& shaper, const FaceRequest& request, char32_t code,
+                int ascent) {
+    Glyph glyph = renderGlyph(font, code, ascent);
+    applyTuning(glyph, request);
+    if (blotted(glyph)) {
+        fail(("U+" + std::to_string(static_cast<unsigned>(code)) + " at " +
+              std::to_string(request.lineHeight) + (request.bold ? " bold" : "") +
+              " is a blot: tune it by hand"));
     }
-    for (char32_t code : wanted) {
-        Glyph glyph = renderGlyph(ttf.font, code, baked.ascent);
-        applyTuning(glyph, request);
-        if (blotted(glyph)) {
-            fail(("U+" + std::to_string(static_cast<unsigned>(code)) + " at " +
-                  std::to_string(request.lineHeight) + (request.bold ? " bold" : "") +
-                  " is a blot: tune it by hand"));
-        }
-        std::vector<int> single = shaper.advances(std::u32string(1, code));
-        if (single.size() != 1) {
-            fail("a character shaped into several glyphs");
-        }
-        glyph.advance = single[0];
-        baked.glyphs.push_back(glyph);
+    std::vector<int> single = shaper.advances(std::u32string(1, code));
+    if (single.size() != 1) {
+        fail("a character shaped into several glyphs");
     }
+    glyph.advance = single[0];
+    return glyph;
+}
+
+// The pairs whose first letter advances by other than its own width.
+void addKerning(BakedFace& baked, const Shaper& shaper) {
     for (const Glyph& first : baked.glyphs) {
         for (const Glyph& second : baked.glyphs) {
             if (first.code == MISSING || second.code == MISSING) {
@@ -355,58 +236,34 @@ BakedFace bakeFace(FT_Library library, const FaceRequest& request, const std::st
             }
         }
     }
-    return baked;
 }
 
-void write(const std::string& path, const std::vector<BakedFace>& faces) {
-    std::ostringstream out;
-    out << "// Generated at build time by tools/glyphs/bake_glyphs.cpp. Do not edit.\n"
-           "#include \"platform/raster/baked_glyphs.h\"\n\n"
-           "namespace platform::text::baked {\nnamespace {\n\n";
-    for (size_t f = 0; f < faces.size(); ++f) {
-        const BakedFace& face = faces[f];
-        out << "const uint32_t rows" << f << "[] = {";
-        size_t count = 0;
-        for (const Glyph& glyph : face.glyphs) {
-            for (uint32_t row : glyph.bits) {
-                out << (count++ % 12 == 0 ? "\n    " : " ") << "0x" << std::hex << row << std::dec
-                    << "u,";
-            }
-        }
-        out << (count == 0 ? "0u" : "") << "\n};\n";
-        out << "const Glyph glyphs" << f << "[] = {\n";
-        size_t first = 0;
-        for (const Glyph& glyph : face.glyphs) {
-            out << "    {0x" << std::hex << static_cast<unsigned>(glyph.code) << std::dec << ", "
-                << glyph.left << ", " << glyph.top << ", " << glyph.width << ", " << glyph.rows
-                << ", " << glyph.advance << ", " << first << "},\n";
-            first += glyph.bits.size();
-        }
-        out << "};\n";
-        out << "const Kerning kerning" << f << "[] = {";
-        count = 0;
-        for (const auto& [pair, delta] : face.kerning) {
-            out << (count++ % 4 == 0 ? "\n    " : " ") << "{0x" << std::hex
-                << static_cast<unsigned>(pair.first) << ", 0x" << static_cast<unsigned>(pair.second)
-                << std::dec << ", " << delta << "},";
-        }
-        out << (count == 0 ? "{0, 0, 0}" : "") << "\n};\n\n";
+BakedFace bakeFace(FT_Library library, const FaceRequest& request, const std::string& file,
+                   const std::vector<char32_t>& characters) {
+    BakedFace baked;
+    baked.request = request;
+    TtfFont ttf;
+    ttf.font = TTF_OpenFont(file.c_str(), request.lineHeight);
+    if (ttf.font == nullptr) {
+        fail("cannot open " + file);
     }
-    out << "} // namespace\n\nconst Face FACES[] = {\n";
-    for (size_t f = 0; f < faces.size(); ++f) {
-        const BakedFace& face = faces[f];
-        out << "    {" << face.request.lineHeight << ", " << (face.request.bold ? "true" : "false")
-            << ", " << face.ascent << ", " << face.height << ", glyphs" << f << ", "
-            << face.glyphs.size() << ", rows" << f << ", kerning" << f << ", "
-            << face.kerning.size() << "},\n";
+    TTF_SetFontHinting(ttf.font, TTF_HINTING_MONO);
+    int size = fittingPointSize(ttf.font, request.lineHeight);
+    baked.pointSize = size;
+    baked.ascent = TTF_FontAscent(ttf.font);
+    baked.height = TTF_FontHeight(ttf.font);
+
+    Shaper shaper(library, file, size);
+    std::vector<char32_t> wanted = characters;
+    if (!request.only.empty()) {
+        wanted.assign(request.only.begin(), request.only.end());
+        wanted.push_back(MISSING);
     }
-    out << "};\nconst int FACE_COUNT = " << faces.size() << ";\n\n"
-        << "} // namespace platform::text::baked\n";
-    std::ofstream file(path);
-    file << out.str();
-    if (!file) {
-        fail("cannot write " + path);
+    for (char32_t code : wanted) {
+        baked.glyphs.push_back(bakeGlyph(ttf.font, shaper, request, code, baked.ascent));
     }
+    addKerning(baked, shaper);
+    return baked;
 }
 
 } // namespace
@@ -427,7 +284,7 @@ int main(int argc, char** argv) {
     for (const FaceRequest& request : FACES) {
         faces.push_back(bakeFace(library, request, request.bold ? argv[3] : argv[2], characters));
     }
-    write(argv[1], faces);
+    writeGlyphSource(argv[1], faces);
     FT_Done_FreeType(library);
     TTF_Quit();
     return 0;

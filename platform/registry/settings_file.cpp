@@ -1,0 +1,277 @@
+#include "platform/registry/settings_file.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <system_error>
+#include <vector>
+
+#include "platform/utf.h"
+
+namespace platform::registry {
+namespace {
+
+// A settings file is a few hundred bytes; anything past this is not one.
+constexpr off_t largestSettingsFile = 16 * 1024 * 1024;
+constexpr int mostSymbolicLinks = 40;
+
+LSTATUS errorFromErrno(int error) {
+    if (error == EACCES || error == EPERM || error == EROFS) {
+        return ERROR_ACCESS_DENIED;
+    }
+    return ERROR_WRITE_FAULT;
+}
+
+// A temporary file that is removed unless it was renamed into place.
+class TemporaryFile {
+  public:
+    explicit TemporaryFile(const std::filesystem::path& target) {
+        std::string pattern =
+            (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+        std::vector<char> name(pattern.begin(), pattern.end());
+        name.push_back('\0');
+        fd_ = mkostemp(name.data(), O_CLOEXEC);
+        if (fd_ >= 0) {
+            path_ = name.data();
+        }
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        closeFile();
+        if (!path_.empty()) {
+            unlink(path_.c_str());
+        }
+    }
+
+    int fd() const { return fd_; }
+    bool closeFile() {
+        if (fd_ < 0) {
+            return true;
+        }
+        int result = close(fd_);
+        fd_ = -1;
+        return result == 0;
+    }
+    bool renameTo(const std::filesystem::path& target) {
+        if (rename(path_.c_str(), target.c_str()) != 0) {
+            return false;
+        }
+        path_.clear();
+        return true;
+    }
+
+  private:
+    int fd_ = -1;
+    std::string path_;
+};
+
+bool writeAll(int fd, const std::string& text) {
+    size_t written = 0;
+    while (written < text.size()) {
+        ssize_t result = write(fd, text.data() + written, text.size() - written);
+        if (result < 0 && errno == EINTR) {
+            continue;
+        }
+        if (result <= 0) {
+            return false;
+        }
+        written += static_cast<size_t>(result);
+    }
+    return true;
+}
+
+// The new file gets the old file's permissions, or the usual ones for a new
+// file under the process's umask.
+mode_t fileMode(const std::filesystem::path& target) {
+    struct stat existing {};
+    if (stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+        return existing.st_mode & 07777;
+    }
+    mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+// Temporaries a killed write left beside the file: ".NAME.XXXXXX". Called
+// under the lock, before writing, when no other write can be under way.
+void removeStaleTemporaries(const std::filesystem::path& target) {
+    std::string prefix = "." + target.filename().string() + ".";
+    std::error_code error;
+    std::filesystem::directory_iterator entries(target.parent_path(), error);
+    if (error) {
+        return;
+    }
+    for (const auto& entry : entries) {
+        std::string name = entry.path().filename().string();
+        if (name.size() != prefix.size() + 6 || !name.starts_with(prefix)) {
+            continue;
+        }
+        bool generated =
+            std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                        [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
+        struct stat info {};
+        if (generated && lstat(entry.path().c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+            unlink(entry.path().c_str());
+        }
+    }
+}
+
+std::string encode(const std::string& text, Encoding encoding) {
+    if (encoding == Encoding::Bytes) {
+        return text;
+    }
+    std::u16string wide = utf16FromUtf8(text);
+    std::string out;
+    out.reserve(2 * wide.size() + 2);
+    bool big = encoding == Encoding::Utf16Big;
+    auto put = [&](char16_t c) {
+        auto high = static_cast<char>(c >> 8);
+        auto low = static_cast<char>(c & 0xFF);
+        out.push_back(big ? high : low);
+        out.push_back(big ? low : high);
+    };
+    put(0xFEFF);
+    for (char16_t c : wide) {
+        put(c);
+    }
+    return out;
+}
+
+// Text after a UTF-16 byte-order mark into UTF-8; a problem when it would
+// not be written back byte for byte.
+void decode(std::string bytes, LoadedText& loaded) {
+    bool little = bytes.starts_with("\xFF\xFE");
+    if (little || bytes.starts_with("\xFE\xFF")) {
+        loaded.encoding = little ? Encoding::Utf16Little : Encoding::Utf16Big;
+        std::u16string wide;
+        bool big = loaded.encoding == Encoding::Utf16Big;
+        for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
+            auto first = static_cast<unsigned char>(bytes[i]);
+            auto second = static_cast<unsigned char>(bytes[i + 1]);
+            wide.push_back(
+                static_cast<char16_t>(big ? (first << 8) | second : (second << 8) | first));
+        }
+        loaded.text = utf8FromUtf16(wide);
+        if (encode(loaded.text, loaded.encoding) != bytes) {
+            loaded.problem = "UTF-16 text that could not be written back as it is";
+        }
+        return;
+    }
+    loaded.text = std::move(bytes);
+}
+
+} // namespace
+
+std::filesystem::path followLinks(std::filesystem::path path) {
+    for (int hop = 0; hop < mostSymbolicLinks; ++hop) {
+        struct stat entry {};
+        if (lstat(path.c_str(), &entry) != 0 || !S_ISLNK(entry.st_mode)) {
+            return path;
+        }
+        std::vector<char> target(static_cast<size_t>(PATH_MAX) + 1);
+        ssize_t length = readlink(path.c_str(), target.data(), target.size() - 1);
+        if (length < 0) {
+            return path;
+        }
+        std::filesystem::path next(std::string(target.data(), static_cast<size_t>(length)));
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return path; // a loop: opening it fails, and the file is left alone
+}
+
+LoadedText loadFile(const std::filesystem::path& file) {
+    LoadedText loaded;
+    // Never blocks on a FIFO; a link left over here is a loop.
+    int fd = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) {
+        if (errno != ENOENT && errno != ENOTDIR) {
+            loaded.problem = std::strerror(errno);
+        }
+        return loaded;
+    }
+    struct stat info {};
+    std::string bytes;
+    if (fstat(fd, &info) != 0) {
+        loaded.problem = std::strerror(errno);
+    } else if (!S_ISREG(info.st_mode)) {
+        loaded.problem = "not a regular file";
+    } else if (info.st_size > largestSettingsFile) {
+        loaded.problem = "larger than 16 MiB";
+    } else {
+        char buffer[4096];
+        while (true) {
+            ssize_t count = read(fd, buffer, sizeof buffer);
+            if (count < 0 && errno == EINTR) {
+                continue;
+            }
+            if (count < 0) {
+                loaded.problem = std::strerror(errno);
+                break;
+            }
+            if (count == 0) {
+                break;
+            }
+            bytes.append(buffer, static_cast<size_t>(count));
+            if (static_cast<off_t>(bytes.size()) > largestSettingsFile) {
+                loaded.problem = "larger than 16 MiB";
+                break;
+            }
+        }
+    }
+    close(fd);
+    if (loaded.problem.empty()) {
+        decode(std::move(bytes), loaded);
+    }
+    return loaded;
+}
+
+LSTATUS saveFile(const std::filesystem::path& target, const std::string& text, Encoding encoding,
+                 std::string& why) {
+    auto failed = [&why](int error) {
+        why = std::strerror(error);
+        return errorFromErrno(error);
+    };
+    std::error_code ignored;
+    if (target.has_parent_path()) {
+        std::filesystem::create_directories(target.parent_path(), ignored);
+    }
+    removeStaleTemporaries(target);
+    TemporaryFile temporary(target);
+    if (temporary.fd() < 0) {
+        return failed(errno);
+    }
+    if (!writeAll(temporary.fd(), encode(text, encoding)) ||
+        fchmod(temporary.fd(), fileMode(target)) != 0 || fsync(temporary.fd()) != 0) {
+        return failed(errno);
+    }
+    if (!temporary.closeFile() || !temporary.renameTo(target)) {
+        return failed(errno);
+    }
+    return ERROR_SUCCESS;
+}
+
+int lockFolder(const std::filesystem::path& target) {
+    std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return -1;
+    }
+    while (flock(fd, LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            break; // a folder that cannot be locked: write as before
+        }
+    }
+    return fd;
+}
+
+} // namespace platform::registry
