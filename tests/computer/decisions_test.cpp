@@ -60,24 +60,34 @@ std::string labelOf(const ::testing::TestParamInfo<Decision>& param) {
     return param.param.label;
 }
 
-// clang-format off
 int32_t decide(Act act) {
     switch (act) {
-    case Defend: case Back: return ComputerDefend();
-    case Endgame: return EndgameCover() ? 1 : 0;
-    case Lead: return ComputerLead();
-    case Pair: return PairRank();
-    case SafeLead: return FindSafeLead();
-    case Japanese: return JapaneseLead();
-    case ThrowIn0: return ComputerThrowIn(0);
-    case ThrowIn1: return ComputerThrowIn(1);
-    case PlaySafe: return PlaySafeLead();
-    case Wants7: return WantsTransfer(7) ? 1 : 0;
-    case Wants9: return WantsTransfer(9) ? 1 : 0;
+    case Defend:
+    case Back:
+        return ComputerDefend();
+    case Endgame:
+        return EndgameCover() ? 1 : 0;
+    case Lead:
+        return ComputerLead();
+    case Pair:
+        return PairRank();
+    case SafeLead:
+        return FindSafeLead();
+    case Japanese:
+        return JapaneseLead();
+    case ThrowIn0:
+        return ComputerThrowIn(0);
+    case ThrowIn1:
+        return ComputerThrowIn(1);
+    case PlaySafe:
+        return PlaySafeLead();
+    case Wants7:
+        return WantsTransfer(7) ? 1 : 0;
+    case Wants9:
+        return WantsTransfer(9) ? 1 : 0;
     }
     return -1;
 }
-// clang-format on
 
 void expect(const std::string& expected, int32_t result) {
     expectValues(expected,
@@ -104,104 +114,147 @@ TEST_P(DecisionTest, Decides) {
 }
 
 // The human attacks; the computer covers, transfers or takes.
-// clang-format off
 const Decision defences[] = {
-    {"EmptyTableAfterANewDealIsLeftAlone", Defend, "1 KH 23: 6H 7D KC AS / 7C 8C", "1; table=; hand=6H 7D KC AS; open=1; attacks=0; sort=-1", -1, SORT_NONE},
-    {"Talon16BeatsWithTheHighestOfTheSuit", Defend, "0 KH 16: 8C TC AC 6D KS / 6H 8D 9S / 7C", "1; table=AC; hand=6D 8C TC KS; sort=1"},
-    {"Talon15BeatsWithTheLowestOfTheSuit", Defend, "0 KH 15: 8C TC AC 6D KS / 6H 8D 9S / 7C", "1; table=8C"},
-    {"TrumpLeadHoldsBack9HAtTalon17", Defend, "0 KH 17: 9H 6S 7C / 6C 8D 9S / 8H", "0; table=; open=0"},
+    {"EmptyTableAfterANewDealIsLeftAlone", Defend, "1 KH 23: 6H 7D KC AS / 7C 8C",
+     "1; table=; hand=6H 7D KC AS; open=1; attacks=0; sort=-1", -1, SORT_NONE},
+    {"Talon16BeatsWithTheHighestOfTheSuit", Defend, "0 KH 16: 8C TC AC 6D KS / 6H 8D 9S / 7C",
+     "1; table=AC; hand=6D 8C TC KS; sort=1"},
+    {"Talon15BeatsWithTheLowestOfTheSuit", Defend, "0 KH 15: 8C TC AC 6D KS / 6H 8D 9S / 7C",
+     "1; table=8C"},
+    {"TrumpLeadHoldsBack9HAtTalon17", Defend, "0 KH 17: 9H 6S 7C / 6C 8D 9S / 8H",
+     "0; table=; open=0"},
     {"TrumpLeadSpends9HAtTalon16", Defend, "0 KH 16: 9H 6S 7C / 6C 8D 9S / 8H", "1; table=9H"},
-    {"TrumpLeadTakesTheLowestHigherTrump", Defend, "0 KH 16: JH TH 6S / 6C 8D 9S / 8H", "1; table=TH"},
-    {"TrumpLeadWithOnlyLowerTrumpsIsTaken", Defend, "0 KH 3: 7H TH AC / 6C 8D 9S / JH", "0; table="},
-    {"JapaneseSpadeHeldBackIsTakenDespiteTrumps", Defend, "4 - 19: TD AD 6S QS 7H / 6C 8H 9C / 9S", "0; table="},
-    {"JapaneseSpadeSpentAtTalon10", Defend, "4 - 10: TD AD 6S QS 7H / 6C 8H 9C / 9S", "1; table=QS"},
-    {"JapaneseWalksDownFromAHeldBackSpade", Defend, "5 - 16: TS QS 6D / 6C 8H 9C / 9S", "1; table=TS", 0},
-    {"UnfollowedSuitPrefersATrumpOfTheAttackedRank", Defend, "0 KH 3: 7H 9H 6D / 6C 8D 9S / 9C", "1; table=9H"},
-    {"UnfollowedSuitSpendsTheLowestAllowedTrump", Defend, "0 KH 3: JH 7H 6D 6C / 6C 8D 9S / 9C", "1; table=7H"},
+    {"TrumpLeadTakesTheLowestHigherTrump", Defend, "0 KH 16: JH TH 6S / 6C 8D 9S / 8H",
+     "1; table=TH"},
+    {"TrumpLeadWithOnlyLowerTrumpsIsTaken", Defend, "0 KH 3: 7H TH AC / 6C 8D 9S / JH",
+     "0; table="},
+    {"JapaneseSpadeHeldBackIsTakenDespiteTrumps", Defend, "4 - 19: TD AD 6S QS 7H / 6C 8H 9C / 9S",
+     "0; table="},
+    {"JapaneseSpadeSpentAtTalon10", Defend, "4 - 10: TD AD 6S QS 7H / 6C 8H 9C / 9S",
+     "1; table=QS"},
+    {"JapaneseWalksDownFromAHeldBackSpade", Defend, "5 - 16: TS QS 6D / 6C 8H 9C / 9S",
+     "1; table=TS", 0},
+    {"UnfollowedSuitPrefersATrumpOfTheAttackedRank", Defend, "0 KH 3: 7H 9H 6D / 6C 8D 9S / 9C",
+     "1; table=9H"},
+    {"UnfollowedSuitSpendsTheLowestAllowedTrump", Defend, "0 KH 3: JH 7H 6D 6C / 6C 8D 9S / 9C",
+     "1; table=7H"},
     {"TrumpsAreHeldBackAtTalon17", Defend, "0 KH 17: 7H 6D / 6C 8D 9S / 9C", "0; hand=6D 7H"},
     {"NoSuitAndNoTrumpMeansTaking", Defend, "0 KH 3: 6D 7S / 6C 8D 9S / 9C", "0; table="},
     {"EmptyHandTakes", Defend, "0 KH 0: / 6C 8D 9S / 9C", "0"},
     {"EmptyTalonPrefersARankTheHumanLacks", Defend, "0 KH 0: 8C 9C 6H / 8D TS / 7C", "1; table=9C"},
     {"EmptyTalonCoverMayBeATrump", Defend, "0 KH 0: 8C 9C 6H / 8D 9S / 7C", "1; table=6H"},
-    {"EmptyTalonFallsBackToTheUsualChoice", Defend, "0 KH 0: 8C 9C 6H / 8D 9S 6S / 7C", "1; table=8C"},
+    {"EmptyTalonFallsBackToTheUsualChoice", Defend, "0 KH 0: 8C 9C 6H / 8D 9S 6S / 7C",
+     "1; table=8C"},
     {"EndgameRefusesThreeCardsAgainstOneAnswer", Endgame, "0 KH 0: AC / 6D / 7C 8C 9C / TC", "0"},
-    {"EndgameCoversTwoCardsAgainstOneAnswer", Endgame, "0 KH 0: AC / 6D / 7C 9C / TC", "1; table=TC AC"},
+    {"EndgameCoversTwoCardsAgainstOneAnswer", Endgame, "0 KH 0: AC / 6D / 7C 9C / TC",
+     "1; table=TC AC"},
     {"EndgameRefusesWhileTheTalonLasts", Endgame, "0 KH 1: AD / 6D / KD", "0; table="},
     {"EndgameRefusesWithAnEmptyHand", Endgame, "0 KH 0: / 6D / KD", "0"},
-    {"PairTransfersWithThePlainCardOnAnEmptyTalon", Defend, "1 KH 0: 7H 7S 9D TD JD KC / 8C 9S / 7C", "1; table=7C 7S; hand=9D TD JD KC 7H; htable=; status=Перевод!; open=1; attacks=1"},
-    {"NoTransferWhenTheHumanCouldNotAnswerEveryCard", Defend, "1 KH 0: 7H 7S 9D TD JD KC / 8C / 7C", "1; table=KC; htable=7C; status=(none); open=0; attacks=0"},
-    {"EmptyTalonLoneRankCardDoesNotTransferIfTheHumanHasOne", Defend, "1 KH 0: 7D 8S 9D TD JD / 7H 8C 9S / 7C", "0; htable=7C; open=0"},
-    {"EmptyTalonLoneRankCardTransfersIfTheHumanHasNone", Defend, "1 KH 0: 7D 8S 9D TD JD / 8C 9S JS / 7C", "1; table=7C 7D; status=Перевод!"},
-    {"EmptyTalonThreeOfTheRankTransfer", Defend, "1 KH 0: 7D 7S 7H 9D TD / 8C 9S JS / 7C", "1; table=7C 7D"},
-    {"ClosedTransferIsNotConsidered", Defend, "1 KH 10: 7D 7S 8C 9D TD / 8D 9S JS / 7C", "1; table=8C", 0},
-    {"NoTransferOutsideTheTransferVariant", Defend, "0 KH 10: 7D 7S 8C 9D TD / 8D 9S JS / 7C", "1; table=8C; open=0"},
+    {"PairTransfersWithThePlainCardOnAnEmptyTalon", Defend,
+     "1 KH 0: 7H 7S 9D TD JD KC / 8C 9S / 7C",
+     "1; table=7C 7S; hand=9D TD JD KC 7H; htable=; status=Перевод!; open=1; attacks=1"},
+    {"NoTransferWhenTheHumanCouldNotAnswerEveryCard", Defend, "1 KH 0: 7H 7S 9D TD JD KC / 8C / 7C",
+     "1; table=KC; htable=7C; status=(none); open=0; attacks=0"},
+    {"EmptyTalonLoneRankCardDoesNotTransferIfTheHumanHasOne", Defend,
+     "1 KH 0: 7D 8S 9D TD JD / 7H 8C 9S / 7C", "0; htable=7C; open=0"},
+    {"EmptyTalonLoneRankCardTransfersIfTheHumanHasNone", Defend,
+     "1 KH 0: 7D 8S 9D TD JD / 8C 9S JS / 7C", "1; table=7C 7D; status=Перевод!"},
+    {"EmptyTalonThreeOfTheRankTransfer", Defend, "1 KH 0: 7D 7S 7H 9D TD / 8C 9S JS / 7C",
+     "1; table=7C 7D"},
+    {"ClosedTransferIsNotConsidered", Defend, "1 KH 10: 7D 7S 8C 9D TD / 8D 9S JS / 7C",
+     "1; table=8C", 0},
+    {"NoTransferOutsideTheTransferVariant", Defend, "0 KH 10: 7D 7S 8C 9D TD / 8D 9S JS / 7C",
+     "1; table=8C; open=0"},
     // The human has just transferred 7D onto the computer's 7C; 7H may be
     // spent from a talon of 4 while the computer attacks.
-    {"TrumpTransferBackIsJudgedAsAnAttacker", Back, "1 KH 5: 7H 8C 9D 6S QS / 8D 9S JS / 7C 7D", "1; table=9D 8C; htable=7D 7C; status=(none); open=0; attacks=0; selected="},
-    {"TransfersBackWhenTheTrumpMayBeSpent", Back, "1 KH 4: 7H 8C 9D 6S QS / 8D 9S JS / 7C 7D", "1; table=7C 7D 7H; htable=; status=Перевод!; open=1; attacks=1; selected="},
-    {"BeatsNoneWhenItCannotBeatAll", Back, "1 KH 5: 8C 6S QS KS / 8D 9S JS / 7C 7D", "0; table=; attacks=0; selected="},
+    {"TrumpTransferBackIsJudgedAsAnAttacker", Back, "1 KH 5: 7H 8C 9D 6S QS / 8D 9S JS / 7C 7D",
+     "1; table=9D 8C; htable=7D 7C; status=(none); open=0; attacks=0; selected="},
+    {"TransfersBackWhenTheTrumpMayBeSpent", Back, "1 KH 4: 7H 8C 9D 6S QS / 8D 9S JS / 7C 7D",
+     "1; table=7C 7D 7H; htable=; status=Перевод!; open=1; attacks=1; selected="},
+    {"BeatsNoneWhenItCannotBeatAll", Back, "1 KH 5: 8C 6S QS KS / 8D 9S JS / 7C 7D",
+     "0; table=; attacks=0; selected="},
 };
-// clang-format on
 INSTANTIATE_TEST_SUITE_P(Defence, DecisionTest, ::testing::ValuesIn(defences), labelOf);
 
 // The computer opens a bout (talon 15 unless given) or adds to it.
-// clang-format off
 const Decision attacks[] = {
-    {"LeadOpensTheBoutAndRemembersTheHumansHand", Lead, "0 KH 15: 6C 9D / 7C 8C 9C TC JC", "1; open=1; atLead=5; led=1"},
-    {"SafeLeadAgainstAnEmptyHandIsTheFirstCard", PlaySafe, "0 9H 23: AS 6D", "1; table=6D", -1, SORT_NONE},
+    {"LeadOpensTheBoutAndRemembersTheHumansHand", Lead, "0 KH 15: 6C 9D / 7C 8C 9C TC JC",
+     "1; open=1; atLead=5; led=1"},
+    {"SafeLeadAgainstAnEmptyHandIsTheFirstCard", PlaySafe, "0 9H 23: AS 6D", "1; table=6D", -1,
+     SORT_NONE},
     {"NoSafeLeadFromAnEmptyHand", PlaySafe, "0 9H 23", "0; table="},
     {"NoSafeCardInAnEmptyHand", SafeLead, "0 9H 23", "0"},
     {"EmptyHandLeadsNothing", Lead, "0 KH 15: / 7C 8C 9C", "0; table="},
-    {"PairLeadsItsFirstCardAndKeepsTheOther", Lead, "0 KH 15: JC 7C AH 9S 7D / 6D 8D TS QS KS AS", "1; table=7D; hand=7C 9S JC AH"},
+    {"PairLeadsItsFirstCardAndKeepsTheOther", Lead, "0 KH 15: JC 7C AH 9S 7D / 6D 8D TS QS KS AS",
+     "1; table=7D; hand=7C 9S JC AH"},
     {"TiedPairsGoToTheLowerRank", Pair, "0 KH 15: 8D TC 8S TD QC / 6D 8C 9S", "8"},
     {"MoreCardsGoToTheHigherRank", Pair, "0 KH 15: 8D 8S TD TC TS / 6D 8C 9S", "10"},
     {"LeadsTheFirstOfTheChosenPair", Lead, "0 KH 15: 8D 8S TD TC TS / 6D 8C 9S", "1; table=TD"},
     {"Talon11PairsStopAtTheJack", Pair, "0 KH 11: QD QC 9S JC 7H / 6D 8C 9S", "0"},
-    {"Talon11LeadsTheLowestPlainCardInstead", Lead, "0 KH 11: QD QC 9S JC 7H / 6D 8C 9S", "1; table=9S"},
+    {"Talon11LeadsTheLowestPlainCardInstead", Lead, "0 KH 11: QD QC 9S JC 7H / 6D 8C 9S",
+     "1; table=9S"},
     {"Talon11TheJackItselfIsInside", Pair, "0 KH 11: JD JC 9S / 6D 8C 9S", "11"},
     {"Talon10ReachesTheQueen", Pair, "0 KH 10: QD QC KD KC AD AC / 6D 8C 9S", "12"},
     {"Talon1ReachesTheKing", Pair, "0 KH 1: KD KC AD AC / 6D 8C 9S", "13"},
     {"Talon1AcesWait", Pair, "0 KH 1: AD AC 9S / 6D 8C 9S", "0"},
     {"Talon0AcesPair", Pair, "0 KH 0: AD AC 9S / 6D 8C 9S", "14"},
-    {"HumanWithNineCardsStopsAtTheJack", Pair, "2 KH 0: QD QC JD JC 9S / 6D 7D 8D 9D TD 6C 7C 8C 9C", "11"},
+    {"HumanWithNineCardsStopsAtTheJack", Pair,
+     "2 KH 0: QD QC JD JC 9S / 6D 7D 8D 9D TD 6C 7C 8C 9C", "11"},
     {"HumanWithNineCardsNoQueens", Pair, "2 KH 0: QD QC 9S / 6D 7D 8D 9D TD 6C 7C 8C 9C", "0"},
-    {"HumanWithEightCardsReachesTheQueen", Pair, "2 KH 0: QD QC 9S / 6D 7D 8D 9D TD 6C 7C 8C", "12"},
+    {"HumanWithEightCardsReachesTheQueen", Pair, "2 KH 0: QD QC 9S / 6D 7D 8D 9D TD 6C 7C 8C",
+     "12"},
     {"HumanWithEightCardsAces", Pair, "2 KH 0: AD AC 9S / 6D 7D 8D 9D TD 6C 7C 8C", "14"},
     {"SinglesGiveNoPairRank", Pair, "0 KH 15: 6D 7C 8S 9D TH JC QD", "0"},
-    {"HumanWithTwoCardsGetsTheFirstLowestPlainCard", Lead, "0 KH 5: 8S 8C 9D / 6D 7D", "1; table=8S; hand=8C 9D", -1, SORT_NONE},
+    {"HumanWithTwoCardsGetsTheFirstLowestPlainCard", Lead, "0 KH 5: 8S 8C 9D / 6D 7D",
+     "1; table=8S; hand=8C 9D", -1, SORT_NONE},
     {"PlainCardIsLedBeforeALowerTrump", Lead, "0 KH 15: 6H 9C JD / 6D 7D 8C", "1; table=9C"},
     {"OnlyTrumpsLeadTheLowest", Lead, "0 KH 15: JH 9H 7H / 6D 7D 8C", "1; table=7H", -1, SORT_NONE},
-    {"EmptyTalonLeadsACardTheHumanCannotBeat", Lead, "0 KD 0: 6C 9H KS / 7C 8S", "1; table=9H; hand=6C KS; sort=1"},
+    {"EmptyTalonLeadsACardTheHumanCannotBeat", Lead, "0 KD 0: 6C 9H KS / 7C 8S",
+     "1; table=9H; hand=6C KS; sort=1"},
     {"SafeLeadOnlyWithAnEmptyTalon", Lead, "0 KD 1: 6C 9H KS / 7C 8S", "1; table=6C; sort=0"},
     {"SafeLeadWhenTheComputerIsDownToTwoCards", Lead, "0 KH 0: 6C KS / 7C 8C 9C 7S", "1; table=KS"},
     {"NoSafeCard", SafeLead, "0 KH 0: 7S 6C / 9C 8S", "0", -1, SORT_NONE},
-    {"NoSafeCardFallsBackToTheBasicLead", Lead, "0 KH 0: 7S 6C / 9C 8S", "1; table=6C", -1, SORT_NONE},
+    {"NoSafeCardFallsBackToTheBasicLead", Lead, "0 KH 0: 7S 6C / 9C 8S", "1; table=6C", -1,
+     SORT_NONE},
     {"TransferVariantAvoidsATransferableRank", Lead, "1 KD 0: 6C 9H KS / 9C 8S", "1; table=KS"},
     {"PlainVariantLeadsTheSameRank", Lead, "0 KD 0: 6C 9H KS / 9C 8S", "1; table=9H"},
-    {"TransferRankDoesNotMatterWithTwoCardsLeft", SafeLead, "1 KD 0: 9H KS / 9C 8S", "1; hand=9H KS"},
-    {"JapaneseShortTalonLeadsFromTheSpadesRank", Lead, "4 - 3: 7C 7H 9H 9S / 6D 7D 8D 6H 8H TC", "1; table=9H"},
+    {"TransferRankDoesNotMatterWithTwoCardsLeft", SafeLead, "1 KD 0: 9H KS / 9C 8S",
+     "1; hand=9H KS"},
+    {"JapaneseShortTalonLeadsFromTheSpadesRank", Lead, "4 - 3: 7C 7H 9H 9S / 6D 7D 8D 6H 8H TC",
+     "1; table=9H"},
     {"JapaneseLoneSpadeOfItsRank", Japanese, "4 - 3: 7C 7H 9S TH / 6D 7D 8D 6H 8H TC", "0"},
-    {"JapaneseLoneSpadeLeavesItToTheBasicLead", Lead, "4 - 3: 7C 7H 9S TH / 6D 7D 8D 6H 8H TC", "1; table=7H"},
-    {"JapaneseLongTalonKeepsTheSpades", Lead, "4 - 5: 7C 7H 9H 9S / 6D 7D 8D 6H 8H TC", "1; table=7H"},
-    {"JapaneseEmptyTalonLeadsTheLowestSpade", Lead, "4 - 0: 6C 6S 8S QS / 6D 7D 8D 6H 8H TC", "1; table=6S"},
+    {"JapaneseLoneSpadeLeavesItToTheBasicLead", Lead, "4 - 3: 7C 7H 9S TH / 6D 7D 8D 6H 8H TC",
+     "1; table=7H"},
+    {"JapaneseLongTalonKeepsTheSpades", Lead, "4 - 5: 7C 7H 9H 9S / 6D 7D 8D 6H 8H TC",
+     "1; table=7H"},
+    {"JapaneseEmptyTalonLeadsTheLowestSpade", Lead, "4 - 0: 6C 6S 8S QS / 6D 7D 8D 6H 8H TC",
+     "1; table=6S"},
     {"JapaneseNoSpadeNoJapaneseLead", Japanese, "4 - 0: 6C 7H 9D / 6D 7D 8D 6H 8H TC", "0; table="},
     // Throw-ins: eights and tens lie on the table, all covered.
-    {"LowestPlainCardOfATableRankComesFirst", ThrowIn1, "0 KH 3: 6C TS 8H 8S AD JC / 6D 7D QS / 9C JD / 8C TD", "1; table=8C TD 8S; hand=6C 8H TS JC AD; open=0; sort=0", -1, SORT_BY_SUIT},
-    {"RanksOfTheHumansCoversCountToo", ThrowIn0, "0 KH 3: 6C JS AD / 6D 7D QS / 9C JD / 8C TD", "1; table=8C TD JS"},
-    {"NoTrumpWhileTheHumanTakes", ThrowIn0, "0 KH 3: 6C 8H QD / 6D 7D QS / 9C JD / 8C TD", "0; table=8C TD"},
-    {"TrumpOfATableRankDuringTheAttack", ThrowIn1, "0 KH 3: 6C 8H QD / 6D 7D QS / 9C JD / 8C TD", "1; table=8C TD 8H"},
-    {"TrumpThrowInObeysConservation", ThrowIn1, "0 KH 5: 6C 8H QD / 6D 7D QS / 9C JD / 8C TD", "0; hand=6C 8H QD"},
-    {"NothingOfATableRankAddsNothing", ThrowIn1, "0 KH 3: 6C 7S QD AH / 6D 7D QS / 9C JD / 8C TD", "0; table=8C TD; open=0"},
-    {"EmptyHumanHandGetsNothing", ThrowIn1, "0 KH 3: 8D TS /  / 9C JD / 8C TD", "0; table=8C TD; open=0"},
+    {"LowestPlainCardOfATableRankComesFirst", ThrowIn1,
+     "0 KH 3: 6C TS 8H 8S AD JC / 6D 7D QS / 9C JD / 8C TD",
+     "1; table=8C TD 8S; hand=6C 8H TS JC AD; open=0; sort=0", -1, SORT_BY_SUIT},
+    {"RanksOfTheHumansCoversCountToo", ThrowIn0, "0 KH 3: 6C JS AD / 6D 7D QS / 9C JD / 8C TD",
+     "1; table=8C TD JS"},
+    {"NoTrumpWhileTheHumanTakes", ThrowIn0, "0 KH 3: 6C 8H QD / 6D 7D QS / 9C JD / 8C TD",
+     "0; table=8C TD"},
+    {"TrumpOfATableRankDuringTheAttack", ThrowIn1, "0 KH 3: 6C 8H QD / 6D 7D QS / 9C JD / 8C TD",
+     "1; table=8C TD 8H"},
+    {"TrumpThrowInObeysConservation", ThrowIn1, "0 KH 5: 6C 8H QD / 6D 7D QS / 9C JD / 8C TD",
+     "0; hand=6C 8H QD"},
+    {"NothingOfATableRankAddsNothing", ThrowIn1, "0 KH 3: 6C 7S QD AH / 6D 7D QS / 9C JD / 8C TD",
+     "0; table=8C TD; open=0"},
+    {"EmptyHumanHandGetsNothing", ThrowIn1, "0 KH 3: 8D TS /  / 9C JD / 8C TD",
+     "0; table=8C TD; open=0"},
     {"JapaneseHighSpadeWaitsWhileTheHumanTakes", ThrowIn0, "4 - 19: QS 6H / 6D 7D / KC / QC", "0"},
-    {"JapaneseHighSpadeInTheSecondPass", ThrowIn1, "4 - 19: QS 6H / 6D 7D / KC / QC", "1; table=QC QS"},
-    {"SecondPassPlaysTheLowestTrumpOfATableRank", ThrowIn1, "0 KH 3: JH TH 8H 6C / 6D 7D QS / 9C JD / 8C TD", "1; table=8C TD 8H", -1, SORT_NONE},
+    {"JapaneseHighSpadeInTheSecondPass", ThrowIn1, "4 - 19: QS 6H / 6D 7D / KC / QC",
+     "1; table=QC QS"},
+    {"SecondPassPlaysTheLowestTrumpOfATableRank", ThrowIn1,
+     "0 KH 3: JH TH 8H 6C / 6D 7D QS / 9C JD / 8C TD", "1; table=8C TD 8H", -1, SORT_NONE},
 };
-// clang-format on
 INSTANTIATE_TEST_SUITE_P(Attack, DecisionTest, ::testing::ValuesIn(attacks), labelOf);
 
 // Whether the computer would transfer the human's 7C (9H turned up).
-// clang-format off
 const Decision transferWishes[] = {
     {"ThreeCardsInHandAlwaysTransfer", Wants7, "1 9H 23: 8D 9D TD /  / 7C", "1"},
     {"FourCardsWithoutTheRankDoNot", Wants7, "1 9H 23: 8D 9D TD JD /  / 7C", "0"},
@@ -212,7 +265,6 @@ const Decision transferWishes[] = {
     {"EmptyTalonLoneCardWhenTheHumanHasOne", Wants7, "1 9H 0: 7D 9S 9D TD JD / 8C 7H / 7C", "0"},
     {"EmptyTalonThreeWhenTheHumanHasOne", Wants9, "1 9H 0: 9D 9S 9H TD JD / 9C 8C / 7C", "0"},
 };
-// clang-format on
 INSTANTIATE_TEST_SUITE_P(Transfer, DecisionTest, ::testing::ValuesIn(transferWishes), labelOf);
 
 TEST_F(ComputerTest, PlayComputerCardMovesExactlyTheCardAtThePosition) {

@@ -20,12 +20,16 @@ struct PenCase {
     const char* expected; // "field=value|..." of the fields read back
 };
 
-// clang-format off
 const Position humanLeads{.computerHand = "7C 8C 9C TC JC QC", .humanHand = "6C 6S 7S 8S 9S TS"};
-const Position coverLies{.computerHand = "6D 8D 9D TS", .humanHand = "6S 7S", .computerTable = "9C", .humanTable = "8C"};
+const Position coverLies{
+    .computerHand = "6D 8D 9D TS", .humanHand = "6S 7S", .computerTable = "9C", .humanTable = "8C"};
 const Position oneAttack{.computerHand = "6D 8D", .humanHand = "7S 8S 9S", .computerTable = "6S"};
-const Position twoAttacks{.computerHand = "6D 8D", .humanHand = "7S 8S 9S TS", .computerTable = "6S 6C"};
-const Position twoAttacksOneCovered{.computerHand = "6D 8D", .humanHand = "7S 8S 9S TS", .computerTable = "6S 6C", .humanTable = "TC"};
+const Position twoAttacks{
+    .computerHand = "6D 8D", .humanHand = "7S 8S 9S TS", .computerTable = "6S 6C"};
+const Position twoAttacksOneCovered{.computerHand = "6D 8D",
+                                    .humanHand = "7S 8S 9S TS",
+                                    .computerTable = "6S 6C",
+                                    .humanTable = "TC"};
 const Position toTake{.computerHand = "KC AC QD", .humanHand = "6S 8S", .computerTable = "7C"};
 const Position lastCard{.type = 4, .computerHand = "6S 7S", .humanHand = "8C", .talon = 0};
 const Position throwIn{.computerHand = "6D 8D 9D TS", .humanHand = "7S 7H KS", .humanTable = "7C"};
@@ -39,25 +43,33 @@ const PenCase penCases[] = {
     {"ButtonNearCornerEndsTheBout", coverLies, "down 204 170", "button=1|mine="},
     {"ButtonMissedByOneRowOrColumn", coverLies, "down 203 170;down 236 203", "button=0|mine=8C"},
     {"ButtonRisesWithThePen", coverLies, "down 236 202;up 236 202", "button=0"},
-    {"TapOnNothingClearsTheStatus", humanLeads, "status Ваш ход!;tap 220 300", "status=(none)|repaint=statusRect"},
+    {"TapOnNothingClearsTheStatus", humanLeads, "status Ваш ход!;tap 220 300",
+     "status=(none)|repaint=statusRect"},
     {"TapOnNothingWithoutStatusRepaintsNothing", humanLeads, "tap 220 300", "repaint=|sel="},
-    {"EmptyPlayAsksForCards", humanLeads, "status Ок. Ваш ход!;tap 100 110", "status=   Пожалуйста выберите карты!|mine="},
+    {"EmptyPlayAsksForCards", humanLeads, "status Ок. Ваш ход!;tap 100 110",
+     "status=   Пожалуйста выберите карты!|mine="},
     {"OneAttackKeepsOneSelected", oneAttack, "attacks 1;tap 7S;tap 8S", "sel=8S"},
     {"TappingTheSelectedCardDeselects", oneAttack, "attacks 1;tap 7S;tap 8S;tap 8S", "sel="},
     {"TwoAttacksToggleEachCard", twoAttacks, "attacks 1;tap 7S;tap 8S;tap 9S;tap 8S", "sel=7S 9S"},
     {"OnceACoverLiesOneIsSelected", twoAttacksOneCovered, "attacks 1;tap 7S;tap 8S", "sel=8S"},
-    {"ButtonTakesWhileTheComputerAttacks", toTake, "attacks 1;atlead 6;tap 220 186", "hand=6S 7C 8D 8C 8S AS|status=Вы взяли 1 |attacks=1"},
+    {"ButtonTakesWhileTheComputerAttacks", toTake, "attacks 1;atlead 6;tap 220 186",
+     "hand=6S 7C 8D 8C 8S AS|status=Вы взяли 1 |attacks=1"},
     {"ButtonRunsOnlyOneOperation", coverLies, "tap 220 186", "attacks=1|handSize=6|theirs=6D"},
     {"ButtonIsDrawnPressedBeforeItsOperation", coverLies, "down 220 186", "repaint=204,170"},
-    {"PenLiftedAwayLeavesTheButtonsPressed", humanLeads, "down 220 136;up 100 300", "button=1|sort=1"},
-    {"PenLiftedOnTheButtonReleasesThem", humanLeads, "down 220 136;up 100 300;up 220 136", "button=0|sort=1"},
-    {"AWinStartsTheNextGameUnderTheSamePen", lastCard, "select 8C;tap 100 110", "msgs=Вы победили!|handSize=6|sel=|status=Ваш ход!"},
+    {"PenLiftedAwayLeavesTheButtonsPressed", humanLeads, "down 220 136;up 100 300",
+     "button=1|sort=1"},
+    {"PenLiftedOnTheButtonReleasesThem", humanLeads, "down 220 136;up 100 300;up 220 136",
+     "button=0|sort=1"},
+    {"AWinStartsTheNextGameUnderTheSamePen", lastCard, "select 8C;tap 100 110",
+     "msgs=Вы победили!|handSize=6|sel=|status=Ваш ход!"},
     {"DoubleTapWithTheOptionOffSelects", humanLeads, "dbl 6C", "sel=6C|mine="},
-    {"DoubleTapPlaysThatCardAlone", humanLeads, "doubletap 1;select TS;dbl 6C", "mine=6C|sel=|theirs=QC"},
-    {"DoubleTapOnNothingClearsTheStatus", humanLeads, "doubletap 1;select 6C;status x;dblclk 100 110", "status=(none)|mine="},
-    {"DoubleTapThrowsIn", throwIn, "doubletap 1;throwin 3;dblclk 7S", "mine=7C 7S|throwIn=2|theirs="},
+    {"DoubleTapPlaysThatCardAlone", humanLeads, "doubletap 1;select TS;dbl 6C",
+     "mine=6C|sel=|theirs=QC"},
+    {"DoubleTapOnNothingClearsTheStatus", humanLeads,
+     "doubletap 1;select 6C;status x;dblclk 100 110", "status=(none)|mine="},
+    {"DoubleTapThrowsIn", throwIn, "doubletap 1;throwin 3;dblclk 7S",
+     "mine=7C 7S|throwIn=2|theirs="},
 };
-// clang-format on
 
 class PenInputTest : public TableTest, public ::testing::WithParamInterface<PenCase> {
   protected:
