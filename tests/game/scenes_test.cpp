@@ -70,9 +70,9 @@ int32_t perform(const Scene& s) {
     return -9;
 }
 
-TEST_P(SceneTest, Plays) {
-    const Scene& s = GetParam();
-    std::istringstream words(s.position);
+// "type trump talon: computer hand / human hand / computer table / human table".
+Position parsePosition(const char* text) {
+    std::istringstream words(text);
     Position position;
     words >> position.type >> position.trump >> position.talon;
     position.trumpDealt = position.trump.back() == '!';
@@ -82,11 +82,15 @@ TEST_P(SceneTest, Plays) {
                              &position.humanTable}) {
         std::getline(words, *row, '/');
     }
-    setUpPosition(position);
+    return position;
+}
+
+// The bout's flags: the usual ones, changed by "name=value ...".
+void setBoutFlags(const char* text) {
     std::map<std::string, int32_t> flags = {
         {"attacks", 0},        {"led", 0},        {"open", 1},    {"humanAtLead", 0},
         {"computerAtLead", 0}, {"allowance", -1}, {"winner", -1}, {"answer", 0}};
-    std::istringstream given(s.flags);
+    std::istringstream given(text);
     for (std::string flag; given >> flag;) {
         flags.at(flag.substr(0, flag.find('='))) = std::stoi(flag.substr(flag.find('=') + 1));
     }
@@ -100,6 +104,12 @@ TEST_P(SceneTest, Plays) {
     if (flags["answer"] != 0) {
         platform_testing::queueMessageBoxAnswer(flags["answer"]);
     }
+}
+
+TEST_P(SceneTest, Plays) {
+    const Scene& s = GetParam();
+    setUpPosition(parsePosition(s.position));
+    setBoutFlags(s.flags);
     const int32_t result = perform(s);
 
     std::string texts;

@@ -42,6 +42,24 @@ uint32_t bigEndian(const std::string& bytes, size_t at) {
     return value;
 }
 
+// Undoes a row's filter in place: none, left, up, average and Paeth. The
+// filter's number is the byte before the row.
+void unfilterRow(uint8_t* row, const uint8_t* above, size_t length) {
+    for (size_t x = 0; x < length; ++x) {
+        const int left = x >= 3 ? row[x - 3] : 0;
+        const int up = above != nullptr ? above[x] : 0;
+        const int upLeft = above != nullptr && x >= 3 ? above[x - 3] : 0;
+        const int toLeft = std::abs(up - upLeft);
+        const int toUp = std::abs(left - upLeft);
+        const int toUpLeft = std::abs(left + up - 2 * upLeft);
+        const int paeth = toLeft <= toUp && toLeft <= toUpLeft ? left
+                          : toUp <= toUpLeft                   ? up
+                                                               : upLeft;
+        const int predicted[] = {0, left, up, (left + up) / 2, paeth};
+        row[x] = static_cast<uint8_t>(row[x] + predicted[row[-1]]);
+    }
+}
+
 // A screenshot or golden as pixels: 8-bit RGB PNG, not interlaced, the rows
 // filtered in any way (the program writes them unfiltered, an optimiser may
 // not). False for anything else.
@@ -85,20 +103,7 @@ bool readPng(const fs::path& path, platform::Surface& out) {
         if (row[-1] > 4) {
             return false;
         }
-        // Undone in place: none, left, up, average and Paeth.
-        for (size_t x = 0; x < rowBytes - 1; ++x) {
-            const int left = x >= 3 ? row[x - 3] : 0;
-            const int up = above != nullptr ? above[x] : 0;
-            const int upLeft = above != nullptr && x >= 3 ? above[x - 3] : 0;
-            const int toLeft = std::abs(up - upLeft);
-            const int toUp = std::abs(left - upLeft);
-            const int toUpLeft = std::abs(left + up - 2 * upLeft);
-            const int paeth = toLeft <= toUp && toLeft <= toUpLeft ? left
-                              : toUp <= toUpLeft                   ? up
-                                                                   : upLeft;
-            const int predicted[] = {0, left, up, (left + up) / 2, paeth};
-            row[x] = static_cast<uint8_t>(row[x] + predicted[row[-1]]);
-        }
+        unfilterRow(row, above, rowBytes - 1);
         for (size_t x = 0; x < width; ++x) {
             result.at(static_cast<int32_t>(x), static_cast<int32_t>(y)) =
                 uint32_t{row[3 * x]} << 16 | uint32_t{row[3 * x + 1]} << 8 | row[3 * x + 2];
@@ -155,57 +160,63 @@ std::string moves(const std::string& list) {
     return script.substr(1);
 }
 
+// Recorded with the clock given; each stops where its shot is taken.
+const std::string trumpLeft =
+    moves("4 4 b 4 b 4 4 32 b 60 60 b 4 32 b 4 4 b 60 60 4 b b 18 4 4 4 4 b 32 b");
+const std::string japaneseTalonEmpty =
+    moves("4 4 4 32 b 4 b 32 116 b 102 4 b 88 4 4 60 60 b 4 4 4 b 144 32 32 b 4 60 b");
+const GoldenCase singleShots[] = {
+    {"first_deal_type0", "type=0", "", "/trumpCard/hidden=0|/computerAttacks=0"},
+    {"first_deal_type2", "type=2", "", "/trumpCard/hidden=1|humanHandCount=18"},
+    {"first_deal_type4", "type=4", "", "/computerAttacks=1|computerTableRowCount=1"},
+    {"selected_card", "type=0", "tap 4 143", "/humanHand/cards/0/selected=1"},
+    {"covered_human_attacks", "type=0", moves("4"),
+     "/computerAttacks=0|humanTableRowCount=1|computerTableRowCount=1"},
+    {"covered_computer_attacks", "type=4", moves("4 4 4 32 b 4 b 32"),
+     "/computerAttacks=1|humanTableRowCount=1|computerTableRowCount=2"},
+    {"pressed_sort_button", "type=0", "down 220 136", "/buttonPressed=1"},
+    {"pressed_action_button", "type=0", moves("4") + ";down 220 186",
+     "/buttonPressed=1|/computerAttacks=1"},
+    {"talon_count_type0", "type=0 cidc=1", "", "/remaining=23"},
+    {"talon_count_type4", "type=4 cidc=1", "", "/remaining=24"},
+    // Bulk deals the trump card at once: no count, the same screen as without.
+    {"talon_count_type2", "type=2 cidc=1", "", "/remaining=0", "10:20:30.400", "first_deal_type2"},
+    {"talon_count_trump_left", "type=0 cidc=1", trumpLeft,
+     "/remaining=0|/trumpCard/hidden=0|/lastWinner=-1", "10:20:31.000"},
+    {"suit_mark_trump_dealt", "type=0 cidc=1", trumpLeft + ";" + moves("60 116 b 88 102"),
+     "/trumpCard/hidden=1|/lastWinner=-1", "10:20:31.000"},
+    {"talon_count_japanese_empty", "type=4 cidc=1", japaneseTalonEmpty,
+     "/remaining=0|/lastWinner=-1"}};
+
+// Shots along one script, each case running it up to its own shot.
+using Step = std::array<std::string, 3>; // lines, golden, fields
+void addShotsAlong(std::vector<GoldenCase>& cases, const char* settings,
+                   const std::vector<Step>& steps) {
+    std::string lines;
+    for (const auto& [step, name, fields] : steps) {
+        lines += (lines.empty() ? "" : ";") + step;
+        cases.push_back({name, settings, lines, fields});
+    }
+}
+
 std::vector<GoldenCase> goldenCases() {
-    // Recorded with the clock given; each stops where its shot is taken.
-    const std::string trumpLeft =
-        moves("4 4 b 4 b 4 4 32 b 60 60 b 4 32 b 4 4 b 60 60 4 b b 18 4 4 4 4 b 32 b");
-    const std::string japaneseTalonEmpty =
-        moves("4 4 4 32 b 4 b 32 116 b 102 4 b 88 4 4 60 60 b 4 4 4 b 144 32 32 b 4 60 b");
-    std::vector<GoldenCase> cases = {
-        {"first_deal_type0", "type=0", "", "/trumpCard/hidden=0|/computerAttacks=0"},
-        {"first_deal_type2", "type=2", "", "/trumpCard/hidden=1|humanHandCount=18"},
-        {"first_deal_type4", "type=4", "", "/computerAttacks=1|computerTableRowCount=1"},
-        {"selected_card", "type=0", "tap 4 143", "/humanHand/cards/0/selected=1"},
-        {"covered_human_attacks", "type=0", moves("4"),
-         "/computerAttacks=0|humanTableRowCount=1|computerTableRowCount=1"},
-        {"covered_computer_attacks", "type=4", moves("4 4 4 32 b 4 b 32"),
-         "/computerAttacks=1|humanTableRowCount=1|computerTableRowCount=2"},
-        {"pressed_sort_button", "type=0", "down 220 136", "/buttonPressed=1"},
-        {"pressed_action_button", "type=0", moves("4") + ";down 220 186",
-         "/buttonPressed=1|/computerAttacks=1"},
-        {"talon_count_type0", "type=0 cidc=1", "", "/remaining=23"},
-        {"talon_count_type4", "type=4 cidc=1", "", "/remaining=24"},
-        // Bulk deals the trump card at once: no count, the same screen as without.
-        {"talon_count_type2", "type=2 cidc=1", "", "/remaining=0", "10:20:30.400",
-         "first_deal_type2"},
-        {"talon_count_trump_left", "type=0 cidc=1", trumpLeft,
-         "/remaining=0|/trumpCard/hidden=0|/lastWinner=-1", "10:20:31.000"},
-        {"suit_mark_trump_dealt", "type=0 cidc=1", trumpLeft + ";" + moves("60 116 b 88 102"),
-         "/trumpCard/hidden=1|/lastWinner=-1", "10:20:31.000"},
-        {"talon_count_japanese_empty", "type=4 cidc=1", japaneseTalonEmpty,
-         "/remaining=0|/lastWinner=-1"}};
-    // Shots along one script, each case running it up to its own shot: the
-    // English table with a status text, each dialog, a tooltip held under the
-    // pen and the take face; the keyboard's focus mark on the third card,
+    std::vector<GoldenCase> cases(std::begin(singleShots), std::end(singleShots));
+    // The English table with a status text, each dialog, a tooltip held under
+    // the pen and the take face; the keyboard's focus mark on the third card,
     // moved with the hand as the card before it is played, gone after a tap.
-    using Step = std::array<std::string, 3>; // lines, golden, fields
-    const auto along = [&cases](const char* settings, const std::vector<Step>& steps) {
-        std::string lines;
-        for (const auto& [step, name, fields] : steps) {
-            lines += (lines.empty() ? "" : ";") + step;
-            cases.push_back({name, settings, lines, fields});
-        }
-    };
-    along("lang=1", {{"tap 100 110", "english_table_status", "/status=\"Please select cards!\""},
-                     {"command 40014", "english_options", "/dialog/template=130"},
-                     {"press 2;command 40015", "english_statistics", "/dialog/template=131"},
-                     {"press 2;key f1", "english_rules", "/dialog/template=132|/rulesLanguage=0"},
-                     {"press 2;down 10 10", "english_tooltip", "/dialog=null"},
-                     {"up 10 10;" + moves("4") + ";down 220 186", "english_take_pressed",
-                      "/buttonPressed=1|/computerAttacks=1"}});
-    along("", {{"key right;key right", "focus_mark_third_card", "/humanHand/cards/2/selected=0"},
-               {"key home;key space;key enter", "focus_mark_after_a_lead", "humanTableRowCount=1"},
-               {"tap 150 60", "focus_mark_hidden_by_a_tap", "humanHandCount=5"}});
+    addShotsAlong(cases, "lang=1",
+                  {{"tap 100 110", "english_table_status", "/status=\"Please select cards!\""},
+                   {"command 40014", "english_options", "/dialog/template=130"},
+                   {"press 2;command 40015", "english_statistics", "/dialog/template=131"},
+                   {"press 2;key f1", "english_rules", "/dialog/template=132|/rulesLanguage=0"},
+                   {"press 2;down 10 10", "english_tooltip", "/dialog=null"},
+                   {"up 10 10;" + moves("4") + ";down 220 186", "english_take_pressed",
+                    "/buttonPressed=1|/computerAttacks=1"}});
+    addShotsAlong(
+        cases, "",
+        {{"key right;key right", "focus_mark_third_card", "/humanHand/cards/2/selected=0"},
+         {"key home;key space;key enter", "focus_mark_after_a_lead", "humanTableRowCount=1"},
+         {"tap 150 60", "focus_mark_hidden_by_a_tap", "humanHandCount=5"}});
     // Backs show on the computer's hand and the talon; the first pair is the
     // first deal of type 0.
     for (const std::string value : {"1", "2", "3", "4"}) {
