@@ -1,13 +1,8 @@
 // The card row: adding, sorting, laying out, selecting by taps, moving
 // between rows, and the repaints each asks for.
-#include <gtest/gtest.h>
-
-#include <string>
 #include <utility>
-#include <vector>
 
 #include "cards/card_row.h"
-#include "cards/random_source.h"
 #include "support/card_notation.h"
 #include "windowed_fixture.h"
 

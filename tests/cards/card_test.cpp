@@ -1,9 +1,4 @@
 // The card: placing, hit tests and the repaints it asks for.
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 #include "cards/card.h"
 #include "support/card_notation.h"
 #include "windowed_fixture.h"

@@ -188,35 +188,30 @@ const GoldenCase singleShots[] = {
     {"talon_count_japanese_empty", "type=4 cidc=1", japaneseTalonEmpty,
      "/remaining=0|/lastWinner=-1"}};
 
-// Shots along one script, each case running it up to its own shot.
-using Step = std::array<std::string, 3>; // lines, golden, fields
-void addShotsAlong(std::vector<GoldenCase>& cases, const char* settings,
-                   const std::vector<Step>& steps) {
-    std::string lines;
-    for (const auto& [step, name, fields] : steps) {
-        lines += (lines.empty() ? "" : ";") + step;
-        cases.push_back({name, settings, lines, fields});
-    }
-}
-
 std::vector<GoldenCase> goldenCases() {
     std::vector<GoldenCase> cases(std::begin(singleShots), std::end(singleShots));
-    // The English table with a status text, each dialog, a tooltip held under
-    // the pen and the take face; the keyboard's focus mark on the third card,
+    // Shots along one script, each case running it up to its own shot: the
+    // English table with a status text, each dialog, a tooltip held under the
+    // pen and the take face; the keyboard's focus mark on the third card,
     // moved with the hand as the card before it is played, gone after a tap.
-    addShotsAlong(cases, "lang=1",
-                  {{"tap 100 110", "english_table_status", "/status=\"Please select cards!\""},
-                   {"command 40014", "english_options", "/dialog/template=130"},
-                   {"press 2;command 40015", "english_statistics", "/dialog/template=131"},
-                   {"press 2;key f1", "english_rules", "/dialog/template=132|/rulesLanguage=0"},
-                   {"press 2;down 10 10", "english_tooltip", "/dialog=null"},
-                   {"up 10 10;" + moves("4") + ";down 220 186", "english_take_pressed",
-                    "/buttonPressed=1|/computerAttacks=1"}});
-    addShotsAlong(
-        cases, "",
-        {{"key right;key right", "focus_mark_third_card", "/humanHand/cards/2/selected=0"},
-         {"key home;key space;key enter", "focus_mark_after_a_lead", "humanTableRowCount=1"},
-         {"tap 150 60", "focus_mark_hidden_by_a_tap", "humanHandCount=5"}});
+    using Step = std::array<std::string, 3>; // lines, golden, fields
+    const auto along = [&cases](const char* settings, const std::vector<Step>& steps) {
+        std::string lines;
+        for (const auto& [step, name, fields] : steps) {
+            lines += (lines.empty() ? "" : ";") + step;
+            cases.push_back({name, settings, lines, fields});
+        }
+    };
+    along("lang=1", {{"tap 100 110", "english_table_status", "/status=\"Please select cards!\""},
+                     {"command 40014", "english_options", "/dialog/template=130"},
+                     {"press 2;command 40015", "english_statistics", "/dialog/template=131"},
+                     {"press 2;key f1", "english_rules", "/dialog/template=132|/rulesLanguage=0"},
+                     {"press 2;down 10 10", "english_tooltip", "/dialog=null"},
+                     {"up 10 10;" + moves("4") + ";down 220 186", "english_take_pressed",
+                      "/buttonPressed=1|/computerAttacks=1"}});
+    along("", {{"key right;key right", "focus_mark_third_card", "/humanHand/cards/2/selected=0"},
+               {"key home;key space;key enter", "focus_mark_after_a_lead", "humanTableRowCount=1"},
+               {"tap 150 60", "focus_mark_hidden_by_a_tap", "humanHandCount=5"}});
     // Backs show on the computer's hand and the talon; the first pair is the
     // first deal of type 0.
     for (const std::string value : {"1", "2", "3", "4"}) {

@@ -4,355 +4,15 @@
 // Enter, the button T and sorting S), while every state line is checked against
 // the rules. The session's script then replays identically; the key strokes
 // replay in English too, where only the texts may differ and none is Cyrillic.
-#include <algorithm>
 #include <filesystem>
-#include <set>
 
 #include <gtest/gtest.h>
 
+#include "human_moves.h"
 #include "program_session.h"
-#include "support/card_notation.h"
+#include "table_checker.h"
 
 namespace {
-
-struct SeenCard {
-    int suit = -1;
-    int rank = -1;
-    int x = -1;
-    int y = -1;
-    int selected = 0;
-    int isTrump = 0;
-};
-
-using CardKey = std::pair<int, int>; // suit, rank
-
-std::vector<SeenCard> rowCards(const nlohmann::json& state, const char* row) {
-    std::vector<SeenCard> cards;
-    for (const auto& card : state[row]["cards"]) {
-        cards.push_back(
-            {card["suit"], card["rank"], card["x"], card["y"], card["selected"], card["isTrump"]});
-    }
-    return cards;
-}
-
-bool isJapanese(const nlohmann::json& state) {
-    return state["gameType"] == 4 || state["gameType"] == 5;
-}
-
-int trumpSuitOf(const nlohmann::json& state) {
-    return state["trumpCard"]["suit"];
-}
-
-std::string cardName(const CardKey& key) {
-    return notation::cardName(key.first, key.second);
-}
-
-std::set<CardKey> keysOf(const std::vector<SeenCard>& cards, bool selectedOnly = false) {
-    std::set<CardKey> keys;
-    for (const SeenCard& card : cards) {
-        if (!selectedOnly || card.selected != 0) {
-            keys.insert({card.suit, card.rank});
-        }
-    }
-    return keys;
-}
-
-// The human's selected cards.
-std::set<CardKey> selectedCards(const nlohmann::json& state) {
-    return keysOf(rowCards(state, "humanHand"), true);
-}
-
-// `Beats` as the rules give it, for checking both players' covers.
-bool beats(const SeenCard& candidate, const SeenCard& target, int trumpSuit, bool japanese) {
-    // In the Japanese variants only a spade beats a spade.
-    return !(japanese && target.suit == 4 && candidate.suit != 4) &&
-           ((candidate.suit == trumpSuit && target.suit != trumpSuit) ||
-            (candidate.suit == target.suit && candidate.rank > target.rank));
-}
-
-// Can every covering card be given its own attacking card that it beats?
-bool coversMatch(const std::vector<SeenCard>& covers, const std::vector<SeenCard>& attacks,
-                 int trumpSuit, bool japanese, std::vector<bool>& used, size_t next) {
-    if (next == covers.size()) {
-        return true;
-    }
-    for (size_t i = 0; i < attacks.size(); ++i) {
-        if (!used[i] && beats(covers[next], attacks[i], trumpSuit, japanese)) {
-            used[i] = true;
-            if (coversMatch(covers, attacks, trumpSuit, japanese, used, next + 1)) {
-                return true;
-            }
-            used[i] = false;
-        }
-    }
-    return false;
-}
-
-bool hasRank(const std::vector<SeenCard>& cards, int rank) {
-    return std::any_of(cards.begin(), cards.end(),
-                       [rank](const SeenCard& card) { return card.rank == rank; });
-}
-
-// Follows one game after another through their state lines and reports
-// every broken rule as a failure of the running test.
-class TableChecker {
-  public:
-    // Checks one state; `events` are the messages that came with it.
-    void check(const nlohmann::json& state, const std::vector<nlohmann::json>& events,
-               const std::string& context) {
-        int winner = -1;
-        for (const auto& event : events) {
-            const std::string text =
-                event.value("event", "") == "messagebox" ? event.value("text", "") : "";
-            EXPECT_EQ(text.rfind("ERROR", 0), std::string::npos) << context << ": " << text;
-            if (text == "Я победил!" || text == "Вы победили!") {
-                EXPECT_EQ(winner, -1) << context << ": two games decided by one event";
-                winner = text == "Я победил!" ? 1 : 0;
-                EXPECT_EQ(event["style"], 64) << context;
-                EXPECT_EQ(event["caption"], "") << context;
-            }
-        }
-        if (winner != -1) {
-            ++gamesDecided_;
-            (winner == 1 ? computerWins_ : humanWins_) += 1;
-            // The winner opens the next game.
-            EXPECT_EQ(state["lastWinner"], winner) << context;
-            EXPECT_EQ(state["computerAttacks"], winner) << context;
-            EXPECT_EQ(state["computerTableRow"]["cards"].size(), winner == 1 ? 1u : 0u) << context;
-            EXPECT_TRUE(winner == 1 || state["status"] == "Ваш ход!") << context;
-            seen_ = discarded_ = previousTable_ = previousSelection_ = {};
-        }
-        if (computerWins_ < 0) {
-            computerWins_ = state["computerWins"];
-            humanWins_ = state["humanWins"];
-        }
-        EXPECT_EQ(state["computerWins"], computerWins_) << context;
-        EXPECT_EQ(state["humanWins"], humanWins_) << context;
-        // Every card in one place: in a hand, on the table, the trump card,
-        // the talon or the discard.
-        std::set<CardKey> visible;
-        for (const char* row : {"computerHand", "computerTableRow", "humanTableRow", "humanHand"}) {
-            for (const SeenCard& card : rowCards(state, row)) {
-                EXPECT_TRUE(card.rank >= 6 && card.rank <= 14 && card.suit >= 1 && card.suit <= 4)
-                    << context << ": a card " << card.suit << "/" << card.rank << " in " << row;
-                EXPECT_TRUE(visible.insert({card.suit, card.rank}).second)
-                    << context << ": " << cardName({card.suit, card.rank}) << " lies twice";
-            }
-        }
-        const auto& trump = state["trumpCard"];
-        if (trump["hidden"] == 0) {
-            const CardKey key{trump["suit"], trump["rank"]};
-            EXPECT_FALSE(isJapanese(state)) << context << ": a Japanese game turns up no trump";
-            EXPECT_TRUE(visible.insert(key).second)
-                << context << ": the turned-up " << cardName(key) << " is also in play";
-        }
-        for (const CardKey& key : discarded_) {
-            EXPECT_EQ(visible.count(key), 0u)
-                << context << ": " << cardName(key) << " came back from the discard";
-        }
-        // Only the table is ever discarded, and the whole of it at once; a card
-        // that leaves a hand goes somewhere we can see, unless it is the human's
-        // card just played and discarded with the table in the same event.
-        size_t tableDiscarded = 0;
-        for (const CardKey& key : seen_) {
-            if (visible.count(key) != 0 || !discarded_.insert(key).second) {
-                continue;
-            }
-            tableDiscarded += previousTable_.count(key);
-            EXPECT_TRUE(previousTable_.count(key) != 0 || previousSelection_.count(key) != 0)
-                << context << ": " << cardName(key) << " vanished without having been on the table";
-        }
-        EXPECT_TRUE(tableDiscarded == 0 || tableDiscarded == previousTable_.size())
-            << context << ": " << tableDiscarded << " of the " << previousTable_.size()
-            << " cards on the table were discarded";
-        seen_.insert(visible.begin(), visible.end());
-        previousTable_ = keysOf(rowCards(state, "computerTableRow"));
-        const auto humanKeys = keysOf(rowCards(state, "humanTableRow"));
-        previousTable_.insert(humanKeys.begin(), humanKeys.end());
-        previousSelection_ = selectedCards(state);
-        const int remaining = state["remaining"];
-        EXPECT_EQ(remaining + static_cast<int>(visible.size() + discarded_.size()), 36)
-            << context << ": talon " << remaining << ", in play " << visible.size()
-            << ", discarded " << discarded_.size();
-        // The table as the rules allow it.
-        const int computerAttacks = state["computerAttacks"];
-        const int allowance = state["throwInAllowance"];
-        const auto computerTable = rowCards(state, "computerTableRow");
-        const auto humanTable = rowCards(state, "humanTableRow");
-        const auto& attacks = computerAttacks == 1 ? computerTable : humanTable;
-        const auto& covers = computerAttacks == 1 ? humanTable : computerTable;
-        const std::string table = " (tables " + state["computerTableRow"].dump() + ", " +
-                                  state["humanTableRow"].dump() + ")";
-
-        EXPECT_LE(attacks.size(), 6u) << context << ": more than six attacking cards" << table;
-        EXPECT_LE(covers.size(), attacks.size()) << context << table;
-        std::vector<bool> used(attacks.size(), false);
-        EXPECT_TRUE(coversMatch(covers, attacks, trumpSuitOf(state), isJapanese(state), used, 0))
-            << context << ": a covering card beats nothing" << table;
-        for (size_t i = 1; i < attacks.size(); ++i) {
-            std::vector<SeenCard> before(attacks.begin(), attacks.begin() + static_cast<long>(i));
-            EXPECT_TRUE(hasRank(before, attacks[i].rank) || hasRank(covers, attacks[i].rank))
-                << context << ": " << cardName({attacks[i].suit, attacks[i].rank})
-                << " was added to the attack with a rank not on the table" << table;
-        }
-        // At rest the bout is in one of the states the human can act in.
-        if (allowance > 0) {
-            EXPECT_EQ(computerAttacks, 0) << context;
-            EXPECT_GT(humanTable.size(), computerTable.size()) << context << table;
-        } else if (computerAttacks == 1) {
-            EXPECT_EQ(allowance, -1) << context;
-            EXPECT_GT(computerTable.size(), humanTable.size())
-                << context << ": the computer attacks with nothing to cover" << table;
-        } else {
-            EXPECT_EQ(allowance, -1) << context;
-            EXPECT_EQ(computerTable.size(), humanTable.size())
-                << context << ": an uncovered card while the human attacks" << table;
-        }
-    }
-
-    int gamesDecided() const { return gamesDecided_; }
-
-  private:
-    std::set<CardKey> seen_;
-    std::set<CardKey> discarded_;
-    std::set<CardKey> previousTable_;     // both table rows of the previous state
-    std::set<CardKey> previousSelection_; // the human's selected cards then
-    int gamesDecided_ = 0;
-    long long computerWins_ = -1;
-    long long humanWins_ = -1;
-};
-
-// A simple legal strategy for the human: select cards and play them, or
-// press the action button.
-struct HumanMove {
-    std::vector<CardKey> cards; // to select, then play; empty: the action button
-    bool answerYes = false;     // a trump transfer: confirm the question
-    std::string what;           // for failure messages
-};
-
-HumanMove pressButton(const std::string& what) {
-    return {{}, false, what};
-}
-
-HumanMove playCard(const SeenCard& card, const std::string& what, bool answerYes = false) {
-    return {{{card.suit, card.rank}}, answerYes, what + " " + cardName({card.suit, card.rank})};
-}
-
-// The lowest card by rank, a non-trump before a trump.
-const SeenCard* lowest(const std::vector<const SeenCard*>& cards) {
-    const SeenCard* best = nullptr;
-    for (const SeenCard* card : cards) {
-        if (best == nullptr ||
-            std::make_pair(card->isTrump, card->rank) < std::make_pair(best->isTrump, best->rank)) {
-            best = card;
-        }
-    }
-    return best;
-}
-
-// The same greedy choice the program checks several covers with: attacks in
-// suit order, each taking the lowest free card in suit order that beats it.
-std::vector<CardKey> matchAll(std::vector<SeenCard> attacks, std::vector<SeenCard> hand,
-                              int trumpSuit, bool japanese) {
-    auto suitKey = [trumpSuit](const SeenCard& card) {
-        return card.suit == trumpSuit ? card.suit * 1000 + card.rank : card.suit * 100 + card.rank;
-    };
-    auto bySuit = [&](const SeenCard& a, const SeenCard& b) { return suitKey(a) < suitKey(b); };
-    std::sort(attacks.begin(), attacks.end(), bySuit);
-    std::sort(hand.begin(), hand.end(), bySuit);
-    std::vector<bool> taken(hand.size(), false);
-    std::vector<CardKey> chosen;
-    for (const SeenCard& attack : attacks) {
-        for (size_t i = 0; i < hand.size(); ++i) {
-            if (!taken[i] && beats(hand[i], attack, trumpSuit, japanese)) {
-                taken[i] = true;
-                chosen.push_back({hand[i].suit, hand[i].rank});
-                break;
-            }
-        }
-    }
-    return chosen.size() == attacks.size() ? chosen : std::vector<CardKey>{};
-}
-
-HumanMove attack(const nlohmann::json& state, const std::vector<SeenCard>& hand,
-                 const std::vector<SeenCard>& table) {
-    std::vector<const SeenCard*> candidates;
-    for (const SeenCard& card : hand) {
-        if (table.empty() || hasRank(table, card.rank)) {
-            candidates.push_back(&card);
-        }
-    }
-    const bool full =
-        rowCards(state, "humanTableRow").size() >= 6 || rowCards(state, "computerHand").empty();
-    if (candidates.empty() || (!table.empty() && full)) {
-        return pressButton(table.empty() ? "nothing to lead" : "ok");
-    }
-    return playCard(*lowest(candidates), table.empty() ? "lead" : "throw in");
-}
-
-HumanMove defend(const nlohmann::json& state, const std::vector<SeenCard>& hand, int moveNumber) {
-    const auto attacks = rowCards(state, "computerTableRow");
-    const auto covers = rowCards(state, "humanTableRow");
-    const int trumpSuit = trumpSuitOf(state);
-    const bool japanese = isJapanese(state);
-    if (attacks.empty()) {
-        return pressButton("take (no attack?)");
-    }
-    const SeenCard& target = attacks.back();
-    // Pass the attack on when the rules allow; a trump only every other time,
-    // so that both answers to the question are seen.
-    const bool mayTransfer = state["transferVariant"] == 1 && state["transferOpen"] == 1 &&
-                             covers.empty() &&
-                             rowCards(state, "computerHand").size() >= attacks.size() + 1;
-    if (mayTransfer) {
-        for (const SeenCard& card : hand) {
-            if (card.rank == target.rank && card.suit != trumpSuit) {
-                return playCard(card, "transfer");
-            }
-        }
-        for (const SeenCard& card : hand) {
-            if (card.rank == target.rank && moveNumber % 2 == 0) {
-                return playCard(card, "trump transfer", true);
-            }
-        }
-    }
-    if (attacks.size() > 1 && covers.empty()) {
-        const HumanMove move{matchAll(attacks, hand, trumpSuit, japanese), false, "cover all"};
-        return move.cards.empty() ? pressButton("take all") : move;
-    }
-    std::vector<const SeenCard*> candidates;
-    for (const SeenCard& card : hand) {
-        if (beats(card, target, trumpSuit, japanese)) {
-            candidates.push_back(&card);
-        }
-    }
-    if (candidates.empty()) {
-        return pressButton("take");
-    }
-    // A trump that could be taken for a transfer would raise the question; a
-    // cover with it is what the answer No gives anyway.
-    return playCard(*lowest(candidates), "cover");
-}
-
-HumanMove chooseHumanMove(const nlohmann::json& state, int moveNumber) {
-    const auto hand = rowCards(state, "humanHand");
-    std::vector<SeenCard> table = rowCards(state, "computerTableRow");
-    const auto humanTable = rowCards(state, "humanTableRow");
-    table.insert(table.end(), humanTable.begin(), humanTable.end());
-
-    if (state["throwInAllowance"] > 0) {
-        for (const SeenCard& card : hand) {
-            if (hasRank(table, card.rank)) {
-                return playCard(card, "add to the take");
-            }
-        }
-        return pressButton("let the computer take");
-    }
-    if (state["computerAttacks"] == 0) {
-        return attack(state, hand, table);
-    }
-    return defend(state, hand, moveNumber);
-}
 
 constexpr int stepLimit = 4000;
 
@@ -520,6 +180,73 @@ void PrintTo(const GameRun& run, std::ostream* out) {
     *out << "type " << run.type << " at " << run.clock << (run.keys ? " by keys" : "");
 }
 
+// What the first session leaves for the replays and the later run.
+struct PlayedSession {
+    std::string script;
+    std::string output;
+    long long computerWins = 0;
+    long long humanWins = 0;
+};
+
+// The games themselves, played and checked line by line.
+void playGames(const GameRun& run, const std::vector<std::string>& arguments,
+               PlayedSession& played) {
+    ProgramSession session(arguments);
+    GamePlayer player(session, "type " + std::to_string(run.type), run.keys);
+    player.step("# the first deal");
+    if (run.keys) {
+        player.chooseVariant(run.type);
+    }
+    const nlohmann::json first = player.state_;
+    ASSERT_TRUE(first.is_object());
+    EXPECT_EQ(first["gameType"], run.type);
+    if (run.type >= 0 && run.type < 6) {
+        EXPECT_EQ(first["title"], variantTitles[run.type]);
+    } else {
+        EXPECT_EQ(first["title"], "Дурак") << "a type without a name keeps the title";
+    }
+    EXPECT_EQ(first["lastWinner"], -1);
+    player.play(run.games);
+    played.computerWins = player.state_["computerWins"];
+    played.humanWins = player.state_["humanWins"];
+    EXPECT_EQ(played.computerWins + played.humanWins, run.games);
+    if (run.keys) {
+        // F1 opens the rules in the interface language, Escape closes them;
+        // Ctrl+N deals a new game of the same variant that nobody has won.
+        player.key("f1");
+        EXPECT_EQ(player.state_["dialog"]["template"], 132);
+        EXPECT_EQ(player.state_["rulesLanguage"], 1) << "Russian";
+        player.key("escape");
+        EXPECT_TRUE(player.state_["dialog"].is_null());
+        player.step("key ctrl+n", false);
+        EXPECT_EQ(player.state_["gameType"], run.type);
+        EXPECT_EQ(player.state_["computerWins"], played.computerWins);
+        EXPECT_EQ(player.state_["humanWins"], played.humanWins);
+        EXPECT_EQ(player.state_["remaining"], run.type == 2 || run.type == 3 ? 0
+                                              : run.type >= 4                ? 24
+                                                                             : 23);
+    }
+    EXPECT_EQ(session.finish(), 0);
+    played.script = session.script();
+    played.output = session.output();
+}
+
+// The English replay of the Russian output: the same events but for their
+// texts, none of them Cyrillic, and F1 opens the English rules.
+void checkEnglishReplay(const std::string& output, const std::string& englishOutput) {
+    const std::vector<nlohmann::json> russian = eventsOf(output);
+    const std::vector<nlohmann::json> events = eventsOf(englishOutput);
+    ASSERT_EQ(events.size(), russian.size());
+    int englishRules = 0;
+    for (size_t i = 0; i < events.size(); ++i) {
+        ASSERT_FALSE(hasCyrillic(events[i].dump())) << events[i].dump();
+        ASSERT_EQ(withoutTexts(events[i]), withoutTexts(russian[i])) << "line " << i;
+        englishRules += events[i]["event"] == "state" && events[i]["dialog"].is_object() &&
+                        events[i]["dialog"]["template"] == 132 && events[i]["rulesLanguage"] == 0;
+    }
+    EXPECT_EQ(englishRules, 1) << "F1 opens the English rules";
+}
+
 class WholeGamesTest : public ::testing::TestWithParam<GameRun> {};
 
 TEST_P(WholeGamesTest, GamesFollowTheRulesAndReplayIdentically) {
@@ -531,51 +258,8 @@ TEST_P(WholeGamesTest, GamesFollowTheRulesAndReplayIdentically) {
         settingsText("type=" + std::to_string(run.keys ? 0 : run.type));
     writeTextFile(settings, settingsFile);
     const std::vector<std::string> arguments = {"--clock", run.clock, "--registry", settings};
-
-    std::string script;
-    std::string output;
-    long long computerWins = 0;
-    long long humanWins = 0;
-    {
-        ProgramSession session(arguments);
-        GamePlayer player(session, "type " + std::to_string(run.type), run.keys);
-        player.step("# the first deal");
-        if (run.keys) {
-            player.chooseVariant(run.type);
-        }
-        const nlohmann::json first = player.state_;
-        ASSERT_TRUE(first.is_object());
-        EXPECT_EQ(first["gameType"], run.type);
-        if (run.type >= 0 && run.type < 6) {
-            EXPECT_EQ(first["title"], variantTitles[run.type]);
-        } else {
-            EXPECT_EQ(first["title"], "Дурак") << "a type without a name keeps the title";
-        }
-        EXPECT_EQ(first["lastWinner"], -1);
-        player.play(run.games);
-        computerWins = player.state_["computerWins"];
-        humanWins = player.state_["humanWins"];
-        EXPECT_EQ(computerWins + humanWins, run.games);
-        if (run.keys) {
-            // F1 opens the rules in the interface language; Escape closes them.
-            player.key("f1");
-            EXPECT_EQ(player.state_["dialog"]["template"], 132);
-            EXPECT_EQ(player.state_["rulesLanguage"], 1) << "Russian";
-            player.key("escape");
-            EXPECT_TRUE(player.state_["dialog"].is_null());
-            // Ctrl+N deals a new game of the same variant; nobody has won it.
-            player.step("key ctrl+n", false);
-            EXPECT_EQ(player.state_["gameType"], run.type);
-            EXPECT_EQ(player.state_["computerWins"], computerWins);
-            EXPECT_EQ(player.state_["humanWins"], humanWins);
-            EXPECT_EQ(player.state_["remaining"], run.type == 2 || run.type == 3 ? 0
-                                                  : run.type >= 4                ? 24
-                                                                                 : 23);
-        }
-        EXPECT_EQ(session.finish(), 0);
-        script = session.script();
-        output = session.output();
-    }
+    PlayedSession played;
+    ASSERT_NO_FATAL_FAILURE(playGames(run, arguments, played));
 
     // The same script, run from a file with a fresh settings file, twice; the
     // keys the second time in English.
@@ -586,32 +270,21 @@ TEST_P(WholeGamesTest, GamesFollowTheRulesAndReplayIdentically) {
         if (english) {
             replayArguments.insert(replayArguments.end(), {"--lang", "en"});
         }
-        const RunResult again = runScript(replayArguments, script);
+        const RunResult again = runScript(replayArguments, played.script);
         EXPECT_EQ(again.status, 0);
         if (!english) {
-            EXPECT_TRUE(again.output == output) << "replay " << replay << " differs";
+            EXPECT_TRUE(again.output == played.output) << "replay " << replay << " differs";
             continue;
         }
-        const std::vector<nlohmann::json> russian = eventsOf(output);
-        const std::vector<nlohmann::json> events = eventsOf(again.output);
-        ASSERT_EQ(events.size(), russian.size());
-        int englishRules = 0;
-        for (size_t i = 0; i < events.size(); ++i) {
-            ASSERT_FALSE(hasCyrillic(events[i].dump())) << events[i].dump();
-            ASSERT_EQ(withoutTexts(events[i]), withoutTexts(russian[i])) << "line " << i;
-            englishRules += events[i]["event"] == "state" && events[i]["dialog"].is_object() &&
-                            events[i]["dialog"]["template"] == 132 &&
-                            events[i]["rulesLanguage"] == 0;
-        }
-        EXPECT_EQ(englishRules, 1) << "F1 opens the English rules";
+        ASSERT_NO_FATAL_FAILURE(checkEnglishReplay(played.output, again.output));
     }
 
     // The win counts outlive the program.
     const RunResult later = runScript({"--registry", settings}, "state\n");
     const nlohmann::json state = nlohmann::json::parse(later.output, nullptr, false);
     ASSERT_TRUE(state.is_object()) << later.output;
-    EXPECT_EQ(state["computerWins"], computerWins);
-    EXPECT_EQ(state["humanWins"], humanWins);
+    EXPECT_EQ(state["computerWins"], played.computerWins);
+    EXPECT_EQ(state["humanWins"], played.humanWins);
     std::filesystem::remove_all(folder);
 }
 
