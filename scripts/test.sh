@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test twice: once with
+# Installs what is missing, checks that no C++ function or file is too long
+# (tools/long_functions.py), then builds and runs every test twice: once with
 # warnings as errors, once under AddressSanitizer and UndefinedBehaviorSanitizer;
 # then runs each fuzz target briefly (TALONIX_FUZZ_SECONDS each, 60 by default,
 # from a fixed seed so that a run is repeatable: the test gate replays known
@@ -9,6 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
+python3 tools/long_functions.py
 
 for preset in ci asan; do
     echo "== $preset =="
