@@ -248,8 +248,9 @@ TEST_P(GoldenScreenTest, ShotMatchesItsGolden) {
     const fs::path shot = fs::path(folder) / "shot.png";
     std::string script = c.lines.empty() ? "" : c.lines + ";";
     std::replace(script.begin(), script.end(), ';', '\n');
+    // Blanks round the file name are not part of it.
     const RunResult result = runScript({"--clock", c.clock, "--registry", settings},
-                                       script + "state\nshot " + shot.string() + "\n");
+                                       script + "state\nshot \t" + shot.string() + " \t\n");
     EXPECT_EQ(result.status, 0);
     std::vector<nlohmann::json> states = eventsOf(result.output);
     std::erase_if(states, [](const auto& event) {
