@@ -5,7 +5,7 @@
 namespace {
 
 // The flags and width between a '%' and its conversion character.
-struct FieldSpec {
+struct FieldLayout {
     bool leftAlign = false;
     bool zeroPad = false;
     size_t width = 0;
@@ -13,18 +13,18 @@ struct FieldSpec {
 
 // Reads the flags, width and size from just after a '%'; returns where the
 // conversion character is.
-const char16_t* readFieldSpec(const char16_t* p, FieldSpec& spec) {
+const char16_t* readFieldLayout(const char16_t* p, FieldLayout& layout) {
     for (;; ++p) {
         if (*p == u'-') {
-            spec.leftAlign = true;
+            layout.leftAlign = true;
         } else if (*p == u'0') {
-            spec.zeroPad = true;
+            layout.zeroPad = true;
         } else {
             break;
         }
     }
     while (*p >= u'0' && *p <= u'9') {
-        spec.width = spec.width * 10 + static_cast<size_t>(*p - u'0');
+        layout.width = layout.width * 10 + static_cast<size_t>(*p - u'0');
         ++p;
     }
     if (*p == u'l' || *p == u'h') {
@@ -84,14 +84,14 @@ std::u16string convertField(char16_t conversion, va_list* args, bool& numeric) {
     }
 }
 
-void padField(std::u16string& field, const FieldSpec& spec, bool numeric) {
-    if (field.size() >= spec.width) {
+void padField(std::u16string& field, const FieldLayout& layout, bool numeric) {
+    if (field.size() >= layout.width) {
         return;
     }
-    size_t padding = spec.width - field.size();
-    if (spec.leftAlign) {
+    size_t padding = layout.width - field.size();
+    if (layout.leftAlign) {
         field.append(padding, u' ');
-    } else if (spec.zeroPad && numeric) {
+    } else if (layout.zeroPad && numeric) {
         size_t signLength = (!field.empty() && field[0] == u'-') ? 1 : 0;
         field.insert(signLength, padding, u'0');
     } else {
@@ -114,14 +114,14 @@ std::u16string formatText(LPCWSTR format, va_list args) {
             out.push_back(*p);
             continue;
         }
-        FieldSpec spec;
-        p = readFieldSpec(p + 1, spec);
+        FieldLayout layout;
+        p = readFieldLayout(p + 1, layout);
         if (*p == 0) {
             break; // a lone '%' at the end
         }
         bool numeric = false;
         std::u16string field = convertField(*p, &remaining, numeric);
-        padField(field, spec, numeric);
+        padField(field, layout, numeric);
         out += field;
     }
     va_end(remaining);

@@ -47,7 +47,7 @@ inline bool reaches(const dc::DrawTarget& target, const RECT& rect) {
 // Calls block(top, bottom, left, right) for every rectangle of pixels of
 // rect (DC coordinates) that lies on the target surface and inside its
 // clip, in surface coordinates, right and bottom excluded. No pixel comes
-// twice; the order of the blocks is unspecified.
+// twice; the order of the blocks is not fixed.
 template <class BlockOperation>
 void forEachBlock(const dc::DrawTarget& target, const RECT& rect, BlockOperation block) {
     RECT area = onSurface(target, rect);
