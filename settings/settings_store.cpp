@@ -1,5 +1,6 @@
 #include "settings/settings_store.h"
 
+#include "platform/registry/dword_values.h"
 #include "platform/registry/registry_store.h"
 #include "platform/registry_api.h"
 #include "platform/resource_api.h"
@@ -17,35 +18,11 @@ uint32_t humanWins = 0;
 static const LPCWSTR settingsKey = u"Software\\qm\\tlx";
 
 uint32_t ReadSetting(LPCWSTR name) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, settingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return 0;
-    }
-    DWORD value = 0;
-    DWORD type = REG_NONE;
-    DWORD size = 4;
-    LSTATUS status =
-        RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
-    RegCloseKey(key);
-    // A value of another type, or of another size, is as good as absent.
-    if (status != ERROR_SUCCESS || type != REG_DWORD || size != 4) {
-        return 0;
-    }
-    return value;
+    return platform::readDwordValue(settingsKey, name).value_or(0);
 }
 
 LONG WriteSetting(LPCWSTR name, uint32_t value) {
-    HKEY key = nullptr;
-    WCHAR emptyClass[] = u"";
-    DWORD disposition = 0;
-    LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, settingsKey, 0, emptyClass, 0,
-                                     KEY_ALL_ACCESS, nullptr, &key, &disposition);
-    if (status != ERROR_SUCCESS) {
-        return status;
-    }
-    DWORD stored = value;
-    RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&stored), 4);
-    return RegCloseKey(key);
+    return platform::writeDwordValue(settingsKey, name, value);
 }
 
 uint32_t storedGameType() {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/registry_api.h"
+#include "platform/registry/dword_values.h"
 #include "platform/screen.h"
 
 namespace platform::sdl {
@@ -16,32 +16,12 @@ constexpr LPCWSTR SCALE_VALUE = u"scale";
 } // namespace
 
 int storedScale() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, SETTINGS_KEY, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return 0;
-    }
-    DWORD value = 0;
-    DWORD type = REG_NONE;
-    DWORD size = 4;
-    LSTATUS status =
-        RegQueryValueExW(key, SCALE_VALUE, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
-    RegCloseKey(key);
-    bool usable = status == ERROR_SUCCESS && type == REG_DWORD && size == 4 && value >= 1 &&
-                  value <= MAX_SCALE;
-    return usable ? static_cast<int>(value) : 0;
+    const DWORD value = readDwordValue(SETTINGS_KEY, SCALE_VALUE).value_or(0);
+    return value >= 1 && value <= MAX_SCALE ? static_cast<int>(value) : 0;
 }
 
 void storeScale(int scale) {
-    HKEY key = nullptr;
-    WCHAR noClass[] = u"";
-    DWORD disposition = 0;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, SETTINGS_KEY, 0, noClass, 0, KEY_ALL_ACCESS, nullptr,
-                        &key, &disposition) != ERROR_SUCCESS) {
-        return;
-    }
-    DWORD value = static_cast<DWORD>(scale);
-    RegSetValueExW(key, SCALE_VALUE, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4);
-    RegCloseKey(key);
+    writeDwordValue(SETTINGS_KEY, SCALE_VALUE, static_cast<DWORD>(scale));
 }
 
 int fittingScale(int width, int height) {

@@ -7,10 +7,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "platform/registry/dword_values.h"
 #include "platform/registry/registry_store.h"
 #include "platform/registry_api.h"
 
@@ -67,20 +69,8 @@ inline LSTATUS setDword(LPCWSTR subKey, LPCWSTR name, DWORD value) {
 
 // The value as a REG_DWORD, or -1 when it cannot be read as one.
 inline int64_t queryDword(LPCWSTR subKey, LPCWSTR name) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, subKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return -1;
-    }
-    DWORD value = 0;
-    DWORD type = REG_NONE;
-    DWORD size = 4;
-    LSTATUS status =
-        RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
-    RegCloseKey(key);
-    if (status != ERROR_SUCCESS || type != REG_DWORD || size != 4) {
-        return -1;
-    }
-    return value;
+    const std::optional<DWORD> value = platform::readDwordValue(subKey, name);
+    return value ? int64_t{*value} : -1;
 }
 
 inline constexpr LPCWSTR tlxKey = u"Software\\qm\\tlx";
