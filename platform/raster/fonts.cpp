@@ -24,13 +24,16 @@ struct TextHash {
 // holds this many texts.
 constexpr size_t rememberedTexts = 512;
 
+template <class Value>
+using TextCache = std::unordered_map<std::u16string, Value, TextHash, std::equal_to<>>;
+
 } // namespace
 
 struct Typeface {
     const baked::Face* face = nullptr;
     int lineHeight = 0;
-    mutable std::unordered_map<std::u16string, int32_t, TextHash, std::equal_to<>> widths;
-    mutable std::unordered_map<std::u16string, LineMask, TextHash, std::equal_to<>> masks;
+    mutable TextCache<int32_t> widths;
+    mutable TextCache<LineMask> masks;
 };
 
 namespace {
@@ -216,21 +219,28 @@ LineMask render(const Typeface& typeface, std::u16string_view text) {
 
 } // namespace
 
+namespace {
+
+// What the cache holds for the text, made and kept on first asking.
+template <class Value, class Make>
+const Value& remembered(TextCache<Value>& cache, std::u16string_view text, Make make) {
+    auto found = cache.find(text);
+    if (found != cache.end()) {
+        return found->second;
+    }
+    if (cache.size() >= rememberedTexts) {
+        cache.clear();
+    }
+    return cache.emplace(std::u16string(text), make()).first->second;
+}
+
+} // namespace
+
 int32_t textWidth(const Typeface& typeface, std::u16string_view text) {
     if (text.empty()) {
         return 0;
     }
-    auto& widths = typeface.widths;
-    auto found = widths.find(text);
-    if (found != widths.end()) {
-        return found->second;
-    }
-    if (widths.size() >= rememberedTexts) {
-        widths.clear();
-    }
-    int32_t width = measureWidth(typeface, text);
-    widths.emplace(std::u16string(text), width);
-    return width;
+    return remembered(typeface.widths, text, [&] { return measureWidth(typeface, text); });
 }
 
 const LineMask& renderLine(const Typeface& typeface, std::u16string_view text) {
@@ -238,15 +248,7 @@ const LineMask& renderLine(const Typeface& typeface, std::u16string_view text) {
     if (text.empty()) {
         return nothing;
     }
-    auto& masks = typeface.masks;
-    auto found = masks.find(text);
-    if (found != masks.end()) {
-        return found->second;
-    }
-    if (masks.size() >= rememberedTexts) {
-        masks.clear();
-    }
-    return masks.emplace(std::u16string(text), render(typeface, text)).first->second;
+    return remembered(typeface.masks, text, [&] { return render(typeface, text); });
 }
 
 } // namespace platform::text
