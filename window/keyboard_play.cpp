@@ -108,11 +108,3 @@ void paintFocusMark(HDC dc) {
     invertArea(dc, mark.right - frameWidth, mark.top + frameWidth, frameWidth,
                height - 2 * frameWidth);
 }
-
-void resetFocusMark() {
-    focusMarkShown = 0;
-    focusPlace = 0;
-    focusSuit = UNSET;
-    focusRank = UNSET;
-    markedRect = RECT{0, 0, 0, 0};
-}

@@ -24,5 +24,3 @@ RECT focusMarkRect();
 void updateFocusMark();
 // Draws the mark: a two-pixel frame in the inverse colours.
 void paintFocusMark(HDC dc);
-// Back to a hidden mark on the first card (tests, a new run).
-void resetFocusMark();
