@@ -1,5 +1,6 @@
 #include "platform/headless/script_backend.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 #include <vector>
@@ -264,33 +265,49 @@ std::optional<InputEvent> ScriptBackend::parseAnswer(const Words& words) {
     return std::nullopt;
 }
 
+namespace {
+
+// check, select and press: what each takes and what it becomes.
+struct DialogVerb {
+    const char* name;
+    size_t arguments;
+    const char* usage;
+    UINT message;
+    InputEvent::Type type;
+};
+
+const DialogVerb dialogVerbs[] = {
+    {"check", 2, "'check' takes a control id and 0 or 1", WM_SCRIPT_CHECK,
+     InputEvent::Type::DialogCheck},
+    {"select", 2, "'select' takes a control id and a line index", WM_SCRIPT_SELECT,
+     InputEvent::Type::DialogSelect},
+    {"press", 1, "'press' takes a control id", WM_SCRIPT_PRESS, InputEvent::Type::DialogPress},
+};
+
+} // namespace
+
 // check, select and press: a control of the open dialog.
 std::optional<InputEvent> ScriptBackend::parseDialogControl(const Words& words) {
-    const std::string& verb = words[0];
-    size_t wanted = verb == "press" ? 1 : 2;
+    // Only these three verbs come here; the search stops at the last.
+    const DialogVerb* verb =
+        std::find_if(std::begin(dialogVerbs), std::end(dialogVerbs) - 1,
+                     [&](const DialogVerb& entry) { return words[0] == entry.name; });
     int32_t id = 0;
     int32_t value = 0;
-    if (words.size() - 1 != wanted || !parseInt(words[1], id) ||
-        (wanted == 2 && !parseInt(words[2], value))) {
-        return malformed(verb == "check"    ? "'check' takes a control id and 0 or 1"
-                         : verb == "select" ? "'select' takes a control id and a line index"
-                                            : "'press' takes a control id");
+    if (words.size() - 1 != verb->arguments || !parseInt(words[1], id) ||
+        (verb->arguments == 2 && !parseInt(words[2], value))) {
+        return malformed(verb->usage);
     }
-    if (verb == "check" && value != 0 && value != 1) {
+    if (verb->message == WM_SCRIPT_CHECK && value != 0 && value != 1) {
         return malformed("'check' takes 0 or 1, not " + words[2]);
     }
     if (!modalDialogOpen()) {
-        return malformed("'" + verb + "' needs an open dialog");
+        return malformed("'" + words[0] + "' needs an open dialog");
     }
-    UINT message = verb == "check"    ? WM_SCRIPT_CHECK
-                   : verb == "select" ? WM_SCRIPT_SELECT
-                                      : WM_SCRIPT_PRESS;
-    if (std::string problem = scriptLineError(message, id, value); !problem.empty()) {
+    if (std::string problem = scriptLineError(verb->message, id, value); !problem.empty()) {
         return malformed(problem);
     }
-    InputEvent event = makeEvent(verb == "check"    ? InputEvent::Type::DialogCheck
-                                 : verb == "select" ? InputEvent::Type::DialogSelect
-                                                    : InputEvent::Type::DialogPress);
+    InputEvent event = makeEvent(verb->type);
     event.id = id;
     event.value = value;
     return event;
