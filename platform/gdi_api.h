@@ -69,6 +69,20 @@ BOOL RectVisible(HDC dc, const RECT* rect);
 BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
             int sourceY, DWORD rasterOperation);
 
+// The kinds of clip ExcludeClipRect leaves; ERROR for a DC without a clip.
+constexpr int ERROR = 0;
+constexpr int NULLREGION = 1;
+constexpr int SIMPLEREGION = 2;
+constexpr int COMPLEXREGION = 3;
+
+// SaveDC keeps the DC's clip, brush, font, colours and background mode and
+// returns how many states are kept; RestoreDC brings back the state kept at
+// that count (or, negative, that many saves back) and forgets the later ones.
+int SaveDC(HDC dc);
+BOOL RestoreDC(HDC dc, int level);
+// Takes the rectangle out of a paint DC's clip; a memory DC has none to cut.
+int ExcludeClipRect(HDC dc, int left, int top, int right, int bottom);
+
 COLORREF SetBkColor(HDC dc, COLORREF colour);
 COLORREF SetTextColor(HDC dc, COLORREF colour);
 int SetBkMode(HDC dc, int mode);

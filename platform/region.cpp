@@ -4,22 +4,55 @@
 
 namespace platform {
 
+namespace {
+
+bool covers(const RECT& outer, const RECT& inner) {
+    return outer.left <= inner.left && outer.top <= inner.top && outer.right >= inner.right &&
+           outer.bottom >= inner.bottom;
+}
+
+// Whether the two rectangles together are one rectangle: side by side on the
+// same rows, or one above the other on the same columns, touching or
+// overlapping.
+bool makeOneRect(const RECT& a, const RECT& b) {
+    const bool sameRows = a.top == b.top && a.bottom == b.bottom;
+    const bool sameColumns = a.left == b.left && a.right == b.right;
+    return (sameRows && a.left <= b.right && b.left <= a.right) ||
+           (sameColumns && a.top <= b.bottom && b.top <= a.bottom);
+}
+
+} // namespace
+
+// A row of cards marked one by one, as a hand is when it moves, becomes a
+// rectangle or two instead of one per card.
 void Region::add(const RECT& rect, const RECT& limit) {
     RECT part = intersectRects(rect, limit);
     if (rectIsEmpty(part)) {
         return;
     }
-    for (const RECT& existing : rects) {
-        if (existing.left <= part.left && existing.top <= part.top &&
-            existing.right >= part.right && existing.bottom >= part.bottom) {
-            return; // already covered
+    if (!rects.empty() && (covers(rects.back(), part) || makeOneRect(rects.back(), part))) {
+        RECT& last = rects.back();
+        last = RECT{std::min(part.left, last.left), std::min(part.top, last.top),
+                    std::max(part.right, last.right), std::max(part.bottom, last.bottom)};
+        return;
+    }
+    for (;;) {
+        if (std::any_of(rects.begin(), rects.end(),
+                        [&](const RECT& existing) { return covers(existing, part); })) {
+            return;
         }
+        auto joined = std::find_if(rects.begin(), rects.end(), [&](const RECT& existing) {
+            return makeOneRect(existing, part);
+        });
+        if (joined == rects.end()) {
+            break;
+        }
+        part = RECT{std::min(part.left, joined->left), std::min(part.top, joined->top),
+                    std::max(part.right, joined->right), std::max(part.bottom, joined->bottom)};
+        rects.erase(joined);
     }
     // Drop rectangles the new one covers, so repeated marks stay few.
-    std::erase_if(rects, [&](const RECT& existing) {
-        return part.left <= existing.left && part.top <= existing.top &&
-               part.right >= existing.right && part.bottom >= existing.bottom;
-    });
+    std::erase_if(rects, [&](const RECT& existing) { return covers(part, existing); });
     rects.push_back(part);
 }
 

@@ -62,11 +62,13 @@ std::pair<HDC, DeviceContext&> addContext() {
     context.clipped = false;
     context.origin = POINT{0, 0};
     context.bitmap = nullptr;
+    context.bitmapSurface = nullptr;
     context.brush = gdi::stockHandle(WHITE_BRUSH);
     context.font = gdi::stockHandle(SYSTEM_FONT);
     context.textColour = 0x000000;
     context.backgroundColour = 0xFFFFFF;
     context.backgroundMode = OPAQUE;
+    context.savedDepth = 0;
     return {reinterpret_cast<HDC>(slots.handles[index]), context};
 }
 
@@ -97,10 +99,7 @@ std::optional<DrawTarget> drawTargetOf(HDC dc) {
     if (context == nullptr) {
         return std::nullopt;
     }
-    Surface* surface = context->target;
-    if (surface == nullptr) {
-        surface = gdi::find<Surface>(context->bitmap);
-    }
+    Surface* surface = context->target != nullptr ? context->target : context->bitmapSurface;
     if (surface == nullptr) {
         return std::nullopt;
     }
@@ -136,6 +135,7 @@ using namespace platform;
 HDC CreateCompatibleDC(HDC /*reference*/) {
     auto [dc, context] = dc::addContext();
     context.bitmap = gdi::defaultBitmap();
+    context.bitmapSurface = gdi::find<Surface>(context.bitmap);
     return dc;
 }
 
@@ -149,12 +149,13 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
         return nullptr;
     }
     HGDIOBJ previous = nullptr;
-    if (gdi::find<Surface>(object) != nullptr) {
+    if (Surface* bitmap = gdi::find<Surface>(object); bitmap != nullptr) {
         if (context->target != nullptr) {
             return nullptr; // a paint DC draws on its window, never on a bitmap
         }
         previous = context->bitmap;
         context->bitmap = object;
+        context->bitmapSurface = bitmap;
     } else if (gdi::find<gdi::Brush>(object) != nullptr) {
         previous = context->brush;
         context->brush = object;

@@ -32,10 +32,33 @@ struct ClipShape {
     std::vector<Run> runs;
 
     void build(const Region& region);
+    // Takes the rectangle (target coordinates) out of the shape.
+    void exclude(const RECT& cut);
+    // Copies another shape's pixels, keeping this one's storage.
+    void copyFrom(const ClipShape& other);
 
   private:
+    // Appends a band whose runs were just pushed from index first on,
+    // joining it to the band above when the two have the same runs.
+    void closeBand(int32_t top, int32_t bottom, uint32_t first);
+    void findBounds();
+    bool cuts(const RECT& cut, size_t first) const;
+
     std::vector<int32_t> edges_;
     std::vector<Run> covering_;
+    std::vector<Band> spareBands_;
+    std::vector<Run> spareRuns_;
+};
+
+// What SaveDC keeps and RestoreDC brings back.
+struct SavedState {
+    ClipShape clip;
+    bool clipped = false;
+    HGDIOBJ brush = nullptr;
+    HGDIOBJ font = nullptr;
+    COLORREF textColour = 0x000000;
+    COLORREF backgroundColour = 0xFFFFFF;
+    int backgroundMode = OPAQUE;
 };
 
 struct DeviceContext {
@@ -45,11 +68,18 @@ struct DeviceContext {
     ClipShape clip;           // target coordinates
     POINT origin{0, 0};       // DC point 0,0 on the target
     HGDIOBJ bitmap = nullptr; // memory DCs only
+    // The selected bitmap's pixels, found once when it is selected: a
+    // selected bitmap cannot be deleted, so the pointer stays good.
+    Surface* bitmapSurface = nullptr;
     HGDIOBJ brush = nullptr;
     HGDIOBJ font = nullptr;
     COLORREF textColour = 0x000000;
     COLORREF backgroundColour = 0xFFFFFF;
     int backgroundMode = OPAQUE;
+    // saved[0 .. savedDepth) are the states SaveDC kept, oldest first; the
+    // entries past them are storage for the next saves.
+    std::vector<SavedState> saved;
+    size_t savedDepth = 0;
 };
 
 DeviceContext* find(HDC dc);

@@ -44,22 +44,111 @@ void ClipShape::build(const Region& region) {
             }
         }
         runs.push_back(current);
-        auto count = static_cast<uint32_t>(runs.size()) - first;
-        // A band that continues the one above with the same runs joins it.
-        if (!bands.empty()) {
-            Band& above = bands.back();
-            if (above.bottom == top && above.count == count &&
-                std::equal(runs.begin() + above.first, runs.begin() + above.first + above.count,
-                           runs.begin() + first, [](const Run& a, const Run& b) {
-                               return a.left == b.left && a.right == b.right;
-                           })) {
-                above.bottom = bottom;
-                runs.resize(first);
-                continue;
+        closeBand(top, bottom, first);
+    }
+}
+
+void ClipShape::closeBand(int32_t top, int32_t bottom, uint32_t first) {
+    auto count = static_cast<uint32_t>(runs.size()) - first;
+    if (count == 0 || bottom <= top) {
+        runs.resize(first);
+        return;
+    }
+    // A band that continues the one above with the same runs joins it.
+    if (!bands.empty()) {
+        Band& above = bands.back();
+        if (above.bottom == top && above.count == count &&
+            std::equal(runs.begin() + above.first, runs.begin() + above.first + above.count,
+                       runs.begin() + first, [](const Run& a, const Run& b) {
+                           return a.left == b.left && a.right == b.right;
+                       })) {
+            above.bottom = bottom;
+            runs.resize(first);
+            return;
+        }
+    }
+    bands.push_back(Band{top, bottom, first, count});
+}
+
+void ClipShape::findBounds() {
+    if (bands.empty()) {
+        bounds = RECT{0, 0, 0, 0};
+        return;
+    }
+    bounds = RECT{runs.front().left, bands.front().top, runs.front().right, bands.back().bottom};
+    for (const Run& run : runs) {
+        bounds.left = std::min(bounds.left, run.left);
+        bounds.right = std::max(bounds.right, run.right);
+    }
+}
+
+// Whether the cut takes any pixel from the bands from index first on.
+bool ClipShape::cuts(const RECT& cut, size_t first) const {
+    for (size_t b = first; b < bands.size() && bands[b].top < cut.bottom; ++b) {
+        for (uint32_t i = bands[b].first; i < bands[b].first + bands[b].count; ++i) {
+            if (runs[i].left < cut.right && runs[i].right > cut.left) {
+                return true;
             }
         }
-        bands.push_back(Band{top, bottom, first, count});
     }
+    return false;
+}
+
+// The bands the cut crosses split where it begins and ends; the part of
+// such a band beside the cut keeps the runs, or the pieces of them, that lie
+// outside it. The bands above the cut stay where they are; the others are
+// moved to spare storage and built again from there, so cutting does not
+// allocate once warmed up.
+void ClipShape::exclude(const RECT& cut) {
+    if (rectIsEmpty(cut) || rectIsEmpty(intersectRects(cut, bounds))) {
+        return;
+    }
+    size_t firstCut = 0;
+    while (firstCut < bands.size() && bands[firstCut].bottom <= cut.top) {
+        ++firstCut;
+    }
+    if (!cuts(cut, firstCut)) {
+        return;
+    }
+    const uint32_t firstRun = bands[firstCut].first;
+    spareBands_.assign(bands.begin() + static_cast<std::ptrdiff_t>(firstCut), bands.end());
+    spareRuns_.assign(runs.begin() + firstRun, runs.end());
+    bands.resize(firstCut);
+    runs.resize(firstRun);
+    auto copyRuns = [&](const Band& band) {
+        auto first = static_cast<uint32_t>(runs.size());
+        runs.insert(runs.end(), spareRuns_.begin() + (band.first - firstRun),
+                    spareRuns_.begin() + (band.first - firstRun + band.count));
+        return first;
+    };
+    for (const Band& band : spareBands_) {
+        if (band.bottom <= cut.top || band.top >= cut.bottom) {
+            closeBand(band.top, band.bottom, copyRuns(band));
+            continue;
+        }
+        const int32_t middleTop = std::max<int32_t>(band.top, cut.top);
+        const int32_t middleBottom = std::min<int32_t>(band.bottom, cut.bottom);
+        closeBand(band.top, middleTop, copyRuns(band));
+        auto first = static_cast<uint32_t>(runs.size());
+        for (uint32_t i = band.first - firstRun; i < band.first - firstRun + band.count; ++i) {
+            const Run& run = spareRuns_[i];
+            if (run.left < cut.left) {
+                runs.push_back(Run{run.left, std::min<int32_t>(run.right, cut.left)});
+            }
+            if (run.right > cut.right) {
+                runs.push_back(Run{std::max<int32_t>(run.left, cut.right), run.right});
+            }
+        }
+        closeBand(middleTop, middleBottom, first);
+        closeBand(middleBottom, band.bottom, copyRuns(band));
+    }
+    findBounds();
+}
+
+void ClipShape::copyFrom(const ClipShape& other) {
+    bounds = other.bounds;
+    bands.assign(other.bands.begin(), other.bands.end());
+    runs.assign(other.runs.begin(), other.runs.end());
 }
 
 } // namespace platform::dc

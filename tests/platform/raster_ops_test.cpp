@@ -123,6 +123,73 @@ const std::vector<RasterCase> RASTER_CASES{
      [](HDC dc) { blit(dc, 0, 0, 4, 4, quad(), 1, 1, SRCCOPY); }, "dsss|ssss|ssss|ssss"},
     {"a source left of and above the image lands shifted", 4, 4, 0x555555, std::nullopt,
      [](HDC dc) { blit(dc, 0, 0, 4, 4, quad(), -2, -1, SRCCOPY); }, "ssss|ssab|sscd|ssss"},
+    {"a cut rectangle is left out of later drawing", 4, 3, 0, std::vector<RECT>{{0, 0, 4, 3}},
+     [](HDC dc) {
+         EXPECT_EQ(ExcludeClipRect(dc, 1, 1, 3, 2), COMPLEXREGION);
+         fill(dc, 0, 0, 4, 3, stock(WHITE_BRUSH));
+     },
+     "####|#..#|####"},
+    {"a cut splits every run it crosses and keeps the rows beside it", 5, 3, 0,
+     std::vector<RECT>{{0, 0, 2, 3}, {3, 0, 5, 3}},
+     [](HDC dc) {
+         EXPECT_EQ(ExcludeClipRect(dc, 1, 1, 4, 2), COMPLEXREGION);
+         blit(dc, 0, 0, 5, 3, nullptr, 0, 0, PATINVERT);
+     },
+     "##.##|#...#|##.##"},
+    {"cutting a side leaves one rectangle, cutting all leaves none", 3, 2, 0,
+     std::vector<RECT>{{0, 0, 3, 2}},
+     [](HDC dc) {
+         EXPECT_EQ(ExcludeClipRect(dc, 2, -5, 9, 9), SIMPLEREGION);
+         fill(dc, 0, 0, 3, 2, stock(WHITE_BRUSH));
+         EXPECT_EQ(ExcludeClipRect(dc, 0, 0, 2, 2), NULLREGION);
+         fill(dc, 0, 0, 3, 2, stock(GRAY_BRUSH));
+     },
+     "##.|##."},
+    {"a cut is in the DC's coordinates", 3, 1, 0, std::vector<RECT>{{0, 0, 3, 1}},
+     [](HDC dc) {
+         ExcludeClipRect(dc, 0, 0, 1, 1);
+         fill(dc, -1, 0, 2, 1, stock(WHITE_BRUSH));
+     },
+     "#.#", POINT{1, 0}},
+    {"RestoreDC brings back the clip, the brush and the colours", 3, 1, 0,
+     std::vector<RECT>{{0, 0, 3, 1}},
+     [](HDC dc) {
+         EXPECT_EQ(SaveDC(dc), 1);
+         ExcludeClipRect(dc, 0, 0, 2, 1);
+         SelectObject(dc, CreateSolidBrush(RGB(255, 0, 0)));
+         SetBkColor(dc, 0x123456);
+         EXPECT_TRUE(RestoreDC(dc, -1));
+         EXPECT_FALSE(RestoreDC(dc, -1)) << "nothing is left to restore";
+         EXPECT_EQ(SetBkColor(dc, 0), 0xFFFFFFu);
+         blit(dc, 0, 0, 3, 1, nullptr, 0, 0, PATINVERT);
+     },
+     "###"},
+    {"RestoreDC to a level forgets the saves after it", 4, 1, 0, std::vector<RECT>{{0, 0, 4, 1}},
+     [](HDC dc) {
+         EXPECT_EQ(SaveDC(dc), 1);
+         ExcludeClipRect(dc, 0, 0, 1, 1);
+         EXPECT_EQ(SaveDC(dc), 2);
+         ExcludeClipRect(dc, 1, 0, 2, 1);
+         EXPECT_EQ(SaveDC(dc), 3);
+         EXPECT_FALSE(RestoreDC(dc, 4));
+         EXPECT_FALSE(RestoreDC(dc, 0));
+         EXPECT_TRUE(RestoreDC(dc, 2));
+         EXPECT_FALSE(RestoreDC(dc, 2));
+         fill(dc, 0, 0, 4, 1, stock(WHITE_BRUSH));
+     },
+     ".###"},
+    {"a memory DC has no clip to cut", 2, 1, 0, std::nullopt,
+     [](HDC dc) {
+         EXPECT_EQ(ExcludeClipRect(dc, 0, 0, 1, 1), ERROR);
+         fill(dc, 0, 0, 2, 1, stock(WHITE_BRUSH));
+     },
+     "##"},
+    {"marks that make one rectangle clip as their union", 4, 3, 0,
+     std::vector<RECT>{{0, 0, 2, 2}, {1, 0, 3, 2}, {2, 0, 4, 2}, {0, 2, 1, 3}, {0, 0, 1, 3}},
+     [](HDC dc) { blit(dc, 0, 0, 4, 3, nullptr, 0, 0, PATINVERT); }, "####|####|#..."},
+    {"marks apart on the same rows or columns stay apart", 3, 3, 0,
+     std::vector<RECT>{{0, 0, 1, 1}, {2, 0, 3, 1}, {0, 2, 1, 3}},
+     [](HDC dc) { blit(dc, 0, 0, 3, 3, nullptr, 0, 0, PATINVERT); }, "#.#|...|#.."},
     {"copying within one surface reads the original pixels", 4, 1, 0, std::nullopt,
      [](HDC dc) {
          platform::surfaceOfDC(dc)->pixels = {0x110000, 0x002200, 0x000033, 0};
