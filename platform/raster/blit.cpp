@@ -33,6 +33,18 @@ template <Combine how>
 void combineRow(uint32_t* destination, const uint32_t* source, int32_t count) {
     constexpr uint32_t colourOnly = 0x00FFFFFFu;
     const raster::FourPixels mask = {colourOnly, colourOnly, colourOnly, colourOnly};
+    // A copy may store a pixel twice (source and destination never share
+    // pixels): the last four end the row, overlapping the loop's stores,
+    // instead of a loop over the remainder.
+    if constexpr (how == Combine::Copy) {
+        if (count >= 4) {
+            for (int32_t i = 0; i + 4 < count; i += 4) {
+                raster::storeFour(destination + i, raster::loadFour(source + i) & mask);
+            }
+            raster::storeFour(destination + count - 4, raster::loadFour(source + count - 4) & mask);
+            return;
+        }
+    }
     int32_t i = 0;
     for (; i + 4 <= count; i += 4) {
         raster::FourPixels colour = raster::loadFour(source + i) & mask;

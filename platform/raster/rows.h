@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <cwchar>
 
 namespace platform::raster {
 
@@ -20,15 +21,28 @@ inline void storeFour(uint32_t* to, FourPixels four) {
     std::memcpy(to, &four, sizeof four);
 }
 
+// Long rows go to the C library's wide fill, which uses the widest stores
+// the processor has; wchar_t is 32 bits wide on every target of the program.
 inline void fillRow(uint32_t* row, int32_t count, uint32_t pixel) {
-    FourPixels four = {pixel, pixel, pixel, pixel};
-    int32_t i = 0;
-    for (; i + 4 <= count; i += 4) {
+    static_assert(sizeof(wchar_t) == sizeof(uint32_t));
+    if (count >= 64) {
+        std::wmemset(reinterpret_cast<wchar_t*>(row), static_cast<wchar_t>(pixel),
+                     static_cast<size_t>(count));
+        return;
+    }
+    const FourPixels four = {pixel, pixel, pixel, pixel};
+    if (count < 4) {
+        for (int32_t i = 0; i < count; ++i) {
+            row[i] = pixel;
+        }
+        return;
+    }
+    // The last four end the row, overlapping what the loop stored: storing
+    // a pixel twice does no harm and saves a loop over the remainder.
+    for (int32_t i = 0; i + 4 < count; i += 4) {
         storeFour(row + i, four);
     }
-    for (; i < count; ++i) {
-        row[i] = pixel;
-    }
+    storeFour(row + count - 4, four);
 }
 
 inline void xorRow(uint32_t* row, int32_t count, uint32_t pattern) {
