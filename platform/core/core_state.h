@@ -50,6 +50,10 @@ struct WindowRecord {
 struct CoreState {
     std::vector<WindowClassRecord> classes;
     std::unordered_map<uintptr_t, std::unique_ptr<WindowRecord>> windows;
+    // The window found last: a paint or a move of cards asks for the same
+    // one many times over. Forgotten whenever a window goes.
+    uintptr_t lastFoundValue = 0;
+    WindowRecord* lastFound = nullptr;
     std::vector<HWND> topLevels; // z-order, bottom first
     uintptr_t nextWindowId = 1;
     HWND mainWindow = nullptr;

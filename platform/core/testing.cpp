@@ -12,6 +12,8 @@ namespace platform_testing {
 void resetPlatform() {
     auto& state = platform::core();
     state.windows.clear();
+    state.lastFoundValue = 0;
+    state.lastFound = nullptr;
     state.topLevels.clear();
     state.classes.clear();
     state.mainWindow = nullptr;

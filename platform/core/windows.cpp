@@ -16,9 +16,18 @@ WindowRecord* findWindow(HWND window) {
     if (window == nullptr) {
         return nullptr;
     }
-    auto& windows = core().windows;
-    auto found = windows.find(reinterpret_cast<uintptr_t>(window));
-    return found == windows.end() ? nullptr : found->second.get();
+    auto& state = core();
+    const auto value = reinterpret_cast<uintptr_t>(window);
+    if (value == state.lastFoundValue) {
+        return state.lastFound;
+    }
+    auto found = state.windows.find(value);
+    if (found == state.windows.end()) {
+        return nullptr;
+    }
+    state.lastFoundValue = value;
+    state.lastFound = found->second.get();
+    return state.lastFound;
 }
 
 POINT screenOrigin(const WindowRecord& window) {
@@ -230,6 +239,8 @@ BOOL DestroyWindow(HWND window) {
         state.capture = nullptr;
     }
     state.windows.erase(reinterpret_cast<uintptr_t>(window));
+    state.lastFoundValue = 0;
+    state.lastFound = nullptr;
     state.screenChanged = true;
     return TRUE;
 }

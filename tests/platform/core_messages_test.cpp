@@ -58,6 +58,20 @@ TEST_F(CoreMessages, SendIsSynchronousAndReentrantToAnyDepth) {
     EXPECT_EQ(seen, 51);
 }
 
+// A destroyed window is gone for every call, also for one that asked for it
+// just before, and so is every window after a reset of the platform.
+TEST_F(CoreMessages, AGoneWindowIsFoundNoMore) {
+    HWND window = makeWindow();
+    ASSERT_TRUE(IsWindow(window));
+    DestroyWindow(window);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(SendMessageW(window, WM_USER, 0, 0), 0);
+    window = makeWindow();
+    ASSERT_TRUE(IsWindow(window));
+    platform_testing::resetPlatform();
+    EXPECT_FALSE(IsWindow(window));
+}
+
 TEST_F(CoreMessages, PostedMessagesComeFirstThenOnePaintForSeveralMarks) {
     HWND window = makeWindow();
     MSG message{};
