@@ -34,3 +34,10 @@ HBITMAP cardBackFor(int32_t style) {
     }
     return cardBacks[style];
 }
+
+SIZE cardBackSizeFor(int32_t style) {
+    if (style < 0 || style >= cardBackCount) {
+        return cardBackSizes[0];
+    }
+    return cardBackSizes[style];
+}

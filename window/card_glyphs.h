@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "platform/win_types.h"
+#include "platform/gdi_api.h"
 
 // The rank strips hold A, 2 .. 10, J, Q, K on one line; both tables are
 // indexed by rank - 1 for ranks 1 to 14, the ace appearing as 1 and 14.
@@ -30,3 +30,5 @@ HBITMAP suitGlyphFor(int32_t suit);
 // The back picture of a style; the first back for a style outside the five,
 // as the style comes from the settings file unchecked.
 HBITMAP cardBackFor(int32_t style);
+// The size of that picture, kept from start-up.
+SIZE cardBackSizeFor(int32_t style);

@@ -3,12 +3,14 @@
 #include "platform/gdi_api.h"
 #include "platform/resource_api.h"
 #include "resources/resource_ids.h"
+#include "window/image_blit.h"
 #include "window/main_window.h"
 #include "window/painting.h"
 
 HBITMAP suitGlyphs[4] = {};
 HBITMAP rankStrips[2] = {};
 HBITMAP cardBacks[5] = {};
+SIZE cardBackSizes[5] = {};
 HBITMAP okButtonImage = nullptr;
 HBITMAP takeButtonImage = nullptr;
 HBITMAP sortButtonImage = nullptr;
@@ -37,6 +39,7 @@ void LoadCardImages() {
                             IDB_BACK_ORNAMENT};
     for (int i = 0; i < 5; ++i) {
         cardBacks[i] = loadBitmap(backIds[i]);
+        cardBackSizes[i] = imageSize(cardBacks[i]);
     }
     blackBrush = CreateSolidBrush(0x000000);
     whiteBrush = CreateSolidBrush(0xFFFFFF);

@@ -1,7 +1,5 @@
 #include "window/image_blit.h"
 
-namespace {
-
 SIZE imageSize(HBITMAP image) {
     BITMAP info{};
     if (image == nullptr || GetObjectW(image, static_cast<int>(sizeof info), &info) == 0) {
@@ -9,8 +7,6 @@ SIZE imageSize(HBITMAP image) {
     }
     return SIZE{info.bmWidth, info.bmHeight};
 }
-
-} // namespace
 
 void blitImage(HDC dc, int32_t x, int32_t y, int32_t width, int32_t height, HBITMAP image,
                int32_t sourceX, int32_t sourceY, DWORD rasterOperation) {

@@ -11,6 +11,8 @@
 // x, y by the raster operation. A missing image draws nothing.
 void blitImage(HDC dc, int32_t x, int32_t y, int32_t width, int32_t height, HBITMAP image,
                int32_t sourceX, int32_t sourceY, DWORD rasterOperation);
+// An image's width and height (0 x 0 for a missing image).
+SIZE imageSize(HBITMAP image);
 // The whole image at x, y; returns its size (0 x 0 for a missing image).
 SIZE blitWholeImage(HDC dc, int32_t x, int32_t y, HBITMAP image, DWORD rasterOperation);
 // Exclusive-or of the rectangle with the DC's brush; on a paint DC that is

@@ -23,7 +23,8 @@ bool isPaintable(const Card& card) {
 }
 
 void paintBack(const Card& card, HDC dc) {
-    const SIZE size = blitWholeImage(dc, card.x, card.y, cardBackFor(card.backStyle), SRCCOPY);
+    const SIZE size = cardBackSizeFor(card.backStyle);
+    blitImage(dc, card.x, card.y, size.cx, size.cy, cardBackFor(card.backStyle), 0, 0, SRCCOPY);
     if (card.selected != 0) {
         invertArea(dc, card.x, card.y, size.cx, size.cy);
     }
@@ -83,26 +84,48 @@ void paintFace(const Card& card, HDC dc) {
     }
 }
 
-} // namespace
-
-int32_t paintCard(const Card& card, HDC dc) {
+// The rectangle whose every pixel the card sets, whatever lay under it: the
+// frame of a face, the picture of a back; empty for a card not drawn.
+RECT coveredArea(const Card& card) {
     if (!isPaintable(card)) {
-        return 0;
+        return RECT{0, 0, 0, 0};
     }
+    const SIZE size =
+        card.faceDown != 0 ? cardBackSizeFor(card.backStyle) : SIZE{card.width, card.height};
+    return RECT{card.x, card.y, offsetBy(card.x, size.cx), offsetBy(card.y, size.cy)};
+}
+
+void drawCard(const Card& card, HDC dc) {
     if (card.faceDown != 0) {
         paintBack(card, dc);
     } else {
         paintFace(card, dc);
     }
+}
+
+} // namespace
+
+bool drawsOnlyInside(const Card& card) {
+    return !isPaintable(card) || card.faceDown != 0 || glyphsInside(card);
+}
+
+int32_t paintCard(const Card& card, HDC dc) {
+    if (!isPaintable(card)) {
+        return 0;
+    }
+    drawCard(card, dc);
     return 1;
 }
 
-// First to last, so each card lies over the one before it, as the pen's hit
-// test (last to first) expects.
-void paint(const CardRow& row, HDC dc) {
-    for (const Card& card : row.cards) {
-        paintCard(card, dc);
+void paintCardAndCutOut(const Card& card, HDC dc, const RECT& renewed) {
+    const RECT covered = coveredArea(card);
+    if (covered.left >= renewed.right || covered.right <= renewed.left ||
+        covered.top >= renewed.bottom || covered.bottom <= renewed.top ||
+        covered.right <= covered.left || covered.bottom <= covered.top) {
+        return;
     }
+    drawCard(card, dc);
+    ExcludeClipRect(dc, covered.left, covered.top, covered.right, covered.bottom);
 }
 
 // A suit without a glyph leaves the place bare rather than showing an empty

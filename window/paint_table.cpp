@@ -1,5 +1,8 @@
 // The main window's paint handler: the whole table drawn from the game's
 // state on every paint, clipped by the platform to what was invalidated.
+#include <algorithm>
+#include <vector>
+
 #include "cards/table.h"
 #include "game/game_state.h"
 #include "game/status_line.h"
@@ -27,16 +30,40 @@ void paintTableColour(HWND window, HDC dc, COLORREF colour) {
     DeleteObject(brush);
 }
 
-// The defender's row goes last, so each answer lies over the card it
-// answers.
-void paintTableRows(HDC dc) {
-    if (computerAttacks != 0) {
-        paint(computerTableRow, dc);
-        paint(humanTableRow, dc);
-    } else {
-        paint(humanTableRow, dc);
-        paint(computerTableRow, dc);
+// Every card on the table from the lowest up, each lying over those before
+// it. The talon covers all of the trump card but its lower 25 pixels; the
+// defender's row goes after the attacker's, so each answer lies over the
+// card it answers.
+const std::vector<const Card*>& cardsUpwards() {
+    static std::vector<const Card*> cards;
+    cards.clear();
+    auto add = [](const CardRow& row) {
+        for (const Card& card : row.cards) {
+            cards.push_back(&card);
+        }
+    };
+    cards.push_back(&trumpCard);
+    cards.push_back(&talonCard);
+    add(computerHand);
+    add(computerAttacks != 0 ? computerTableRow : humanTableRow);
+    add(computerAttacks != 0 ? humanTableRow : computerTableRow);
+    add(humanHand);
+    return cards;
+}
+
+// Drawn from the top card down, each cut out of the clip once drawn, no
+// pixel a card covers is drawn twice, nor the table colour under it. This
+// gives the picture of drawing them the other way round as long as every
+// card draws only inside the area it covers.
+bool paintCardsDownwards(HDC dc, const RECT& renewed, const std::vector<const Card*>& cards) {
+    if (!std::all_of(cards.begin(), cards.end(),
+                     [](const Card* card) { return drawsOnlyInside(*card); })) {
+        return false;
     }
+    for (auto card = cards.rbegin(); card != cards.rend(); ++card) {
+        paintCardAndCutOut(**card, dc, renewed);
+    }
+    return true;
 }
 
 void paintStatus(HDC dc) {
@@ -69,20 +96,23 @@ void PaintTable(HWND window) {
     PAINTSTRUCT paintInfo{};
     const HDC dc = BeginPaint(window, &paintInfo);
     const COLORREF colour = tableColour(tableColourIndex);
+    const std::vector<const Card*>& cards = cardsUpwards();
+    SaveDC(dc);
+    const bool cardsDrawn = paintCardsDownwards(dc, paintInfo.rcPaint, cards);
     paintTableColour(window, dc, colour);
     platform::setBackdropColour(colour);
     paintSidePanel(dc);
+    RestoreDC(dc, -1);
 
     SetBkColor(dc, colour);
     SetTextColor(dc, textColour);
     SetBkMode(dc, OPAQUE);
 
-    // The talon covers all of the trump card but its lower 25 pixels.
-    paintCard(trumpCard, dc);
-    paintCard(talonCard, dc);
-    paint(computerHand, dc);
-    paintTableRows(dc);
-    paint(humanHand, dc);
+    if (!cardsDrawn) {
+        for (const Card* card : cards) {
+            paintCard(*card, dc);
+        }
+    }
     paintFocusMark(dc);
     if (trumpCard.hidden == 1) {
         paintSuitMark(dc, trumpCard.suit, suitMarkX, suitMarkY);

@@ -5,11 +5,12 @@
 
 #include "cards/card.h"
 #include "cards/card_row.h"
-#include "platform/win_types.h"
+#include "platform/gdi_api.h"
 
 extern HBITMAP suitGlyphs[4];
 extern HBITMAP rankStrips[2];
 extern HBITMAP cardBacks[5];
+extern SIZE cardBackSizes[5];
 extern HBITMAP okButtonImage;
 extern HBITMAP takeButtonImage;
 extern HBITMAP sortButtonImage;
@@ -26,7 +27,12 @@ void LoadButtonImages();
 void PaintTable(HWND window);
 
 int32_t paintCard(const Card& card, HDC dc);
-void paint(const CardRow& row, HDC dc);
+// Whether all the card draws lies inside the area it sets whole (its frame,
+// or its back's image): true but for a face too small for its glyphs.
+bool drawsOnlyInside(const Card& card);
+// Paints the card where the area it sets whole meets renewed (the bounds of
+// what the paint renews), then cuts that area out of the DC's clip.
+void paintCardAndCutOut(const Card& card, HDC dc, const RECT& renewed);
 void paintSuitMark(HDC dc, int32_t suit, int32_t x, int32_t y);
 void paintSidePanel(HDC dc);
 int32_t blitButton(HDC dc, int32_t x, int32_t y, HBITMAP image);

@@ -2,6 +2,8 @@
 // face-down card shows its back (inverted when selected), and only a card
 // that can be is painted. Whole faces, backs and the negative of a selected
 // card are in the goldens.
+#include <utility>
+
 #include "paint_fixture.h"
 
 using namespace paint_test;
@@ -105,6 +107,87 @@ TEST_F(PaintCardAloneTest, PaintsOnlyACardThatCanBe) {
     far.y = INT32_MAX - 3;
     EXPECT_EQ(paintOnScratch(far), 1);
     EXPECT_EQ(pixelsOtherThan(scratch, {0, 0, 40, 50}, backdrop), 0);
+}
+
+// Each card lies over the cards before it: the trump, the talon, the
+// computer's hand, the attacker's row, the defender's row, the player's hand.
+// What the screen shows where a card lies is what painting every card in that
+// order shows, however the table is drawn: from the top card down, or, with a
+// face too narrow for its glyphs, which spill onto the card below, from the
+// bottom up.
+TEST_F(PaintTest, EachCardLiesOverTheCardsBeforeIt) {
+    const struct {
+        const char* what;
+        table_test::Position position;
+        int32_t computerAttacks;
+        const char* selected; // in the player's hand, and the computer's last card
+        int32_t narrowWidth;  // of the player's second card; 0 leaves it as it is
+    } scenes[] = {
+        {"full hands, the player attacking",
+         {.computerHand = "6C 7C 8C 9C TC JC QC KC AC",
+          .humanHand = "6S 7S 8S 9S TS JS QS KS AS 6D",
+          .computerTable = "7D 8D",
+          .humanTable = "6H 7H 8H",
+          .talon = 5},
+         0,
+         "",
+         0},
+        {"the computer attacking, cards selected",
+         {.computerHand = "6C 7C 8C",
+          .humanHand = "6S 7S 8S 9S TS JS",
+          .computerTable = "7D 8D 9D",
+          .humanTable = "TD JD",
+          .talon = 10},
+         1,
+         "7S JS",
+         0},
+        {"a face too narrow for its glyphs",
+         {.computerHand = "6C", .humanHand = "6S 7S 8S 9S", .humanTable = "6H"},
+         0,
+         "8S",
+         6},
+    };
+    for (const auto& scene : scenes) {
+        SCOPED_TRACE(scene.what);
+        setUpPosition(scene.position);
+        computerAttacks = scene.computerAttacks;
+        showTalonCount = 0;
+        for (Card& card : humanHand.cards) {
+            card.selected = std::string(scene.selected).find(nameOf(card)) != std::string::npos;
+        }
+        computerHand.cards.back().selected = 1;
+        if (scene.narrowWidth != 0) {
+            humanHand.cards[1].width = scene.narrowWidth;
+        }
+        const platform::Surface screen = paintAll();
+
+        constexpr uint32_t backdrop = 0x123456;
+        platform::Surface cards(screen.width, screen.height, backdrop);
+        platform::Region all;
+        all.add({0, 0, cards.width, cards.height}, {0, 0, cards.width, cards.height});
+        const HDC dc = platform::createSurfaceDC(&cards, all);
+        paintCard(trumpCard, dc);
+        paintCard(talonCard, dc);
+        const CardRow& attacks = computerAttacks != 0 ? computerTableRow : humanTableRow;
+        const CardRow& answers = computerAttacks != 0 ? humanTableRow : computerTableRow;
+        for (const CardRow* row :
+             {&std::as_const(computerHand), &attacks, &answers, &std::as_const(humanHand)}) {
+            for (const Card& card : row->cards) {
+                paintCard(card, dc);
+            }
+        }
+        DeleteDC(dc);
+        int32_t shown = 0;
+        int32_t wrong = 0;
+        for (int32_t y = 0; y < cards.height; ++y) {
+            for (int32_t x = 0; x < cards.width; ++x) {
+                shown += cards.at(x, y) != backdrop ? 1 : 0;
+                wrong += cards.at(x, y) != backdrop && cards.at(x, y) != screen.at(x, y) ? 1 : 0;
+            }
+        }
+        EXPECT_GT(shown, 20 * 28 * 40 / 4);
+        EXPECT_EQ(wrong, 0);
+    }
 }
 
 // A paint redraws only what was invalidated: everything else keeps the
