@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/gdi_api.h"
+#include "platform/raster/surface.h"
 
 namespace platform::commandbar {
 
@@ -13,7 +14,6 @@ constexpr COLORREF dark = RGB(0, 0, 0);
 constexpr COLORREF tipBackground = RGB(255, 255, 225);
 } // namespace colours
 
-void fillSolid(HDC dc, const RECT& rect, COLORREF colour);
 // A one-pixel frame just inside rect: topLeft along the top and left,
 // bottomRight along the bottom and right.
 void edgeFrame(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight);

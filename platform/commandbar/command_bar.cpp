@@ -125,11 +125,12 @@ void CommandBar::paint() {
     if (dc != nullptr) {
         RECT whole{};
         GetClientRect(window_, &whole);
-        fillSolid(dc, whole, colours::face);
+        fillWithColour(dc, whole, colours::face);
         // A shadow line and a dark line below it set the bar off the table.
-        fillSolid(dc, RECT{whole.left, whole.bottom - 2, whole.right, whole.bottom - 1},
-                  colours::shadow);
-        fillSolid(dc, RECT{whole.left, whole.bottom - 1, whole.right, whole.bottom}, colours::dark);
+        fillWithColour(dc, RECT{whole.left, whole.bottom - 2, whole.right, whole.bottom - 1},
+                       colours::shadow);
+        fillWithColour(dc, RECT{whole.left, whole.bottom - 1, whole.right, whole.bottom},
+                       colours::dark);
         for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
             RECT cell = cellRect(i);
             bool sunken = i == pressed_ && pressedLook_;

@@ -21,7 +21,7 @@ void paintTip(HWND window) {
     if (dc != nullptr) {
         RECT whole{};
         GetClientRect(window, &whole);
-        fillSolid(dc, whole, colours::tipBackground);
+        fillWithColour(dc, whole, colours::tipBackground);
         edgeFrame(dc, whole, colours::dark, colours::dark);
         WCHAR text[MAX_TEXT] = {};
         int length = GetWindowTextW(window, text, MAX_TEXT);

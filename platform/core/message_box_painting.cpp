@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/core/message_box_parts.h"
+#include "platform/raster/surface.h"
 #include "platform/window_api.h"
 
 namespace platform::message_box {
@@ -18,17 +19,11 @@ constexpr COLORREF iconRing = RGB(0, 0, 128);
 constexpr COLORREF iconDisc = RGB(32, 80, 224);
 } // namespace colours
 
-void fill(HDC dc, const RECT& rect, COLORREF colour) {
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
-}
-
 void frame(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight) {
-    fill(dc, RECT{rect.left, rect.top, rect.right - 1, rect.top + 1}, topLeft);
-    fill(dc, RECT{rect.left, rect.top + 1, rect.left + 1, rect.bottom - 1}, topLeft);
-    fill(dc, RECT{rect.left, rect.bottom - 1, rect.right, rect.bottom}, bottomRight);
-    fill(dc, RECT{rect.right - 1, rect.top, rect.right, rect.bottom - 1}, bottomRight);
+    fillWithColour(dc, RECT{rect.left, rect.top, rect.right - 1, rect.top + 1}, topLeft);
+    fillWithColour(dc, RECT{rect.left, rect.top + 1, rect.left + 1, rect.bottom - 1}, topLeft);
+    fillWithColour(dc, RECT{rect.left, rect.bottom - 1, rect.right, rect.bottom}, bottomRight);
+    fillWithColour(dc, RECT{rect.right - 1, rect.top, rect.right, rect.bottom - 1}, bottomRight);
 }
 
 RECT inset(const RECT& rect, int by) {
@@ -46,7 +41,8 @@ void disc(HDC dc, const RECT& box, COLORREF colour) {
         }
         int span = static_cast<int>(std::sqrt(half) + 0.5);
         int centre = box.left + size / 2;
-        fill(dc, RECT{centre - span, box.top + row, centre + span, box.top + row + 1}, colour);
+        fillWithColour(dc, RECT{centre - span, box.top + row, centre + span, box.top + row + 1},
+                       colour);
     }
 }
 
@@ -68,7 +64,7 @@ void paintIcon(HDC dc, const BoxState& state) {
 void paintButton(HDC dc, const BoxState& state, size_t index) {
     const Button& button = state.layout.buttons[index];
     bool sunken = static_cast<int>(index) == state.pressed && state.pressedLook;
-    fill(dc, button.rect, colours::face);
+    fillWithColour(dc, button.rect, colours::face);
     // The first button is the one Enter presses: it has the heavier frame.
     RECT face = button.rect;
     if (index == 0) {
@@ -98,12 +94,12 @@ void paintBox(HWND window, const BoxState& state) {
     if (dc != nullptr) {
         RECT whole{};
         GetClientRect(window, &whole);
-        fill(dc, whole, colours::white);
+        fillWithColour(dc, whole, colours::white);
         frame(dc, whole, colours::black, colours::black);
         SetBkMode(dc, TRANSPARENT);
 
         RECT bar{1, 1, whole.right - 1, metrics::titleHeight};
-        fill(dc, bar, colours::title);
+        fillWithColour(dc, bar, colours::title);
         SelectObject(dc, state.titleFont.get());
         SetTextColor(dc, colours::white);
         RECT caption{bar.left + 4, bar.top, bar.right - 4, bar.bottom};

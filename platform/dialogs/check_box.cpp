@@ -42,10 +42,10 @@ class CheckBox final : public Control {
     }
 
     void paint(HDC dc) override {
-        fill(dc, RECT{0, 0, width(), height()}, colours::white);
+        fillWithColour(dc, RECT{0, 0, width(), height()}, colours::white);
         int size = boxSize();
         RECT box{0, (height() - size) / 2, size, (height() - size) / 2 + size};
-        fill(dc, box, tracking_ && over_ ? colours::face : colours::white);
+        fillWithColour(dc, box, tracking_ && over_ ? colours::face : colours::white);
         outline(dc, box, colours::black);
         if (checked_) {
             checkMark(dc, insetRect(box, 1));

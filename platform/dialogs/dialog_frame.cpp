@@ -39,11 +39,11 @@ void paintFrame(Dialog& dialog) {
         RECT whole{};
         GetClientRect(dialog.window, &whole);
         int width = rectWidth(whole);
-        fill(dc, whole, colours::white);
+        fillWithColour(dc, whole, colours::white);
         outline(dc, whole, colours::black);
 
         RECT bar = dialog.frame.titleBar(width);
-        fill(dc, bar, colours::title);
+        fillWithColour(dc, bar, colours::title);
         WCHAR title[128] = {};
         int length = GetWindowTextW(dialog.window, title, 128);
         RECT box = dialog.frame.closeBox(width);

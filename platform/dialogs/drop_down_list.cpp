@@ -35,7 +35,7 @@ class DropDownList final : public Control {
     void paint(HDC dc) override {
         int height = boxHeight();
         RECT whole{0, 0, width(), height};
-        fill(dc, whole, colours::white);
+        fillWithColour(dc, whole, colours::white);
         outline(dc, whole, colours::black);
         int side = std::max(0, height - 2);
         RECT button{width() - 1 - side, 1, width() - 1, height - 1};
@@ -45,7 +45,7 @@ class DropDownList final : public Control {
         RECT field{1, 1, button.left, height - 1};
         COLORREF ink = colours::black;
         if (focused() && popup_ == nullptr) {
-            fill(dc, insetRect(field, 1), colours::selection);
+            fillWithColour(dc, insetRect(field, 1), colours::selection);
             ink = colours::white;
         }
         int top = std::max(1, (height - lineHeight()) / 2);
@@ -136,7 +136,7 @@ class DropDownList final : public Control {
     void paintList(HDC dc) {
         RECT whole{};
         GetClientRect(popup_, &whole);
-        fill(dc, whole, colours::white);
+        fillWithColour(dc, whole, colours::white);
         outline(dc, whole, colours::black);
         paintItems(dc, list_, insetRect(whole, 1), lineHeight(), highlighted_, false);
     }

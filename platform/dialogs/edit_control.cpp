@@ -55,7 +55,7 @@ class EditControl final : public Control {
 
     void paint(HDC dc) override {
         RECT whole{0, 0, width(), height()};
-        fill(dc, whole, colours::white);
+        fillWithColour(dc, whole, colours::white);
         if ((style() & WS_BORDER) != 0) {
             outline(dc, whole, colours::black);
         }
@@ -236,7 +236,7 @@ class EditControl final : public Control {
 
     void paintScrollBar(HDC dc) {
         ScrollBarParts parts = scrollBar();
-        fill(dc, parts.track, colours::track);
+        fillWithColour(dc, parts.track, colours::track);
         outline(
             dc,
             RECT{parts.track.left, parts.track.top - 1, parts.track.right, parts.track.bottom + 1},

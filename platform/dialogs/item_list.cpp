@@ -60,7 +60,7 @@ void paintItems(HDC dc, const ItemList& list, const RECT& area, int itemHeight, 
         RECT row{area.left, rowTop, area.right, std::min(area.bottom, rowTop + itemHeight)};
         bool lit = line == highlighted;
         if (lit) {
-            fill(dc, row, colours::selection);
+            fillWithColour(dc, row, colours::selection);
         }
         textLine(dc, list.items[static_cast<size_t>(line)],
                  RECT{row.left + 2, row.top, row.right, row.bottom},

@@ -17,7 +17,7 @@ class ListBox final : public Control {
 
     void paint(HDC dc) override {
         RECT whole{0, 0, width(), height()};
-        fill(dc, whole, colours::white);
+        fillWithColour(dc, whole, colours::white);
         outline(dc, whole, colours::black);
         paintItems(dc, list_, insetRect(whole, 1), lineHeight(), list_.selected, focused());
     }

@@ -58,27 +58,18 @@ RECT insetRect(const RECT& rect, int by) {
     return RECT{rect.left + by, rect.top + by, rect.right - by, rect.bottom - by};
 }
 
-void fill(HDC dc, const RECT& rect, COLORREF colour) {
-    if (rect.right <= rect.left || rect.bottom <= rect.top) {
-        return;
-    }
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
-}
-
 void outline(HDC dc, const RECT& rect, COLORREF colour) {
-    fill(dc, RECT{rect.left, rect.top, rect.right, rect.top + 1}, colour);
-    fill(dc, RECT{rect.left, rect.bottom - 1, rect.right, rect.bottom}, colour);
-    fill(dc, RECT{rect.left, rect.top, rect.left + 1, rect.bottom}, colour);
-    fill(dc, RECT{rect.right - 1, rect.top, rect.right, rect.bottom}, colour);
+    fillWithColour(dc, RECT{rect.left, rect.top, rect.right, rect.top + 1}, colour);
+    fillWithColour(dc, RECT{rect.left, rect.bottom - 1, rect.right, rect.bottom}, colour);
+    fillWithColour(dc, RECT{rect.left, rect.top, rect.left + 1, rect.bottom}, colour);
+    fillWithColour(dc, RECT{rect.right - 1, rect.top, rect.right, rect.bottom}, colour);
 }
 
 void raisedBox(HDC dc, const RECT& rect, bool pressed) {
     if (rectWidth(rect) <= 0 || rectHeight(rect) <= 0) {
         return;
     }
-    fill(dc, rect, colours::face);
+    fillWithColour(dc, rect, colours::face);
     outline(dc, rect, colours::black);
     RECT inner = insetRect(rect, 1);
     if (rectWidth(inner) < 2 || rectHeight(inner) < 2) {
@@ -86,20 +77,20 @@ void raisedBox(HDC dc, const RECT& rect, bool pressed) {
     }
     COLORREF lit = pressed ? colours::shadow : colours::white;
     COLORREF dark = pressed ? colours::face : colours::shadow;
-    fill(dc, RECT{inner.left, inner.top, inner.right - 1, inner.top + 1}, lit);
-    fill(dc, RECT{inner.left, inner.top, inner.left + 1, inner.bottom - 1}, lit);
-    fill(dc, RECT{inner.left, inner.bottom - 1, inner.right, inner.bottom}, dark);
-    fill(dc, RECT{inner.right - 1, inner.top, inner.right, inner.bottom}, dark);
+    fillWithColour(dc, RECT{inner.left, inner.top, inner.right - 1, inner.top + 1}, lit);
+    fillWithColour(dc, RECT{inner.left, inner.top, inner.left + 1, inner.bottom - 1}, lit);
+    fillWithColour(dc, RECT{inner.left, inner.bottom - 1, inner.right, inner.bottom}, dark);
+    fillWithColour(dc, RECT{inner.right - 1, inner.top, inner.right, inner.bottom}, dark);
 }
 
 void focusMarks(HDC dc, const RECT& rect) {
     for (LONG x = rect.left; x < rect.right; x += 2) {
-        fill(dc, RECT{x, rect.top, x + 1, rect.top + 1}, colours::black);
-        fill(dc, RECT{x, rect.bottom - 1, x + 1, rect.bottom}, colours::black);
+        fillWithColour(dc, RECT{x, rect.top, x + 1, rect.top + 1}, colours::black);
+        fillWithColour(dc, RECT{x, rect.bottom - 1, x + 1, rect.bottom}, colours::black);
     }
     for (LONG y = rect.top; y < rect.bottom; y += 2) {
-        fill(dc, RECT{rect.left, y, rect.left + 1, y + 1}, colours::black);
-        fill(dc, RECT{rect.right - 1, y, rect.right, y + 1}, colours::black);
+        fillWithColour(dc, RECT{rect.left, y, rect.left + 1, y + 1}, colours::black);
+        fillWithColour(dc, RECT{rect.right - 1, y, rect.right, y + 1}, colours::black);
     }
 }
 
@@ -111,14 +102,15 @@ void arrowMark(HDC dc, const RECT& box, bool up, COLORREF colour) {
     for (int row = 0; row < rows; ++row) {
         // The widest row is at the base of the triangle.
         int half = up ? row : rows - 1 - row;
-        fill(dc, RECT{centreX - half, top + row, centreX + half + 1, top + row + 1}, colour);
+        fillWithColour(dc, RECT{centreX - half, top + row, centreX + half + 1, top + row + 1},
+                       colour);
     }
 }
 
 void checkMark(HDC dc, const RECT& box) {
     int size = std::min(rectWidth(box), rectHeight(box));
     if (size < 5) {
-        fill(dc, box, colours::black);
+        fillWithColour(dc, box, colours::black);
         return;
     }
     // A tick two pixels thick: down to the lowest point, then up to the right.
@@ -129,21 +121,23 @@ void checkMark(HDC dc, const RECT& box) {
     for (int i = 0; i <= shortArm; ++i) {
         int x = left + i;
         int y = bottom - shortArm + i;
-        fill(dc, RECT{x, y - 1, x + 1, y + 1}, colours::black);
+        fillWithColour(dc, RECT{x, y - 1, x + 1, y + 1}, colours::black);
     }
     for (int i = 1; i <= longArm; ++i) {
         int x = left + shortArm + i;
         int y = bottom - i;
-        fill(dc, RECT{x, y - 1, x + 1, y + 1}, colours::black);
+        fillWithColour(dc, RECT{x, y - 1, x + 1, y + 1}, colours::black);
     }
 }
 
 void crossMark(HDC dc, const RECT& box, COLORREF colour) {
     int size = std::min(rectWidth(box), rectHeight(box));
     for (int i = 0; i < size; ++i) {
-        fill(dc, RECT{box.left + i, box.top + i, box.left + i + 1, box.top + i + 1}, colour);
-        fill(dc, RECT{box.left + size - 1 - i, box.top + i, box.left + size - i, box.top + i + 1},
-             colour);
+        fillWithColour(dc, RECT{box.left + i, box.top + i, box.left + i + 1, box.top + i + 1},
+                       colour);
+        fillWithColour(
+            dc, RECT{box.left + size - 1 - i, box.top + i, box.left + size - i, box.top + i + 1},
+            colour);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/gdi_api.h"
+#include "platform/raster/surface.h"
 #include "platform/win_types.h"
 
 namespace platform::dialogs {
@@ -60,7 +61,6 @@ int rectHeight(const RECT& rect);
 bool rectContains(const RECT& rect, POINT point);
 RECT insetRect(const RECT& rect, int by);
 
-void fill(HDC dc, const RECT& rect, COLORREF colour);
 // A one-pixel outline just inside the rectangle.
 void outline(HDC dc, const RECT& rect, COLORREF colour);
 // A button face: grey, lit from the upper left; pressed, it is lit from the

@@ -15,7 +15,7 @@ class PushButton final : public Control {
 
     void paint(HDC dc) override {
         RECT face{0, 0, width(), height()};
-        fill(dc, face, colours::white);
+        fillWithColour(dc, face, colours::white);
         if (kind() == DialogControlKind::DefaultPushButton) {
             outline(dc, face, colours::black);
             face = insetRect(face, 1);

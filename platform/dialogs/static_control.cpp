@@ -18,7 +18,7 @@ class StaticControl final : public Control {
     using Control::Control;
 
     void paint(HDC dc) override {
-        fill(dc, RECT{0, 0, width(), height()}, colours::white);
+        fillWithColour(dc, RECT{0, 0, width(), height()}, colours::white);
         for (const auto& other : dialog().controls) {
             if (other->kind() == DialogControlKind::Static && overlaps(other->bounds(), bounds())) {
                 POINT offset{other->bounds().left - bounds().left,

@@ -7,19 +7,32 @@
 
 using namespace platform;
 
+namespace {
+
+void fillRuns(const dc::DrawTarget& target, const RECT& rect, COLORREF colour) {
+    const uint32_t pixel = pixelFromColorref(colour);
+    raster::forEachRun(target, rect, [&](uint32_t* row, int32_t, int32_t left, int32_t right) {
+        raster::fillRow(row, right - left, pixel);
+    });
+}
+
+} // namespace
+
+void platform::fillWithColour(HDC dc, const RECT& rect, COLORREF colour) {
+    if (auto target = dc::drawTargetOf(dc)) {
+        fillRuns(*target, rect, colour);
+    }
+}
+
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
     auto target = dc::drawTargetOf(dc);
     const gdi::Brush* fill = gdi::find<gdi::Brush>(brush);
     if (!target || fill == nullptr || rect == nullptr) {
         return 0;
     }
-    if (fill->hollow) {
-        return 1;
+    if (!fill->hollow) {
+        fillRuns(*target, *rect, fill->colour);
     }
-    uint32_t pixel = pixelFromColorref(fill->colour);
-    raster::forEachRun(*target, *rect, [&](uint32_t* row, int32_t, int32_t left, int32_t right) {
-        raster::fillRow(row, right - left, pixel);
-    });
     return 1;
 }
 

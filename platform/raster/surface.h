@@ -43,6 +43,9 @@ COLORREF colorrefFromPixel(uint32_t pixel);
 HDC createSurfaceDC(Surface* target, const Region& clip, POINT origin = {0, 0});
 // The surface a DC draws on (its selected bitmap for a memory DC), or null.
 Surface* surfaceOfDC(HDC dc);
+// FillRect with a colour instead of a brush: the platform's own windows paint
+// their faces this way, without making and deleting a brush for each part.
+void fillWithColour(HDC dc, const RECT& rect, COLORREF colour);
 // The pixels of a bitmap handle, or null.
 Surface* surfaceOfBitmap(HBITMAP bitmap);
 HBITMAP createBitmapFromSurface(Surface surface);
