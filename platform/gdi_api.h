@@ -63,6 +63,8 @@ HBRUSH CreateSolidBrush(COLORREF colour);
 int GetObjectW(HGDIOBJ object, int size, void* out);
 
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
+// The one-pixel border just inside the rectangle, in the brush's colour.
+int FrameRect(HDC dc, const RECT* rect, HBRUSH brush);
 // Whether any pixel of the rectangle lies inside the DC's clip, so that
 // drawing there can change the picture; painting skips what cannot.
 BOOL RectVisible(HDC dc, const RECT* rect);

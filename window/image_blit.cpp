@@ -8,12 +8,34 @@ SIZE imageSize(HBITMAP image) {
     return SIZE{info.bmWidth, info.bmHeight};
 }
 
+namespace {
+
+// The memory DC the images of the paint under way are selected into, one
+// after the other; null outside such a paint.
+HDC imageSource = nullptr;
+
+} // namespace
+
+void BeginImageTransfers(HDC dc) {
+    imageSource = CreateCompatibleDC(dc);
+}
+
+void EndImageTransfers() {
+    DeleteDC(imageSource);
+    imageSource = nullptr;
+}
+
 void blitImage(HDC dc, int32_t x, int32_t y, int32_t width, int32_t height, HBITMAP image,
                int32_t sourceX, int32_t sourceY, DWORD rasterOperation) {
     // Most of a table's cards lie outside what a paint renews: their
     // glyphs are skipped before a memory DC is made for them.
     const RECT area{x, y, offsetBy(x, width), offsetBy(y, height)};
     if (image == nullptr || !RectVisible(dc, &area)) {
+        return;
+    }
+    if (imageSource != nullptr) {
+        SelectObject(imageSource, image);
+        BitBlt(dc, x, y, width, height, imageSource, sourceX, sourceY, rasterOperation);
         return;
     }
     const HDC source = CreateCompatibleDC(dc);

@@ -7,6 +7,8 @@
 
 #include "platform/gdi_api.h"
 
+void BeginImageTransfers(HDC dc);
+void EndImageTransfers();
 // Combines the image's area sourceX, sourceY, width x height with the DC at
 // x, y by the raster operation. A missing image draws nothing.
 void blitImage(HDC dc, int32_t x, int32_t y, int32_t width, int32_t height, HBITMAP image,

@@ -52,7 +52,7 @@ void paintFace(const Card& card, HDC dc) {
         return;
     }
 
-    fillArea(dc, x, y, right, bottom, selected ? greyBrush : blackBrush);
+    FrameRect(dc, &bounds, selected ? greyBrush : blackBrush);
     fillArea(dc, offsetBy(x, 1), offsetBy(y, 1), offsetBy(right, -1), offsetBy(bottom, -1),
              selected ? blackBrush : whiteBrush);
 

@@ -11,6 +11,7 @@
 #include "platform/text_format.h"
 #include "platform/window_api.h"
 #include "settings/settings_store.h"
+#include "window/image_blit.h"
 #include "window/keyboard_play.h"
 #include "window/painting.h"
 #include "window/table_colours.h"
@@ -97,6 +98,7 @@ void PaintTable(HWND window) {
     const HDC dc = BeginPaint(window, &paintInfo);
     const COLORREF colour = tableColour(tableColourIndex);
     const std::vector<const Card*>& cards = cardsUpwards();
+    BeginImageTransfers(dc);
     SaveDC(dc);
     const bool cardsDrawn = paintCardsDownwards(dc, paintInfo.rcPaint, cards);
     paintTableColour(window, dc, colour);
@@ -121,5 +123,6 @@ void PaintTable(HWND window) {
     if (showTalonCount == 1) {
         paintTalonCount(dc);
     }
+    EndImageTransfers();
     EndPaint(window, &paintInfo);
 }

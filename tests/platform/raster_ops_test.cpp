@@ -72,6 +72,27 @@ const std::vector<RasterCase> RASTER_CASES{
     {"fills are clipped to the surface and the region", 4, 3, 0,
      std::vector<RECT>{{0, 0, 2, 3}, {1, 1, 4, 2}},
      [](HDC dc) { fill(dc, -100, -100, 100, 100, stock(WHITE_BRUSH)); }, "##..|####|##.."},
+    {"a frame is the border just inside the rectangle, clipped like a fill", 5, 5, 0,
+     std::vector<RECT>{{0, 0, 5, 5}, {0, 0, 0, 0}},
+     [](HDC dc) {
+         RECT frame{0, 1, 4, 5};
+         EXPECT_NE(FrameRect(dc, &frame, stock(WHITE_BRUSH)), 0);
+         ExcludeClipRect(dc, 3, 0, 5, 2);
+         frame = RECT{2, -1, 5, 3};
+         FrameRect(dc, &frame, stock(GRAY_BRUSH));
+     },
+     "..G..|##G#.|#.GGG|#..#.|####."},
+    {"a frame one pixel high or wide is a line; an empty one is nothing", 4, 3, 0, std::nullopt,
+     [](HDC dc) {
+         const RECT frames[] = {
+             {0, 0, 3, 1}, {3, 0, 4, 3}, {0, 2, 2, 3}, {1, 1, 1, 3}, {2, 2, 1, 3}};
+         for (const RECT& frame : frames) {
+             FrameRect(dc, &frame, stock(WHITE_BRUSH));
+         }
+         const RECT all{0, 0, 4, 3};
+         FrameRect(dc, &all, stock(NULL_BRUSH));
+     },
+     "####|...#|##.#"},
     {"SRCCOPY replaces the rectangle and nothing else", 4, 4, 0, std::nullopt,
      [](HDC dc) { blit(dc, 1, 2, 2, 2, quad(), 0, 0, SRCCOPY); }, "....|....|.ab.|.cd."},
     {"SRCPAINT ors the image in", 3, 1, TABLE, std::nullopt,
