@@ -19,11 +19,21 @@ int64_t sortKey(const Card& card, int32_t sortMode) {
     return suit * 100 + rank;
 }
 
+// A row holds a few dozen cards at most, and is sorted again after each
+// change: an insertion sort, stable like the library's, does it in place,
+// without the buffer a library stable sort asks the heap for each time.
 void sortCards(CardRow& row) {
     const int32_t mode = row.sortMode;
-    std::stable_sort(row.cards.begin(), row.cards.end(), [mode](const Card& a, const Card& b) {
-        return sortKey(a, mode) < sortKey(b, mode);
-    });
+    std::vector<Card>& cards = row.cards;
+    for (size_t i = 1; i < cards.size(); ++i) {
+        const Card card = cards[i];
+        const int64_t key = sortKey(card, mode);
+        size_t j = i;
+        for (; j > 0 && sortKey(cards[j - 1], mode) > key; --j) {
+            cards[j] = cards[j - 1];
+        }
+        cards[j] = card;
+    }
 }
 
 struct Steps {

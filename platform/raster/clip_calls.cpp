@@ -8,11 +8,23 @@ using namespace platform;
 
 namespace {
 
+// Bands with the same runs may lie one above the other: the shape is one
+// rectangle when every band is the same single run and none leaves a gap.
 int shapeKind(const dc::ClipShape& clip) {
     if (clip.bands.empty()) {
         return NULLREGION;
     }
-    return clip.bands.size() == 1 && clip.bands.front().count == 1 ? SIMPLEREGION : COMPLEXREGION;
+    const dc::ClipShape::Run& run = clip.runs[clip.bands.front().first];
+    int32_t bottom = clip.bands.front().top;
+    for (const dc::ClipShape::Band& band : clip.bands) {
+        const dc::ClipShape::Run& own = clip.runs[band.first];
+        if (band.count != 1 || band.top != bottom || own.left != run.left ||
+            own.right != run.right) {
+            return COMPLEXREGION;
+        }
+        bottom = band.bottom;
+    }
+    return SIMPLEREGION;
 }
 
 } // namespace

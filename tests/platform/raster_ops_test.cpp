@@ -157,6 +157,17 @@ const std::vector<RasterCase> RASTER_CASES{
          blit(dc, 0, 0, 5, 3, nullptr, 0, 0, PATINVERT);
      },
      "##.##|#...#|##.##"},
+    {"cuts over a band's whole height trim, take or split its runs", 9, 2, 0,
+     std::vector<RECT>{{0, 0, 3, 2}, {4, 0, 9, 2}},
+     [](HDC dc) {
+         EXPECT_EQ(ExcludeClipRect(dc, 8, 0, 9, 2), COMPLEXREGION);
+         ExcludeClipRect(dc, 2, -1, 5, 3);
+         ExcludeClipRect(dc, 6, 0, 7, 2);
+         ExcludeClipRect(dc, 0, 0, 1, 2);
+         EXPECT_EQ(ExcludeClipRect(dc, 5, 0, 8, 2), SIMPLEREGION);
+         fill(dc, 0, 0, 9, 2, stock(WHITE_BRUSH));
+     },
+     ".#.......|.#......."},
     {"cutting a side leaves one rectangle, cutting all leaves none", 3, 2, 0,
      std::vector<RECT>{{0, 0, 3, 2}},
      [](HDC dc) {
