@@ -40,7 +40,8 @@ struct ClipShape {
   private:
     // Appends a band whose runs were just pushed from index first on,
     // joining it to the band above when the two have the same runs.
-    void closeBand(int32_t top, int32_t bottom, uint32_t first);
+    static void closeBand(std::vector<Band>& bandList, std::vector<Run>& runList, int32_t top,
+                          int32_t bottom, uint32_t first);
     void findBounds();
     bool cuts(const RECT& cut, size_t first) const;
     bool trimBand(size_t index, const RECT& cut);

@@ -44,30 +44,31 @@ void ClipShape::build(const Region& region) {
             }
         }
         runs.push_back(current);
-        closeBand(top, bottom, first);
+        closeBand(bands, runs, top, bottom, first);
     }
 }
 
-void ClipShape::closeBand(int32_t top, int32_t bottom, uint32_t first) {
-    auto count = static_cast<uint32_t>(runs.size()) - first;
+void ClipShape::closeBand(std::vector<Band>& bandList, std::vector<Run>& runList, int32_t top,
+                          int32_t bottom, uint32_t first) {
+    auto count = static_cast<uint32_t>(runList.size()) - first;
     if (count == 0 || bottom <= top) {
-        runs.resize(first);
+        runList.resize(first);
         return;
     }
     // A band that continues the one above with the same runs joins it.
-    if (!bands.empty()) {
-        Band& above = bands.back();
+    if (!bandList.empty()) {
+        Band& above = bandList.back();
         if (above.bottom == top && above.count == count &&
-            std::equal(runs.begin() + above.first, runs.begin() + above.first + above.count,
-                       runs.begin() + first, [](const Run& a, const Run& b) {
+            std::equal(runList.begin() + above.first, runList.begin() + above.first + above.count,
+                       runList.begin() + first, [](const Run& a, const Run& b) {
                            return a.left == b.left && a.right == b.right;
                        })) {
             above.bottom = bottom;
-            runs.resize(first);
+            runList.resize(first);
             return;
         }
     }
-    bands.push_back(Band{top, bottom, first, count});
+    bandList.push_back(Band{top, bottom, first, count});
 }
 
 void ClipShape::findBounds() {
@@ -128,9 +129,10 @@ bool ClipShape::trimBand(size_t index, const RECT& cut) {
 
 // The bands the cut crosses split where it begins and ends; the part of
 // such a band beside the cut keeps the runs, or the pieces of them, that lie
-// outside it. The bands above the cut stay where they are; the others are
-// moved to spare storage and built again from there, so cutting does not
-// allocate once warmed up.
+// outside it. Those bands are built again in spare storage and put back in
+// place of the old; the bands above and below stay as they are. A band
+// beside the cut may then have the same runs as the band next to it, which
+// draws the same. Cutting does not allocate once warmed up.
 void ClipShape::exclude(const RECT& cut) {
     if (rectIsEmpty(cut) || rectIsEmpty(intersectRects(cut, bounds))) {
         return;
@@ -142,38 +144,51 @@ void ClipShape::exclude(const RECT& cut) {
     if (!cuts(cut, firstCut) || trimBand(firstCut, cut)) {
         return;
     }
-    const uint32_t firstRun = bands[firstCut].first;
-    spareBands_.assign(bands.begin() + static_cast<std::ptrdiff_t>(firstCut), bands.end());
-    spareRuns_.assign(runs.begin() + firstRun, runs.end());
-    bands.resize(firstCut);
-    runs.resize(firstRun);
+    size_t endCut = firstCut;
+    while (endCut < bands.size() && bands[endCut].top < cut.bottom) {
+        ++endCut;
+    }
+    spareBands_.clear();
+    spareRuns_.clear();
     auto copyRuns = [&](const Band& band) {
-        auto first = static_cast<uint32_t>(runs.size());
-        runs.insert(runs.end(), spareRuns_.begin() + (band.first - firstRun),
-                    spareRuns_.begin() + (band.first - firstRun + band.count));
+        auto first = static_cast<uint32_t>(spareRuns_.size());
+        spareRuns_.insert(spareRuns_.end(), runs.begin() + band.first,
+                          runs.begin() + band.first + band.count);
         return first;
     };
-    for (const Band& band : spareBands_) {
-        if (band.bottom <= cut.top || band.top >= cut.bottom) {
-            closeBand(band.top, band.bottom, copyRuns(band));
-            continue;
-        }
+    for (size_t b = firstCut; b < endCut; ++b) {
+        const Band& band = bands[b];
         const int32_t middleTop = std::max<int32_t>(band.top, cut.top);
         const int32_t middleBottom = std::min<int32_t>(band.bottom, cut.bottom);
-        closeBand(band.top, middleTop, copyRuns(band));
-        auto first = static_cast<uint32_t>(runs.size());
-        for (uint32_t i = band.first - firstRun; i < band.first - firstRun + band.count; ++i) {
-            const Run& run = spareRuns_[i];
+        closeBand(spareBands_, spareRuns_, band.top, middleTop, copyRuns(band));
+        auto first = static_cast<uint32_t>(spareRuns_.size());
+        for (uint32_t i = band.first; i < band.first + band.count; ++i) {
+            const Run& run = runs[i];
             if (run.left < cut.left) {
-                runs.push_back(Run{run.left, std::min<int32_t>(run.right, cut.left)});
+                spareRuns_.push_back(Run{run.left, std::min<int32_t>(run.right, cut.left)});
             }
             if (run.right > cut.right) {
-                runs.push_back(Run{std::max<int32_t>(run.left, cut.right), run.right});
+                spareRuns_.push_back(Run{std::max<int32_t>(run.left, cut.right), run.right});
             }
         }
-        closeBand(middleTop, middleBottom, first);
-        closeBand(middleBottom, band.bottom, copyRuns(band));
+        closeBand(spareBands_, spareRuns_, middleTop, middleBottom, first);
+        closeBand(spareBands_, spareRuns_, middleBottom, band.bottom, copyRuns(band));
     }
+    const uint32_t firstRun = bands[firstCut].first;
+    const uint32_t endRun =
+        endCut < bands.size() ? bands[endCut].first : static_cast<uint32_t>(runs.size());
+    const auto offset = [](size_t index) { return static_cast<std::ptrdiff_t>(index); };
+    runs.erase(runs.begin() + offset(firstRun), runs.begin() + offset(endRun));
+    runs.insert(runs.begin() + offset(firstRun), spareRuns_.begin(), spareRuns_.end());
+    const auto added = static_cast<uint32_t>(spareRuns_.size());
+    for (size_t b = endCut; b < bands.size(); ++b) {
+        bands[b].first = bands[b].first - (endRun - firstRun) + added;
+    }
+    for (Band& band : spareBands_) {
+        band.first += firstRun;
+    }
+    bands.erase(bands.begin() + offset(firstCut), bands.begin() + offset(endCut));
+    bands.insert(bands.begin() + offset(firstCut), spareBands_.begin(), spareBands_.end());
     findBounds();
 }
 
