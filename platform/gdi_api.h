@@ -60,6 +60,9 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
 BOOL DeleteObject(HGDIOBJ object);
 HGDIOBJ GetStockObject(int which);
 HBRUSH CreateSolidBrush(COLORREF colour);
+// A black bitmap of the size (1 to 4096 pixels each way; null otherwise), to
+// select into a memory DC and draw on.
+HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
 int GetObjectW(HGDIOBJ object, int size, void* out);
 
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush);

@@ -41,6 +41,7 @@ void LoadCardImages() {
         cardBacks[i] = loadBitmap(backIds[i]);
         cardBackSizes[i] = imageSize(cardBacks[i]);
     }
+    ForgetCardFaces();
     blackBrush = CreateSolidBrush(0x000000);
     whiteBrush = CreateSolidBrush(0xFFFFFF);
     greyBrush = CreateSolidBrush(0x828282);

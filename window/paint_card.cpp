@@ -1,4 +1,4 @@
-// Drawing single cards, rows of cards and the trump suit mark.
+// Drawing single cards and the trump suit mark.
 #include <algorithm>
 #include <cstdint>
 
@@ -95,6 +95,40 @@ RECT coveredArea(const Card& card) {
     return RECT{card.x, card.y, offsetBy(card.x, size.cx), offsetBy(card.y, size.cy)};
 }
 
+// A face is the same for every card of its suit, rank, size and selection:
+// the table draws each face of the usual size once into a bitmap of its own
+// and then copies it whole. The bitmaps go with the images they were drawn
+// from (ForgetCardFaces).
+constexpr int32_t faceWidth = 28;
+constexpr int32_t faceHeight = 40;
+HBITMAP faces[suitCount][rankGlyphCount][2] = {};
+
+HBITMAP composeFace(const Card& card, HDC reference) {
+    const HBITMAP face = CreateCompatibleBitmap(reference, faceWidth, faceHeight);
+    const HDC dc = CreateCompatibleDC(reference);
+    const HGDIOBJ previous = SelectObject(dc, face);
+    Card atOrigin = card;
+    placeCard(atOrigin, 0, 0);
+    paintFace(atOrigin, dc);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    return face;
+}
+
+// Whether the card was drawn from its face's bitmap: a paintable face of
+// the usual size.
+bool copyFace(const Card& card, HDC dc) {
+    if (card.faceDown != 0 || card.width != faceWidth || card.height != faceHeight) {
+        return false;
+    }
+    HBITMAP& face = faces[card.suit - 1][card.rank - 1][card.selected != 0 ? 1 : 0];
+    if (face == nullptr) {
+        face = composeFace(card, dc);
+    }
+    blitImage(dc, card.x, card.y, faceWidth, faceHeight, face, 0, 0, SRCCOPY);
+    return face != nullptr;
+}
+
 void drawCard(const Card& card, HDC dc) {
     if (card.faceDown != 0) {
         paintBack(card, dc);
@@ -124,8 +158,21 @@ void paintCardAndCutOut(const Card& card, HDC dc, const RECT& renewed) {
         covered.right <= covered.left || covered.bottom <= covered.top) {
         return;
     }
-    drawCard(card, dc);
+    if (!copyFace(card, dc)) {
+        drawCard(card, dc);
+    }
     ExcludeClipRect(dc, covered.left, covered.top, covered.right, covered.bottom);
+}
+
+void ForgetCardFaces() {
+    for (auto& suit : faces) {
+        for (auto& rank : suit) {
+            for (HBITMAP& face : rank) {
+                DeleteObject(face);
+                face = nullptr;
+            }
+        }
+    }
 }
 
 // A suit without a glyph leaves the place bare rather than showing an empty

@@ -30,6 +30,9 @@ int32_t paintCard(const Card& card, HDC dc);
 // Whether all the card draws lies inside the area it sets whole (its frame,
 // or its back's image): true but for a face too small for its glyphs.
 bool drawsOnlyInside(const Card& card);
+// Drops the bitmaps of faces drawn so far: they are drawn again from the
+// card images next time.
+void ForgetCardFaces();
 // Paints the card where the area it sets whole meets renewed (the bounds of
 // what the paint renews), then cuts that area out of the DC's clip.
 void paintCardAndCutOut(const Card& card, HDC dc, const RECT& renewed);

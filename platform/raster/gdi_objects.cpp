@@ -179,6 +179,14 @@ HBRUSH CreateSolidBrush(COLORREF colour) {
     return gdi::addObject(gdi::Brush{colour & 0x00FFFFFF, false});
 }
 
+HBITMAP CreateCompatibleBitmap(HDC /*dc*/, int width, int height) {
+    constexpr int largest = 4096;
+    if (width < 1 || height < 1 || width > largest || height > largest) {
+        return nullptr;
+    }
+    return gdi::addObject(Surface(width, height));
+}
+
 HFONT CreateFontW(int height, int weight) {
     // As on the device: 0 asks for the default size, a negative height
     // gives the size of the characters rather than of the line.

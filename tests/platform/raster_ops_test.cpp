@@ -222,6 +222,19 @@ const std::vector<RasterCase> RASTER_CASES{
     {"marks apart on the same rows or columns stay apart", 3, 3, 0,
      std::vector<RECT>{{0, 0, 1, 1}, {2, 0, 3, 1}, {0, 2, 1, 3}},
      [](HDC dc) { blit(dc, 0, 0, 3, 3, nullptr, 0, 0, PATINVERT); }, "#.#|...|#.."},
+    {"a bitmap made for drawing starts black, only in sizes that can be", 3, 1, 0x555555,
+     std::nullopt,
+     [](HDC dc) {
+         const HDC image = CreateCompatibleDC(dc);
+         SelectObject(image, CreateCompatibleBitmap(dc, 2, 1));
+         fill(image, 1, 0, 2, 1, stock(WHITE_BRUSH));
+         blit(dc, 0, 0, 3, 1, image, 0, 0, SRCCOPY);
+         for (const SIZE size : {SIZE{0, 1}, SIZE{1, 0}, SIZE{4097, 1}, SIZE{1, 4097}}) {
+             EXPECT_EQ(CreateCompatibleBitmap(dc, size.cx, size.cy), nullptr);
+         }
+         EXPECT_NE(CreateCompatibleBitmap(dc, 4096, 1), nullptr);
+     },
+     ".#s"},
     {"copying within one surface reads the original pixels", 4, 1, 0, std::nullopt,
      [](HDC dc) {
          platform::surfaceOfDC(dc)->pixels = {0x110000, 0x002200, 0x000033, 0};

@@ -112,16 +112,17 @@ TEST_F(PaintCardAloneTest, PaintsOnlyACardThatCanBe) {
 // Each card lies over the cards before it: the trump, the talon, the
 // computer's hand, the attacker's row, the defender's row, the player's hand.
 // What the screen shows where a card lies is what painting every card in that
-// order shows, however the table is drawn: from the top card down, or, with a
-// face too narrow for its glyphs, which spill onto the card below, from the
-// bottom up.
+// order shows, however the table is drawn: from the top card down, faces of
+// the usual size copied from bitmaps drawn once, or, with a face too narrow
+// for its glyphs, which spill onto the card below, from the bottom up.
 TEST_F(PaintTest, EachCardLiesOverTheCardsBeforeIt) {
     const struct {
         const char* what;
         table_test::Position position;
         int32_t computerAttacks;
         const char* selected; // in the player's hand, and the computer's last card
-        int32_t narrowWidth;  // of the player's second card; 0 leaves it as it is
+        SIZE secondCard;      // the size of the player's second card; 0 x 0 leaves it
+        bool imagesReloaded;  // every drawing object dropped and the images loaded again
     } scenes[] = {
         {"full hands, the player attacking",
          {.computerHand = "6C 7C 8C 9C TC JC QC KC AC",
@@ -131,7 +132,8 @@ TEST_F(PaintTest, EachCardLiesOverTheCardsBeforeIt) {
           .talon = 5},
          0,
          "",
-         0},
+         {0, 0},
+         false},
         {"the computer attacking, cards selected",
          {.computerHand = "6C 7C 8C",
           .humanHand = "6S 7S 8S 9S TS JS",
@@ -140,12 +142,32 @@ TEST_F(PaintTest, EachCardLiesOverTheCardsBeforeIt) {
           .talon = 10},
          1,
          "7S JS",
-         0},
+         {0, 0},
+         false},
         {"a face too narrow for its glyphs",
          {.computerHand = "6C", .humanHand = "6S 7S 8S 9S", .humanTable = "6H"},
          0,
          "8S",
-         6},
+         {6, 40},
+         false},
+        {"a face wider than usual",
+         {.computerHand = "6C", .humanHand = "6S 7S 8S 9S"},
+         0,
+         "7S",
+         {32, 40},
+         false},
+        {"a face taller than usual",
+         {.computerHand = "6C", .humanHand = "6S 7S 8S 9S"},
+         0,
+         "",
+         {28, 44},
+         false},
+        {"the images loaded again",
+         {.computerHand = "6C 7C", .humanHand = "6S 7S 8S 9S"},
+         0,
+         "8S",
+         {0, 0},
+         true},
     };
     for (const auto& scene : scenes) {
         SCOPED_TRACE(scene.what);
@@ -156,8 +178,15 @@ TEST_F(PaintTest, EachCardLiesOverTheCardsBeforeIt) {
             card.selected = std::string(scene.selected).find(nameOf(card)) != std::string::npos;
         }
         computerHand.cards.back().selected = 1;
-        if (scene.narrowWidth != 0) {
-            humanHand.cards[1].width = scene.narrowWidth;
+        if (scene.secondCard.cx != 0) {
+            humanHand.cards[1].width = scene.secondCard.cx;
+            humanHand.cards[1].height = scene.secondCard.cy;
+        }
+        if (scene.imagesReloaded) {
+            paintAll();
+            platform::resetRaster();
+            LoadCardImages();
+            LoadButtonImages();
         }
         const platform::Surface screen = paintAll();
 
