@@ -4,7 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <new>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/raster/rows.h"
@@ -13,18 +16,29 @@
 
 namespace platform {
 
+// Makes new elements without setting them: a surface's pixels are filled
+// as soon as they are made (each dialog's windows are made anew when it
+// opens), and clearing them first would store every pixel twice.
+template <class T> struct UnsetAllocator : std::allocator<T> {
+    template <class U> struct rebind { using other = UnsetAllocator<U>; };
+    UnsetAllocator() = default;
+    template <class U> UnsetAllocator(const UnsetAllocator<U>& /*other*/) noexcept {}
+    template <class U> void construct(U* place) noexcept { ::new (static_cast<void*>(place)) U; }
+    template <class U, class... Args> void construct(U* place, Args&&... args) {
+        ::new (static_cast<void*>(place)) U(std::forward<Args>(args)...);
+    }
+};
+
 // Pixels are 0x00RRGGBB, row by row from the top-left corner.
 struct Surface {
     int32_t width = 0;
     int32_t height = 0;
-    std::vector<uint32_t> pixels;
+    std::vector<uint32_t, UnsetAllocator<uint32_t>> pixels;
 
     Surface() = default;
     Surface(int32_t w, int32_t h, uint32_t fill = 0x000000)
         : width(w), height(h), pixels(static_cast<size_t>(w) * static_cast<size_t>(h)) {
-        if (fill != 0) {
-            raster::fillRow(pixels.data(), static_cast<int32_t>(pixels.size()), fill);
-        }
+        raster::fillRow(pixels.data(), static_cast<int32_t>(pixels.size()), fill);
     }
     uint32_t at(int32_t x, int32_t y) const {
         return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];

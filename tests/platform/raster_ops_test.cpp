@@ -31,7 +31,7 @@ HDC quad() {
 
 HDC row(std::vector<uint32_t> pixels) {
     Canvas image = makeCanvas(static_cast<int>(pixels.size()), 1, 0);
-    image.pixels->pixels = std::move(pixels);
+    image.pixels->pixels.assign(pixels.begin(), pixels.end());
     return image.dc;
 }
 
