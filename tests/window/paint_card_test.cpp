@@ -109,6 +109,83 @@ TEST_F(PaintCardAloneTest, PaintsOnlyACardThatCanBe) {
     EXPECT_EQ(pixelsOtherThan(scratch, {0, 0, 40, 50}, backdrop), 0);
 }
 
+struct CardScene {
+    const char* what;
+    table_test::Position position;
+    int32_t computerAttacks;
+    const char* selected; // in the player's hand, and the computer's last card
+    SIZE secondCard;      // the size of the player's second card; 0 x 0 leaves it
+    bool imagesReloaded;  // every drawing object dropped and the images loaded again
+};
+
+const CardScene CARD_SCENES[] = {
+    {"full hands, the player attacking",
+     {.computerHand = "6C 7C 8C 9C TC JC QC KC AC",
+      .humanHand = "6S 7S 8S 9S TS JS QS KS AS 6D",
+      .computerTable = "7D 8D",
+      .humanTable = "6H 7H 8H",
+      .talon = 5},
+     0,
+     "",
+     {0, 0},
+     false},
+    {"the computer attacking, cards selected",
+     {.computerHand = "6C 7C 8C",
+      .humanHand = "6S 7S 8S 9S TS JS",
+      .computerTable = "7D 8D 9D",
+      .humanTable = "TD JD",
+      .talon = 10},
+     1,
+     "7S JS",
+     {0, 0},
+     false},
+    {"a face too narrow for its glyphs",
+     {.computerHand = "6C", .humanHand = "6S 7S 8S 9S", .humanTable = "6H"},
+     0,
+     "8S",
+     {6, 40},
+     false},
+    {"a face wider than usual",
+     {.computerHand = "6C", .humanHand = "6S 7S 8S 9S"},
+     0,
+     "7S",
+     {32, 40},
+     false},
+    {"a face taller than usual",
+     {.computerHand = "6C", .humanHand = "6S 7S 8S 9S"},
+     0,
+     "",
+     {28, 44},
+     false},
+    {"the images loaded again",
+     {.computerHand = "6C 7C", .humanHand = "6S 7S 8S 9S"},
+     0,
+     "8S",
+     {0, 0},
+     true},
+};
+
+// Every card painted in its order, one over the other, on a surface of the
+// backdrop colour.
+platform::Surface cardsOneOverAnother(int32_t width, int32_t height, uint32_t backdrop) {
+    platform::Surface cards(width, height, backdrop);
+    platform::Region all;
+    all.add({0, 0, width, height}, {0, 0, width, height});
+    const HDC dc = platform::createSurfaceDC(&cards, all);
+    paintCard(trumpCard, dc);
+    paintCard(talonCard, dc);
+    const CardRow& attacks = computerAttacks != 0 ? computerTableRow : humanTableRow;
+    const CardRow& answers = computerAttacks != 0 ? humanTableRow : computerTableRow;
+    for (const CardRow* row :
+         {&std::as_const(computerHand), &attacks, &answers, &std::as_const(humanHand)}) {
+        for (const Card& card : row->cards) {
+            paintCard(card, dc);
+        }
+    }
+    DeleteDC(dc);
+    return cards;
+}
+
 // Each card lies over the cards before it: the trump, the talon, the
 // computer's hand, the attacker's row, the defender's row, the player's hand.
 // What the screen shows where a card lies is what painting every card in that
@@ -116,60 +193,7 @@ TEST_F(PaintCardAloneTest, PaintsOnlyACardThatCanBe) {
 // the usual size copied from bitmaps drawn once, or, with a face too narrow
 // for its glyphs, which spill onto the card below, from the bottom up.
 TEST_F(PaintTest, EachCardLiesOverTheCardsBeforeIt) {
-    const struct {
-        const char* what;
-        table_test::Position position;
-        int32_t computerAttacks;
-        const char* selected; // in the player's hand, and the computer's last card
-        SIZE secondCard;      // the size of the player's second card; 0 x 0 leaves it
-        bool imagesReloaded;  // every drawing object dropped and the images loaded again
-    } scenes[] = {
-        {"full hands, the player attacking",
-         {.computerHand = "6C 7C 8C 9C TC JC QC KC AC",
-          .humanHand = "6S 7S 8S 9S TS JS QS KS AS 6D",
-          .computerTable = "7D 8D",
-          .humanTable = "6H 7H 8H",
-          .talon = 5},
-         0,
-         "",
-         {0, 0},
-         false},
-        {"the computer attacking, cards selected",
-         {.computerHand = "6C 7C 8C",
-          .humanHand = "6S 7S 8S 9S TS JS",
-          .computerTable = "7D 8D 9D",
-          .humanTable = "TD JD",
-          .talon = 10},
-         1,
-         "7S JS",
-         {0, 0},
-         false},
-        {"a face too narrow for its glyphs",
-         {.computerHand = "6C", .humanHand = "6S 7S 8S 9S", .humanTable = "6H"},
-         0,
-         "8S",
-         {6, 40},
-         false},
-        {"a face wider than usual",
-         {.computerHand = "6C", .humanHand = "6S 7S 8S 9S"},
-         0,
-         "7S",
-         {32, 40},
-         false},
-        {"a face taller than usual",
-         {.computerHand = "6C", .humanHand = "6S 7S 8S 9S"},
-         0,
-         "",
-         {28, 44},
-         false},
-        {"the images loaded again",
-         {.computerHand = "6C 7C", .humanHand = "6S 7S 8S 9S"},
-         0,
-         "8S",
-         {0, 0},
-         true},
-    };
-    for (const auto& scene : scenes) {
+    for (const CardScene& scene : CARD_SCENES) {
         SCOPED_TRACE(scene.what);
         setUpPosition(scene.position);
         computerAttacks = scene.computerAttacks;
@@ -191,21 +215,7 @@ TEST_F(PaintTest, EachCardLiesOverTheCardsBeforeIt) {
         const platform::Surface screen = paintAll();
 
         constexpr uint32_t backdrop = 0x123456;
-        platform::Surface cards(screen.width, screen.height, backdrop);
-        platform::Region all;
-        all.add({0, 0, cards.width, cards.height}, {0, 0, cards.width, cards.height});
-        const HDC dc = platform::createSurfaceDC(&cards, all);
-        paintCard(trumpCard, dc);
-        paintCard(talonCard, dc);
-        const CardRow& attacks = computerAttacks != 0 ? computerTableRow : humanTableRow;
-        const CardRow& answers = computerAttacks != 0 ? humanTableRow : computerTableRow;
-        for (const CardRow* row :
-             {&std::as_const(computerHand), &attacks, &answers, &std::as_const(humanHand)}) {
-            for (const Card& card : row->cards) {
-                paintCard(card, dc);
-            }
-        }
-        DeleteDC(dc);
+        const platform::Surface cards = cardsOneOverAnother(screen.width, screen.height, backdrop);
         int32_t shown = 0;
         int32_t wrong = 0;
         for (int32_t y = 0; y < cards.height; ++y) {
