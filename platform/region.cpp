@@ -56,12 +56,6 @@ void Region::add(const RECT& rect, const RECT& limit) {
     rects.push_back(part);
 }
 
-bool Region::contains(LONG x, LONG y) const {
-    return std::any_of(rects.begin(), rects.end(), [&](const RECT& r) {
-        return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
-    });
-}
-
 RECT Region::bounds() const {
     if (rects.empty()) {
         return RECT{0, 0, 0, 0};

@@ -16,7 +16,6 @@ struct Region {
     void clear() { rects.clear(); }
     // Adds the part of rect that lies inside limit.
     void add(const RECT& rect, const RECT& limit);
-    bool contains(LONG x, LONG y) const;
     RECT bounds() const; // all zero when empty
 };
 
