@@ -27,6 +27,18 @@ int shapeKind(const dc::ClipShape& clip) {
     return SIMPLEREGION;
 }
 
+// A saved state and a DC name what SaveDC keeps alike: one copy serves both
+// ways.
+template <class From, class To> void copyKeptState(const From& from, To& to) {
+    to.clip.copyFrom(from.clip);
+    to.clipped = from.clipped;
+    to.brush = from.brush;
+    to.font = from.font;
+    to.textColour = from.textColour;
+    to.backgroundColour = from.backgroundColour;
+    to.backgroundMode = from.backgroundMode;
+}
+
 } // namespace
 
 int SaveDC(HDC dc) {
@@ -37,14 +49,7 @@ int SaveDC(HDC dc) {
     if (context->savedDepth == context->saved.size()) {
         context->saved.emplace_back();
     }
-    dc::SavedState& state = context->saved[context->savedDepth];
-    state.clip.copyFrom(context->clip);
-    state.clipped = context->clipped;
-    state.brush = context->brush;
-    state.font = context->font;
-    state.textColour = context->textColour;
-    state.backgroundColour = context->backgroundColour;
-    state.backgroundMode = context->backgroundMode;
+    copyKeptState(*context, context->saved[context->savedDepth]);
     ++context->savedDepth;
     return static_cast<int>(context->savedDepth);
 }
@@ -59,14 +64,7 @@ BOOL RestoreDC(HDC dc, int level) {
     if (wanted < 1 || wanted > depth) {
         return FALSE;
     }
-    const dc::SavedState& state = context->saved[static_cast<size_t>(wanted - 1)];
-    context->clip.copyFrom(state.clip);
-    context->clipped = state.clipped;
-    context->brush = state.brush;
-    context->font = state.font;
-    context->textColour = state.textColour;
-    context->backgroundColour = state.backgroundColour;
-    context->backgroundMode = state.backgroundMode;
+    copyKeptState(context->saved[static_cast<size_t>(wanted - 1)], *context);
     context->savedDepth = static_cast<size_t>(wanted - 1);
     return TRUE;
 }
