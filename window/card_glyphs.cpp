@@ -28,16 +28,18 @@ HBITMAP suitGlyphFor(int32_t suit) {
     return suitGlyphs[suit - 1];
 }
 
+namespace {
+
+int32_t backIndex(int32_t style) {
+    return style < 0 || style >= cardBackCount ? 0 : style;
+}
+
+} // namespace
+
 HBITMAP cardBackFor(int32_t style) {
-    if (style < 0 || style >= cardBackCount) {
-        return cardBacks[0];
-    }
-    return cardBacks[style];
+    return cardBacks[backIndex(style)];
 }
 
 SIZE cardBackSizeFor(int32_t style) {
-    if (style < 0 || style >= cardBackCount) {
-        return cardBackSizes[0];
-    }
-    return cardBackSizes[style];
+    return cardBackSizes[backIndex(style)];
 }
