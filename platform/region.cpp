@@ -30,12 +30,6 @@ void Region::add(const RECT& rect, const RECT& limit) {
     if (rectIsEmpty(part)) {
         return;
     }
-    if (!rects.empty() && (covers(rects.back(), part) || makeOneRect(rects.back(), part))) {
-        RECT& last = rects.back();
-        last = RECT{std::min(part.left, last.left), std::min(part.top, last.top),
-                    std::max(part.right, last.right), std::max(part.bottom, last.bottom)};
-        return;
-    }
     for (;;) {
         if (std::any_of(rects.begin(), rects.end(),
                         [&](const RECT& existing) { return covers(existing, part); })) {
