@@ -12,10 +12,11 @@
 
 namespace platform::dc {
 
-// A paint DC's clip, prepared once when the DC is made: bands of rows, top
-// to bottom, each with the runs of pixels (left to right, apart from each
-// other) that every row of the band shares. The storage is kept when the
-// shape is built again, so painting does not allocate once it has warmed up.
+// A paint DC's clip, prepared when the DC is made and cut by ExcludeClipRect:
+// bands of rows, top to bottom, each with the runs of pixels (left to right,
+// apart from each other) that every row of the band shares. Two bands one
+// above the other may have the same runs. The storage is kept when the shape
+// is built again, so painting does not allocate once it has warmed up.
 struct ClipShape {
     struct Run {
         int32_t left;
