@@ -45,7 +45,6 @@ struct ClipShape {
                           int32_t bottom, uint32_t first);
     void findBounds();
     bool cuts(const RECT& cut, size_t first) const;
-    bool trimBand(size_t index, const RECT& cut);
 
     std::vector<int32_t> edges_;
     std::vector<Run> covering_;

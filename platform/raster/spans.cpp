@@ -95,38 +95,6 @@ bool ClipShape::cuts(const RECT& cut, size_t first) const {
     return false;
 }
 
-// A cut that takes the end or the start off runs of one band it spans from
-// top to bottom, as each card of a fanned row does to the row's band once
-// the first has split it off, changes those runs where they are.
-bool ClipShape::trimBand(size_t index, const RECT& cut) {
-    Band& band = bands[index];
-    const bool spansBand = band.top >= cut.top && band.bottom <= cut.bottom;
-    const bool onlyBand = index + 1 == bands.size() || bands[index + 1].top >= cut.bottom;
-    if (!spansBand || !onlyBand) {
-        return false;
-    }
-    const auto first = runs.begin() + band.first;
-    const auto last = first + band.count;
-    const bool trimsOnly = std::none_of(first, last, [&](const Run& run) {
-        return run.left < cut.right && run.right > cut.left &&
-               (run.left >= cut.left) == (run.right <= cut.right);
-    });
-    if (!trimsOnly) {
-        return false; // a run inside the cut goes, or one around it splits
-    }
-    for (auto run = first; run != last; ++run) {
-        if (run->left < cut.right && run->right > cut.left) {
-            if (run->left < cut.left) {
-                run->right = cut.left;
-            } else {
-                run->left = cut.right;
-            }
-        }
-    }
-    findBounds();
-    return true;
-}
-
 // The bands the cut crosses split where it begins and ends; the part of
 // such a band beside the cut keeps the runs, or the pieces of them, that lie
 // outside it. Those bands are built again in spare storage and put back in
@@ -141,7 +109,7 @@ void ClipShape::exclude(const RECT& cut) {
     while (firstCut < bands.size() && bands[firstCut].bottom <= cut.top) {
         ++firstCut;
     }
-    if (!cuts(cut, firstCut) || trimBand(firstCut, cut)) {
+    if (!cuts(cut, firstCut)) {
         return;
     }
     size_t endCut = firstCut;
