@@ -21,7 +21,7 @@ void sendRequest(WPARAM request) {
 }
 
 void ReadGameTypeSetting() {
-    gameType = static_cast<int32_t>(storedGameType());
+    gameType = static_cast<int32_t>(platform::readStoredValue(StoredValue::GameType));
     transferVariant = transferVariantFor(gameType);
 }
 

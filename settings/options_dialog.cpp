@@ -78,15 +78,19 @@ static void OptionsConfirm(HWND dialog) {
     // The dialog's values replace the file together, or not at all.
     {
         platform::SettingsUpdate update;
-        storeGameType(static_cast<uint32_t>(gameType));
-        storeComputerHandStyle(static_cast<uint32_t>(computerHandStyle));
-        storeShowTalonCount(static_cast<uint32_t>(showTalonCount));
-        storeDoubleTapPlays(static_cast<uint32_t>(doubleTapPlays));
+        platform::writeStoredValue(StoredValue::GameType, static_cast<uint32_t>(gameType));
+        platform::writeStoredValue(StoredValue::ComputerHandStyle,
+                                   static_cast<uint32_t>(computerHandStyle));
+        platform::writeStoredValue(StoredValue::ShowTalonCount,
+                                   static_cast<uint32_t>(showTalonCount));
+        platform::writeStoredValue(StoredValue::DoubleTapPlays,
+                                   static_cast<uint32_t>(doubleTapPlays));
         if (colour != LB_ERR) {
-            storeTableColour(static_cast<uint32_t>(tableColourIndex));
+            platform::writeStoredValue(StoredValue::TableColour,
+                                       static_cast<uint32_t>(tableColourIndex));
         }
         if (back != LB_ERR) {
-            storeCardBack(static_cast<uint32_t>(cardBackIndex));
+            platform::writeStoredValue(StoredValue::CardBack, static_cast<uint32_t>(cardBackIndex));
         }
     }
 

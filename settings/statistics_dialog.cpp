@@ -55,8 +55,8 @@ static INT_PTR StatisticsDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
         humanWins = 0;
         {
             platform::SettingsUpdate update; // both counts in one replacement
-            storeComputerWins(0);
-            storeHumanWins(0);
+            platform::writeStoredValue(StoredValue::ComputerWins, 0);
+            platform::writeStoredValue(StoredValue::HumanWins, 0);
         }
         ShowCounts(dialog);
         return 0;

@@ -2,26 +2,18 @@
 
 #include <algorithm>
 
-#include "platform/registry/dword_values.h"
+#include "platform/registry/stored_values.h"
 #include "platform/screen.h"
 
 namespace platform::sdl {
-namespace {
-
 // The window's scale is kept with the program's settings, as a value of our
-// own next to the handheld's.
-constexpr LPCWSTR SETTINGS_KEY = u"Software\\qm\\tlx";
-constexpr LPCWSTR SCALE_VALUE = u"scale";
-
-} // namespace
-
+// own next to the handheld's; its row keeps it within 1 to MAX_SCALE.
 int storedScale() {
-    const DWORD value = readDwordValue(SETTINGS_KEY, SCALE_VALUE).value_or(0);
-    return value >= 1 && value <= MAX_SCALE ? static_cast<int>(value) : 0;
+    return static_cast<int>(readStoredValue(resources::StoredValue::Scale));
 }
 
 void storeScale(int scale) {
-    writeDwordValue(SETTINGS_KEY, SCALE_VALUE, static_cast<DWORD>(scale));
+    writeStoredValue(resources::StoredValue::Scale, static_cast<DWORD>(scale));
 }
 
 int fittingScale(int width, int height) {

@@ -33,7 +33,7 @@ TEST_P(OptionsDialog, StoresWhatItShould) {
             {"dbl", &doubleTapPlays}, {"style", &computerHandStyle},  {"back", &cardBackIndex}};
         *preset.at(name) = value;
         if (name == "back") {
-            WriteSetting(u"back", static_cast<uint32_t>(value));
+            platform::writeStoredValue(StoredValue::CardBack, static_cast<uint32_t>(value));
         }
     }
     dialogLines(c.lines);

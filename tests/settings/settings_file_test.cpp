@@ -44,14 +44,14 @@ TEST_F(SettingsStoreTest, FirstRunWithNoFileGivesZeroesAndCreatesNothing) {
 // Each accessor has its own value name; the hand style is not read at
 // start-up, and the type only after the command line.
 TEST_F(SettingsStoreTest, EachAccessorUsesItsOwnValueName) {
-    storeGameType(3);
-    storeCardBack(2);
-    storeTableColour(1);
-    storeDoubleTapPlays(5);
-    storeShowTalonCount(6);
-    storeComputerHandStyle(5);
-    storeComputerWins(7);
-    storeHumanWins(0x80000001u);
+    platform::writeStoredValue(StoredValue::GameType, 3);
+    platform::writeStoredValue(StoredValue::CardBack, 2);
+    platform::writeStoredValue(StoredValue::TableColour, 1);
+    platform::writeStoredValue(StoredValue::DoubleTapPlays, 5);
+    platform::writeStoredValue(StoredValue::ShowTalonCount, 6);
+    platform::writeStoredValue(StoredValue::ComputerHandStyle, 5);
+    platform::writeStoredValue(StoredValue::ComputerWins, 7);
+    platform::writeStoredValue(StoredValue::HumanWins, 0x80000001u);
     EXPECT_EQ(valuesIn(readFile()),
               "type=3 back=2 blackbg=1 wc=5 cidc=6 hidev=5 statc=7 statu=2147483649");
     EXPECT_EQ(readFile().substr(0, header.size()), header);
@@ -62,10 +62,10 @@ TEST_F(SettingsStoreTest, EachAccessorUsesItsOwnValueName) {
 }
 
 TEST_F(SettingsStoreTest, WritingTwiceLeavesOneValue) {
-    EXPECT_EQ(WriteSetting(u"back", 3), ERROR_SUCCESS);
-    EXPECT_EQ(WriteSetting(u"back", 3), ERROR_SUCCESS);
+    EXPECT_EQ(platform::writeStoredValue(StoredValue::CardBack, 3), ERROR_SUCCESS);
+    EXPECT_EQ(platform::writeStoredValue(StoredValue::CardBack, 3), ERROR_SUCCESS);
     EXPECT_EQ(readFile(), header + "\"back\"=dword:00000003\n");
-    EXPECT_EQ(ReadSetting(u"back"), 3u);
+    EXPECT_EQ(platform::readStoredValue(StoredValue::CardBack), 3u);
 }
 
 // Four bytes of binary, a string, three bytes: as good as absent.
@@ -82,16 +82,18 @@ TEST_F(SettingsStoreTest, ACorruptFileReadsAsZeroAndIsWrittenAfterwards) {
               "\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n\"statc\"=dword:xyz\n\"wc\"=dword:1\n");
     EXPECT_EQ(mirrors(), "type 99/99 back 0 colour 0 dbl 1 count 0 style 4 wins 0/0")
         << "a good line next to a bad one is still read";
-    EXPECT_EQ(WriteSetting(u"statc", 2), ERROR_SUCCESS);
-    EXPECT_EQ(storedComputerWins() * 10 + storedDoubleTapPlays(), 21u);
+    EXPECT_EQ(platform::writeStoredValue(StoredValue::ComputerWins, 2), ERROR_SUCCESS);
+    EXPECT_EQ(platform::readStoredValue(StoredValue::ComputerWins) * 10 +
+                  platform::readStoredValue(StoredValue::DoubleTapPlays),
+              21u);
 }
 
 TEST_F(SettingsStoreTest, AFailedWriteIsReportedAndChangesNothing) {
     // A file stands where the settings folder should be made.
     std::ofstream(folder / "blocker") << "x";
     platform::useSettingsFile((folder / "blocker" / "settings.reg").string());
-    EXPECT_NE(WriteSetting(u"back", 1), ERROR_SUCCESS);
-    EXPECT_EQ(ReadSetting(u"back"), 0u);
+    EXPECT_NE(platform::writeStoredValue(StoredValue::CardBack, 1), ERROR_SUCCESS);
+    EXPECT_EQ(platform::readStoredValue(StoredValue::CardBack), 0u);
 }
 
 class SharedSettingsFile : public SettingsDialogTest {
@@ -134,7 +136,7 @@ class SharedSettingsFile : public SettingsDialogTest {
 };
 
 TEST_F(SharedSettingsFile, TwoInstancesKeepTheSumOfTheirWins) {
-    WriteSetting(u"statc", 10);
+    platform::writeStoredValue(StoredValue::ComputerWins, 10);
     constexpr int games = 60;
     const auto play = [] {
         for (int i = 0; i < games; ++i) {
@@ -149,19 +151,19 @@ TEST_F(SharedSettingsFile, TwoInstancesKeepTheSumOfTheirWins) {
         ASSERT_EQ(waitpid(pid, &status, 0), pid);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
-    EXPECT_EQ(ReadSetting(u"statc"), 10u + 2 * games);
-    EXPECT_EQ(ReadSetting(u"statu"), 2u * games);
+    EXPECT_EQ(platform::readStoredValue(StoredValue::ComputerWins), 10u + 2 * games);
+    EXPECT_EQ(platform::readStoredValue(StoredValue::HumanWins), 2u * games);
 
     // This instance counts on from the file, not from its own count of 0.
     ReadStartupSettings();
     computerWins = 3;
     endGame();
     EXPECT_EQ(computerWins, 11u + 2 * games);
-    EXPECT_EQ(ReadSetting(u"statc"), 11u + 2 * games);
+    EXPECT_EQ(platform::readStoredValue(StoredValue::ComputerWins), 11u + 2 * games);
 }
 
 TEST_F(SharedSettingsFile, ConfirmingOptionsReplacesTheFileOnce) {
-    WriteSetting(u"statc", 3);
+    platform::writeStoredValue(StoredValue::ComputerWins, 3);
     int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     ASSERT_GE(watch, 0);
     // Creations come between the renames, so that no two events in a row
@@ -180,10 +182,10 @@ TEST_F(SharedSettingsFile, ConfirmingOptionsReplacesTheFileOnce) {
     }
     close(watch);
     EXPECT_EQ(replacements, 1);
-    EXPECT_EQ(ReadSetting(u"back"), 3u);
-    EXPECT_EQ(ReadSetting(u"blackbg"), 3u);
-    EXPECT_EQ(ReadSetting(u"wc"), 1u);
-    EXPECT_EQ(ReadSetting(u"statc"), 3u);
+    EXPECT_EQ(platform::readStoredValue(StoredValue::CardBack), 3u);
+    EXPECT_EQ(platform::readStoredValue(StoredValue::TableColour), 3u);
+    EXPECT_EQ(platform::readStoredValue(StoredValue::DoubleTapPlays), 1u);
+    EXPECT_EQ(platform::readStoredValue(StoredValue::ComputerWins), 3u);
 }
 
 // Kills at random moments while an instance ends games and confirms
@@ -191,8 +193,8 @@ TEST_F(SharedSettingsFile, ConfirmingOptionsReplacesTheFileOnce) {
 // the new one (the dialog's together) and counts never go back.
 TEST_F(SharedSettingsFile, KillsLoseNothing) {
     std::mt19937 random(12345);
-    WriteSetting(u"statc", 0);
-    WriteSetting(u"statu", 0);
+    platform::writeStoredValue(StoredValue::ComputerWins, 0);
+    platform::writeStoredValue(StoredValue::HumanWins, 0);
     uint32_t lastCount = 0;
     uint32_t lastAhead = 0;
     for (int round = 0; round < 60; ++round) {
@@ -207,16 +209,17 @@ TEST_F(SharedSettingsFile, KillsLoseNothing) {
         kill(pid, SIGKILL);
         ASSERT_EQ(waitpid(pid, nullptr, 0), pid);
 
-        const uint32_t computer = ReadSetting(u"statc");
+        const uint32_t computer = platform::readStoredValue(StoredValue::ComputerWins);
         EXPECT_GE(computer, lastCount) << readFile();
         // A game counts the computer's win, then the human's: a kill between
         // the two writes leaves one more computer win.
-        const uint32_t ahead = computer - ReadSetting(u"statu");
+        const uint32_t ahead = computer - platform::readStoredValue(StoredValue::HumanWins);
         EXPECT_TRUE(ahead == lastAhead || ahead == lastAhead + 1) << readFile();
         lastAhead = ahead;
-        const uint32_t back = ReadSetting(u"back");
-        EXPECT_EQ(std::to_string(ReadSetting(u"blackbg")) + std::to_string(ReadSetting(u"wc")) +
-                      std::to_string(ReadSetting(u"cidc")),
+        const uint32_t back = platform::readStoredValue(StoredValue::CardBack);
+        EXPECT_EQ(std::to_string(platform::readStoredValue(StoredValue::TableColour)) +
+                      std::to_string(platform::readStoredValue(StoredValue::DoubleTapPlays)) +
+                      std::to_string(platform::readStoredValue(StoredValue::ShowTalonCount)),
                   std::to_string(back) + std::to_string(back % 2) + std::to_string(back % 2))
             << readFile();
         lastCount = computer;

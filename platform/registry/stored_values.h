@@ -1,0 +1,16 @@
+// The program's kept numbers (resources/stored_values.h), read and written
+// by their row: every stored value goes through this one pair.
+#pragma once
+
+#include "platform/registry_api.h"
+#include "resources/stored_values.h"
+
+namespace platform {
+
+// The stored number when it lies in the row's range; the row's reading for a
+// missing value (or one of another type) or for one out of range.
+DWORD readStoredValue(resources::StoredValue value);
+// The status of the write: ERROR_SUCCESS once the settings file holds it.
+LSTATUS writeStoredValue(resources::StoredValue value, DWORD number);
+
+} // namespace platform
