@@ -75,11 +75,11 @@ template <std::size_t N> const XpmImage* lookUp(const NumberedImage (&table)[N],
 
 } // namespace
 
-const XpmImage* findBitmap(int id, int language) {
-    if (language < 0 || language >= languageCount) {
+const XpmImage* findBitmap(int id, Language language) {
+    if (languageIndex(language) < 0) {
         return nullptr;
     }
-    if (language == LANGUAGE_ENGLISH) {
+    if (language == Language::English) {
         if (const XpmImage* english = lookUp(englishBitmaps, id)) {
             return english;
         }

@@ -82,7 +82,7 @@ const DialogLayout layouts[] = {
 
 constexpr std::size_t layoutCount = std::size(layouts);
 
-LPCWSTR controlText(const ControlLayout& control, int language) {
+LPCWSTR controlText(const ControlLayout& control, Language language) {
     return control.textId == noText ? u"" : findString(control.textId, language);
 }
 
@@ -91,7 +91,7 @@ struct BuiltDialog {
     std::vector<DialogControlTemplate> controls;
 };
 
-BuiltDialog build(const DialogLayout& layout, int language) {
+BuiltDialog build(const DialogLayout& layout, Language language) {
     BuiltDialog built;
     for (const ControlLayout& control : layout.controls) {
         built.controls.push_back({control.kind, control.id, controlText(control, language),
@@ -113,7 +113,8 @@ const std::array<std::array<BuiltDialog, layoutCount>, languageCount>& allDialog
         std::array<std::array<BuiltDialog, layoutCount>, languageCount> made;
         for (int language = 0; language < languageCount; ++language) {
             for (std::size_t i = 0; i < layoutCount; ++i) {
-                made[static_cast<std::size_t>(language)][i] = build(layouts[i], language);
+                made[static_cast<std::size_t>(language)][i] =
+                    build(layouts[i], static_cast<Language>(language));
             }
         }
         return made;
@@ -123,11 +124,12 @@ const std::array<std::array<BuiltDialog, layoutCount>, languageCount>& allDialog
 
 } // namespace
 
-const DialogTemplate* findDialog(int id, int language) {
-    if (language < 0 || language >= languageCount) {
+const DialogTemplate* findDialog(int id, Language language) {
+    const int index = languageIndex(language);
+    if (index < 0) {
         return nullptr;
     }
-    const auto& dialogs = allDialogs()[static_cast<std::size_t>(language)];
+    const auto& dialogs = allDialogs()[static_cast<std::size_t>(index)];
     for (std::size_t i = 0; i < layoutCount; ++i) {
         if (layouts[i].templateId == id) {
             return &dialogs[i].dialog;
@@ -137,7 +139,7 @@ const DialogTemplate* findDialog(int id, int language) {
 }
 
 int dialogId(const DialogTemplate* dialogTemplate) {
-    for (int language = 0; language < languageCount; ++language) {
+    for (Language language : {Language::Russian, Language::English}) {
         for (int id : {IDD_OPTIONS, IDD_STATISTICS, IDD_RULES}) {
             if (dialogTemplate != nullptr && findDialog(id, language) == dialogTemplate) {
                 return id;

@@ -5,6 +5,7 @@
 #include "platform/dialog_api.h"
 #include "platform/resource_api.h"
 #include "platform/win_types.h"
+#include "resources/language.h"
 
 namespace resources {
 
@@ -13,17 +14,11 @@ struct XpmImage {
     int lineCount;
 };
 
-// The languages of the interface. Texts, dialogs and the button faces with
-// words on them exist in each; the numbers are those the settings keep.
-constexpr int LANGUAGE_RUSSIAN = 0;
-constexpr int LANGUAGE_ENGLISH = 1;
-constexpr int languageCount = 2;
-
 // Null when there is no such resource (or no such language).
-const XpmImage* findBitmap(int id, int language = LANGUAGE_RUSSIAN);
+const XpmImage* findBitmap(int id, Language language = Language::Russian);
 const XpmImage* findIcon(int id);
-LPCWSTR findString(int id, int language = LANGUAGE_RUSSIAN);
-const DialogTemplate* findDialog(int id, int language = LANGUAGE_RUSSIAN);
+LPCWSTR findString(int id, Language language = Language::Russian);
+const DialogTemplate* findDialog(int id, Language language = Language::Russian);
 // The id of a dialog template of either language, or -1 when it is not one
 // of ours.
 int dialogId(const DialogTemplate* dialogTemplate);

@@ -89,13 +89,14 @@ constexpr LocalText strings[] = {
 
 } // namespace
 
-LPCWSTR findString(int id, int language) {
-    if (language < 0 || language >= languageCount) {
+LPCWSTR findString(int id, Language language) {
+    const int index = languageIndex(language);
+    if (index < 0) {
         return nullptr;
     }
     for (const LocalText& entry : strings) {
         if (entry.id == id) {
-            return entry.texts[language];
+            return entry.texts[index];
         }
     }
     return nullptr;

@@ -9,8 +9,9 @@ int32_t rulesLanguage = 0;
 static INT_PTR RulesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
     if (message == WM_INITDIALOG) {
         SetDlgItemTextW(dialog, IDC_RULES_TEXT,
-                        rulesLanguage == 1 ? resources::russianRulesText()
-                                           : resources::englishRulesText());
+                        languageOfRules(rulesLanguage) == resources::Language::Russian
+                            ? resources::russianRulesText()
+                            : resources::englishRulesText());
         return 1;
     }
     if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
@@ -20,7 +21,7 @@ static INT_PTR RulesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM 
     return 0;
 }
 
-void ShowRules(int32_t language) {
-    rulesLanguage = language;
+void ShowRules(resources::Language language) {
+    rulesLanguage = rulesLanguageValue(language);
     RunDialogResource(IDD_RULES, RulesDialogProc);
 }

@@ -1,78 +1,22 @@
 #include "settings/settings_store.h"
 
-#include "platform/registry/dword_values.h"
 #include "platform/registry/registry_store.h"
+#include "platform/registry/stored_values.h"
 #include "platform/registry_api.h"
 #include "platform/resource_api.h"
 #include "platform/runtime.h"
+
+using platform::readStoredValue;
+using platform::writeStoredValue;
 
 int32_t cardBackIndex = 0;
 int32_t tableColourIndex = 0;
 int32_t doubleTapPlays = 0;
 int32_t showTalonCount = 0;
 int32_t computerHandStyle = 4;
-int32_t interfaceLanguage = 0;
+Language interfaceLanguage = Language::Russian;
 uint32_t computerWins = 0;
 uint32_t humanWins = 0;
-
-static const LPCWSTR settingsKey = u"Software\\qm\\tlx";
-
-uint32_t ReadSetting(LPCWSTR name) {
-    return platform::readDwordValue(settingsKey, name).value_or(0);
-}
-
-LONG WriteSetting(LPCWSTR name, uint32_t value) {
-    return platform::writeDwordValue(settingsKey, name, value);
-}
-
-uint32_t storedGameType() {
-    return ReadSetting(u"type");
-}
-void storeGameType(uint32_t value) {
-    WriteSetting(u"type", value);
-}
-uint32_t storedCardBack() {
-    return ReadSetting(u"back");
-}
-void storeCardBack(uint32_t value) {
-    WriteSetting(u"back", value);
-}
-uint32_t storedTableColour() {
-    return ReadSetting(u"blackbg");
-}
-void storeTableColour(uint32_t value) {
-    WriteSetting(u"blackbg", value);
-}
-uint32_t storedDoubleTapPlays() {
-    return ReadSetting(u"wc");
-}
-void storeDoubleTapPlays(uint32_t value) {
-    WriteSetting(u"wc", value);
-}
-uint32_t storedShowTalonCount() {
-    return ReadSetting(u"cidc");
-}
-void storeShowTalonCount(uint32_t value) {
-    WriteSetting(u"cidc", value);
-}
-uint32_t storedComputerHandStyle() {
-    return ReadSetting(u"hidev");
-}
-void storeComputerHandStyle(uint32_t value) {
-    WriteSetting(u"hidev", value);
-}
-uint32_t storedComputerWins() {
-    return ReadSetting(u"statc");
-}
-void storeComputerWins(uint32_t value) {
-    WriteSetting(u"statc", value);
-}
-uint32_t storedHumanWins() {
-    return ReadSetting(u"statu");
-}
-void storeHumanWins(uint32_t value) {
-    WriteSetting(u"statu", value);
-}
 
 namespace {
 
@@ -80,44 +24,44 @@ namespace {
 // last looked: the count goes on from what the file holds, and the caller's
 // count follows it. When the file cannot take the write, the caller's own
 // count goes on instead.
-uint32_t countWin(LPCWSTR name, uint32_t counted) {
+uint32_t countWin(StoredValue count, uint32_t counted) {
     platform::SettingsUpdate update;
-    const uint32_t stored = ReadSetting(name) + 1;
-    WriteSetting(name, stored);
+    const uint32_t stored = readStoredValue(count) + 1;
+    writeStoredValue(count, stored);
     return update.finish() == ERROR_SUCCESS ? stored : counted + 1;
 }
 
 } // namespace
 
 uint32_t addComputerWin(uint32_t counted) {
-    return countWin(u"statc", counted);
+    return countWin(StoredValue::ComputerWins, counted);
 }
 uint32_t addHumanWin(uint32_t counted) {
-    return countWin(u"statu", counted);
+    return countWin(StoredValue::HumanWins, counted);
 }
 
 // A stored "hidev" of 5 stacks the computer's hand from the first deal;
-// anything else, or nothing, fans it.
+// anything else, or nothing, fans it (the value's row says so).
 void ReadStartupSettings() {
-    tableColourIndex = static_cast<int32_t>(storedTableColour());
-    cardBackIndex = static_cast<int32_t>(storedCardBack());
-    computerWins = storedComputerWins();
-    humanWins = storedHumanWins();
-    doubleTapPlays = static_cast<int32_t>(storedDoubleTapPlays());
-    showTalonCount = static_cast<int32_t>(storedShowTalonCount());
-    computerHandStyle = storedComputerHandStyle() == 5 ? 5 : 4;
+    tableColourIndex = static_cast<int32_t>(readStoredValue(StoredValue::TableColour));
+    cardBackIndex = static_cast<int32_t>(readStoredValue(StoredValue::CardBack));
+    computerWins = readStoredValue(StoredValue::ComputerWins);
+    humanWins = readStoredValue(StoredValue::HumanWins);
+    doubleTapPlays = static_cast<int32_t>(readStoredValue(StoredValue::DoubleTapPlays));
+    showTalonCount = static_cast<int32_t>(readStoredValue(StoredValue::ShowTalonCount));
+    computerHandStyle = static_cast<int32_t>(readStoredValue(StoredValue::ComputerHandStyle));
 }
 
 void ChooseInterfaceLanguage() {
     const WORD asked = RequestedUILanguage();
     if (asked != 0) {
-        interfaceLanguage = asked == LANG_ENGLISH ? 1 : 0;
-        WriteSetting(u"lang", static_cast<uint32_t>(interfaceLanguage));
+        interfaceLanguage = asked == LANG_ENGLISH ? Language::English : Language::Russian;
+        writeStoredValue(StoredValue::Language, static_cast<uint32_t>(interfaceLanguage));
     } else {
-        interfaceLanguage = ReadSetting(u"lang") == 1 ? 1 : 0;
+        interfaceLanguage = static_cast<Language>(readStoredValue(StoredValue::Language));
     }
-    SetThreadUILanguage(
-        MAKELANGID(interfaceLanguage == 1 ? LANG_ENGLISH : LANG_RUSSIAN, SUBLANG_DEFAULT));
+    SetThreadUILanguage(MAKELANGID(
+        interfaceLanguage == Language::English ? LANG_ENGLISH : LANG_RUSSIAN, SUBLANG_DEFAULT));
 }
 
 // The game type itself is reset with the rest of the game state.
@@ -127,7 +71,7 @@ void resetSettingValues() {
     doubleTapPlays = 0;
     showTalonCount = 0;
     computerHandStyle = 4;
-    interfaceLanguage = 0;
+    interfaceLanguage = Language::Russian;
     computerWins = 0;
     humanWins = 0;
 }

@@ -257,16 +257,17 @@ LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         ShowStatistics();
         return 0;
     case IDM_RULES_ENGLISH:
-        rulesLanguage = 0;
-        ShowRules(0);
+        rulesLanguage = rulesLanguageValue(Language::English);
+        ShowRules(Language::English);
         return 0;
     case IDM_RULES_RUSSIAN:
-        rulesLanguage = 1;
-        ShowRules(1);
+        rulesLanguage = rulesLanguageValue(Language::Russian);
+        ShowRules(Language::Russian);
         return 0;
     case IDM_RULES:
-        return onCommand(window, interfaceLanguage == 1 ? IDM_RULES_ENGLISH : IDM_RULES_RUSSIAN,
-                         lParam);
+        return onCommand(
+            window, interfaceLanguage == Language::English ? IDM_RULES_ENGLISH : IDM_RULES_RUSSIAN,
+            lParam);
     case IDM_ABOUT:
         ShowAbout();
         return 0;

@@ -17,9 +17,9 @@ LANGID GetThreadUILanguage() {
 
 namespace platform {
 
-int resourceLanguage() {
-    return PRIMARYLANGID(GetThreadUILanguage()) == LANG_ENGLISH ? resources::LANGUAGE_ENGLISH
-                                                                : resources::LANGUAGE_RUSSIAN;
+resources::Language resourceLanguage() {
+    return PRIMARYLANGID(GetThreadUILanguage()) == LANG_ENGLISH ? resources::Language::English
+                                                                : resources::Language::Russian;
 }
 
 } // namespace platform

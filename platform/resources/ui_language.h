@@ -1,9 +1,11 @@
 // The interface language as the resource tables number it.
 #pragma once
 
+#include "resources/language.h"
+
 namespace platform {
 
-// resources::LANGUAGE_ENGLISH for English, resources::LANGUAGE_RUSSIAN else.
-int resourceLanguage();
+// English when the thread's UI language is English, Russian else.
+resources::Language resourceLanguage();
 
 } // namespace platform

@@ -36,9 +36,9 @@ const int dialogLine = platform::dialogs::dialogFontLineHeight(8);
 // The English template's control that shows the text `textId`, or else has
 // the id `controlId`.
 const DialogControlTemplate& controlOf(int dialogId, int textId, int controlId = 0) {
-    const DialogTemplate& dialog = *resources::findDialog(dialogId, resources::LANGUAGE_ENGLISH);
+    const DialogTemplate& dialog = *resources::findDialog(dialogId, resources::Language::English);
     const std::u16string text =
-        textId != 0 ? resources::findString(textId, resources::LANGUAGE_ENGLISH) : u"";
+        textId != 0 ? resources::findString(textId, resources::Language::English) : u"";
     for (int i = 0; i < dialog.controlCount; ++i) {
         if (textId != 0 ? dialog.controls[i].text == text : dialog.controls[i].id == controlId) {
             return dialog.controls[i];
@@ -79,7 +79,7 @@ Place listLine(int controlId) {
 
 // A title in the bar, left of the close box.
 Place dialogTitle(int dialogId) {
-    const int cx = resources::findDialog(dialogId, resources::LANGUAGE_ENGLISH)->cx;
+    const int cx = resources::findDialog(dialogId, resources::Language::English)->cx;
     return {units().x(cx) - 20, 1, dialogLine, FW_BOLD};
 }
 
@@ -152,7 +152,7 @@ TEST_F(EnglishTextsFit, EveryTextInItsPlaceAtOneToOne) {
     const std::vector<FitCase> cases = allCases();
     ASSERT_GE(cases.size(), 50u);
     for (const FitCase& fit : cases) {
-        LPCWSTR text = resources::findString(fit.textId, resources::LANGUAGE_ENGLISH);
+        LPCWSTR text = resources::findString(fit.textId, resources::Language::English);
         ASSERT_NE(text, nullptr) << fit.what << " " << fit.textId;
         // As shown: two digits (the widest count of cards) for "%d", the
         // program's name for "%s".
