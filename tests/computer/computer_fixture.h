@@ -15,6 +15,7 @@
 #include "game/status_line.h"
 #include "platform/testing.h"
 #include "support/card_notation.h"
+#include "support/position_notation.h"
 
 using namespace notation;
 

@@ -16,9 +16,7 @@ enum Act { Defend, Endgame, Lead, Pair, SafeLead, Japanese, ThrowIn0, ThrowIn1, 
            Wants7, Wants9 };
 // clang-format on
 
-// A position "type trump talon: computer hand / human hand / human table /
-// computer table" ("-" as trump for the Japanese set-up, diamonds trump and
-// nothing turned up), what the computer is asked and what follows: "result;
+// A position (support/position_notation.h), what the computer is asked and what follows: "result;
 // table=..; hand=..; htable=..; status=..; open=..; attacks=..; sort=.." with
 // the computer's rows afterwards. The transfer flag and the sort order of the
 // computer's hand before it is filled are given when they differ from the
@@ -32,22 +30,15 @@ struct Decision {
     int32_t sort = SORT_BY_RANK;
 };
 
-void setUp(const std::string& position, int32_t sort) {
-    std::istringstream words(position);
-    int32_t type = 0;
-    std::string trump;
-    int32_t talon = 0;
-    words >> type >> trump >> talon;
-    setVariant(type, trump);
-    setTalon(talon);
+void setUp(const std::string& text, int32_t sort) {
+    const Position position = parsePosition(text);
+    setVariant(position.type, position.trump);
+    setTalon(position.talon);
     computerHand.sortMode = sort;
-    words.ignore(2);
-    std::string part;
-    for (CardRow* row : {&computerHand, &humanHand, &humanTableRow, &computerTableRow}) {
-        if (std::getline(words, part, '/')) {
-            fill(*row, part);
-        }
-    }
+    fill(computerHand, position.computerHand);
+    fill(humanHand, position.humanHand);
+    fill(computerTableRow, position.computerTable);
+    fill(humanTableRow, position.humanTable);
 }
 
 void PrintTo(const Decision& d, std::ostream* out) {
@@ -117,61 +108,63 @@ TEST_P(DecisionTest, Decides) {
 const Decision defences[] = {
     {"EmptyTableAfterANewDealIsLeftAlone", Defend, "1 KH 23: 6H 7D KC AS / 7C 8C",
      "1; table=; hand=6H 7D KC AS; open=1; attacks=0; sort=-1", -1, SORT_NONE},
-    {"Talon16BeatsWithTheHighestOfTheSuit", Defend, "0 KH 16: 8C TC AC 6D KS / 6H 8D 9S / 7C",
+    {"Talon16BeatsWithTheHighestOfTheSuit", Defend, "0 KH 16: 8C TC AC 6D KS / 6H 8D 9S / - / 7C",
      "1; table=AC; hand=6D 8C TC KS; sort=1"},
-    {"Talon15BeatsWithTheLowestOfTheSuit", Defend, "0 KH 15: 8C TC AC 6D KS / 6H 8D 9S / 7C",
+    {"Talon15BeatsWithTheLowestOfTheSuit", Defend, "0 KH 15: 8C TC AC 6D KS / 6H 8D 9S / - / 7C",
      "1; table=8C"},
-    {"TrumpLeadHoldsBack9HAtTalon17", Defend, "0 KH 17: 9H 6S 7C / 6C 8D 9S / 8H",
+    {"TrumpLeadHoldsBack9HAtTalon17", Defend, "0 KH 17: 9H 6S 7C / 6C 8D 9S / - / 8H",
      "0; table=; open=0"},
-    {"TrumpLeadSpends9HAtTalon16", Defend, "0 KH 16: 9H 6S 7C / 6C 8D 9S / 8H", "1; table=9H"},
-    {"TrumpLeadTakesTheLowestHigherTrump", Defend, "0 KH 16: JH TH 6S / 6C 8D 9S / 8H",
+    {"TrumpLeadSpends9HAtTalon16", Defend, "0 KH 16: 9H 6S 7C / 6C 8D 9S / - / 8H", "1; table=9H"},
+    {"TrumpLeadTakesTheLowestHigherTrump", Defend, "0 KH 16: JH TH 6S / 6C 8D 9S / - / 8H",
      "1; table=TH"},
-    {"TrumpLeadWithOnlyLowerTrumpsIsTaken", Defend, "0 KH 3: 7H TH AC / 6C 8D 9S / JH",
+    {"TrumpLeadWithOnlyLowerTrumpsIsTaken", Defend, "0 KH 3: 7H TH AC / 6C 8D 9S / - / JH",
      "0; table="},
-    {"JapaneseSpadeHeldBackIsTakenDespiteTrumps", Defend, "4 - 19: TD AD 6S QS 7H / 6C 8H 9C / 9S",
-     "0; table="},
-    {"JapaneseSpadeSpentAtTalon10", Defend, "4 - 10: TD AD 6S QS 7H / 6C 8H 9C / 9S",
+    {"JapaneseSpadeHeldBackIsTakenDespiteTrumps", Defend,
+     "4 - 19: TD AD 6S QS 7H / 6C 8H 9C / - / 9S", "0; table="},
+    {"JapaneseSpadeSpentAtTalon10", Defend, "4 - 10: TD AD 6S QS 7H / 6C 8H 9C / - / 9S",
      "1; table=QS"},
-    {"JapaneseWalksDownFromAHeldBackSpade", Defend, "5 - 16: TS QS 6D / 6C 8H 9C / 9S",
+    {"JapaneseWalksDownFromAHeldBackSpade", Defend, "5 - 16: TS QS 6D / 6C 8H 9C / - / 9S",
      "1; table=TS", 0},
-    {"UnfollowedSuitPrefersATrumpOfTheAttackedRank", Defend, "0 KH 3: 7H 9H 6D / 6C 8D 9S / 9C",
+    {"UnfollowedSuitPrefersATrumpOfTheAttackedRank", Defend, "0 KH 3: 7H 9H 6D / 6C 8D 9S / - / 9C",
      "1; table=9H"},
-    {"UnfollowedSuitSpendsTheLowestAllowedTrump", Defend, "0 KH 3: JH 7H 6D 6C / 6C 8D 9S / 9C",
+    {"UnfollowedSuitSpendsTheLowestAllowedTrump", Defend, "0 KH 3: JH 7H 6D 6C / 6C 8D 9S / - / 9C",
      "1; table=7H"},
-    {"TrumpsAreHeldBackAtTalon17", Defend, "0 KH 17: 7H 6D / 6C 8D 9S / 9C", "0; hand=6D 7H"},
-    {"NoSuitAndNoTrumpMeansTaking", Defend, "0 KH 3: 6D 7S / 6C 8D 9S / 9C", "0; table="},
-    {"EmptyHandTakes", Defend, "0 KH 0: / 6C 8D 9S / 9C", "0"},
-    {"EmptyTalonPrefersARankTheHumanLacks", Defend, "0 KH 0: 8C 9C 6H / 8D TS / 7C", "1; table=9C"},
-    {"EmptyTalonCoverMayBeATrump", Defend, "0 KH 0: 8C 9C 6H / 8D 9S / 7C", "1; table=6H"},
-    {"EmptyTalonFallsBackToTheUsualChoice", Defend, "0 KH 0: 8C 9C 6H / 8D 9S 6S / 7C",
+    {"TrumpsAreHeldBackAtTalon17", Defend, "0 KH 17: 7H 6D / 6C 8D 9S / - / 9C", "0; hand=6D 7H"},
+    {"NoSuitAndNoTrumpMeansTaking", Defend, "0 KH 3: 6D 7S / 6C 8D 9S / - / 9C", "0; table="},
+    {"EmptyHandTakes", Defend, "0 KH 0: - / 6C 8D 9S / - / 9C", "0"},
+    {"EmptyTalonPrefersARankTheHumanLacks", Defend, "0 KH 0: 8C 9C 6H / 8D TS / - / 7C",
+     "1; table=9C"},
+    {"EmptyTalonCoverMayBeATrump", Defend, "0 KH 0: 8C 9C 6H / 8D 9S / - / 7C", "1; table=6H"},
+    {"EmptyTalonFallsBackToTheUsualChoice", Defend, "0 KH 0: 8C 9C 6H / 8D 9S 6S / - / 7C",
      "1; table=8C"},
-    {"EndgameRefusesThreeCardsAgainstOneAnswer", Endgame, "0 KH 0: AC / 6D / 7C 8C 9C / TC", "0"},
-    {"EndgameCoversTwoCardsAgainstOneAnswer", Endgame, "0 KH 0: AC / 6D / 7C 9C / TC",
+    {"EndgameRefusesThreeCardsAgainstOneAnswer", Endgame, "0 KH 0: AC / 6D / TC / 7C 8C 9C", "0"},
+    {"EndgameCoversTwoCardsAgainstOneAnswer", Endgame, "0 KH 0: AC / 6D / TC / 7C 9C",
      "1; table=TC AC"},
-    {"EndgameRefusesWhileTheTalonLasts", Endgame, "0 KH 1: AD / 6D / KD", "0; table="},
-    {"EndgameRefusesWithAnEmptyHand", Endgame, "0 KH 0: / 6D / KD", "0"},
+    {"EndgameRefusesWhileTheTalonLasts", Endgame, "0 KH 1: AD / 6D / - / KD", "0; table="},
+    {"EndgameRefusesWithAnEmptyHand", Endgame, "0 KH 0: - / 6D / - / KD", "0"},
     {"PairTransfersWithThePlainCardOnAnEmptyTalon", Defend,
-     "1 KH 0: 7H 7S 9D TD JD KC / 8C 9S / 7C",
+     "1 KH 0: 7H 7S 9D TD JD KC / 8C 9S / - / 7C",
      "1; table=7C 7S; hand=9D TD JD KC 7H; htable=; status=Перевод!; open=1; attacks=1"},
-    {"NoTransferWhenTheHumanCouldNotAnswerEveryCard", Defend, "1 KH 0: 7H 7S 9D TD JD KC / 8C / 7C",
+    {"NoTransferWhenTheHumanCouldNotAnswerEveryCard", Defend,
+     "1 KH 0: 7H 7S 9D TD JD KC / 8C / - / 7C",
      "1; table=KC; htable=7C; status=(none); open=0; attacks=0"},
     {"EmptyTalonLoneRankCardDoesNotTransferIfTheHumanHasOne", Defend,
-     "1 KH 0: 7D 8S 9D TD JD / 7H 8C 9S / 7C", "0; htable=7C; open=0"},
+     "1 KH 0: 7D 8S 9D TD JD / 7H 8C 9S / - / 7C", "0; htable=7C; open=0"},
     {"EmptyTalonLoneRankCardTransfersIfTheHumanHasNone", Defend,
-     "1 KH 0: 7D 8S 9D TD JD / 8C 9S JS / 7C", "1; table=7C 7D; status=Перевод!"},
-    {"EmptyTalonThreeOfTheRankTransfer", Defend, "1 KH 0: 7D 7S 7H 9D TD / 8C 9S JS / 7C",
+     "1 KH 0: 7D 8S 9D TD JD / 8C 9S JS / - / 7C", "1; table=7C 7D; status=Перевод!"},
+    {"EmptyTalonThreeOfTheRankTransfer", Defend, "1 KH 0: 7D 7S 7H 9D TD / 8C 9S JS / - / 7C",
      "1; table=7C 7D"},
-    {"ClosedTransferIsNotConsidered", Defend, "1 KH 10: 7D 7S 8C 9D TD / 8D 9S JS / 7C",
+    {"ClosedTransferIsNotConsidered", Defend, "1 KH 10: 7D 7S 8C 9D TD / 8D 9S JS / - / 7C",
      "1; table=8C", 0},
-    {"NoTransferOutsideTheTransferVariant", Defend, "0 KH 10: 7D 7S 8C 9D TD / 8D 9S JS / 7C",
+    {"NoTransferOutsideTheTransferVariant", Defend, "0 KH 10: 7D 7S 8C 9D TD / 8D 9S JS / - / 7C",
      "1; table=8C; open=0"},
     // The human has just transferred 7D onto the computer's 7C; 7H may be
     // spent from a talon of 4 while the computer attacks.
-    {"TrumpTransferBackIsJudgedAsAnAttacker", Back, "1 KH 5: 7H 8C 9D 6S QS / 8D 9S JS / 7C 7D",
+    {"TrumpTransferBackIsJudgedAsAnAttacker", Back, "1 KH 5: 7H 8C 9D 6S QS / 8D 9S JS / - / 7C 7D",
      "1; table=9D 8C; htable=7D 7C; status=(none); open=0; attacks=0; selected="},
-    {"TransfersBackWhenTheTrumpMayBeSpent", Back, "1 KH 4: 7H 8C 9D 6S QS / 8D 9S JS / 7C 7D",
+    {"TransfersBackWhenTheTrumpMayBeSpent", Back, "1 KH 4: 7H 8C 9D 6S QS / 8D 9S JS / - / 7C 7D",
      "1; table=7C 7D 7H; htable=; status=Перевод!; open=1; attacks=1; selected="},
-    {"BeatsNoneWhenItCannotBeatAll", Back, "1 KH 5: 8C 6S QS KS / 8D 9S JS / 7C 7D",
+    {"BeatsNoneWhenItCannotBeatAll", Back, "1 KH 5: 8C 6S QS KS / 8D 9S JS / - / 7C 7D",
      "0; table=; attacks=0; selected="},
 };
 INSTANTIATE_TEST_SUITE_P(Defence, DecisionTest, ::testing::ValuesIn(defences), labelOf);
@@ -182,9 +175,9 @@ const Decision attacks[] = {
      "1; open=1; atLead=5; led=1"},
     {"SafeLeadAgainstAnEmptyHandIsTheFirstCard", PlaySafe, "0 9H 23: AS 6D", "1; table=6D", -1,
      SORT_NONE},
-    {"NoSafeLeadFromAnEmptyHand", PlaySafe, "0 9H 23", "0; table="},
-    {"NoSafeCardInAnEmptyHand", SafeLead, "0 9H 23", "0"},
-    {"EmptyHandLeadsNothing", Lead, "0 KH 15: / 7C 8C 9C", "0; table="},
+    {"NoSafeLeadFromAnEmptyHand", PlaySafe, "0 9H 23:", "0; table="},
+    {"NoSafeCardInAnEmptyHand", SafeLead, "0 9H 23:", "0"},
+    {"EmptyHandLeadsNothing", Lead, "0 KH 15: - / 7C 8C 9C", "0; table="},
     {"PairLeadsItsFirstCardAndKeepsTheOther", Lead, "0 KH 15: JC 7C AH 9S 7D / 6D 8D TS QS KS AS",
      "1; table=7D; hand=7C 9S JC AH"},
     {"TiedPairsGoToTheLowerRank", Pair, "0 KH 15: 8D TC 8S TD QC / 6D 8C 9S", "8"},
@@ -232,38 +225,39 @@ const Decision attacks[] = {
     {"JapaneseNoSpadeNoJapaneseLead", Japanese, "4 - 0: 6C 7H 9D / 6D 7D 8D 6H 8H TC", "0; table="},
     // Throw-ins: eights and tens lie on the table, all covered.
     {"LowestPlainCardOfATableRankComesFirst", ThrowIn1,
-     "0 KH 3: 6C TS 8H 8S AD JC / 6D 7D QS / 9C JD / 8C TD",
+     "0 KH 3: 6C TS 8H 8S AD JC / 6D 7D QS / 8C TD / 9C JD",
      "1; table=8C TD 8S; hand=6C 8H TS JC AD; open=0; sort=0", -1, SORT_BY_SUIT},
-    {"RanksOfTheHumansCoversCountToo", ThrowIn0, "0 KH 3: 6C JS AD / 6D 7D QS / 9C JD / 8C TD",
+    {"RanksOfTheHumansCoversCountToo", ThrowIn0, "0 KH 3: 6C JS AD / 6D 7D QS / 8C TD / 9C JD",
      "1; table=8C TD JS"},
-    {"NoTrumpWhileTheHumanTakes", ThrowIn0, "0 KH 3: 6C 8H QD / 6D 7D QS / 9C JD / 8C TD",
+    {"NoTrumpWhileTheHumanTakes", ThrowIn0, "0 KH 3: 6C 8H QD / 6D 7D QS / 8C TD / 9C JD",
      "0; table=8C TD"},
-    {"TrumpOfATableRankDuringTheAttack", ThrowIn1, "0 KH 3: 6C 8H QD / 6D 7D QS / 9C JD / 8C TD",
+    {"TrumpOfATableRankDuringTheAttack", ThrowIn1, "0 KH 3: 6C 8H QD / 6D 7D QS / 8C TD / 9C JD",
      "1; table=8C TD 8H"},
-    {"TrumpThrowInObeysConservation", ThrowIn1, "0 KH 5: 6C 8H QD / 6D 7D QS / 9C JD / 8C TD",
+    {"TrumpThrowInObeysConservation", ThrowIn1, "0 KH 5: 6C 8H QD / 6D 7D QS / 8C TD / 9C JD",
      "0; hand=6C 8H QD"},
-    {"NothingOfATableRankAddsNothing", ThrowIn1, "0 KH 3: 6C 7S QD AH / 6D 7D QS / 9C JD / 8C TD",
+    {"NothingOfATableRankAddsNothing", ThrowIn1, "0 KH 3: 6C 7S QD AH / 6D 7D QS / 8C TD / 9C JD",
      "0; table=8C TD; open=0"},
-    {"EmptyHumanHandGetsNothing", ThrowIn1, "0 KH 3: 8D TS /  / 9C JD / 8C TD",
+    {"EmptyHumanHandGetsNothing", ThrowIn1, "0 KH 3: 8D TS / - / 8C TD / 9C JD",
      "0; table=8C TD; open=0"},
-    {"JapaneseHighSpadeWaitsWhileTheHumanTakes", ThrowIn0, "4 - 19: QS 6H / 6D 7D / KC / QC", "0"},
-    {"JapaneseHighSpadeInTheSecondPass", ThrowIn1, "4 - 19: QS 6H / 6D 7D / KC / QC",
+    {"JapaneseHighSpadeWaitsWhileTheHumanTakes", ThrowIn0, "4 - 19: QS 6H / 6D 7D / QC / KC", "0"},
+    {"JapaneseHighSpadeInTheSecondPass", ThrowIn1, "4 - 19: QS 6H / 6D 7D / QC / KC",
      "1; table=QC QS"},
     {"SecondPassPlaysTheLowestTrumpOfATableRank", ThrowIn1,
-     "0 KH 3: JH TH 8H 6C / 6D 7D QS / 9C JD / 8C TD", "1; table=8C TD 8H", -1, SORT_NONE},
+     "0 KH 3: JH TH 8H 6C / 6D 7D QS / 8C TD / 9C JD", "1; table=8C TD 8H", -1, SORT_NONE},
 };
 INSTANTIATE_TEST_SUITE_P(Attack, DecisionTest, ::testing::ValuesIn(attacks), labelOf);
 
 // Whether the computer would transfer the human's 7C (9H turned up).
 const Decision transferWishes[] = {
-    {"ThreeCardsInHandAlwaysTransfer", Wants7, "1 9H 23: 8D 9D TD /  / 7C", "1"},
-    {"FourCardsWithoutTheRankDoNot", Wants7, "1 9H 23: 8D 9D TD JD /  / 7C", "0"},
-    {"PairTransfersOnAnEmptyTalon", Wants7, "1 9H 0: 7D 7S 9D TD JD / 7H 8C / 7C", "1"},
-    {"OneOfTheRankWhileTheTalonLasts", Wants7, "1 9H 1: 7D 9D TD JD / 7H / 7C", "1"},
-    {"ThreeOfTheRankWhileTheTalonLasts", Wants7, "1 9H 1: 7D 9D TD JD 7S 7H / 7H / 7C", "1"},
-    {"EmptyTalonThreeWhenTheHumanHasNone", Wants7, "1 9H 0: 7D 7S 7H 9D TD / 8C 9C / 7C", "1"},
-    {"EmptyTalonLoneCardWhenTheHumanHasOne", Wants7, "1 9H 0: 7D 9S 9D TD JD / 8C 7H / 7C", "0"},
-    {"EmptyTalonThreeWhenTheHumanHasOne", Wants9, "1 9H 0: 9D 9S 9H TD JD / 9C 8C / 7C", "0"},
+    {"ThreeCardsInHandAlwaysTransfer", Wants7, "1 9H 23: 8D 9D TD / - / - / 7C", "1"},
+    {"FourCardsWithoutTheRankDoNot", Wants7, "1 9H 23: 8D 9D TD JD / - / - / 7C", "0"},
+    {"PairTransfersOnAnEmptyTalon", Wants7, "1 9H 0: 7D 7S 9D TD JD / 7H 8C / - / 7C", "1"},
+    {"OneOfTheRankWhileTheTalonLasts", Wants7, "1 9H 1: 7D 9D TD JD / 7H / - / 7C", "1"},
+    {"ThreeOfTheRankWhileTheTalonLasts", Wants7, "1 9H 1: 7D 9D TD JD 7S 7H / 7H / - / 7C", "1"},
+    {"EmptyTalonThreeWhenTheHumanHasNone", Wants7, "1 9H 0: 7D 7S 7H 9D TD / 8C 9C / - / 7C", "1"},
+    {"EmptyTalonLoneCardWhenTheHumanHasOne", Wants7, "1 9H 0: 7D 9S 9D TD JD / 8C 7H / - / 7C",
+     "0"},
+    {"EmptyTalonThreeWhenTheHumanHasOne", Wants9, "1 9H 0: 9D 9S 9H TD JD / 9C 8C / - / 7C", "0"},
 };
 INSTANTIATE_TEST_SUITE_P(Transfer, DecisionTest, ::testing::ValuesIn(transferWishes), labelOf);
 

@@ -70,21 +70,6 @@ int32_t perform(const Scene& s) {
     return -9;
 }
 
-// "type trump talon: computer hand / human hand / computer table / human table".
-Position parsePosition(const char* text) {
-    std::istringstream words(text);
-    Position position;
-    words >> position.type >> position.trump >> position.talon;
-    position.trumpDealt = position.trump.back() == '!';
-    position.trump.resize(2);
-    words.ignore(2);
-    for (std::string* row : {&position.computerHand, &position.humanHand, &position.computerTable,
-                             &position.humanTable}) {
-        std::getline(words, *row, '/');
-    }
-    return position;
-}
-
 // The bout's flags: the usual ones, changed by "name=value ...".
 void setBoutFlags(const char* text) {
     std::map<std::string, int32_t> flags = {
@@ -146,9 +131,11 @@ TEST_P(SceneTest, Plays) {
          {"inPlay", text(cardsInPlay())},
          {"wins",
           text(computerWins) + " " + text(humanWins) +
-              (computerWins == storedComputerWins() && humanWins == storedHumanWins()
+              (computerWins == platform::readStoredValue(StoredValue::ComputerWins) &&
+                       humanWins == platform::readStoredValue(StoredValue::HumanWins)
                    ? ""
-                   : " stored " + text(storedComputerWins()) + " " + text(storedHumanWins()))},
+                   : " stored " + text(platform::readStoredValue(StoredValue::ComputerWins)) + " " +
+                         text(platform::readStoredValue(StoredValue::HumanWins)))},
          {"winner", text(lastWinner)}});
 }
 
@@ -161,7 +148,7 @@ const Scene humanAttacks[] = {
      "7S", "status=(none); messages=; hTable=8C; hHand=7S 8D; open=0"},
     {"NoSeventhAttackingCard", "0 9H 10: AS / 6S 7S / 9C TC JC 9D TD JD / 6C 7C 8C 6D 7D 8D", "",
      Play, "6S", "status=Ок (6 карт). Мой ход.; hTable=6C 7C 8C 6D 7D 8D; hHand=6S 7S"},
-    {"NoThrowInToAnEmptyHand", "0 9H 5:  / 6S 7S / 7C / 6C", "", Play, "6S",
+    {"NoThrowInToAnEmptyHand", "0 9H 5: - / 6S 7S / 7C / 6C", "", Play, "6S",
      "status=Ок (0 карт). Мой ход.; messages=; hTable=6C"},
     {"NothingSelectedAsksForCards", "0 9H 23: 6D / 6S 7S", "", Play, "",
      "status=   Пожалуйста выберите карты!; hHand=6S 7S"},
@@ -175,7 +162,7 @@ const Scene humanAttacks[] = {
      "status=(none); hHand=6S 7S; attacks=0"},
     {"TakingDoesNothingOnAnEmptyTable", "0 9H 23: 6D 8D / 6S 7S", "attacks=1", Takes, "",
      "status=(none); hHand=6S 7S; attacks=1"},
-    {"TheComputerAttackingWithOnlyTheHumansCardsDownIsReported", "0 9H 23: 6D 8D / 6S /  / 7C", "",
+    {"TheComputerAttackingWithOnlyTheHumansCardsDownIsReported", "0 9H 23: 6D 8D / 6S / - / 7C", "",
      Attack, "", "result=-1; messages=ERROR: xodit vrag, a activ ne pust!; box=0"},
 };
 INSTANTIATE_TEST_SUITE_P(HumanAttacks, SceneTest, ::testing::ValuesIn(humanAttacks), labelOf);
@@ -227,16 +214,16 @@ const Scene endsOfGames[] = {
     {"CoveringTheLastAttackWithTheLastCardWinsForTheHuman", "0 9H! 0: AS / 8C / 7C",
      "attacks=1 led=1", Play, "8C",
      "status=Ваш ход!; messages=Вы победили!; counts=6 0 0 6; attacks=0; wins=0 1; winner=0"},
-    {"BothHandsEmptyScoresTheComputerOnly", "0 9H! 0", "", Check, "",
+    {"BothHandsEmptyScoresTheComputerOnly", "0 9H! 0:", "", Check, "",
      "messages=Я победил!; wins=1 0"},
     {"NothingHappensWhileBothSidesHoldCards", "0 9H! 0: 6D / 7D", "", Check, "",
      "messages=; counts=1 0 0 1"},
-    {"EndBoutSendsNoAttackForTheGameItHasJustDecided", "0 9H! 0:  / 8S / 7C / 6C", "", Ok, "",
+    {"EndBoutSendsNoAttackForTheGameItHasJustDecided", "0 9H! 0: - / 8S / 7C / 6C", "", Ok, "",
      "messages=Я победил!; counts=5 1 ? 6; attacks=1; inPlay=36"},
     {"HumanTakesEndsOnceTheComputerHasAddedItsLastCards", "0 9H! 0: 7D / 6S 8S / 7C",
      "attacks=1 humanAtLead=6", Takes, "",
      "messages=Я победил!; counts=5 1 ? 6; attacks=1; wins=1 0"},
-    {"AThrowInWithTheLastCardEndsTheThrowInPhaseWithTheGame", "0 9H! 0: 6D 8D / 7S /  / 7C",
+    {"AThrowInWithTheLastCardEndsTheThrowInPhaseWithTheGame", "0 9H! 0: 6D 8D / 7S / - / 7C",
      "allowance=2", ThrowIn, "7S",
      "status=Ваш ход!; messages=Вы победили!; counts=6 ? ? 6; allowance=-1; inPlay=36"},
     {"TheComputerDoesNotAnswerALeadThatWonTheGame", "4 9H 0: 6S 7S / 8C", "", Play, "8C",

@@ -21,6 +21,7 @@
 #include "settings/dialogs.h"
 #include "settings/settings_store.h"
 #include "support/card_notation.h"
+#include "support/position_notation.h"
 #include "window/main_window.h"
 
 namespace table_test {
@@ -65,17 +66,6 @@ inline int32_t cardsInPlay() {
     return count;
 }
 
-struct Position {
-    int32_t type = 0;
-    std::string trump = "9H"; // ignored in the Japanese variants
-    bool trumpDealt = false;  // the turned-up trump has gone to a hand
-    std::string computerHand = "";
-    std::string humanHand = "";
-    std::string computerTable = "";
-    std::string humanTable = "";
-    int32_t talon = 23;
-};
-
 } // namespace table_test
 
 // A main window made as the program makes it, its first deal replaced by a
@@ -117,6 +107,7 @@ class TableTest : public ::testing::Test {
 
     // Replaces the table with the position, the talon holding `talon` of the
     // cards that lie nowhere else; the game state flags are left to the test.
+    // The trump is diamonds in the Japanese variants, whatever is written.
     void setUpPosition(const table_test::Position& position) {
         using namespace table_test;
         gameType = position.type;
