@@ -1,5 +1,6 @@
 // Process start-up: the command line, the clock, the settings file and the
-// backend, then the program's own entry point.
+// backend (chosen in platform/backend_choice.cpp), then the program's own
+// entry point.
 #include "platform/runtime.h"
 
 #include <fcntl.h>
@@ -8,21 +9,18 @@
 #include <CLI/CLI.hpp>
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <regex>
 #include <string>
 #include <vector>
 
+#include "platform/backend_choice.h"
 #include "platform/core/clock.h"
-#include "platform/headless/script_backend.h"
 #include "platform/messages.h"
 #include "platform/registry/registry_store.h"
 #include "platform/resource_api.h"
 #include "platform/utf.h"
-#include "platform/window_backend.h"
 
 namespace {
 
@@ -151,38 +149,6 @@ std::u16string programCommandLine(const std::vector<std::string>& arguments) {
     return utf16FromUtf8(commandLine);
 }
 
-// The script backend or the desktop window; a status to exit with when
-// neither can start. scriptFile must outlive the run: the backend reads it.
-std::optional<int> startBackend(const Options& options, std::ifstream& scriptFile) {
-    if (options.headless) {
-        std::istream* script = &std::cin;
-        const std::string& scriptPath = options.scriptPath;
-        if (!scriptPath.empty() && scriptPath != "-") {
-            std::error_code ignored;
-            if (!std::filesystem::is_directory(scriptPath, ignored)) {
-                scriptFile.open(scriptPath);
-            }
-            if (!scriptFile.is_open() || !scriptFile) {
-                std::cerr << "talonix: cannot read the script '" << scriptPath << "'\n";
-                return 2;
-            }
-            script = &scriptFile;
-        }
-        platform::setBackend(
-            std::make_unique<platform::ScriptBackend>(*script, std::cout, std::cerr));
-        return std::nullopt;
-    }
-    std::string error;
-    auto window = platform::createWindowBackend(options.scale, error);
-    if (!window) {
-        std::cerr << "talonix: cannot open a window: " << error
-                  << "; run with --headless to play from a script without a display\n";
-        return 1;
-    }
-    platform::setBackend(std::move(window));
-    return std::nullopt;
-}
-
 } // namespace
 
 WORD RequestedUILanguage() {
@@ -199,8 +165,8 @@ int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
         return *status;
     }
     std::u16string wideCommandLine = programCommandLine(options.programArguments);
-    std::ifstream scriptFile;
-    if (std::optional<int> status = startBackend(options, scriptFile)) {
+    if (std::optional<int> status =
+            platform::startBackend({options.headless, options.scriptPath, options.scale})) {
         return *status;
     }
     int status = winMain(reinterpret_cast<HINSTANCE>(&instanceTag), nullptr, wideCommandLine.data(),
