@@ -111,6 +111,37 @@ TEST_F(TextTest, CalcRectMeasuresWithoutDrawing) {
     EXPECT_TRUE(changedBox(*canvas.pixels).empty());
 }
 
+// Words of the interface in each baked face, both languages, measured and
+// pinned: a changed advance, a kerning pair looked up wrongly or a face
+// chosen for the wrong height draws a word wider or narrower.
+TEST_F(TextTest, WordsMeasureAsPinned) {
+    const struct {
+        int height;
+        int weight;
+        LPCWSTR text;
+        int width;
+    } words[] = {
+        {11, FW_NORMAL, u"Ваш ход!", 45},   {11, FW_NORMAL, u"Please select cards!", 98},
+        {11, FW_NORMAL, u"Вы взяли 3", 54}, {11, FW_NORMAL, u"AVAWAY Ту Та", 63},
+        {12, FW_NORMAL, u"Подкидной", 63},  {12, FW_NORMAL, u"Throw-in, transfers", 91},
+        {12, FW_BOLD, u"Правила игры", 80}, {12, FW_BOLD, u"Rules", 31},
+        {13, FW_NORMAL, u"Японский", 56},   {13, FW_NORMAL, u"Card back", 58},
+        {13, FW_BOLD, u"Статистика", 73},   {13, FW_BOLD, u"Statistics", 60},
+        {10, FW_NORMAL, u"Перевод?", 48},   {30, FW_BOLD, u"ok", 24},
+    };
+    Canvas canvas = statusCanvas(10, 10, TRANSPARENT);
+    for (const auto& word : words) {
+        const HFONT font = CreateFontW(word.height, word.weight);
+        const HGDIOBJ old = SelectObject(canvas.dc, font);
+        SIZE size{};
+        GetTextExtentPoint32W(canvas.dc, word.text,
+                              static_cast<int>(std::u16string_view(word.text).size()), &size);
+        EXPECT_EQ(size.cx, word.width) << utf8FromUtf16(word.text) << " at " << word.height;
+        SelectObject(canvas.dc, old);
+        DeleteObject(font);
+    }
+}
+
 TEST_F(TextTest, TextRespectsThePaintRegion) {
     Surface window(100, 20, PAPER);
     platform::Region region;

@@ -48,11 +48,47 @@ TEST(TextFormat, LengthAndSearch) {
     EXPECT_EQ(wcsstrW(u"Q7K", u"q7K"), nullptr);
 }
 
-TEST(Utf, RoundTripsCyrillicAndReplacesBrokenInput) {
-    std::u16string text = u"Я победил! \r\n 6♠";
-    EXPECT_EQ(utf16FromUtf8(utf8FromUtf16(text)), text);
-    EXPECT_EQ(utf8FromUtf16(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
-    EXPECT_EQ(utf16FromUtf8("\xC3"), std::u16string(1, char16_t(0xFFFD)));
+// Each pair converts both ways; a broken sequence of either side becomes one
+// U+FFFD and the conversion goes on after it.
+TEST(Utf, ConvertsBothWaysAndReplacesBrokenInput) {
+    const struct {
+        std::u16string utf16;
+        std::string utf8;
+        bool roundTrip;
+    } cases[] = {
+        {u"Я победил! \r\n 6♠",
+         "\xD0\xAF \xD0\xBF\xD0\xBE\xD0\xB1\xD0\xB5\xD0\xB4\xD0\xB8\xD0\xBB! \r\n 6\xE2\x99\xA0",
+         true},
+        {u"\U0001F0A1 A\U0001F0B1", "\xF0\x9F\x82\xA1 A\xF0\x9F\x82\xB1", true}, // playing cards
+        {u"\U00010000\U0010FFFF\uFFFF\u0080",
+         "\xF0\x90\x80\x80\xF4\x8F\xBF\xBF\xEF\xBF\xBF\xC2\x80", true},
+        {std::u16string(1, char16_t(0xD800)) + u"a",
+         "\xEF\xBF\xBD"
+         "a",
+         false},
+        {u"a" + std::u16string(1, char16_t(0xDC00)), "a\xEF\xBF\xBD", false},
+        {std::u16string{char16_t(0xDC00), char16_t(0xD800)}, "\xEF\xBF\xBD\xEF\xBF\xBD", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(utf8FromUtf16(c.utf16), c.utf8);
+        if (c.roundTrip) {
+            EXPECT_EQ(utf16FromUtf8(c.utf8), c.utf16) << c.utf8;
+        }
+    }
+    const struct {
+        std::string utf8;
+        std::u16string utf16;
+    } broken[] = {
+        {"\xC3", u"\uFFFD"},
+        {"\xC3z", u"\uFFFDz"},
+        {"\xF0\x9F\x82", u"\uFFFD"},
+        {"\xED\xA0\x80z", u"\uFFFDz"},   // an encoded surrogate
+        {"\xF4\x90\x80\x80", u"\uFFFD"}, // above U+10FFFF
+        {"\xC0\xAF/", u"\uFFFD/"},       // an overlong slash
+    };
+    for (const auto& b : broken) {
+        EXPECT_EQ(utf16FromUtf8(b.utf8), b.utf16) << b.utf8;
+    }
 }
 
 } // namespace
