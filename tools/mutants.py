@@ -31,6 +31,7 @@ ROOT = Path(__file__).resolve().parent.parent
 DEFAULT_PATHS = [
     "cards", "game", "computer", "settings", "window",
     "platform/core", "platform/registry", "platform/headless",
+    "platform/raster", "platform/dialogs", "platform/commandbar", "platform/resources",
 ]
 # Test programs in the order they are run; the first failure kills a mutant.
 TEST_PROGRAMS = [
