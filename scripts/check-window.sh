@@ -2,9 +2,9 @@
 # Drives the desktop window under Xvfb (1280 x 1024) with a window manager
 # (openbox, which full screen needs) and checks how the
 # picture fits the window and where clicks land:
-#   - the first window, in its frame, lies inside the screen: x3 (960 high)
-#     does not fit under the title bar, so it is x2 (480 x 640), with no bars;
-#   - --scale 8 says once that it does not fit and opens at x2 as well;
+#   - the first window is at x3 (720 x 960) with no bars, and lies with the
+#     window manager's frame inside the screen;
+#   - --scale 8 says once that it does not fit and opens at x3 as well;
 #   - resized to 800 x 700 the picture is at x2, centred on table-coloured
 #     bars, and a click on the first hand card selects it;
 #   - F11 fills the screen, and a click on the second card selects it.
@@ -81,12 +81,12 @@ click() {
     sleep 0.5
 }
 
-# The first window: x2, no bars. The command bar's grey is the top row.
-read -r w h top corner <<<"$(pixels 0,0 479,639)"
-check "first window 480x640 (got ${w}x${h})" '[ "$w" = 480 ] && [ "$h" = 640 ]'
-check "x2 with no bars: top-left is the command bar (got $top)" '[ "$top" = c0c0c0 ]'
-grep -q '"scale"=dword:00000002' "$work/settings.reg" && remembered=yes || remembered=no
-check "scale 2 remembered in the settings file" '[ "$remembered" = yes ]'
+# The first window: x3, no bars. The command bar's grey is the top row.
+read -r w h top corner <<<"$(pixels 0,0 719,959)"
+check "first window 720x960 (got ${w}x${h})" '[ "$w" = 720 ] && [ "$h" = 960 ]'
+check "x3 with no bars: top-left is the command bar (got $top)" '[ "$top" = c0c0c0 ]'
+grep -q '"scale"=dword:00000003' "$work/settings.reg" && remembered=yes || remembered=no
+check "scale 3 remembered in the settings file" '[ "$remembered" = yes ]'
 # The window with the window manager's frame around it, on the screen.
 framed() {
     read -r left right top bottom <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | tr -d , | awk '{print $3, $4, $5, $6}')"
@@ -145,7 +145,7 @@ waitFor '[ -f "$work/other.reg" ]' || true
 sleep 0.5
 read -r w h <<<"$(pixels)"
 notes=$(grep -c 'does not fit' "$work/out" || true)
-check "--scale 8 opens at x2 (got ${w}x${h})" '[ "$w" = 480 ] && [ "$h" = 640 ]'
+check "--scale 8 opens at x3 (got ${w}x${h})" '[ "$w" = 720 ] && [ "$h" = 960 ]'
 check "--scale 8 says once that it does not fit (got $notes lines)" '[ "$notes" = 1 ]'
 
 [ "$failures" -eq 0 ] && echo "all window checks passed" || { echo "$failures failed"; exit 1; }

@@ -37,10 +37,20 @@ View viewFor(int width, int height) {
 }
 
 Frame frameOf(SDL_Window* window) {
+    // The window manager tells its frame in a message of its own, which
+    // may come a little after the window is shown; a desktop without a
+    // window manager has none to tell.
     Frame frame;
-    if (SDL_GetWindowBordersSize(window, &frame.top, &frame.left, &frame.bottom, &frame.right) !=
-        0) {
-        return Frame{};
+    for (int tries = 0; tries < 20; ++tries) {
+        SDL_PumpEvents();
+        if (SDL_GetWindowBordersSize(window, &frame.top, &frame.left, &frame.bottom,
+                                     &frame.right) != 0) {
+            return Frame{};
+        }
+        if (frame.top + frame.left + frame.bottom + frame.right > 0) {
+            return frame;
+        }
+        SDL_Delay(5);
     }
     return frame;
 }

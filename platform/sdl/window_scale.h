@@ -26,7 +26,8 @@ struct Frame {
     int bottom = 0;
     int right = 0;
 };
-// The frame around the window, all 0 while none is known.
+// The frame around the window, waited for up to a tenth of a second; all 0
+// when no window manager tells one.
 Frame frameOf(SDL_Window* window);
 // The largest scale whose window, in its frame, fits the usable area of
 // the display (the screen less the desktop's panels).
