@@ -8,8 +8,8 @@ namespace {
 
 constexpr Variant variants[gameTypeCount] = {
     // name, hand size, transfers, diamonds trump, spades only by spades
-    {IDS_VARIANT_FIRST + 0, 6, false, false, false},  // thrown-up
-    {IDS_VARIANT_FIRST + 1, 6, true, false, false},   // thrown-up, transfers
+    {IDS_VARIANT_FIRST + 0, 6, false, false, false},  // throw-in
+    {IDS_VARIANT_FIRST + 1, 6, true, false, false},   // throw-in, transfers
     {IDS_VARIANT_FIRST + 2, 18, false, false, false}, // bulk
     {IDS_VARIANT_FIRST + 3, 18, true, false, false},  // bulk, transfers
     {IDS_VARIANT_FIRST + 4, 6, false, true, true},    // Japanese

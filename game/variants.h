@@ -14,12 +14,12 @@ struct Variant {
     bool spadesOnlyBySpades; // a spade is beaten by a higher spade only
 };
 
-// Game types 0 to 5: thrown-up, bulk (the whole pack dealt) and Japanese,
+// Game types 0 to 5: throw-in, bulk (the whole pack dealt) and Japanese,
 // each without and with transfers.
 constexpr int32_t gameTypeCount = 6;
 
 // The rules of a game type. A stored type outside 0..5 is kept as it is and
-// plays as thrown-up without transfers, with no name.
+// plays as throw-in without transfers, with no name.
 const Variant& variantOf(int32_t type);
 // The rules of the game in progress (gameType).
 const Variant& currentVariant();

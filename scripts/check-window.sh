@@ -2,7 +2,9 @@
 # Drives the desktop window under Xvfb (1280 x 1024) with a window manager
 # (openbox, which full screen needs) and checks how the
 # picture fits the window and where clicks land:
-#   - the first window is at x3 (720 x 960) with no bars;
+#   - the first window is at x3 (720 x 960) with no bars, and lies with the
+#     window manager's frame inside the screen;
+#   - --scale 8 says once that it does not fit and opens at x3 as well;
 #   - resized to 800 x 700 the picture is at x2, centred on table-coloured
 #     bars, and a click on the first hand card selects it;
 #   - F11 fills the screen, and a click on the second card selects it.
@@ -85,6 +87,17 @@ check "first window 720x960 (got ${w}x${h})" '[ "$w" = 720 ] && [ "$h" = 960 ]'
 check "x3 with no bars: top-left is the command bar (got $top)" '[ "$top" = c0c0c0 ]'
 grep -q '"scale"=dword:00000003' "$work/settings.reg" && remembered=yes || remembered=no
 check "scale 3 remembered in the settings file" '[ "$remembered" = yes ]'
+# The window with the window manager's frame around it, on the screen.
+framed() {
+    read -r left right top bottom <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | tr -d , | awk '{print $3, $4, $5, $6}')"
+    xwininfo -id "$window" | awk -v l="$left" -v r="$right" -v t="$top" -v b="$bottom" '
+        /Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+        /Width:/ {w=$2} /Height:/ {h=$2}
+        END {print x - l, y - t, x + w + r, y + h + b}'
+}
+read -r fl ft fr fb <<<"$(framed)"
+check "framed window inside the screen (got $fl,$ft to $fr,$fb)" \
+    '[ "$ft" -ge 0 ] && [ "$fl" -ge 0 ] && [ "$fr" -le 1280 ] && [ "$fb" -le 1024 ] && [ "$ft" -lt "$fb" ]'
 title=$(xdotool getwindowname "$window")
 check "title '$title'" '[ "$title" = "Подкидной — Talonix" ]'
 
@@ -119,5 +132,20 @@ xdotool key --window "$window" alt+Return
 waitFor '[ "$(size)" = 800x700 ]' || true
 read -r w h <<<"$(pixels)"
 check "Alt+Enter leaves full screen (got ${w}x${h})" '[ "$w" = 800 ] && [ "$h" = 700 ]'
+
+# A scale asked for that does not fit: one line on standard error, and the
+# largest that fits.
+kill "$game" 2>/dev/null || true
+wait "$game" 2>/dev/null || true
+"$binary" --registry "$work/other.reg" --clock 10:00:00.000 --scale 8 >"$work/out" 2>&1 &
+game=$!
+window=""
+waitFor 'window=$(xdotool search --pid "$game" 2>/dev/null | head -1); [ -n "$window" ]' || true
+waitFor '[ -f "$work/other.reg" ]' || true
+sleep 0.5
+read -r w h <<<"$(pixels)"
+notes=$(grep -c 'does not fit' "$work/out" || true)
+check "--scale 8 opens at x3 (got ${w}x${h})" '[ "$w" = 720 ] && [ "$h" = 960 ]'
+check "--scale 8 says once that it does not fit (got $notes lines)" '[ "$notes" = 1 ]'
 
 [ "$failures" -eq 0 ] && echo "all window checks passed" || { echo "$failures failed"; exit 1; }

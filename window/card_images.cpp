@@ -1,4 +1,4 @@
-// The card and button images and the three brushes, made once at start-up
+// The card and button images and the four brushes, made once at start-up
 // and kept for the whole run.
 #include "platform/gdi_api.h"
 #include "platform/resource_api.h"
@@ -17,6 +17,7 @@ HBITMAP sortButtonImage = nullptr;
 HBRUSH blackBrush = nullptr;
 HBRUSH whiteBrush = nullptr;
 HBRUSH greyBrush = nullptr;
+HBRUSH focusBrush = nullptr;
 
 namespace {
 
@@ -45,6 +46,7 @@ void LoadCardImages() {
     blackBrush = CreateSolidBrush(0x000000);
     whiteBrush = CreateSolidBrush(0xFFFFFF);
     greyBrush = CreateSolidBrush(0x828282);
+    focusBrush = CreateSolidBrush(focusMarkColour);
 }
 
 void LoadButtonImages() {

@@ -6,6 +6,7 @@
 #include "platform/window_api.h"
 #include "window/image_blit.h"
 #include "window/main_window.h"
+#include "window/painting.h"
 
 int32_t focusMarkShown = 0;
 
@@ -75,7 +76,14 @@ RECT focusMarkRect() {
             visible.bottom = std::min(visible.bottom, later.y);
         }
     }
-    return visible;
+    // When the card before it reaches under it (the hand's overlapping
+    // layouts), the frame's left side lies on this card's own edge, so that
+    // the earlier card keeps its index whole.
+    const Card* before = place > 0 ? &humanHand.cards[place - 1] : nullptr;
+    const bool under = before != nullptr && before->y == card.y && before->x < card.x &&
+                       before->x + before->width > card.x;
+    return RECT{under ? visible.left : visible.left - frameWidth, visible.top - frameWidth,
+                visible.right + frameWidth, visible.bottom + frameWidth};
 }
 
 void updateFocusMark() {
@@ -100,11 +108,10 @@ void paintFocusMark(HDC dc) {
     if (isEmpty(mark)) {
         return;
     }
-    const int32_t width = mark.right - mark.left;
-    const int32_t height = mark.bottom - mark.top;
-    invertArea(dc, mark.left, mark.top, width, frameWidth);
-    invertArea(dc, mark.left, mark.bottom - frameWidth, width, frameWidth);
-    invertArea(dc, mark.left, mark.top + frameWidth, frameWidth, height - 2 * frameWidth);
-    invertArea(dc, mark.right - frameWidth, mark.top + frameWidth, frameWidth,
-               height - 2 * frameWidth);
+    const int32_t innerTop = mark.top + frameWidth;
+    const int32_t innerBottom = mark.bottom - frameWidth;
+    fillArea(dc, mark.left, mark.top, mark.right, innerTop, focusBrush);
+    fillArea(dc, mark.left, innerBottom, mark.right, mark.bottom, focusBrush);
+    fillArea(dc, mark.left, innerTop, mark.left + frameWidth, innerBottom, focusBrush);
+    fillArea(dc, mark.right - frameWidth, innerTop, mark.right, innerBottom, focusBrush);
 }

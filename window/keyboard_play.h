@@ -16,11 +16,13 @@ extern int32_t focusMarkShown; // 1 once a table key was used, 0 after a pen tap
 int32_t focusedCard();
 // Puts the mark on the card at the place, kept within the hand, and shows it.
 void moveFocus(int32_t place);
-// Where the mark lies: the part of the focused card that no later card
-// covers; empty while the mark is hidden.
+// Where the mark lies: a frame just outside the part of the focused card
+// that no later card covers, so that it leaves the card's corners free (on
+// the card's left edge when the card before lies under it); empty while the
+// mark is hidden.
 RECT focusMarkRect();
 // Repaints the old and the new place of the mark when it has moved, and ties
 // the mark to the card now under it. Called after every message.
 void updateFocusMark();
-// Draws the mark: a two-pixel frame in the inverse colours.
+// Draws the mark: a two-pixel frame in the focus colour.
 void paintFocusMark(HDC dc);

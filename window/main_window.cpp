@@ -207,11 +207,13 @@ bool onKeyDown(WPARAM key, LPARAM lParam) {
     }
     const int32_t place = focusedCard();
     switch (key) {
+    // While the mark is hidden an arrow brings it in from the hand's end:
+    // Right on the first card, Left on the last.
     case VK_LEFT:
-        moveFocus(place - 1);
+        moveFocus(focusMarkShown != 0 ? place - 1 : cardCount(humanHand) - 1);
         return true;
     case VK_RIGHT:
-        moveFocus(place + 1);
+        moveFocus(focusMarkShown != 0 ? place + 1 : 0);
         return true;
     case VK_HOME:
         moveFocus(0);

@@ -17,8 +17,12 @@ extern HBITMAP sortButtonImage;
 extern HBRUSH blackBrush;
 extern HBRUSH whiteBrush;
 extern HBRUSH greyBrush;
+// The keyboard's focus mark: yellow (0x00BBGGRR), which stands out on every
+// table colour, on the cards' black edges and on a selected card's negative.
+constexpr COLORREF focusMarkColour = 0x00FFFF;
+extern HBRUSH focusBrush;
 
-// Suit glyphs, rank strips, backs and the three brushes.
+// Suit glyphs, rank strips, backs and the four brushes.
 void LoadCardImages();
 // The faces of the two on-screen buttons.
 void LoadButtonImages();

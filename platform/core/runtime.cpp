@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <regex>
 #include <string>
@@ -77,6 +78,15 @@ struct Options {
     std::vector<std::string> programArguments; // the handheld's own command line
 };
 
+// The usage line names the handheld's own switch too, which the parser
+// otherwise takes for an unnamed extra argument.
+class UsageFormatter : public CLI::Formatter {
+  public:
+    std::string make_usage(const CLI::App* /*app*/, std::string name) const override {
+        return "Usage: " + name + " [OPTIONS] [q7K]\n";
+    }
+};
+
 // Reads the options; a status to exit with when the run ends here (help,
 // version, a mistake).
 std::optional<int> parseOptions(int argc, char** argv, Options& options) {
@@ -94,6 +104,7 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
     app.add_option("--lang", options.language,
                    "Interface language, remembered (Russian by default)")
         ->check(CLI::IsMember({"ru", "en"}));
+    app.formatter(std::make_shared<UsageFormatter>());
     app.set_version_flag("--version", "talonix 1.1");
     app.allow_extras();
     app.footer("Any other argument is the program's own command line: q7K in it shows the "

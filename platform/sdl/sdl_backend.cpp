@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <clocale>
+#include <cstdio>
 #include <deque>
 #include <string_view>
 
@@ -76,6 +77,7 @@ class SdlBackend final : public Backend {
     void show();
     void setIcon();
     void rememberScale();
+    void fitToDesktop(int scale);
 
     int scale_; // 0: the stored one, else the largest that fits
     sdl::VideoSubsystem video_;
@@ -109,6 +111,8 @@ bool SdlBackend::open(std::string& error) {
     int fits = sdl::desktopScale();
     int scale = scale_ > 0 ? scale_ : (rememberedScale_ > 0 ? rememberedScale_ : fits);
     scale = std::clamp(scale, 1, fits);
+    // The window manager's frame is known once the window is there: the
+    // first guess, made without it, is corrected then.
     window_.reset(SDL_CreateWindow("Talonix", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                    SCREEN_WIDTH * scale, SCREEN_HEIGHT * scale,
                                    SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE));
@@ -117,6 +121,7 @@ bool SdlBackend::open(std::string& error) {
         return false;
     }
     SDL_SetWindowMinimumSize(window_.get(), SCREEN_WIDTH, SCREEN_HEIGHT);
+    fitToDesktop(scale);
     if (SDL_GetWindowSurface(window_.get()) == nullptr) {
         error = sdlError("cannot draw into the window");
         return false;
@@ -126,6 +131,20 @@ bool SdlBackend::open(std::string& error) {
     present(shown_);
     rememberScale();
     return true;
+}
+
+// Sets the window to the largest scale up to the given one that fits the
+// usable area in the window manager's frame, centred there. A scale asked
+// for on the command line that does not fit is reported once.
+void SdlBackend::fitToDesktop(int scale) {
+    const sdl::Frame frame = sdl::frameOf(window_.get());
+    const int display = std::max(0, SDL_GetWindowDisplayIndex(window_.get()));
+    const int fitting = std::min(scale, sdl::desktopScale(display, frame));
+    if (scale_ > fitting) {
+        std::fprintf(stderr, "talonix: --scale %d does not fit the desktop; using scale %d\n",
+                     scale_, fitting);
+    }
+    sdl::placeInUsableArea(window_.get(), fitting, frame);
 }
 
 void SdlBackend::setIcon() {

@@ -18,8 +18,23 @@ struct View {
 
 int fittingScale(int width, int height);
 View viewFor(int width, int height);
-// The largest scale whose window fits the desktop's usable area.
-int desktopScale();
+
+// What the window manager adds around a window: title bar and borders.
+struct Frame {
+    int top = 0;
+    int left = 0;
+    int bottom = 0;
+    int right = 0;
+};
+// The frame around the window, waited for up to a tenth of a second; all 0
+// when no window manager tells one.
+Frame frameOf(SDL_Window* window);
+// The largest scale whose window, in its frame, fits the usable area of
+// the display (the screen less the desktop's panels).
+int desktopScale(int display = 0, const Frame& frame = {});
+// Gives the window the size of the scale and centres it, in its frame, in
+// the usable area of its display.
+void placeInUsableArea(SDL_Window* window, int scale, const Frame& frame);
 
 // The scale remembered with the program's settings, or 0 when none is.
 int storedScale();

@@ -1,6 +1,6 @@
 // What each stored game type plays: its name, transfers, hand size and the
 // Japanese trump and spade rules; a type outside the table plays as
-// thrown-up without transfers and has no name.
+// throw-in without transfers and has no name.
 #include <cstdint>
 #include <string>
 

@@ -86,8 +86,9 @@ std::vector<GoldenCase> goldenCases() {
     std::vector<GoldenCase> cases(std::begin(singleShots), std::end(singleShots));
     // Shots along one script, each case running it up to its own shot: the
     // English table with a status text, each dialog, a tooltip held under the
-    // pen and the take face; the keyboard's focus mark on the third card,
-    // moved with the hand as the card before it is played, gone after a tap.
+    // pen and the take face; the keyboard's focus mark on the third card (the
+    // first Right brings it to the first), moved with the hand as the card
+    // before it is played, gone after a tap.
     using Step = std::array<std::string, 3>; // lines, golden, fields
     const auto along = [&cases](const char* settings, const std::vector<Step>& steps) {
         std::string lines;
@@ -120,7 +121,8 @@ std::vector<GoldenCase> goldenCases() {
           {{"key ctrl+o;" + optionsSet, "english_options_set", "/dialog/template=130"},
            {"tap 200 136", "english_options_variants_open", "/gameType=0"},
            {"key escape;press 2;key f1;key end", "english_rules_end", "/rulesLanguage=0"}});
-    along("", {{"key right;key right", "focus_mark_third_card", "/humanHand/cards/2/selected=0"},
+    along("", {{"key right;key right;key right", "focus_mark_third_card",
+                "/humanHand/cards/2/selected=0"},
                {"key home;key space;key enter", "focus_mark_after_a_lead", "humanTableRowCount=1"},
                {"tap 150 60", "focus_mark_hidden_by_a_tap", "humanHandCount=5"}});
     // Backs show on the computer's hand and the talon; the first pair is the
