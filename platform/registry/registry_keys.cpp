@@ -68,6 +68,18 @@ KeyPath joinKeys(KeyPath base, std::u16string_view subKey) {
     return base;
 }
 
+// The settings as a document, parsed again only when their text changed.
+const RegeditDocument& currentDocument() {
+    static std::string parsedText;
+    static std::optional<RegeditDocument> document;
+    std::string text = loadSettingsText();
+    if (!document || text != parsedText) {
+        document.emplace(text);
+        parsedText = std::move(text);
+    }
+    return *document;
+}
+
 } // namespace
 
 void closeAllKeys() {
@@ -93,7 +105,7 @@ LSTATUS RegOpenKeyExW(HKEY key, LPCWSTR subKey, DWORD /*options*/, REGSAM /*acce
         return ERROR_INVALID_HANDLE;
     }
     KeyPath path = joinKeys(*base, nameOrEmpty(subKey));
-    if (!RegeditDocument(loadSettingsText()).keyExists(path)) {
+    if (!currentDocument().keyExists(path)) {
         return ERROR_FILE_NOT_FOUND;
     }
     *result = openHandle(std::move(path));
@@ -116,7 +128,7 @@ LSTATUS RegCreateKeyExW(HKEY key, LPCWSTR subKey, DWORD /*reserved*/, LPWSTR /*k
     }
     KeyPath path = joinKeys(*base, nameOrEmpty(subKey));
     platform::SettingsUpdate update;
-    RegeditDocument document(loadSettingsText());
+    RegeditDocument document = currentDocument();
     bool existed = document.keyExists(path);
     if (!existed) {
         document.addSection(path);
@@ -141,8 +153,7 @@ LSTATUS RegQueryValueExW(HKEY key, LPCWSTR valueName, DWORD* reserved, DWORD* ty
     if (reserved != nullptr || (data != nullptr && dataSize == nullptr)) {
         return ERROR_INVALID_PARAMETER;
     }
-    std::optional<StoredValue> value =
-        RegeditDocument(loadSettingsText()).findValue(*path, nameOrEmpty(valueName));
+    std::optional<StoredValue> value = currentDocument().findValue(*path, nameOrEmpty(valueName));
     if (!value) {
         return ERROR_FILE_NOT_FOUND;
     }
@@ -179,13 +190,12 @@ LSTATUS RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD /*reserved*/, DWORD ty
     }
     StoredValue value{type, {data, data + dataSize}};
     platform::SettingsUpdate update;
-    std::string stored = loadSettingsText();
-    RegeditDocument document(stored);
-    document.setValue(*path, name, value);
-    std::string text = document.text();
+    RegeditDocument document = currentDocument();
+    const std::optional<StoredValue> stored = document.findValue(*path, name);
     // A value stored already, exactly so, is not written again.
-    if (text != stored) {
-        saveSettingsText(text);
+    if (!stored || stored->type != value.type || stored->data != value.data) {
+        document.setValue(*path, name, value);
+        saveSettingsText(document.text());
     }
     return update.finish();
 }
