@@ -78,13 +78,9 @@ namespace {
 
 // Another instance may have counted wins in the same file since this one
 // last looked: the count goes on from what the file holds, and the caller's
-// count follows it. When the file cannot take the write, the caller's own
-// count goes on instead.
+// count follows it. Wins the file could not take are kept for its next write.
 uint32_t countWin(LPCWSTR name, uint32_t counted) {
-    platform::SettingsUpdate update;
-    const uint32_t stored = ReadSetting(name) + 1;
-    WriteSetting(name, stored);
-    return update.finish() == ERROR_SUCCESS ? stored : counted + 1;
+    return platform::countDwordUp(settingsKey, name, counted);
 }
 
 } // namespace

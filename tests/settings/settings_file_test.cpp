@@ -7,6 +7,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <random>
 
 #include "platform/registry/registry_store.h"
@@ -120,6 +123,28 @@ class SharedSettingsFile : public SettingsDialogTest {
         ShowOptions();
     }
 
+    // Runs `checks` in a child process as a normal user, since folder modes
+    // stop nothing that root does, in a folder of that user's own: its path.
+    bool passesAsNormalUser(const std::function<void(const std::filesystem::path&)>& checks) {
+        const std::filesystem::path own = folder / "own";
+        if (chmod(folder.c_str(), 0777) != 0) {
+            return false;
+        }
+        pid_t child = fork();
+        if (child == 0) {
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+                _exit(3);
+            }
+            std::filesystem::create_directory(own);
+            platform::useSettingsFile((own / "settings.reg").string());
+            checks(own);
+            _exit(::testing::Test::HasFailure() ? 1 : 0);
+        }
+        int status = 0;
+        return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+               WEXITSTATUS(status) == 0;
+    }
+
     // Another instance: a child process that starts as the program does and
     // then runs `play`.
     static pid_t startInstance(const std::function<void()>& play) {
@@ -158,6 +183,61 @@ TEST_F(SharedSettingsFile, TwoInstancesKeepTheSumOfTheirWins) {
     endGame();
     EXPECT_EQ(computerWins, 11u + 2 * games);
     EXPECT_EQ(ReadSetting(u"statc"), 11u + 2 * games);
+}
+
+TEST_F(SharedSettingsFile, AFolderThatCannotBeLockedHasTheFileLockedInstead) {
+    EXPECT_TRUE(passesAsNormalUser([](const std::filesystem::path& own) {
+        ASSERT_EQ(chmod(own.c_str(), 0333), 0) << "write and search, no read";
+        ::testing::internal::CaptureStderr();
+        constexpr int games = 60;
+        const auto play = [] {
+            for (int i = 0; i < games; ++i) {
+                endGame();
+            }
+        };
+        for (pid_t pid : {startInstance(play), startInstance(play)}) {
+            ASSERT_EQ(waitpid(pid, nullptr, 0), pid);
+        }
+        const std::string errors = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(ReadSetting(u"statc"), 2u * games);
+        const std::string said = "talonix: settings folder not locked: " + own.string() +
+                                 ": Permission denied; locking the settings file instead\n";
+        EXPECT_EQ(errors, said + said) << "once by each instance";
+    }));
+}
+
+// The folder turns read-only and writable again while games end: the wins
+// shown go on, and those the file could not take join the next write.
+TEST_F(SharedSettingsFile, WinsThatCouldNotBeSavedGoWithTheNextWrite) {
+    EXPECT_TRUE(passesAsNormalUser([](const std::filesystem::path& own) {
+        ::testing::internal::CaptureStderr();
+        std::string seen;
+        for (mode_t mode : {0755, 0555, 0755, 0555, 0755}) {
+            ASSERT_EQ(chmod(own.c_str(), mode), 0);
+            for (int game = 0; game < 3; ++game) {
+                endGame();
+                seen += std::to_string(computerWins) + " ";
+            }
+            seen += "file " + std::to_string(ReadSetting(u"statc")) + "; ";
+        }
+        const std::string errors = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(seen, "1 2 3 file 3; 4 5 6 file 3; 7 8 9 file 9; 10 11 12 file 9; "
+                        "13 14 15 file 15; ");
+        EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 2) << "each failure after "
+                                                                        "a success: "
+                                                                     << errors;
+    }));
+}
+
+TEST_F(SharedSettingsFile, WinCountsStopAtTheLargestNumber) {
+    WriteSetting(u"statc", 0xfffffff0u);
+    ReadStartupSettings();
+    for (int game = 0; game < 18; ++game) {
+        endGame();
+    }
+    EXPECT_EQ(computerWins, 0xffffffffu);
+    EXPECT_EQ(ReadSetting(u"statc"), 0xffffffffu);
+    EXPECT_EQ(humanWins, 18u);
 }
 
 TEST_F(SharedSettingsFile, ConfirmingOptionsReplacesTheFileOnce) {
