@@ -68,16 +68,34 @@ KeyPath joinKeys(KeyPath base, std::u16string_view subKey) {
     return base;
 }
 
+// The settings as a document, and the text it was parsed from.
+struct ParsedSettings {
+    std::string text;
+    std::optional<RegeditDocument> document;
+};
+
+ParsedSettings& parsedSettings() {
+    static ParsedSettings parsed;
+    return parsed;
+}
+
 // The settings as a document, parsed again only when their text changed.
-const RegeditDocument& currentDocument() {
-    static std::string parsedText;
-    static std::optional<RegeditDocument> document;
-    std::string text = loadSettingsText();
-    if (!document || text != parsedText) {
-        document.emplace(text);
-        parsedText = std::move(text);
+RegeditDocument& currentDocument() {
+    ParsedSettings& parsed = parsedSettings();
+    const std::string& text = loadSettingsText();
+    if (!parsed.document || text != parsed.text) {
+        parsed.document.emplace(text);
+        parsed.text = text;
     }
-    return *document;
+    return *parsed.document;
+}
+
+// Saves the edited current document. Should the text not be taken, it
+// differs from the document's, which is then parsed again.
+void saveDocument(const RegeditDocument& document) {
+    ParsedSettings& parsed = parsedSettings();
+    parsed.text = document.text();
+    saveSettingsText(parsed.text);
 }
 
 } // namespace
@@ -128,11 +146,11 @@ LSTATUS RegCreateKeyExW(HKEY key, LPCWSTR subKey, DWORD /*reserved*/, LPWSTR /*k
     }
     KeyPath path = joinKeys(*base, nameOrEmpty(subKey));
     platform::SettingsUpdate update;
-    RegeditDocument document = currentDocument();
+    RegeditDocument& document = currentDocument();
     bool existed = document.keyExists(path);
     if (!existed) {
         document.addSection(path);
-        saveSettingsText(document.text());
+        saveDocument(document);
         if (LSTATUS status = update.finish(); status != ERROR_SUCCESS) {
             return status;
         }
@@ -190,12 +208,12 @@ LSTATUS RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD /*reserved*/, DWORD ty
     }
     StoredValue value{type, {data, data + dataSize}};
     platform::SettingsUpdate update;
-    RegeditDocument document = currentDocument();
+    RegeditDocument& document = currentDocument();
     const std::optional<StoredValue> stored = document.findValue(*path, name);
     // A value stored already, exactly so, is not written again.
     if (!stored || stored->type != value.type || stored->data != value.data) {
         document.setValue(*path, name, value);
-        saveSettingsText(document.text());
+        saveDocument(document);
     }
     return update.finish();
 }

@@ -304,8 +304,10 @@ LSTATUS saveFile(const std::filesystem::path& target, const std::string& text, E
     if (temporary.fd() < 0) {
         return failed(errno);
     }
-    if (!writeAll(temporary.fd(), encode(text, encoding)) ||
-        fchmod(temporary.fd(), fileMode(target)) != 0 || fsync(temporary.fd()) != 0) {
+    const bool written = encoding == Encoding::Bytes
+                             ? writeAll(temporary.fd(), text)
+                             : writeAll(temporary.fd(), encode(text, encoding));
+    if (!written || fchmod(temporary.fd(), fileMode(target)) != 0 || fsync(temporary.fd()) != 0) {
         return failed(errno);
     }
     if (!temporary.closeFile() || !temporary.renameTo(target)) {

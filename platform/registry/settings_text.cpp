@@ -107,23 +107,20 @@ bool sameFile(const struct stat& a, const struct stat& b) {
 // read is not read again, if it had last been changed well before that
 // read: any change since would have given it a later time. (A change within
 // the clock's grain of a read may keep the time, so such a file is read.)
-std::string fileText(const std::filesystem::path& file) {
+const std::string& fileText(const std::filesystem::path& file) {
     constexpr time_t settleSeconds = 2;
     ReadCache& cache = location().cache;
     struct stat info {};
-    if (stat(file.c_str(), &info) != 0) {
-        cache = ReadCache{};
-        return registry::loadFile(file).text;
-    }
-    if (cache.settled && cache.file == file && sameFile(cache.seen, info)) {
+    const bool seen = stat(file.c_str(), &info) == 0;
+    if (seen && cache.settled && cache.file == file && sameFile(cache.seen, info)) {
         return cache.text;
     }
     const time_t now = time(nullptr);
     cache.text = registry::loadFile(file).text;
     cache.file = file;
     cache.seen = info;
-    cache.settled =
-        info.st_mtim.tv_sec + settleSeconds < now && info.st_ctim.tv_sec + settleSeconds < now;
+    cache.settled = seen && info.st_mtim.tv_sec + settleSeconds < now &&
+                    info.st_ctim.tv_sec + settleSeconds < now;
     return cache.text;
 }
 
@@ -230,18 +227,19 @@ void useSettingsStorage(SettingsLoader load, SettingsSaver save) {
 
 namespace registry {
 
-std::string loadSettingsText() {
+const std::string& loadSettingsText() {
     if (openUpdate().depth > 0) {
         return updateText().text;
     }
-    const SettingsLocation& current = location();
+    SettingsLocation& current = location();
     if (current.load != nullptr) {
-        return current.load();
+        current.cache.text = current.load();
+        return current.cache.text;
     }
     return current.file ? fileText(registry::followLinks(*current.file)) : current.memoryText;
 }
 
-LSTATUS saveSettingsText(const std::string& text) {
+LSTATUS saveSettingsText(std::string text) {
     SettingsUpdate scope;
     OpenUpdate& update = openUpdate();
     LoadedText& loaded = updateText();
@@ -249,7 +247,7 @@ LSTATUS saveSettingsText(const std::string& text) {
         warnNotSaved(loaded.problem);
         update.lastWrite = ERROR_ACCESS_DENIED;
     } else {
-        loaded.text = text;
+        loaded.text = std::move(text);
         update.changed = true;
         update.lastWrite = ERROR_SUCCESS;
     }
