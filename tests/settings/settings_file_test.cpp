@@ -110,6 +110,11 @@ class SharedSettingsFile : public SettingsDialogTest {
         GameOverCheck();
         platform_testing::takeMessageBoxes();
     }
+    static void endGames(int games) {
+        for (int i = 0; i < games; ++i) {
+            endGame();
+        }
+    }
 
     // Confirms Options with back and colour `choice`, and both check boxes
     // set to its lowest bit.
@@ -161,11 +166,7 @@ class SharedSettingsFile : public SettingsDialogTest {
 TEST_F(SharedSettingsFile, TwoInstancesKeepTheSumOfTheirWins) {
     WriteSetting(u"statc", 10);
     constexpr int games = 60;
-    const auto play = [] {
-        for (int i = 0; i < games; ++i) {
-            endGame();
-        }
-    };
+    const auto play = [] { endGames(games); };
     const pid_t first = startInstance(play);
     const pid_t second = startInstance(play);
     ASSERT_TRUE(first > 0 && second > 0);
@@ -190,11 +191,7 @@ TEST_F(SharedSettingsFile, AFolderThatCannotBeLockedHasTheFileLockedInstead) {
         ASSERT_EQ(chmod(own.c_str(), 0333), 0) << "write and search, no read";
         ::testing::internal::CaptureStderr();
         constexpr int games = 60;
-        const auto play = [] {
-            for (int i = 0; i < games; ++i) {
-                endGame();
-            }
-        };
+        const auto play = [] { endGames(games); };
         for (pid_t pid : {startInstance(play), startInstance(play)}) {
             ASSERT_EQ(waitpid(pid, nullptr, 0), pid);
         }
@@ -223,18 +220,15 @@ TEST_F(SharedSettingsFile, WinsThatCouldNotBeSavedGoWithTheNextWrite) {
         const std::string errors = ::testing::internal::GetCapturedStderr();
         EXPECT_EQ(seen, "1 2 3 file 3; 4 5 6 file 3; 7 8 9 file 9; 10 11 12 file 9; "
                         "13 14 15 file 15; ");
-        EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 2) << "each failure after "
-                                                                        "a success: "
-                                                                     << errors;
+        // Said again at the first failure after a success.
+        EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 2) << errors;
     }));
 }
 
 TEST_F(SharedSettingsFile, WinCountsStopAtTheLargestNumber) {
     WriteSetting(u"statc", 0xfffffff0u);
     ReadStartupSettings();
-    for (int game = 0; game < 18; ++game) {
-        endGame();
-    }
+    endGames(18);
     EXPECT_EQ(computerWins, 0xffffffffu);
     EXPECT_EQ(ReadSetting(u"statc"), 0xffffffffu);
     EXPECT_EQ(humanWins, 18u);
