@@ -46,9 +46,14 @@ const std::filesystem::path& settingsPath() {
     return path;
 }
 
+// The file's size and its first bytes (a file past the limit is mostly
+// a hole).
 std::string bytesOf(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string start(64 * 1024, '\0');
+    in.read(start.data(), static_cast<std::streamsize>(start.size()));
+    start.resize(static_cast<size_t>(in.gcount()));
+    return std::to_string(std::filesystem::file_size(path)) + ":" + start;
 }
 
 std::string encoded(const std::string& text, int encoding) {
@@ -150,7 +155,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::ofstream out(file, std::ios::binary | std::ios::trunc);
         out << encoded(std::string(reinterpret_cast<const char*>(data) + 1, size - 1), pick % 3);
     }
-    if ((pick & 0x80) != 0) {
+    if ((pick & 0xC0) == 0xC0) {
         std::filesystem::resize_file(file, 16 * 1024 * 1024 + 1);
     }
     const bool tlx = (pick & 0x08) == 0;

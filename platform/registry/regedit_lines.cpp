@@ -311,8 +311,13 @@ size_t readValueLine(std::string_view text, size_t at, std::string_view body, Re
         line.raw += physical;
         more = continues(next);
     }
-    // Left open, the value would take a line added after it.
+    // Left open, the value would take a line added after it. Cut short, by
+    // the file's end or by the next value, it ends where it stops.
     line.openEnded = more;
+    if (more) {
+        logical = std::string(trimRight(logical));
+        logical.pop_back();
+    }
     parseValueLine(logical, line);
     return at;
 }

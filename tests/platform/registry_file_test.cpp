@@ -115,11 +115,9 @@ const std::vector<FileCase> FILE_CASES{
      std::string(tlxSection) +
          "\"back\"=dword:00000001\n\"x\"=dword:00000000\n\"back\"=dword:00000003\n",
      "back=3"},
-    {"a value cut short before a line that is a value of its own is kept as it is",
+    {"a continued value ends before a line that is a value of its own",
      std::string(tlxSection) + "\"statc\"=hex:01,\\\n\"statu\"=dword:00000005\n", "statu=5",
-     "statc=1",
-     std::string(tlxSection) +
-         "\"statc\"=hex:01,\\\n\"statu\"=dword:00000005\n\"statc\"=dword:00000001\n",
+     "statc=1", std::string(tlxSection) + "\"statc\"=dword:00000001\n\"statu\"=dword:00000005\n",
      "statc=1 statu=5"},
     {"a value after a continued one is read, and the continued one kept",
      std::string(tlxSection) + "\"keep\"=hex:01,\\\n\"statc\"=dword:00000005\n", "statc=5",
