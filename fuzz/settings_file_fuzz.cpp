@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -29,8 +30,9 @@ using namespace platform::registry;
 
 namespace {
 
-void check(bool condition) {
+void check(bool condition, int line = __builtin_LINE()) {
     if (!condition) {
+        std::fprintf(stderr, "settings_file_fuzz.cpp:%d: check failed\n", line);
         std::abort();
     }
 }

@@ -135,6 +135,10 @@ size_t RegeditDocument::insertLine(size_t position, std::string raw) {
         lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(position), std::move(ending));
         ++position;
     }
+    // A lone CR before an LF would make one line end of the two.
+    if (raw.ends_with('\r') && position < lines_.size() && lines_[position].raw.starts_with('\n')) {
+        raw += '\n';
+    }
     RegeditLine line;
     line.raw = std::move(raw);
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(position), std::move(line));
