@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -27,9 +28,7 @@ namespace {
 const std::string& shotFolder() {
     static const std::string folder = [] {
         std::string pattern = (std::filesystem::temp_directory_path() / "talonix-shots-XXXXXX");
-        if (mkdtemp(pattern.data()) == nullptr) {
-            std::abort();
-        }
+        mkdtemp(pattern.data()); // without it, every shot fails to be written
         mkfifo((pattern + "/fifo").c_str(), 0600);
         std::filesystem::create_directory(pattern + "/folder");
         return pattern;
@@ -45,7 +44,8 @@ std::string confineShots(const std::string& text) {
     for (std::string line; std::getline(lines, line);) {
         const size_t start = line.find_first_not_of(" \t");
         if (start != std::string::npos && line.compare(start, 4, "shot") == 0) {
-            std::string name = line.substr(start + 4);
+            std::string name =
+                line.substr(std::min(line.size(), line.find_first_not_of(" \t", start + 4)));
             std::erase(name, '/');
             line = "shot " + shotFolder() + "/" + name;
         }
@@ -104,6 +104,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     platform::setBackend(nullptr);
+    for (const auto& entry : std::filesystem::directory_iterator(shotFolder())) {
+        if (entry.is_regular_file()) {
+            std::filesystem::remove(entry.path());
+        }
+    }
     // One message at most, "script:LINE: " and a shortened line.
     if (err.str().size() > 300) {
         std::abort();
