@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 shift || true
-targets=(script_lines settings_file xpm dialog_template)
+targets=(script_lines settings_file xpm dialog_template command_line)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --target "${targets[@]/#/fuzz_}"

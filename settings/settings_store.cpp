@@ -1,6 +1,5 @@
 #include "settings/settings_store.h"
 
-#include "platform/registry/registry_store.h"
 #include "platform/registry/stored_values.h"
 #include "platform/registry_api.h"
 #include "platform/resource_api.h"
@@ -18,26 +17,14 @@ Language interfaceLanguage = Language::Russian;
 uint32_t computerWins = 0;
 uint32_t humanWins = 0;
 
-namespace {
-
 // Another instance may have counted wins in the same file since this one
 // last looked: the count goes on from what the file holds, and the caller's
-// count follows it. When the file cannot take the write, the caller's own
-// count goes on instead.
-uint32_t countWin(StoredValue count, uint32_t counted) {
-    platform::SettingsUpdate update;
-    const uint32_t stored = readStoredValue(count) + 1;
-    writeStoredValue(count, stored);
-    return update.finish() == ERROR_SUCCESS ? stored : counted + 1;
-}
-
-} // namespace
-
+// count follows it. Wins the file could not take are kept for its next write.
 uint32_t addComputerWin(uint32_t counted) {
-    return countWin(StoredValue::ComputerWins, counted);
+    return platform::countStoredValueUp(StoredValue::ComputerWins, counted);
 }
 uint32_t addHumanWin(uint32_t counted) {
-    return countWin(StoredValue::HumanWins, counted);
+    return platform::countStoredValueUp(StoredValue::HumanWins, counted);
 }
 
 // A stored "hidev" of 5 stacks the computer's hand from the first deal;

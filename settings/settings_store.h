@@ -28,7 +28,9 @@ extern uint32_t humanWins;         // "statu"
 
 // One more win on "statc" / "statu", counted on from the stored value under
 // the settings lock (another instance may share the file). Returns the new
-// count: the stored one, or `counted` + 1 when the file cannot be written.
+// count: the stored one, or `counted` + 1 when the file cannot be written
+// (the win is then saved with the next write that succeeds). Counts stop at
+// 4294967295.
 uint32_t addComputerWin(uint32_t counted);
 uint32_t addHumanWin(uint32_t counted);
 

@@ -7,7 +7,9 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -71,6 +73,7 @@ struct Options {
     bool headless = false;
     std::string scriptPath;
     std::string clockText;
+    bool clockGiven = false;
     std::string registryPath;
     bool registryGiven = false;
     int scale = 0; // not given: the remembered scale, or the largest that fits
@@ -87,6 +90,51 @@ class UsageFormatter : public CLI::Formatter {
     }
 };
 
+// Edits (insertions, deletions, changes) from one word to the other.
+size_t editDistance(const std::string& a, const std::string& b) {
+    std::vector<size_t> row(b.size() + 1);
+    for (size_t j = 0; j <= b.size(); ++j) {
+        row[j] = j;
+    }
+    for (size_t i = 1; i <= a.size(); ++i) {
+        size_t diagonal = row[0];
+        row[0] = i;
+        for (size_t j = 1; j <= b.size(); ++j) {
+            const size_t above = row[j];
+            row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+// An argument that looks like an option but is none is a mistake, not a
+// word of the handheld's command line: says so, with the nearest option and
+// the usage line. False when there is none.
+bool refuseUnknownOption(const CLI::App& app, const std::vector<std::string>& arguments) {
+    auto unknown = std::find_if(arguments.begin(), arguments.end(),
+                                [](const std::string& word) { return word.starts_with("--"); });
+    if (unknown == arguments.end()) {
+        return false;
+    }
+    const std::string given = unknown->substr(0, unknown->find('='));
+    std::string nearest;
+    size_t distance = SIZE_MAX;
+    for (const CLI::Option* option : app.get_options()) {
+        for (const std::string& name : option->get_lnames()) {
+            if (size_t d = editDistance(given, "--" + name); d < distance) {
+                distance = d;
+                nearest = "--" + name;
+            }
+        }
+    }
+    const std::string help = app.help();
+    const size_t usage = help.find("Usage:");
+    std::cerr << "talonix: unknown option '" << given << "' (did you mean " << nearest << "?)\n"
+              << help.substr(usage, help.find('\n', usage) - usage) << "\n";
+    return true;
+}
+
 // Reads the options; a status to exit with when the run ends here (help,
 // version, a mistake).
 std::optional<int> parseOptions(int argc, char** argv, Options& options) {
@@ -95,8 +143,9 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
                  "No window: events come from a script, results go to standard output");
     app.add_option("--script", options.scriptPath,
                    "The event script for --headless, or - for standard input (the default)");
-    app.add_option("--clock", options.clockText,
-                   "A fixed UTC time of day HH:MM:SS.mmm for the clock (reproducible deals)");
+    CLI::Option* clockOption =
+        app.add_option("--clock", options.clockText,
+                       "A fixed UTC time of day HH:MM:SS.mmm for the clock (reproducible deals)");
     CLI::Option* registryOption =
         app.add_option("--registry", options.registryPath, "The settings file")
             ->default_str(platform::defaultSettingsPath());
@@ -116,7 +165,11 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
         return status == 0 ? 0 : 2;
     }
     options.registryGiven = registryOption->count() > 0;
+    options.clockGiven = clockOption->count() > 0;
     options.programArguments = app.remaining();
+    if (refuseUnknownOption(app, options.programArguments)) {
+        return 2;
+    }
     return std::nullopt;
 }
 
@@ -125,7 +178,7 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
 std::optional<int> applyOptions(const Options& options) {
     const std::string& language = options.language;
     requestedLanguage = language == "en" ? LANG_ENGLISH : language == "ru" ? LANG_RUSSIAN : 0;
-    if (!options.clockText.empty()) {
+    if (options.clockGiven) {
         ClockReading reading;
         if (!parseClock(options.clockText, reading)) {
             std::cerr << "talonix: --clock takes a time of day HH:MM:SS.mmm, not '"

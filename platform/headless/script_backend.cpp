@@ -1,5 +1,7 @@
 #include "platform/headless/script_backend.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <charconv>
 #include <string>
@@ -38,6 +40,22 @@ void splitWords(const std::string& line, std::vector<std::string>& words) {
         }
     }
     words.resize(count);
+}
+
+// Control bytes as \x1b and the like, so that a line echoed to a terminal
+// cannot steer it.
+std::string escapeControlBytes(const std::string& text) {
+    static constexpr char digits[] = "0123456789abcdef";
+    std::string out;
+    for (char c : text) {
+        auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            out += {'\\', 'x', digits[byte >> 4], digits[byte & 0x0F]};
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out;
 }
 
 bool parseInt(const std::string& text, int32_t& value) {
@@ -126,7 +144,7 @@ InputEvent ScriptBackend::malformed(const std::string& what) {
         }
         shown = shown.substr(0, cut) + "...";
     }
-    err_ << "script:" << lineNumber_ << ": " << shown << std::endl;
+    err_ << "script:" << lineNumber_ << ": " << escapeControlBytes(shown) << std::endl;
     InputEvent event = makeEvent(InputEvent::Type::Quit);
     event.exitCode = 2;
     return event;
@@ -330,6 +348,11 @@ std::optional<InputEvent> ScriptBackend::parseShot(const Words& /*words*/) {
         return malformed("'shot' takes a file name");
     }
     std::string path = line_.substr(start, end - start + 1);
+    // Anything else (a FIFO, a device) could block the run or is not a file.
+    struct stat existing {};
+    if (stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
+        return malformed("'shot' writes only to a regular file, not '" + path + "'");
+    }
     if (!writePng(composeScreen(), path)) {
         return malformed("cannot write the screenshot '" + path + "'");
     }

@@ -1,6 +1,31 @@
 #include "platform/registry/dword_values.h"
 
+#include <limits>
+#include <map>
+#include <string>
+
+#include "platform/registry/registry_store.h"
+
 namespace platform {
+
+namespace {
+
+// Counts made while the file could not be written, by key and value name.
+std::map<std::u16string, DWORD>& unsavedCounts() {
+    static std::map<std::u16string, DWORD> counts;
+    return counts;
+}
+
+std::u16string countName(LPCWSTR keyPath, LPCWSTR name) {
+    return std::u16string(keyPath) + u'\0' + name;
+}
+
+DWORD addUpTo4G(DWORD a, DWORD b) {
+    constexpr DWORD most = std::numeric_limits<DWORD>::max();
+    return a > most - b ? most : a + b;
+}
+
+} // namespace
 
 std::optional<DWORD> readDwordValue(LPCWSTR keyPath, LPCWSTR name) {
     HKEY key = nullptr;
@@ -20,6 +45,7 @@ std::optional<DWORD> readDwordValue(LPCWSTR keyPath, LPCWSTR name) {
 }
 
 LSTATUS writeDwordValue(LPCWSTR keyPath, LPCWSTR name, DWORD value) {
+    unsavedCounts().erase(countName(keyPath, name));
     HKEY key = nullptr;
     WCHAR noClass[] = u"";
     DWORD disposition = 0;
@@ -30,6 +56,19 @@ LSTATUS writeDwordValue(LPCWSTR keyPath, LPCWSTR name, DWORD value) {
     }
     RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4);
     return RegCloseKey(key);
+}
+
+DWORD countDwordUp(LPCWSTR keyPath, LPCWSTR name, DWORD shown) {
+    const std::u16string counter = countName(keyPath, name);
+    const DWORD unsaved = addUpTo4G(unsavedCounts()[counter], 1);
+    SettingsUpdate update;
+    const DWORD total = addUpTo4G(readDwordValue(keyPath, name).value_or(0), unsaved);
+    writeDwordValue(keyPath, name, total);
+    if (update.finish() == ERROR_SUCCESS) {
+        return total;
+    }
+    unsavedCounts()[counter] = unsaved;
+    return addUpTo4G(shown, 1);
 }
 
 } // namespace platform

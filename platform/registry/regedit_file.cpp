@@ -17,6 +17,9 @@ std::string lineEnd(const std::string& raw) {
     if (raw.ends_with('\n')) {
         return "\n";
     }
+    if (raw.ends_with('\r')) {
+        return "\r"; // the old style of some editors
+    }
     return "";
 }
 
@@ -52,10 +55,9 @@ bool sameKey(const KeyPath& a, const KeyPath& b) {
 }
 
 RegeditDocument::RegeditDocument(std::string_view text) : lines_(parseRegeditLines(text)) {
-    // New lines follow the file's own line ends.
-    size_t end = text.find('\n');
-    if (end != std::string_view::npos && end > 0 && text[end - 1] == '\r') {
-        newline_ = "\r\n";
+    // New lines follow the file's own line ends, as its first line has them.
+    if (!lines_.empty() && !lineEnd(lines_.front().raw).empty()) {
+        newline_ = lineEnd(lines_.front().raw);
     }
 }
 
@@ -121,11 +123,8 @@ std::optional<size_t> RegeditDocument::endOfLastSection(const KeyPath& key) cons
 
 size_t RegeditDocument::insertLine(size_t position, std::string raw) {
     // The line before may be the last of the file, without a line end.
-    // A bare CR there is read as that line's end, so only the LF is added:
-    // another CR would become part of the line and spoil its value.
     if (position > 0 && lineEnd(lines_[position - 1].raw).empty()) {
-        std::string& last = lines_[position - 1].raw;
-        last += last.ends_with('\r') ? "\n" : newline_;
+        lines_[position - 1].raw += newline_;
     }
     // A value continued at the file's end would take the new line as its
     // own: an empty line ends it first.
@@ -135,6 +134,10 @@ size_t RegeditDocument::insertLine(size_t position, std::string raw) {
         ending.raw = newline_;
         lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(position), std::move(ending));
         ++position;
+    }
+    // A lone CR before an LF would make one line end of the two.
+    if (raw.ends_with('\r') && position < lines_.size() && lines_[position].raw.starts_with('\n')) {
+        raw += '\n';
     }
     RegeditLine line;
     line.raw = std::move(raw);
@@ -174,13 +177,14 @@ bool RegeditDocument::addSection(const KeyPath& key) {
 void RegeditDocument::setValue(const KeyPath& key, std::u16string_view name,
                                const StoredValue& value) {
     std::vector<size_t> existing = valueLines(key, name);
-    if (!existing.empty()) {
-        RegeditLine& line = lines_[existing.front()];
+    auto read = std::find_if(existing.rbegin(), existing.rend(),
+                             [&](size_t index) { return lines_[index].value.has_value(); });
+    if (read != existing.rend()) {
+        RegeditLine& line = lines_[*read];
+        // A continued value ends on the line end of its last line.
         line.raw = line.nameToken + "=" + formatValueData(value) + lineEnd(line.raw);
         line.value = value;
-        for (size_t k = existing.size(); k-- > 1;) {
-            lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(existing[k]));
-        }
+        line.openEnded = false;
         return;
     }
     std::optional<size_t> end = endOfLastSection(key);

@@ -9,7 +9,8 @@
 // section headers under HKEY_CURRENT_USER and "name"=value lines (dword,
 // quoted string, hex and hex(N)). Anything else - comments, other roots,
 // deletions, junk - is carried along untouched, and a value line that cannot
-// be understood reads as absent. An edit rewrites only the lines it concerns.
+// be understood reads as absent and is kept as it is. Lines end in LF, CR LF
+// or a lone CR; an edit rewrites only the line it concerns.
 #pragma once
 
 #include <cstdint>
@@ -58,9 +59,9 @@ class RegeditDocument {
     std::optional<StoredValue> findValue(const KeyPath& key, std::u16string_view name) const;
     // Adds an empty section for the key unless it has one; true when added.
     bool addSection(const KeyPath& key);
-    // Rewrites the first line of that name in place (keeping the name as it
-    // was written) and drops later ones; otherwise adds a line at the end of
-    // the key's last section, adding the section when there is none.
+    // Rewrites the line the value is read from in place (keeping the name as
+    // it was written); otherwise adds a line at the end of the key's last
+    // section, adding the section when there is none. No other line changes.
     void setValue(const KeyPath& key, std::u16string_view name, const StoredValue& value);
 
   private:

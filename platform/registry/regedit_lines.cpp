@@ -37,7 +37,7 @@ std::string_view trim(std::string_view s) {
     return trimRight(trimLeft(s));
 }
 
-// The line without its end ("\n" or "\r\n").
+// The line without its end ("\n", "\r\n" or "\r").
 std::string_view lineBody(std::string_view raw) {
     if (!raw.empty() && raw.back() == '\n') {
         raw.remove_suffix(1);
@@ -262,48 +262,94 @@ void parseValueLine(std::string_view text, RegeditLine& line) {
     line.value = parseValueData(trimLeft(rest.substr(1)));
 }
 
+// The line of the text that starts at `at`, with its end: LF, CR LF or a
+// lone CR.
+std::string_view lineAt(std::string_view text, size_t at) {
+    size_t end = text.find_first_of("\r\n", at);
+    if (end == std::string_view::npos) {
+        return text.substr(at);
+    }
+    bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+    return text.substr(at, end - at + (crLf ? 2 : 1));
+}
+
+bool continues(std::string_view part) {
+    part = trimRight(part);
+    return !part.empty() && part.back() == '\\';
+}
+
+// A line that is a section header or a value of its own ("name"= or @=).
+bool startsEntry(std::string_view raw) {
+    std::string_view body = trimLeft(lineBody(raw));
+    if (!body.empty() && body.front() == '[') {
+        return true;
+    }
+    size_t nameLength = 0;
+    if (!valueName(body, nameLength)) {
+        return false;
+    }
+    std::string_view rest = trimLeft(body.substr(nameLength));
+    return !rest.empty() && rest.front() == '=';
+}
+
+// A value line "name"=data or @=data whose text starts at `body`, the rest
+// of the line before `at`. Long hex data goes on over lines ending in a
+// backslash: each line's own last character says whether another follows.
+// A line that starts a value or a section is never part of the one above.
+// Returns where the text goes on after the value.
+size_t readValueLine(std::string_view text, size_t at, std::string_view body, RegeditLine& line) {
+    std::string logical(body);
+    bool hexData = startsWithNoCase(valueData(logical), "hex");
+    bool more = hexData && continues(body);
+    while (more && at < text.size() && !startsEntry(lineAt(text, at))) {
+        std::string_view physical = lineAt(text, at);
+        at += physical.size();
+        logical = std::string(trimRight(logical));
+        logical.pop_back();
+        std::string_view next = trimLeft(lineBody(physical));
+        logical += next;
+        line.raw += physical;
+        more = continues(next);
+    }
+    // Left open, the value would take a line added after it. Cut short, by
+    // the file's end or by the next value, it ends where it stops.
+    line.openEnded = more;
+    if (more) {
+        logical = std::string(trimRight(logical));
+        logical.pop_back();
+    }
+    parseValueLine(logical, line);
+    return at;
+}
+
 } // namespace
 
 std::vector<RegeditLine> parseRegeditLines(std::string_view text) {
-    std::vector<std::string_view> physical;
-    while (!text.empty()) {
-        size_t end = text.find('\n');
-        size_t length = end == std::string_view::npos ? text.size() : end + 1;
-        physical.push_back(text.substr(0, length));
-        text.remove_prefix(length);
-    }
-
     std::vector<RegeditLine> lines;
-    for (size_t i = 0; i < physical.size(); ++i) {
+    bool lastBlank = false; // of the last entry, when it is an Other one
+    size_t at = 0;
+    while (at < text.size()) {
+        std::string_view physical = lineAt(text, at);
+        at += physical.size();
+        std::string_view body = trimLeft(lineBody(physical));
         RegeditLine line;
-        line.raw = std::string(physical[i]);
-        std::string_view body = trimLeft(lineBody(physical[i]));
+        line.raw = std::string(physical);
         if (!body.empty() && body.front() == '[') {
             parseSectionHeader(body, line);
         } else if (!body.empty() && (body.front() == '"' || body.front() == '@')) {
-            std::string logical(body);
-            // Long hex data goes on over lines ending in a backslash: each
-            // line's own last character says whether another follows.
-            bool hexData = startsWithNoCase(valueData(logical), "hex");
-            auto continues = [](std::string_view part) {
-                part = trimRight(part);
-                return !part.empty() && part.back() == '\\';
-            };
-            bool more = hexData && continues(body);
-            while (more && i + 1 < physical.size()) {
-                logical = std::string(trimRight(logical));
-                logical.pop_back();
-                ++i;
-                std::string_view next = trimLeft(lineBody(physical[i]));
-                logical += next;
-                line.raw += physical[i];
-                more = continues(next);
-            }
-            // Only the file's end can stop a continued line early.
-            line.openEnded = more;
-            parseValueLine(logical, line);
+            at = readValueLine(text, at, body, line);
         }
-        lines.push_back(std::move(line));
+        // A run of blank lines, or of lines not understood, is kept as one
+        // entry, so that a long file takes little memory.
+        bool other = line.kind == RegeditLine::Kind::Other;
+        bool blank = other && isBlankLine(line.raw);
+        if (other && !lines.empty() && lines.back().kind == RegeditLine::Kind::Other &&
+            lastBlank == blank) {
+            lines.back().raw += line.raw;
+        } else {
+            lines.push_back(std::move(line));
+            lastBlank = blank;
+        }
     }
     return lines;
 }
@@ -346,7 +392,7 @@ std::string formatValueData(const StoredValue& value) {
 }
 
 bool isBlankLine(std::string_view raw) {
-    return trim(lineBody(raw)).empty();
+    return raw.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
 
 } // namespace platform::registry

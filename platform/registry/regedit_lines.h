@@ -10,7 +10,8 @@
 namespace platform::registry {
 
 // Splits the text into lines (a hex value continued with a trailing
-// backslash stays one line) and understands what it can of each.
+// backslash stays one line, and so does a run of blank lines or of lines
+// not understood) and understands what it can of each.
 std::vector<RegeditLine> parseRegeditLines(std::string_view text);
 
 // "[HKEY_CURRENT_USER\Software\qm\tlx]", without the line end.
@@ -21,7 +22,7 @@ std::string formatValueName(std::u16string_view name);
 // nothing else; other kinds in the file are read, and kept as written.
 std::string formatValueData(const StoredValue& value);
 
-// Blank or white space only, line end aside.
+// Blank or white space only, line ends aside (one line or several).
 bool isBlankLine(std::string_view raw);
 
 } // namespace platform::registry

@@ -68,6 +68,36 @@ KeyPath joinKeys(KeyPath base, std::u16string_view subKey) {
     return base;
 }
 
+// The settings as a document, and the text it was parsed from.
+struct ParsedSettings {
+    std::string text;
+    std::optional<RegeditDocument> document;
+};
+
+ParsedSettings& parsedSettings() {
+    static ParsedSettings parsed;
+    return parsed;
+}
+
+// The settings as a document, parsed again only when their text changed.
+RegeditDocument& currentDocument() {
+    ParsedSettings& parsed = parsedSettings();
+    const std::string& text = loadSettingsText();
+    if (!parsed.document || text != parsed.text) {
+        parsed.document.emplace(text);
+        parsed.text = text;
+    }
+    return *parsed.document;
+}
+
+// Saves the edited current document. Should the text not be taken, it
+// differs from the document's, which is then parsed again.
+void saveDocument(const RegeditDocument& document) {
+    ParsedSettings& parsed = parsedSettings();
+    parsed.text = document.text();
+    saveSettingsText(parsed.text);
+}
+
 } // namespace
 
 void closeAllKeys() {
@@ -93,7 +123,7 @@ LSTATUS RegOpenKeyExW(HKEY key, LPCWSTR subKey, DWORD /*options*/, REGSAM /*acce
         return ERROR_INVALID_HANDLE;
     }
     KeyPath path = joinKeys(*base, nameOrEmpty(subKey));
-    if (!RegeditDocument(loadSettingsText()).keyExists(path)) {
+    if (!currentDocument().keyExists(path)) {
         return ERROR_FILE_NOT_FOUND;
     }
     *result = openHandle(std::move(path));
@@ -116,11 +146,11 @@ LSTATUS RegCreateKeyExW(HKEY key, LPCWSTR subKey, DWORD /*reserved*/, LPWSTR /*k
     }
     KeyPath path = joinKeys(*base, nameOrEmpty(subKey));
     platform::SettingsUpdate update;
-    RegeditDocument document(loadSettingsText());
+    RegeditDocument& document = currentDocument();
     bool existed = document.keyExists(path);
     if (!existed) {
         document.addSection(path);
-        saveSettingsText(document.text());
+        saveDocument(document);
         if (LSTATUS status = update.finish(); status != ERROR_SUCCESS) {
             return status;
         }
@@ -141,8 +171,7 @@ LSTATUS RegQueryValueExW(HKEY key, LPCWSTR valueName, DWORD* reserved, DWORD* ty
     if (reserved != nullptr || (data != nullptr && dataSize == nullptr)) {
         return ERROR_INVALID_PARAMETER;
     }
-    std::optional<StoredValue> value =
-        RegeditDocument(loadSettingsText()).findValue(*path, nameOrEmpty(valueName));
+    std::optional<StoredValue> value = currentDocument().findValue(*path, nameOrEmpty(valueName));
     if (!value) {
         return ERROR_FILE_NOT_FOUND;
     }
@@ -179,13 +208,12 @@ LSTATUS RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD /*reserved*/, DWORD ty
     }
     StoredValue value{type, {data, data + dataSize}};
     platform::SettingsUpdate update;
-    std::string stored = loadSettingsText();
-    RegeditDocument document(stored);
-    document.setValue(*path, name, value);
-    std::string text = document.text();
+    RegeditDocument& document = currentDocument();
+    const std::optional<StoredValue> stored = document.findValue(*path, name);
     // A value stored already, exactly so, is not written again.
-    if (text != stored) {
-        saveSettingsText(text);
+    if (!stored || stored->type != value.type || stored->data != value.data) {
+        document.setValue(*path, name, value);
+        saveDocument(document);
     }
     return update.finish();
 }

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -29,15 +30,37 @@ LSTATUS errorFromErrno(int error) {
     return ERROR_WRITE_FAULT;
 }
 
+// Temporaries are named ".NAME.talonix-XXXXXX.tmp": a fixed prefix and
+// suffix around six random letters or digits, which no person would choose.
+constexpr std::string_view temporaryInfix = ".talonix-";
+constexpr std::string_view temporarySuffix = ".tmp";
+constexpr size_t temporaryRandom = 6;
+
+std::string temporaryPrefix(const std::filesystem::path& target) {
+    return "." + target.filename().string() + std::string(temporaryInfix);
+}
+
+// A name this program gives its temporaries for that target, exactly.
+bool isTemporaryName(const std::string& name, const std::filesystem::path& target) {
+    const std::string prefix = temporaryPrefix(target);
+    if (name.size() != prefix.size() + temporaryRandom + temporarySuffix.size() ||
+        !name.starts_with(prefix) || !name.ends_with(temporarySuffix)) {
+        return false;
+    }
+    auto first = name.begin() + static_cast<std::ptrdiff_t>(prefix.size());
+    return std::all_of(first, first + temporaryRandom,
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
+}
+
 // A temporary file that is removed unless it was renamed into place.
 class TemporaryFile {
   public:
     explicit TemporaryFile(const std::filesystem::path& target) {
-        std::string pattern =
-            (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+        std::string pattern = (target.parent_path() / temporaryPrefix(target)).string() +
+                              std::string(temporaryRandom, 'X') + std::string(temporarySuffix);
         std::vector<char> name(pattern.begin(), pattern.end());
         name.push_back('\0');
-        fd_ = mkostemp(name.data(), O_CLOEXEC);
+        fd_ = mkostemps(name.data(), static_cast<int>(temporarySuffix.size()), O_CLOEXEC);
         if (fd_ >= 0) {
             path_ = name.data();
         }
@@ -100,25 +123,20 @@ mode_t fileMode(const std::filesystem::path& target) {
     return 0666 & ~mask;
 }
 
-// Temporaries a killed write left beside the file: ".NAME.XXXXXX". Called
-// under the lock, before writing, when no other write can be under way.
+// Temporaries a killed write left beside the file. Called under the lock,
+// before writing, when no other write can be under way; only regular files
+// of this user whose names match exactly go.
 void removeStaleTemporaries(const std::filesystem::path& target) {
-    std::string prefix = "." + target.filename().string() + ".";
     std::error_code error;
     std::filesystem::directory_iterator entries(target.parent_path(), error);
     if (error) {
         return;
     }
     for (const auto& entry : entries) {
-        std::string name = entry.path().filename().string();
-        if (name.size() != prefix.size() + 6 || !name.starts_with(prefix)) {
-            continue;
-        }
-        bool generated =
-            std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
-                        [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
         struct stat info {};
-        if (generated && lstat(entry.path().c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+        if (isTemporaryName(entry.path().filename().string(), target) &&
+            lstat(entry.path().c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+            info.st_uid == geteuid()) {
             unlink(entry.path().c_str());
         }
     }
@@ -166,6 +184,38 @@ void decode(std::string bytes, LoadedText& loaded) {
         return;
     }
     loaded.text = std::move(bytes);
+}
+
+bool lockWhole(int fd) {
+    while (flock(fd, LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The lock of the file the path names while the lock is held. A write
+// replaces the file, and the lock of the one it replaced guards nothing: a
+// lock taken on a file that has gone is taken again on the new one. The
+// file is made, empty, when missing.
+int lockFile(const std::filesystem::path& target) {
+    constexpr int mostAttempts = 1000;
+    for (int attempt = 0; attempt < mostAttempts; ++attempt) {
+        int fd =
+            open(target.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd < 0) {
+            return -1;
+        }
+        struct stat held {};
+        struct stat named {};
+        if (lockWhole(fd) && fstat(fd, &held) == 0 && stat(target.c_str(), &named) == 0 &&
+            held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
+            return fd;
+        }
+        close(fd);
+    }
+    return -1;
 }
 
 } // namespace
@@ -230,6 +280,12 @@ LoadedText loadFile(const std::filesystem::path& file) {
     if (loaded.problem.empty()) {
         decode(std::move(bytes), loaded);
     }
+    // Its owner's choice: the file is read, and kept as it is.
+    bool readOnly =
+        (info.st_mode & S_IWUSR) == 0 || (access(file.c_str(), W_OK) != 0 && errno == EACCES);
+    if (loaded.problem.empty() && readOnly) {
+        loaded.problem = "the file is read-only";
+    }
     return loaded;
 }
 
@@ -248,8 +304,10 @@ LSTATUS saveFile(const std::filesystem::path& target, const std::string& text, E
     if (temporary.fd() < 0) {
         return failed(errno);
     }
-    if (!writeAll(temporary.fd(), encode(text, encoding)) ||
-        fchmod(temporary.fd(), fileMode(target)) != 0 || fsync(temporary.fd()) != 0) {
+    const bool written = encoding == Encoding::Bytes
+                             ? writeAll(temporary.fd(), text)
+                             : writeAll(temporary.fd(), encode(text, encoding));
+    if (!written || fchmod(temporary.fd(), fileMode(target)) != 0 || fsync(temporary.fd()) != 0) {
         return failed(errno);
     }
     if (!temporary.closeFile() || !temporary.renameTo(target)) {
@@ -258,20 +316,19 @@ LSTATUS saveFile(const std::filesystem::path& target, const std::string& text, E
     return ERROR_SUCCESS;
 }
 
-int lockFolder(const std::filesystem::path& target) {
+int lockFolder(const std::filesystem::path& target, std::string& why) {
     std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        return -1;
+    if (fd >= 0 && lockWhole(fd)) {
+        return fd;
     }
-    while (flock(fd, LOCK_EX) != 0) {
-        if (errno != EINTR) {
-            break; // a folder that cannot be locked: write as before
-        }
+    why = std::strerror(errno);
+    if (fd >= 0) {
+        close(fd);
     }
-    return fd;
+    return lockFile(target);
 }
 
 } // namespace platform::registry

@@ -36,8 +36,10 @@ LSTATUS saveFile(const std::filesystem::path& target, const std::string& text, E
                  std::string& why);
 
 // Takes the folder's lock, which every instance holds around a
-// read-modify-write; closing the descriptor releases it. -1 without a folder
-// to lock (it cannot be made), when the write fails anyway.
-int lockFolder(const std::filesystem::path& target);
+// read-modify-write; closing the descriptor releases it. A folder that cannot
+// be opened for it (one without read permission) has the settings file's own
+// lock taken instead, and `why` says what kept the folder's. -1 when neither
+// can be had (the folder cannot be made), when the write fails anyway.
+int lockFolder(const std::filesystem::path& target, std::string& why);
 
 } // namespace platform::registry

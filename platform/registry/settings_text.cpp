@@ -1,10 +1,12 @@
 #include "platform/registry/settings_text.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -20,12 +22,22 @@ using registry::Encoding;
 using registry::ERROR_WRITE_FAULT;
 using registry::LoadedText;
 
+// The file's text as last read, with what the file looked like then.
+struct ReadCache {
+    std::filesystem::path file;
+    struct stat seen {};
+    std::string text;
+    bool settled = false; // last changed well before it was read
+};
+
 struct SettingsLocation {
     std::optional<std::filesystem::path> file; // none: in memory
     std::string memoryText;
-    bool warned = false;
+    bool warned = false;           // that a write failed, since the last that did not
+    bool lockWarned = false;       // that the folder's lock could not be had
     SettingsLoader load = nullptr; // with save: elsewhere, neither file nor memory
     SettingsSaver save = nullptr;
+    ReadCache cache;
 };
 
 SettingsLocation& location() {
@@ -48,7 +60,7 @@ OpenUpdate& openUpdate() {
     return update;
 }
 
-// Says once per settings file why it is left as it is.
+// Says why the settings file is left as it is: once, until a write succeeds.
 void warnNotSaved(const std::string& why) {
     SettingsLocation& current = location();
     if (current.warned || !current.file) {
@@ -73,6 +85,45 @@ LoadedText& updateText() {
     return *update.loaded;
 }
 
+void warnLockedFile(const std::filesystem::path& target, const std::string& why) {
+    SettingsLocation& current = location();
+    if (current.lockWarned) {
+        return;
+    }
+    current.lockWarned = true;
+    std::string message = "talonix: settings folder not locked: " + target.parent_path().string() +
+                          ": " + why + "; locking the settings file instead\n";
+    std::fputs(message.c_str(), stderr);
+    std::fflush(stderr);
+}
+
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+           a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec &&
+           a.st_ctim.tv_sec == b.st_ctim.tv_sec && a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
+}
+
+// The settings file's text. A file that looks as it did when it was last
+// read is not read again, if it had last been changed well before that
+// read: any change since would have given it a later time. (A change within
+// the clock's grain of a read may keep the time, so such a file is read.)
+const std::string& fileText(const std::filesystem::path& file) {
+    constexpr time_t settleSeconds = 2;
+    ReadCache& cache = location().cache;
+    struct stat info {};
+    const bool seen = stat(file.c_str(), &info) == 0;
+    if (seen && cache.settled && cache.file == file && sameFile(cache.seen, info)) {
+        return cache.text;
+    }
+    const time_t now = time(nullptr);
+    cache.text = registry::loadFile(file).text;
+    cache.file = file;
+    cache.seen = info;
+    cache.settled = seen && info.st_mtim.tv_sec + settleSeconds < now &&
+                    info.st_ctim.tv_sec + settleSeconds < now;
+    return cache.text;
+}
+
 } // namespace
 
 std::string defaultSettingsPath() {
@@ -94,8 +145,10 @@ std::string defaultSettingsPath() {
 void useSettingsFile(const std::string& path) {
     registry::closeAllKeys();
     location().file = std::filesystem::path(path);
+    location().cache = ReadCache{};
     location().memoryText.clear();
     location().warned = false;
+    location().lockWarned = false;
     location().load = nullptr;
     location().save = nullptr;
 }
@@ -103,8 +156,10 @@ void useSettingsFile(const std::string& path) {
 void useMemorySettings() {
     registry::closeAllKeys();
     location().file.reset();
+    location().cache = ReadCache{};
     location().memoryText.clear();
     location().warned = false;
+    location().lockWarned = false;
     location().load = nullptr;
     location().save = nullptr;
 }
@@ -117,7 +172,11 @@ SettingsUpdate::SettingsUpdate() {
     const SettingsLocation& current = location();
     if (current.file) {
         update.target = registry::followLinks(*current.file);
-        update.lockFd = registry::lockFolder(*update.target);
+        std::string why;
+        update.lockFd = registry::lockFolder(*update.target, why);
+        if (!why.empty()) {
+            warnLockedFile(*update.target, why);
+        }
     }
 }
 
@@ -147,6 +206,8 @@ LSTATUS SettingsUpdate::finish() {
                                          update.loaded->encoding, why);
             if (status_ != ERROR_SUCCESS) {
                 warnNotSaved(why);
+            } else {
+                current.warned = false; // a later failure is news again
             }
         }
     } else {
@@ -161,24 +222,24 @@ LSTATUS SettingsUpdate::finish() {
 
 void useSettingsStorage(SettingsLoader load, SettingsSaver save) {
     registry::closeAllKeys();
-    location() = SettingsLocation{std::nullopt, {}, false, load, save};
+    location() = SettingsLocation{std::nullopt, {}, false, false, load, save, {}};
 }
 
 namespace registry {
 
-std::string loadSettingsText() {
+const std::string& loadSettingsText() {
     if (openUpdate().depth > 0) {
         return updateText().text;
     }
-    const SettingsLocation& current = location();
+    SettingsLocation& current = location();
     if (current.load != nullptr) {
-        return current.load();
+        current.cache.text = current.load();
+        return current.cache.text;
     }
-    return current.file ? registry::loadFile(registry::followLinks(*current.file)).text
-                        : current.memoryText;
+    return current.file ? fileText(registry::followLinks(*current.file)) : current.memoryText;
 }
 
-LSTATUS saveSettingsText(const std::string& text) {
+LSTATUS saveSettingsText(std::string text) {
     SettingsUpdate scope;
     OpenUpdate& update = openUpdate();
     LoadedText& loaded = updateText();
@@ -186,7 +247,7 @@ LSTATUS saveSettingsText(const std::string& text) {
         warnNotSaved(loaded.problem);
         update.lastWrite = ERROR_ACCESS_DENIED;
     } else {
-        loaded.text = text;
+        loaded.text = std::move(text);
         update.changed = true;
         update.lastWrite = ERROR_SUCCESS;
     }

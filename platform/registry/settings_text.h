@@ -11,11 +11,12 @@ namespace platform::registry {
 
 // The current text; empty when there is none or it cannot be read. Inside a
 // SettingsUpdate, the text as read under its lock with the writes made since.
-std::string loadSettingsText();
+// The text stays valid until the next call of either.
+const std::string& loadSettingsText();
 // Replaces the text. A file is replaced atomically: a temporary file in the
 // same folder (created when missing) is written and renamed over it. Inside a
 // SettingsUpdate the file is written once, when the update finishes.
-LSTATUS saveSettingsText(const std::string& text);
+LSTATUS saveSettingsText(std::string text);
 
 // Forgets every open key handle (the store they were opened on is gone).
 void closeAllKeys();

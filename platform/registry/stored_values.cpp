@@ -17,4 +17,8 @@ LSTATUS writeStoredValue(resources::StoredValue value, DWORD number) {
     return writeDwordValue(resources::SETTINGS_KEY, resources::storedValueRow(value).name, number);
 }
 
+DWORD countStoredValueUp(resources::StoredValue value, DWORD shown) {
+    return countDwordUp(resources::SETTINGS_KEY, resources::storedValueRow(value).name, shown);
+}
+
 } // namespace platform

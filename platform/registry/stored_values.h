@@ -12,5 +12,8 @@ namespace platform {
 DWORD readStoredValue(resources::StoredValue value);
 // The status of the write: ERROR_SUCCESS once the settings file holds it.
 LSTATUS writeStoredValue(resources::StoredValue value, DWORD number);
+// One more on a stored count (countDwordUp in dword_values.h): the new count,
+// or `shown` + 1 while the file cannot take it.
+DWORD countStoredValueUp(resources::StoredValue value, DWORD shown);
 
 } // namespace platform

@@ -79,14 +79,10 @@ std::string replaced(std::string text, const std::string& from, const std::strin
 }
 
 // A line that does not read as a dword "back", between the header and a good
-// "wc": it reads as absent and a write replaces it.
+// "wc": it reads as absent, and a write keeps it and adds a line that reads.
 FileCase damaged(const char* line) {
-    return {line,
-            std::string(tlxSection) + line + "\n\"wc\"=dword:00000001\n",
-            "back=-1 wc=1",
-            "back=6",
-            std::string(tlxSection) + "\"back\"=dword:00000006\n\"wc\"=dword:00000001\n",
-            "back=6"};
+    const std::string before = std::string(tlxSection) + line + "\n\"wc\"=dword:00000001\n";
+    return {line, before, "back=-1 wc=1", "back=6", before + "\"back\"=dword:00000006\n", "back=6"};
 }
 
 const std::vector<FileCase> FILE_CASES{
@@ -112,11 +108,27 @@ const std::vector<FileCase> FILE_CASES{
      "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Other]\n\"x\"=dword:00000009\n"
      "\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n\"cidc\"=dword:00000001\n",
      "Software\\Other:x=9"},
-    {"the later of duplicate lines is read; a write collapses them into the first",
+    {"the later of duplicate lines is read, and a write changes that one only",
      std::string(tlxSection) +
          "\"back\"=dword:00000001\n\"x\"=dword:00000000\n\"back\"=dword:00000002\n",
      "back=2", "back=3",
-     std::string(tlxSection) + "\"back\"=dword:00000003\n\"x\"=dword:00000000\n", "back=3"},
+     std::string(tlxSection) +
+         "\"back\"=dword:00000001\n\"x\"=dword:00000000\n\"back\"=dword:00000003\n",
+     "back=3"},
+    {"a continued value ends before a line that is a value of its own",
+     std::string(tlxSection) + "\"statc\"=hex:01,\\\n\"statu\"=dword:00000005\n", "statu=5",
+     "statc=1", std::string(tlxSection) + "\"statc\"=dword:00000001\n\"statu\"=dword:00000005\n",
+     "statc=1 statu=5"},
+    {"a value after a continued one is read, and the continued one kept",
+     std::string(tlxSection) + "\"keep\"=hex:01,\\\n\"statc\"=dword:00000005\n", "statc=5",
+     "statc=6", std::string(tlxSection) + "\"keep\"=hex:01,\\\n\"statc\"=dword:00000006\n",
+     "statc=6"},
+    {"lone CR line ends are read and written back as they are",
+     "REGEDIT4\r\r[HKEY_CURRENT_USER\\Software\\qm\\tlx]\r\"back\"=dword:00000001\r\"x\"=dword:2",
+     "back=1 x=2", "back=3 wc=1",
+     "REGEDIT4\r\r[HKEY_CURRENT_USER\\Software\\qm\\tlx]\r\"back\"=dword:00000003\r"
+     "\"x\"=dword:2\r\"wc\"=dword:00000001\r",
+     "back=3 x=2 wc=1"},
     {"short digits, upper case and blanks are accepted",
      std::string(tlxSection) + "\"back\"=DWORD:A\n \"wc\" = dword:0000FFff  \n",
      "back=10 wc=0xFFFF", "",

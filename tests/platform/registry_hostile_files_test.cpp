@@ -21,6 +21,7 @@ struct HostileFile {
     const char* what;
     std::function<void(const std::filesystem::path&)> make; // puts the file in place
     const char* reason;                                     // in the message on stderr
+    int64_t statc = -1; // what is read: the defaults, unless the file can be read
 };
 
 // What a path is, and what it holds when it is a regular file.
@@ -67,6 +68,12 @@ const HostileFile hostileFiles[] = {
          std::ofstream(file, std::ios::binary) << std::string("\xFF\xFER\0E\0G\0\n", 9);
      },
      "UTF-16"},
+    {"ReadOnly",
+     [](const std::filesystem::path& file) {
+         std::ofstream(file, std::ios::binary) << settingsText;
+         chmod(file.c_str(), 0444);
+     },
+     "read-only", 5},
 };
 
 class HostileFileTest : public RegistryFileTest,
@@ -74,7 +81,7 @@ class HostileFileTest : public RegistryFileTest,
 
 // Run as a normal user: as root, every file is readable. The checks run in
 // a child that gives up root, in a folder it may write.
-TEST_P(HostileFileTest, IsNeverReplacedAndTheGameGoesOnWithDefaults) {
+TEST_P(HostileFileTest, IsNeverReplacedAndTheGameGoesOnWithWhatCouldBeRead) {
     ASSERT_EQ(chmod(folder.c_str(), 0777), 0);
     GetParam().make(file);
     const std::string before = describe(file);
@@ -87,7 +94,7 @@ TEST_P(HostileFileTest, IsNeverReplacedAndTheGameGoesOnWithDefaults) {
         ::testing::internal::CaptureStderr();
         EXPECT_NE(setDword(tlxKey, u"statc", 6), ERROR_SUCCESS);
         EXPECT_NE(setDword(tlxKey, u"back", 1), ERROR_SUCCESS);
-        EXPECT_EQ(queryDword(tlxKey, u"statc"), -1) << "played with the defaults";
+        EXPECT_EQ(queryDword(tlxKey, u"statc"), GetParam().statc) << "played on with what it read";
         std::string errors = ::testing::internal::GetCapturedStderr();
         std::string expected = "talonix: settings not saved: " + file.string() + ": ";
         EXPECT_EQ(errors.rfind(expected, 0), 0u) << errors;
@@ -163,15 +170,21 @@ TEST_F(RegistryFileTest, ALinkedFileIsWrittenThroughItsLink) {
 }
 
 TEST_F(RegistryFileTest, TemporariesLeftByAKilledWriteGoWithTheNextWrite) {
-    for (const char* name :
-         {".settings.reg.a1B2c3", ".settings.reg.ZZZZZZ", ".settings.reg.x", ".other.reg.a1B2c3"}) {
+    // Only the program's own names go; the user's files that look alike stay.
+    for (const char* name : {".settings.reg.talonix-a1B2c3.tmp", ".settings.reg.talonix-ZZZZZZ.tmp",
+                             ".settings.reg.backup", ".settings.reg.a1B2c3",
+                             ".settings.reg.talonix-a1B2c.tmp", ".settings.reg.talonix-a1B2c3.tmpx",
+                             ".settings.reg.talonix-a1-2c3.tmp", ".other.reg.talonix-a1B2c3.tmp"}) {
         std::ofstream(folder / name) << "half a file";
     }
     ASSERT_EQ(setDword(tlxKey, u"back", 1), ERROR_SUCCESS);
     std::vector<std::string> left = folderEntries();
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left,
-              (std::vector<std::string>{".other.reg.a1B2c3", ".settings.reg.x", "settings.reg"}));
+              (std::vector<std::string>{".other.reg.talonix-a1B2c3.tmp", ".settings.reg.a1B2c3",
+                                        ".settings.reg.backup", ".settings.reg.talonix-a1-2c3.tmp",
+                                        ".settings.reg.talonix-a1B2c.tmp",
+                                        ".settings.reg.talonix-a1B2c3.tmpx", "settings.reg"}));
 }
 
 } // namespace

@@ -82,49 +82,57 @@ const GoldenCase singleShots[] = {
     {"talon_count_japanese_empty", "type=4 cidc=1", japaneseTalonEmpty,
      "/remaining=0|/lastWinner=-1"}};
 
-std::vector<GoldenCase> goldenCases() {
-    std::vector<GoldenCase> cases(std::begin(singleShots), std::end(singleShots));
-    // Shots along one script, each case running it up to its own shot: the
-    // English table with a status text, each dialog, a tooltip held under the
-    // pen and the take face; the keyboard's focus mark on the third card (the
-    // first Right brings it to the first), moved with the hand as the card
-    // before it is played, gone after a tap.
-    using Step = std::array<std::string, 3>; // lines, golden, fields
-    const auto along = [&cases](const char* settings, const std::vector<Step>& steps) {
-        std::string lines;
-        for (const auto& [step, name, fields] : steps) {
-            lines += (lines.empty() ? "" : ";") + step;
-            cases.push_back({name, settings, lines, fields});
-        }
-    };
-    along("lang=1", {{"tap 100 110", "english_table_status", "/status=\"Please select cards!\""},
-                     {"command 40014", "english_options", "/dialog/template=130"},
-                     {"press 2;command 40015", "english_statistics", "/dialog/template=131"},
-                     {"press 2;key f1", "english_rules", "/dialog/template=132|/rulesLanguage=0"},
-                     {"press 2;down 10 10", "english_tooltip", "/dialog=null"},
-                     {"up 10 10;" + moves("4") + ";down 220 186", "english_take_pressed",
-                      "/buttonPressed=1|/computerAttacks=1"}});
-    // The dialogs in Russian, and what the English ones above do not show:
-    // Options as it opens, with every control changed and with its list of
-    // variants open; the rules at the top and scrolled to the end (the scroll
-    // bar's thumb at each end).
+// Shots along one script, each case running it up to its own shot.
+using Step = std::array<std::string, 3>; // lines, golden, fields
+void along(std::vector<GoldenCase>& cases, const char* settings, const std::vector<Step>& steps) {
+    std::string lines;
+    for (const auto& [step, name, fields] : steps) {
+        lines += (lines.empty() ? "" : ";") + step;
+        cases.push_back({name, settings, lines, fields});
+    }
+}
+
+// The dialogs in Russian, and what the English ones do not show: Options as
+// it opens, with every control changed and with its list of variants open;
+// the rules at the top and scrolled to the end (the scroll bar's thumb at
+// each end).
+void addDialogCases(std::vector<GoldenCase>& cases) {
     const std::string optionsSet = "check 1011 1;check 1008 1;check 1014 1;select 1003 2;"
                                    "select 1006 3;select 1015 4";
-    along("", {{"key ctrl+o", "options", "/dialog/template=130"},
-               {optionsSet, "options_set", "/dialog/template=130"},
-               {"tap 200 136", "options_variants_open", "/gameType=0"},
-               {"key escape;press 2;key ctrl+t", "statistics", "/dialog/template=131"},
-               {"press 2;key f1", "rules", "/rulesLanguage=1"},
-               {"key end", "rules_end", "/rulesLanguage=1"},
-               {"press 2;down 10 10", "tooltip", "/dialog=null"}});
-    along("lang=1",
+    along(cases, "",
+          {{"key ctrl+o", "options", "/dialog/template=130"},
+           {optionsSet, "options_set", "/dialog/template=130"},
+           {"tap 200 136", "options_variants_open", "/gameType=0"},
+           {"key escape;press 2;key ctrl+t", "statistics", "/dialog/template=131"},
+           {"press 2;key f1", "rules", "/rulesLanguage=1"},
+           {"key end", "rules_end", "/rulesLanguage=1"},
+           {"press 2;down 10 10", "tooltip", "/dialog=null"}});
+    along(cases, "lang=1",
           {{"key ctrl+o;" + optionsSet, "english_options_set", "/dialog/template=130"},
            {"tap 200 136", "english_options_variants_open", "/gameType=0"},
            {"key escape;press 2;key f1;key end", "english_rules_end", "/rulesLanguage=0"}});
-    along("", {{"key right;key right;key right", "focus_mark_third_card",
-                "/humanHand/cards/2/selected=0"},
-               {"key home;key space;key enter", "focus_mark_after_a_lead", "humanTableRowCount=1"},
-               {"tap 150 60", "focus_mark_hidden_by_a_tap", "humanHandCount=5"}});
+}
+
+std::vector<GoldenCase> goldenCases() {
+    std::vector<GoldenCase> cases(std::begin(singleShots), std::end(singleShots));
+    // The English table with a status text, each dialog, a tooltip held under
+    // the pen and the take face; the keyboard's focus mark on the third card
+    // (the first Right brings it to the first), moved with the hand as the
+    // card before it is played, gone after a tap.
+    along(cases, "lang=1",
+          {{"tap 100 110", "english_table_status", "/status=\"Please select cards!\""},
+           {"command 40014", "english_options", "/dialog/template=130"},
+           {"press 2;command 40015", "english_statistics", "/dialog/template=131"},
+           {"press 2;key f1", "english_rules", "/dialog/template=132|/rulesLanguage=0"},
+           {"press 2;down 10 10", "english_tooltip", "/dialog=null"},
+           {"up 10 10;" + moves("4") + ";down 220 186", "english_take_pressed",
+            "/buttonPressed=1|/computerAttacks=1"}});
+    addDialogCases(cases);
+    along(cases, "",
+          {{"key right;key right;key right", "focus_mark_third_card",
+            "/humanHand/cards/2/selected=0"},
+           {"key home;key space;key enter", "focus_mark_after_a_lead", "humanTableRowCount=1"},
+           {"tap 150 60", "focus_mark_hidden_by_a_tap", "humanHandCount=5"}});
     // Backs show on the computer's hand and the talon; the first pair is the
     // first deal of type 0.
     for (const std::string value : {"1", "2", "3", "4"}) {

@@ -1,6 +1,7 @@
 // The program where its surroundings fail it: screenshots and results that
 // cannot be written, bytes no script line holds, lines of any length,
-// standard descriptors closed at start, command lines naming nothing, and no
+// screenshots into what is not a file, control bytes echoed, standard
+// descriptors closed at start, command lines naming nothing, and no
 // display to open a window on. Each says so in one short line, or nothing.
 #include <gtest/gtest.h>
 
@@ -20,6 +21,7 @@ struct HostileRun {
     int status;
     std::string errorsStart; // "" when nothing may be said
     bool stateWritten;       // a state line reaches standard output; else nothing
+    std::string setup = "";  // shell commands run in the folder first
 };
 
 const HostileRun hostileRuns[] = {
@@ -27,6 +29,14 @@ const HostileRun hostileRuns[] = {
      "script:2: ", true},
     {"ShotIntoProc", "shot /proc/self/status\n", "--headless --script script.txt", 2,
      "script:1: ", false},
+    {"ShotIntoAFifo", "state\nshot fifo\n", "--headless --script script.txt", 2,
+     "script:2: 'shot' writes only to a regular file", true, "mkfifo fifo && "},
+    {"ShotIntoADevice", "shot /dev/null\n", "--headless --script script.txt", 2,
+     "script:1: 'shot' writes only to a regular file", false},
+    {"ControlBytesAreEchoedEscaped", "\x1b[31mRED\x7f\n", "--headless --script script.txt", 2,
+     "script:1: unknown line '\\x1b[31mRED\\x7f'\n", false},
+    {"AnEmptyClock", "state\n", "--headless --script script.txt --clock ''", 2, "talonix: --clock",
+     false},
     {"ANulByte", "state\nshot a" + std::string(1, '\0') + "b.png\n",
      "--headless --script script.txt", 2, "script:2: a NUL byte", true},
     {"AHugeLine", "state\n" + std::string(1 << 20, 'x') + "\n", "--headless --script script.txt", 2,
@@ -55,11 +65,13 @@ TEST_P(HostileRunTest, EndsAsItShould) {
     writeTextFile(folder + "/script.txt", run.script);
     const std::string settings =
         run.arguments.find("--registry") == std::string::npos ? " --registry settings.reg" : "";
+    const std::string clock =
+        run.arguments.find("--clock") == std::string::npos ? " --clock 12:34:56.789" : "";
     // The redirections of the case come last, so they win.
-    const std::string command = "cd " + folder +
-                                " && env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER " +
-                                TALONIX_BINARY + " --clock 12:34:56.789" + settings +
-                                " >out.txt 2>err.txt " + run.arguments;
+    const std::string command = "cd " + folder + " && " + run.setup +
+                                "env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER " +
+                                TALONIX_BINARY + clock + settings + " >out.txt 2>err.txt " +
+                                run.arguments;
     const int raw = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(raw)) << command;
     EXPECT_EQ(WEXITSTATUS(raw), run.status);

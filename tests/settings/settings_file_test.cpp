@@ -7,6 +7,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <random>
 
 #include "platform/registry/registry_store.h"
@@ -109,6 +112,11 @@ class SharedSettingsFile : public SettingsDialogTest {
         GameOverCheck();
         platform_testing::takeMessageBoxes();
     }
+    static void endGames(int games) {
+        for (int i = 0; i < games; ++i) {
+            endGame();
+        }
+    }
 
     // Confirms Options with back and colour `choice`, and both check boxes
     // set to its lowest bit.
@@ -120,6 +128,28 @@ class SharedSettingsFile : public SettingsDialogTest {
         dialogLines("select back " + c + ";select colour " + c + ";check dbl " + bit +
                     ";check count " + bit + ";press ok");
         ShowOptions();
+    }
+
+    // Runs `checks` in a child process as a normal user, since folder modes
+    // stop nothing that root does, in a folder of that user's own: its path.
+    bool passesAsNormalUser(const std::function<void(const std::filesystem::path&)>& checks) {
+        const std::filesystem::path own = folder / "own";
+        if (chmod(folder.c_str(), 0777) != 0) {
+            return false;
+        }
+        pid_t child = fork();
+        if (child == 0) {
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+                _exit(3);
+            }
+            std::filesystem::create_directory(own);
+            platform::useSettingsFile((own / "settings.reg").string());
+            checks(own);
+            _exit(::testing::Test::HasFailure() ? 1 : 0);
+        }
+        int status = 0;
+        return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+               WEXITSTATUS(status) == 0;
     }
 
     // Another instance: a child process that starts as the program does and
@@ -138,11 +168,7 @@ class SharedSettingsFile : public SettingsDialogTest {
 TEST_F(SharedSettingsFile, TwoInstancesKeepTheSumOfTheirWins) {
     platform::writeStoredValue(StoredValue::ComputerWins, 10);
     constexpr int games = 60;
-    const auto play = [] {
-        for (int i = 0; i < games; ++i) {
-            endGame();
-        }
-    };
+    const auto play = [] { endGames(games); };
     const pid_t first = startInstance(play);
     const pid_t second = startInstance(play);
     ASSERT_TRUE(first > 0 && second > 0);
@@ -160,6 +186,55 @@ TEST_F(SharedSettingsFile, TwoInstancesKeepTheSumOfTheirWins) {
     endGame();
     EXPECT_EQ(computerWins, 11u + 2 * games);
     EXPECT_EQ(platform::readStoredValue(StoredValue::ComputerWins), 11u + 2 * games);
+}
+
+TEST_F(SharedSettingsFile, AFolderThatCannotBeLockedHasTheFileLockedInstead) {
+    EXPECT_TRUE(passesAsNormalUser([](const std::filesystem::path& own) {
+        ASSERT_EQ(chmod(own.c_str(), 0333), 0) << "write and search, no read";
+        ::testing::internal::CaptureStderr();
+        constexpr int games = 60;
+        const auto play = [] { endGames(games); };
+        for (pid_t pid : {startInstance(play), startInstance(play)}) {
+            ASSERT_EQ(waitpid(pid, nullptr, 0), pid);
+        }
+        const std::string errors = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(platform::readStoredValue(StoredValue::ComputerWins), 2u * games);
+        const std::string said = "talonix: settings folder not locked: " + own.string() +
+                                 ": Permission denied; locking the settings file instead\n";
+        EXPECT_EQ(errors, said + said) << "once by each instance";
+    }));
+}
+
+// The folder turns read-only and writable again while games end: the wins
+// shown go on, and those the file could not take join the next write.
+TEST_F(SharedSettingsFile, WinsThatCouldNotBeSavedGoWithTheNextWrite) {
+    EXPECT_TRUE(passesAsNormalUser([](const std::filesystem::path& own) {
+        ::testing::internal::CaptureStderr();
+        std::string seen;
+        for (mode_t mode : {0755, 0555, 0755, 0555, 0755}) {
+            ASSERT_EQ(chmod(own.c_str(), mode), 0);
+            for (int game = 0; game < 3; ++game) {
+                endGame();
+                seen += std::to_string(computerWins) + " ";
+            }
+            seen += "file " + std::to_string(platform::readStoredValue(StoredValue::ComputerWins)) +
+                    "; ";
+        }
+        const std::string errors = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(seen, "1 2 3 file 3; 4 5 6 file 3; 7 8 9 file 9; 10 11 12 file 9; "
+                        "13 14 15 file 15; ");
+        // Said again at the first failure after a success.
+        EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 2) << errors;
+    }));
+}
+
+TEST_F(SharedSettingsFile, WinCountsStopAtTheLargestNumber) {
+    platform::writeStoredValue(StoredValue::ComputerWins, 0xfffffff0u);
+    ReadStartupSettings();
+    endGames(18);
+    EXPECT_EQ(computerWins, 0xffffffffu);
+    EXPECT_EQ(platform::readStoredValue(StoredValue::ComputerWins), 0xffffffffu);
+    EXPECT_EQ(humanWins, 18u);
 }
 
 TEST_F(SharedSettingsFile, ConfirmingOptionsReplacesTheFileOnce) {
