@@ -35,11 +35,16 @@
         fit: function () {
             var ratio = window.devicePixelRatio || 1;
             var place = layout(ratio, window.innerWidth, window.innerHeight);
+            // Laid out at the factor in CSS pixels, then moved and shrunk by
+            // the ratio: so the browser places and scales the picture in
+            // device pixels and never rounds its size to CSS pixels.
             var style = document.getElementById('stage').style;
-            style.left = place.left / ratio + 'px';
-            style.top = place.top / ratio + 'px';
-            style.width = WIDTH * place.factor / ratio + 'px';
-            style.height = HEIGHT * place.factor / ratio + 'px';
+            style.width = WIDTH * place.factor + 'px';
+            style.height = HEIGHT * place.factor + 'px';
+            style.transform = 'translate(' + place.left / ratio + 'px, ' + place.top / ratio +
+                              'px) scale(' + 1 / ratio + ')';
+            // The focus frame: two CSS pixels wide at any ratio.
+            style.setProperty('--line', 2 * ratio + 'px');
             // Where the screen does not fit, a finger scrolls the page.
             document.body.style.overflow = place.fits ? 'hidden' : 'auto';
             page.canvas.style.touchAction = place.fits ? 'none' : 'pan-x pan-y';

@@ -9,8 +9,11 @@ var FILES = ['./', 'index.html', 'index.js', 'index.wasm', 'manifest.webmanifest
              @TALONIX_PAGE_ICONS@];
 
 self.addEventListener('install', function (event) {
+    // Past the browser's HTTP cache, which may still hold the old build.
     event.waitUntil(caches.open(CACHE).then(function (cache) {
-        return cache.addAll(FILES);
+        return cache.addAll(FILES.map(function (file) {
+            return new Request(file, { cache: 'reload' });
+        }));
     }).then(function () {
         return self.skipWaiting();
     }));

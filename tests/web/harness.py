@@ -236,13 +236,9 @@ class Browser:
         self.send("Performance.disable")
         return busy
 
-    def screenshot(self, **clip):
-        """The viewport, or the clip (CSS pixels), as PNG bytes in device pixels."""
-        if clip:
-            clip["scale"] = 1
-            shot = self.send("Page.captureScreenshot", format="png", clip=clip)
-        else:
-            shot = self.send("Page.captureScreenshot", format="png")
+    def screenshot(self):
+        """The viewport as PNG bytes, in device pixels."""
+        shot = self.send("Page.captureScreenshot", format="png")
         return base64.b64decode(shot["data"])
 
     def screen(self):
