@@ -173,4 +173,11 @@
     page.view = view;
     page.layout = layout;
     Module.onAbort = view.failed;
+    // A WebAssembly that cannot be fetched ends in a promise that nobody
+    // catches: before the first picture, that is a start that failed.
+    window.addEventListener('unhandledrejection', function () {
+        if (page.firstPictureAt === null) {
+            view.failed();
+        }
+    });
 })();

@@ -135,6 +135,7 @@ def main():
             page_checks.check_scales(browser, site, talonix, folder, failures, phone_shot)
             page_checks.check_keys(browser, site, talonix, folder, failures)
             page_checks.check_page_texts(browser, site, failures)
+            page_checks.check_failed_start(browser, site, failures)
             check_whole_game(browser, site, talonix, folder, failures)
             check_exit(browser, site, failures)
             page_checks.check_offline(browser, site, talonix, folder, failures)

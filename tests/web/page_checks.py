@@ -128,6 +128,27 @@ def check_page_texts(browser, site, failures):
                None if shown == texts else "%r, not %r" % (shown, texts), failures)
 
 
+def check_failed_start(browser, site, failures):
+    """Without its WebAssembly the page says, in both languages, that the
+    game did not load."""
+    browser.send("Network.enable")
+    browser.send("Network.setBypassServiceWorker", bypass=True)
+    browser.send("Network.setBlockedURLs", urls=["*index.wasm"])
+    try:
+        browser.load(site.origin + "/index.html", started="!!document.getElementById('failed') && "
+                     "document.getElementById('failed').style.display === 'flex'")
+        shown = browser.evaluate(
+            "Array.prototype.filter.call(document.querySelectorAll('#failed p'), function (p) {"
+            "  return p.offsetParent !== null; }).map(function (p) { return p.lang; })")
+        problem = None if shown == ["ru", "en"] else "shown: %r" % shown
+    except RuntimeError as error:
+        problem = str(error)
+    browser.send("Network.setBlockedURLs", urls=[])
+    browser.send("Network.setBypassServiceWorker", bypass=False)
+    browser.send("Network.disable")
+    report("no WebAssembly: the page says so", problem, failures)
+
+
 def check_first_picture(browser, site, failures):
     """The time from the start of the navigation to the first picture, from
     this local server, with neither the browser's cache nor the service
