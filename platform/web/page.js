@@ -60,7 +60,6 @@ var Module = typeof Module !== 'undefined' ? Module : {};
         canvas: null,
         context: null,
         image: null,
-        scale: 1,
 
         post: function (event) {
             page.queue.push(event);

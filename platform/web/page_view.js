@@ -48,7 +48,6 @@
             // Where the screen does not fit, a finger scrolls the page.
             document.body.style.overflow = place.fits ? 'hidden' : 'auto';
             page.canvas.style.touchAction = place.fits ? 'none' : 'pan-x pan-y';
-            page.scale = place.factor;
             view.watchRatio(ratio);
         },
 
@@ -171,7 +170,6 @@
     };
 
     page.view = view;
-    page.layout = layout;
     Module.onAbort = view.failed;
     // A WebAssembly that cannot be fetched ends in a promise that nobody
     // catches: before the first picture, that is a start that failed.
