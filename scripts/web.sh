@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds the browser version (build/web: index.html, index.js, index.wasm)
-# with Debian's Emscripten and serves it at http://127.0.0.1:8000.
+# Builds the browser version (build/web: index.html, index.js, index.wasm,
+# sw.js, manifest.webmanifest, icons/) with Debian's Emscripten and serves it
+# at http://127.0.0.1:8000.
 #   scripts/web.sh [--build-only]
 # The build uses no Emscripten ports and downloads nothing. The glyphs are
-# baked by the host's glyph baker (built in build/ci), as for the desktop.
+# baked by the host's glyph baker and the icons made by the host's icon maker
+# (both built in build/ci), as for the desktop.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,20 +25,23 @@ scripts/install-deps.sh emscripten node-acorn
 export NODE_PATH=/usr/share/nodejs
 
 cmake --preset ci >/dev/null
-cmake --build --preset ci --target bake_glyphs
+cmake --build --preset ci --target bake_glyphs talonix_desktop_files
 
 if [ ! -f build/web/CMakeCache.txt ]; then
     emcmake cmake -S . -B build/web -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_CXX_FLAGS_RELEASE="-Os -DNDEBUG" -DTALONIX_WERROR=ON \
         -DTALONIX_GLYPH_BAKER="$PWD/build/ci/platform/bake_glyphs" >/dev/null
 fi
-cmake --build build/web --target talonix -j 2
+cmake --build build/web --target talonix_page_files -j 2
 
+# Everything a first visit fetches: the service worker then keeps all of it.
 transfer=0
-for file in index.html index.js index.wasm; do
-    transfer=$((transfer + $(gzip -9 -c "build/web/$file" | wc -c)))
+for file in build/web/{index.html,index.js,index.wasm,sw.js,manifest.webmanifest} \
+    build/web/icons/*.png; do
+    transfer=$((transfer + $(gzip -9 -c "$file" | wc -c)))
 done
-echo "build/web: index.html, index.js, index.wasm; $((transfer / 1024)) KiB to transfer (gzip)"
+echo "build/web: the page, its script, WebAssembly, service worker, manifest and icons;" \
+    "$((transfer / 1024)) KiB to transfer (gzip)"
 
 if [ "$serve" -eq 1 ]; then
     echo "Serving at http://127.0.0.1:8000/ (Ctrl+C stops)"

@@ -1,6 +1,6 @@
 // The page around the program: the command line from the address, the
-// canvas scaled by a whole factor, the browser's events queued for the
-// program, the settings in local storage, and the closed table at Exit.
+// browser's events queued for the program, the settings in local storage,
+// and the closed table at Exit. How the screen is shown is page_view.js.
 // Loaded before the program's own JavaScript (--pre-js).
 var Module = typeof Module !== 'undefined' ? Module : {};
 
@@ -35,7 +35,7 @@ var Module = typeof Module !== 'undefined' ? Module : {};
     var VIRTUAL_KEYS = {
         Enter: 0x0D, NumpadEnter: 0x0D, Escape: 0x1B, Tab: 0x09, Space: 0x20, Backspace: 0x08,
         ArrowLeft: 0x25, ArrowUp: 0x26, ArrowRight: 0x27, ArrowDown: 0x28,
-        Home: 0x24, End: 0x23, PageUp: 0x21, PageDown: 0x22, F4: 0x73, Digit0: 0x30
+        Home: 0x24, End: 0x23, PageUp: 0x21, PageDown: 0x22, F1: 0x70, F4: 0x73, Digit0: 0x30
     };
     function virtualKey(code) {
         var match = /^Key([A-Z])$/.exec(code) || /^Digit([1-9])$/.exec(code);
@@ -45,14 +45,21 @@ var Module = typeof Module !== 'undefined' ? Module : {};
         return VIRTUAL_KEYS.hasOwnProperty(code) ? VIRTUAL_KEYS[code] : 0;
     }
 
+    // What the game takes with Control, as in the desktop window: Ctrl+N a
+    // new game, Ctrl+O the options, Ctrl+T the statistics.
+    var CONTROL_KEYS = /^Key[NOT]$/;
+
     var page = {
+        WIDTH: WIDTH,
+        HEIGHT: HEIGHT,
+        PEN_DOWN: PEN_DOWN,
+        PEN_UP: PEN_UP,
         queue: [],
         wake: null,
         waiting: false,
         canvas: null,
         context: null,
         image: null,
-        scale: 1,
 
         post: function (event) {
             page.queue.push(event);
@@ -78,6 +85,7 @@ var Module = typeof Module !== 'undefined' ? Module : {};
             HEAP32[base + 3] = event.key || 0;
             HEAP32[base + 4] = event.alt ? 1 : 0;
             HEAPU32[base + 5] = event.time >>> 0;
+            HEAP32[base + 6] = event.control ? 1 : 0;
         },
 
         // Whether the program waits for input with nothing queued.
@@ -99,7 +107,13 @@ var Module = typeof Module !== 'undefined' ? Module : {};
                 bytes[4 * i + 3] = 0xFF;
             }
             page.context.putImageData(page.image, 0, 0);
+            if (page.firstPictureAt === null) {
+                page.view.firstPicture();
+            }
         },
+        // When the first picture was shown (milliseconds since the page's
+        // navigation began).
+        firstPictureAt: null,
 
         // The last message box that closed, for whoever watches the page.
         lastMessageBox: null,
@@ -130,15 +144,6 @@ var Module = typeof Module !== 'undefined' ? Module : {};
             } catch (e) {
                 return false;
             }
-        },
-
-        // The largest whole factor at which the screen fits the page.
-        fit: function () {
-            var factor = Math.max(1, Math.floor(Math.min(window.innerWidth / WIDTH,
-                                                         window.innerHeight / HEIGHT)));
-            page.scale = factor;
-            page.canvas.style.width = WIDTH * factor + 'px';
-            page.canvas.style.height = HEIGHT * factor + 'px';
         },
 
         // A pointer position in screen pixels.
@@ -191,37 +196,57 @@ var Module = typeof Module !== 'undefined' ? Module : {};
                     page.post({ type: WHEEL, x: point.x, y: point.y, key: lines });
                 }
             }, { passive: false });
-            canvas.addEventListener('contextmenu', function (event) {
-                event.preventDefault();
-            });
-            window.addEventListener('keydown', function (event) {
-                if (event.ctrlKey || event.metaKey) {
-                    return; // the browser's own shortcuts
-                }
-                var handled = false;
-                var key = virtualKey(event.code);
-                if (key) {
-                    page.post({ type: KEY, key: key, alt: event.altKey });
-                    handled = true;
-                } else if (event.altKey && event.key.length === 1 && event.key > ' ' &&
-                           event.key < '\x7F') {
-                    // With Alt held no text arrives: Alt+/ opens About.
-                    page.post({ type: CHARACTER, key: event.key.charCodeAt(0), alt: true });
-                    handled = true;
-                }
-                // Typed text, one UTF-16 unit at a time, after its key.
-                if (!event.altKey && Array.from(event.key).length === 1 &&
-                    event.key.codePointAt(0) >= 0x20) {
-                    for (var i = 0; i < event.key.length; ++i) {
-                        page.post({ type: CHARACTER, key: event.key.charCodeAt(i) });
-                    }
-                    handled = true;
-                }
-                if (handled) {
+            // A long press is the game's, not the browser's menu (but for
+            // the links of the notices).
+            document.addEventListener('contextmenu', function (event) {
+                if (!event.target.closest || !event.target.closest('.notice')) {
                     event.preventDefault();
                 }
             });
-            window.addEventListener('resize', page.fit);
+            window.addEventListener('keydown', page.keyDown);
+        },
+
+        keyDown: function (event) {
+            if (page.view.commandKey(event)) {
+                return;
+            }
+            var plain = !event.altKey && !event.ctrlKey && !event.metaKey && !event.shiftKey;
+            if (event.code === 'F10' && plain) {
+                page.view.focusCommands();
+                event.preventDefault();
+                return;
+            }
+            if (event.ctrlKey || event.metaKey) {
+                // The browser's own shortcuts, but for the game's three.
+                if (event.ctrlKey && !event.metaKey && !event.altKey && !event.shiftKey &&
+                    CONTROL_KEYS.test(event.code)) {
+                    page.post({ type: KEY, key: virtualKey(event.code), control: true });
+                    event.preventDefault();
+                }
+                return;
+            }
+            var handled = false;
+            var key = virtualKey(event.code);
+            if (key) {
+                page.post({ type: KEY, key: key, alt: event.altKey });
+                handled = true;
+            } else if (event.altKey && event.key.length === 1 && event.key > ' ' &&
+                       event.key < '\x7F') {
+                // With Alt held no text arrives: Alt+/ opens About.
+                page.post({ type: CHARACTER, key: event.key.charCodeAt(0), alt: true });
+                handled = true;
+            }
+            // Typed text, one UTF-16 unit at a time, after its key.
+            if (!event.altKey && Array.from(event.key).length === 1 &&
+                event.key.codePointAt(0) >= 0x20) {
+                for (var i = 0; i < event.key.length; ++i) {
+                    page.post({ type: CHARACTER, key: event.key.charCodeAt(i) });
+                }
+                handled = true;
+            }
+            if (handled) {
+                event.preventDefault();
+            }
         },
 
         // Exit: the table is closed, and the link starts a new run.
@@ -248,7 +273,7 @@ var Module = typeof Module !== 'undefined' ? Module : {};
             page.canvas.height = HEIGHT;
             page.context = page.canvas.getContext('2d');
             page.image = page.context.createImageData(WIDTH, HEIGHT);
-            page.fit();
+            page.view.start();
             page.listen();
         }
     };

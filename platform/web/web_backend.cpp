@@ -7,13 +7,17 @@
 
 #include <cstdlib>
 #include <deque>
+#include <optional>
 
 #include "platform/headless/state_reporter.h"
 #include "platform/registry/registry_store.h"
+#include "platform/resources/ui_language.h"
 #include "platform/screen.h"
 #include "platform/sdl/pen_tracker.h"
 #include "platform/utf.h"
 #include "platform/window_backend.h"
+#include "resources/resource_ids.h"
+#include "resources/resource_table.h"
 
 namespace {
 
@@ -32,9 +36,17 @@ struct PageEvent {
     int32_t type = 0;
     int32_t x = 0; // screen pixels, already unscaled by the page
     int32_t y = 0;
-    int32_t key = 0;   // virtual key, character, or wheel lines
-    int32_t alt = 0;   // Alt held
-    uint32_t time = 0; // milliseconds, for double taps
+    int32_t key = 0;     // virtual key, character, or wheel lines
+    int32_t alt = 0;     // Alt held
+    uint32_t time = 0;   // milliseconds, for double taps
+    int32_t control = 0; // Control held
+};
+
+// The command bar's tooltips, in the order of its buttons: the names of the
+// page's keyboard row over the bar.
+constexpr int commandBarTips[] = {
+    IDS_TIP_NEW_GAME,      IDS_TIP_OPTIONS,       IDS_TIP_STATISTICS, IDS_TIP_ABOUT,
+    IDS_TIP_RULES_RUSSIAN, IDS_TIP_RULES_ENGLISH, IDS_TIP_EXIT,
 };
 
 } // namespace
@@ -52,8 +64,12 @@ EM_JS(void, talonix_set_title, (const char* title), {
     document.title = UTF8ToString(title);
 });
 
+EM_JS(void, talonix_set_language, (const char* code, const char* commandNames), {
+    Module.talonixPage.view.setLanguage(UTF8ToString(code), UTF8ToString(commandNames).split('\n'));
+});
+
 EM_JS(void, talonix_set_backdrop, (int red, int green, int blue), {
-    document.body.style.background = 'rgb(' + red + ',' + green + ',' + blue + ')';
+    Module.talonixPage.view.setBackdrop('rgb(' + red + ',' + green + ',' + blue + ')');
 });
 
 EM_JS(void, talonix_message_box_closed, (const char* text, int result), {
@@ -88,11 +104,14 @@ class WebBackend final : public Backend {
     }
 
     void present(const Surface& screen) override {
+        showLanguage();
         talonix_show_screen(screen.pixels.data(), screen.width, screen.height);
     }
 
+    // The tab shows the window's title as the desktop's title bar does.
     void setTitle(const std::u16string& title) override {
-        talonix_set_title(utf8FromUtf16(title).c_str());
+        std::string shown = title.empty() ? "Talonix" : utf8FromUtf16(title) + " \u2014 Talonix";
+        talonix_set_title(shown.c_str());
     }
 
     // The page around the canvas takes the table's colour.
@@ -106,6 +125,24 @@ class WebBackend final : public Backend {
     }
 
   private:
+    // The page's language and the names of its command row follow the
+    // interface language, once it is chosen and whenever it changes.
+    void showLanguage() {
+        const resources::Language language = resourceLanguage();
+        if (shownLanguage_ == language) {
+            return;
+        }
+        shownLanguage_ = language;
+        std::string names;
+        for (int tip : commandBarTips) {
+            if (tip != commandBarTips[0]) {
+                names += '\n';
+            }
+            names += utf8FromUtf16(resources::findString(tip, language));
+        }
+        talonix_set_language(language == resources::Language::English ? "en" : "ru", names.c_str());
+    }
+
     void translate(const PageEvent& event) {
         switch (event.type) {
         case PAGE_PEN_DOWN:
@@ -137,6 +174,7 @@ class WebBackend final : public Backend {
             key.type = event.type == PAGE_KEY ? InputEvent::Type::Key : InputEvent::Type::Char;
             key.key = static_cast<uint32_t>(event.key);
             key.alt = event.alt != 0;
+            key.control = event.control != 0;
             pending_.push_back(key);
             break;
         }
@@ -147,6 +185,7 @@ class WebBackend final : public Backend {
 
     sdl::PenTracker pen_;
     std::deque<InputEvent> pending_;
+    std::optional<resources::Language> shownLanguage_;
 };
 
 std::string loadStoredSettings() {

@@ -1,7 +1,7 @@
 // Build-time tool: writes the program's pixel-art icon as the PNG files of
 // the hicolor icon theme, scaled by whole factors with nearest neighbour:
-// 32 pixels as drawn, 64, 128 and 256 by 2, 4 and 8; 16 by taking every
-// second pixel, and 48 as that 16-pixel picture by 3.
+// 32 pixels as drawn, 64, 128, 192, 256 and 512 by 2, 4, 6, 8 and 16; 16 by
+// taking every second pixel, and 48 as that 16-pixel picture by 3.
 //
 // Usage: make_icons OUTPUT_FOLDER (writes OUTPUT_FOLDER/<size>.png)
 #include <cstdio>
@@ -45,7 +45,9 @@ int main(int argc, char** argv) {
                  {48, scaled(half, 3, 1)},
                  {64, scaled(*icon, 2, 1)},
                  {128, scaled(*icon, 4, 1)},
-                 {256, scaled(*icon, 8, 1)}};
+                 {192, scaled(*icon, 6, 1)},
+                 {256, scaled(*icon, 8, 1)},
+                 {512, scaled(*icon, 16, 1)}};
     for (const auto& entry : sizes) {
         std::string path = std::string(argv[1]) + "/" + std::to_string(entry.size) + ".png";
         if (!platform::writePng(entry.picture, path)) {
