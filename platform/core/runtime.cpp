@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "platform/core/clock.h"
+#include "platform/core/record_options.h"
 #include "platform/headless/script_backend.h"
 #include "platform/messages.h"
 #include "platform/registry/registry_store.h"
@@ -76,6 +77,8 @@ struct Options {
     bool registryGiven = false;
     int scale = 0; // not given: the remembered scale, or the largest that fits
     std::string language;
+    std::string dealCode;
+    bool resume = false;
     std::vector<std::string> programArguments; // the handheld's own command line
 };
 
@@ -96,6 +99,9 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
     app.add_option("--lang", options.language,
                    "Interface language, remembered (Russian by default)")
         ->check(CLI::IsMember({"ru", "en"}));
+    app.add_option("--deal", options.dealCode, "Start with the deal of that number");
+    app.add_flag("--resume", options.resume,
+                 "Headless: continue the game in progress (windows always do)");
     app.set_version_flag("--version", "talonix 1.1");
     app.allow_extras();
     app.footer("Any other argument is the program's own command line: q7K in it shows the "
@@ -135,7 +141,7 @@ std::optional<int> applyOptions(const Options& options) {
     }
     platform::useSettingsFile(options.registryPath.empty() ? platform::defaultSettingsPath()
                                                            : options.registryPath);
-    return std::nullopt;
+    return platform::keepRecordOptions(options.dealCode, options.resume);
 }
 
 // The handheld's own command line: the remaining arguments, joined by single

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/dialogs/script_lines.h"
+#include "platform/headless/deal_reporter.h"
 #include "platform/headless/state_reporter.h"
 #include "platform/messages.h"
 #include "platform/screen.h"
@@ -71,6 +72,9 @@ constexpr ScriptKey scriptKeys[] = {
     {"ctrl+n", 'N', false, true, false},
     {"ctrl+o", 'O', false, true, false},
     {"ctrl+t", 'T', false, true, false},
+    {"ctrl+z", 'Z', false, true, false},
+    {"ctrl+y", 'Y', false, true, false},
+    {"menu", VK_APPS, false, false, false},
     {"f1", VK_F1, false, false, false},
     {"left", VK_LEFT, false, false, false},
     {"right", VK_RIGHT, false, false, false},
@@ -177,6 +181,7 @@ ScriptBackend::LineParser ScriptBackend::parserFor(const std::string& verb) {
         {"down", &ScriptBackend::parsePen},
         {"up", &ScriptBackend::parsePen},
         {"dbl", &ScriptBackend::parsePen},
+        {"hold", &ScriptBackend::parsePen},
         {"command", &ScriptBackend::parseCommand},
         {"key", &ScriptBackend::parseKey},
         {"answer", &ScriptBackend::parseAnswer},
@@ -185,6 +190,7 @@ ScriptBackend::LineParser ScriptBackend::parserFor(const std::string& verb) {
         {"press", &ScriptBackend::parseDialogControl},
         {"state", &ScriptBackend::parseState},
         {"shot", &ScriptBackend::parseShot},
+        {"deal", &ScriptBackend::parseDeal},
     };
     for (const auto& [name, parse] : parsers) {
         if (verb == name) {
@@ -211,6 +217,9 @@ std::optional<InputEvent> ScriptBackend::parsePen(const Words& words) {
     }
     if (verb == "up") {
         return makeEvent(Type::PenUp, x, y);
+    }
+    if (verb == "hold") {
+        return makeEvent(Type::PenHold, x, y);
     }
     if (verb == "tap") {
         pending_.push_back(makeEvent(Type::PenUp, x, y));
@@ -356,6 +365,31 @@ void ScriptBackend::dialogClosed(int templateId, INT_PTR result) {
     event["template"] = templateId;
     event["result"] = result;
     out_ << json(event) << '\n' << std::flush;
+}
+
+// The pop-up menu as it closed: its items and the one chosen (0: none).
+void ScriptBackend::menuClosed(const std::vector<MenuItemInfo>& items, UINT_PTR chosen) {
+    nlohmann::ordered_json event;
+    event["event"] = "menu";
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const MenuItemInfo& item : items) {
+        nlohmann::ordered_json entry;
+        entry["id"] = item.id;
+        entry["text"] = utf8FromUtf16(item.text);
+        entry["flags"] = item.flags;
+        list.push_back(std::move(entry));
+    }
+    event["items"] = std::move(list);
+    event["result"] = chosen;
+    out_ << json(event) << '\n' << std::flush;
+}
+
+std::optional<InputEvent> ScriptBackend::parseDeal(const Words& words) {
+    if (words.size() != 1) {
+        return malformed("'deal' takes nothing");
+    }
+    out_ << json(reportDeal()) << '\n' << std::flush;
+    return std::nullopt;
 }
 
 void ScriptBackend::writeState() {

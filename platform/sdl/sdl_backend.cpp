@@ -281,6 +281,10 @@ void SdlBackend::translateMouse(const SDL_Event& event) {
             if (auto down = pen_.press(event.button.x, event.button.y, event.button.timestamp)) {
                 pending_.push_back(*down);
             }
+        } else if (event.button.button == SDL_BUTTON_RIGHT) {
+            if (auto held = pen_.hold(event.button.x, event.button.y)) {
+                pending_.push_back(*held);
+            }
         }
     } else if (event.type == SDL_MOUSEBUTTONUP) {
         if (event.button.button == SDL_BUTTON_LEFT && pen_.penDown()) {
