@@ -23,6 +23,7 @@ WPARAM ShowTableMenu(HWND window, LPARAM point) {
     addItem(menu, IDM_REDO, IDS_MENU_REDO, CanRedo());
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     addItem(menu, IDM_RESTART_DEAL, IDS_MENU_RESTART, CurrentDeal(deal));
+    addItem(menu, IDM_DEAL_NUMBER, IDS_MENU_DEAL_NUMBER, true);
     // From a key the menu opens where the table begins.
     int x = 8;
     int y = 30;

@@ -9,6 +9,7 @@
 #include "platform/utf.h"
 #include "platform/window_api.h"
 #include "records/current_deal.h"
+#include "records/deal_dialog.h"
 #include "records/table_menu.h"
 #include "records/undo_history.h"
 #include "resources/resource_ids.h"
@@ -51,6 +52,11 @@ bool runCommand(HWND window, WPARAM id) {
         return true;
     case IDM_RESTART_DEAL:
         if (CurrentDeal(deal)) {
+            dealAgain(window, deal);
+        }
+        return true;
+    case IDM_DEAL_NUMBER:
+        if (ShowDealNumber(window, deal)) {
             dealAgain(window, deal);
         }
         return true;

@@ -87,6 +87,7 @@ constexpr ScriptKey scriptKeys[] = {
     {"space", VK_SPACE, false, false, false},
     {"enter", VK_RETURN, false, false, false},
     {"escape", VK_ESCAPE, false, false, false},
+    {"backspace", VK_BACK, false, false, false},
     {"tab", VK_TAB, false, false, false},
     {"t", 'T', false, false, false},
     {"s", 'S', false, false, false},
@@ -191,6 +192,7 @@ ScriptBackend::LineParser ScriptBackend::parserFor(const std::string& verb) {
         {"state", &ScriptBackend::parseState},
         {"shot", &ScriptBackend::parseShot},
         {"deal", &ScriptBackend::parseDeal},
+        {"type", &ScriptBackend::parseType},
     };
     for (const auto& [name, parse] : parsers) {
         if (verb == name) {
@@ -390,6 +392,24 @@ std::optional<InputEvent> ScriptBackend::parseDeal(const Words& words) {
     }
     out_ << json(reportDeal()) << '\n' << std::flush;
     return std::nullopt;
+}
+
+// Typed text: each character of the rest of the line, as the keyboard
+// types it into the focused control.
+std::optional<InputEvent> ScriptBackend::parseType(const Words& words) {
+    if (words.size() < 2) {
+        return malformed("'type' takes the text to type");
+    }
+    size_t start = line_.find_first_not_of(" \t", line_.find("type") + 4);
+    size_t end = line_.find_last_not_of(" \t");
+    for (char16_t unit : utf16FromUtf8(line_.substr(start, end - start + 1))) {
+        InputEvent typed = makeEvent(InputEvent::Type::Char);
+        typed.key = unit;
+        pending_.push_back(typed);
+    }
+    InputEvent first = pending_.front();
+    pending_.pop_front();
+    return first;
 }
 
 void ScriptBackend::writeState() {

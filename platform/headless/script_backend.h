@@ -44,6 +44,7 @@ class ScriptBackend final : public Backend, public ScriptHooks {
     std::optional<InputEvent> parseState(const Words& words);
     std::optional<InputEvent> parseShot(const Words& words);
     std::optional<InputEvent> parseDeal(const Words& words);
+    std::optional<InputEvent> parseType(const Words& words);
     InputEvent malformed(const std::string& what);
     // Standard output took no more: the run ends with status 1.
     InputEvent outputFailed();

@@ -155,3 +155,33 @@ TEST(TableMenu, UndoesAndClosesWithThePenAndTheKeys) {
 }
 
 } // namespace
+
+namespace {
+
+// Deal number: the menu's last item; the code is typed over the shown one.
+TEST(DealNumberDialog, ShowsTheCodeAndDealsAnotherRefusingATypo) {
+    const ScriptRun other = run("type=4", {"--clock", "21:43:05.432"}, "deal\nstate\n");
+    const std::string code = eventsNamed(other, "deal").at(0)["code"];
+    std::string erase;
+    for (int i = 0; i < 12; ++i) {
+        erase += "key backspace\n";
+    }
+    std::string typo = code;
+    typo[0] = typo[0] == 'A' ? 'B' : 'A';
+    const ScriptRun done =
+        run("", {"--clock", "10:00:00.000"},
+            "deal\nhold 60 150\nkey up\nkey enter\nstate\n" + erase + "type " + typo +
+                "\nkey enter\n" + erase + "type " + code + "\nkey enter\nstate\ndeal\n");
+    const auto states = eventsNamed(done, "state");
+    const auto boxes = eventsNamed(done, "messagebox");
+    const auto deals = eventsNamed(done, "deal");
+    ASSERT_EQ(states.size(), 2u) << done.result.output;
+    expectFields(states[0],
+                 "/dialog/template=133|/dialog/controls/2/text=" + deals.at(0)["code"].dump());
+    ASSERT_EQ(boxes.size(), 1u); // the typo, refused
+    expectFields(eventsNamed(done, "dialog").at(0), "/template=133|/result=1");
+    EXPECT_EQ(dealOf(states[1]), dealOf(other.events.back()));
+    EXPECT_EQ(deals.at(1)["code"], code);
+}
+
+} // namespace
