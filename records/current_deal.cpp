@@ -16,6 +16,7 @@ struct Follower {
 };
 
 Follower follower;
+RandomState atDeal; // the follower's state when the deal on the table was dealt
 DealCode current;
 bool currentKnown = false;
 bool dealRequested = false;
@@ -97,6 +98,7 @@ void NoteDealStart() {
         randomState.state1 = follower.state.state1;
     }
     currentKnown = catchUp() && gameType >= 0 && gameType < gameTypeCount;
+    atDeal = follower.state;
     current = DealCode{gameType, follower.seed, follower.steps, lastWinner};
     currentKnown = currentKnown && !encodeDealCode(current).empty();
 }
@@ -113,6 +115,22 @@ std::string CurrentDealCode() {
 bool CurrentDeal(DealCode& deal) {
     deal = current;
     return currentKnown;
+}
+
+KeptDeal CurrentKeptDeal() {
+    return KeptDeal{currentKnown, current, atDeal};
+}
+
+// The follower goes on from where the deal was dealt: the next deal
+// catches it up as usual.
+void PutKeptDeal(const KeptDeal& kept) {
+    currentKnown = kept.known;
+    current = kept.deal;
+    atDeal = kept.follower;
+    follower.following = kept.known;
+    follower.seed = kept.deal.seed;
+    follower.steps = kept.deal.steps;
+    follower.state = kept.follower;
 }
 
 void resetCurrentDeal() {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "cards/random_source.h"
 #include "records/deal_code.h"
 
 // Notes the deal about to be made (called just before every new game):
@@ -18,6 +19,16 @@ void RequestDeal(const DealCode& deal);
 // random source was set from outside, or ran beyond what a code holds).
 std::string CurrentDealCode();
 bool CurrentDeal(DealCode& deal);
+
+// The deal on the table as a resumed game brings it: the deal and the
+// random source as it stood when the deal was dealt.
+struct KeptDeal {
+    bool known = false;
+    DealCode deal;
+    RandomState follower;
+};
+KeptDeal CurrentKeptDeal();
+void PutKeptDeal(const KeptDeal& kept);
 
 // Back to no deal noted (tests).
 void resetCurrentDeal();

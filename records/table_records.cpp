@@ -10,6 +10,7 @@
 #include "platform/window_api.h"
 #include "records/current_deal.h"
 #include "records/deal_dialog.h"
+#include "records/resume.h"
 #include "records/table_menu.h"
 #include "records/undo_history.h"
 #include "resources/resource_ids.h"
@@ -65,9 +66,8 @@ bool runCommand(HWND window, WPARAM id) {
     }
 }
 
-} // namespace
-
-LRESULT KeepRecords(HWND window, UINT message, WPARAM wParam, LPARAM lParam, TableHandler handle) {
+LRESULT handleTableMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                           TableHandler handle) {
     if (message == WM_COMMAND && runCommand(window, LOWORD(wParam))) {
         return 0;
     }
@@ -87,6 +87,29 @@ LRESULT KeepRecords(HWND window, UINT message, WPARAM wParam, LPARAM lParam, Tab
     EndTableMessage(message, wParam);
     if (message == WM_USER && wParam == REQUEST_NEW_GAME) {
         showDealInTitle(window);
+    }
+    if (message == WM_CREATE) {
+        ResumeKeptGame(window);
+        showDealInTitle(window);
+    }
+    return result;
+}
+
+int depth = 0;
+
+} // namespace
+
+// The game is kept once a message has been handled to its end, nested
+// requests included; never once the window is going.
+LRESULT KeepRecords(HWND window, UINT message, WPARAM wParam, LPARAM lParam, TableHandler handle) {
+    if (message == WM_DESTROY) {
+        StopKeeping();
+    }
+    ++depth;
+    const LRESULT result = handleTableMessage(window, message, wParam, lParam, handle);
+    --depth;
+    if (depth == 0 && message != WM_PAINT) {
+        KeepGame();
     }
     return result;
 }

@@ -97,3 +97,15 @@ void ForgetHistory() {
     redoSteps.clear();
     undoneMoves = 0;
 }
+
+void CopyHistory(std::vector<GameSnapshot>& undo, std::vector<GameSnapshot>& redo, int& undone) {
+    undo = undoSteps;
+    redo = redoSteps;
+    undone = undoneMoves;
+}
+
+void PutHistory(std::vector<GameSnapshot> undo, std::vector<GameSnapshot> redo, int undone) {
+    undoSteps = std::move(undo);
+    redoSteps = std::move(redo);
+    undoneMoves = undone;
+}

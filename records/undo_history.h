@@ -4,7 +4,10 @@
 // final.
 #pragma once
 
+#include <vector>
+
 #include "platform/win_types.h"
+#include "records/game_snapshot.h"
 
 // Around every message of the main window: the outermost input message that
 // moves a card becomes one step of the history.
@@ -20,3 +23,7 @@ bool RedoMove();
 int UndoneMoves();
 
 void ForgetHistory();
+
+// The history as a resumed game brings it, and as it is kept.
+void CopyHistory(std::vector<GameSnapshot>& undo, std::vector<GameSnapshot>& redo, int& undone);
+void PutHistory(std::vector<GameSnapshot> undo, std::vector<GameSnapshot> redo, int undone);

@@ -141,7 +141,7 @@ std::optional<int> applyOptions(const Options& options) {
     }
     platform::useSettingsFile(options.registryPath.empty() ? platform::defaultSettingsPath()
                                                            : options.registryPath);
-    return platform::keepRecordOptions(options.dealCode, options.resume);
+    return platform::keepRecordOptions(options.dealCode, options.resume || !options.headless);
 }
 
 // The handheld's own command line: the remaining arguments, joined by single

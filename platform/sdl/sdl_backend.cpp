@@ -11,6 +11,7 @@
 
 #include "platform/resource_api.h"
 #include "platform/screen.h"
+#include "platform/sdl/hold_gesture.h"
 #include "platform/sdl/key_translation.h"
 #include "platform/sdl/pen_tracker.h"
 #include "platform/sdl/scaled_picture.h"
@@ -74,6 +75,8 @@ class SdlBackend final : public Backend {
     void takeFollowingMoves(SDL_Event& event);
     bool windowKey(const SDL_Keysym& key);
     void show();
+    void showPicture(const Surface& picture);
+    bool waitForHold(SDL_Event& event);
     void setIcon();
     void rememberScale();
 
@@ -81,6 +84,7 @@ class SdlBackend final : public Backend {
     sdl::VideoSubsystem video_;
     sdl::WindowHandle window_;
     sdl::PenTracker pen_;
+    sdl::HoldGesture hold_;
     Surface shown_{SCREEN_WIDTH, SCREEN_HEIGHT, 0xFFFFFF};
     uint32_t backdrop_ = 0x000000;
     int rememberedScale_ = 0;
@@ -170,14 +174,33 @@ void SdlBackend::setBackdrop(uint32_t pixel) {
 }
 
 void SdlBackend::show() {
+    showPicture(shown_);
+}
+
+void SdlBackend::showPicture(const Surface& picture) {
     SDL_Surface* target = SDL_GetWindowSurface(window_.get());
     if (target == nullptr) {
         return;
     }
     View view = sdl::viewFor(target->w, target->h);
     pen_.setView(view.scale, view.left, view.top);
-    drawScaledScreen(target, shown_, view, backdrop_);
+    drawScaledScreen(target, picture, view, backdrop_);
     SDL_UpdateWindowSurface(window_.get());
+}
+
+// The ring of dots grows while the pen is held; true for an event first.
+bool SdlBackend::waitForHold(SDL_Event& event) {
+    if (SDL_WaitEventTimeout(&event, static_cast<int>(hold_.waitMs(SDL_GetTicks()))) != 0) {
+        return true;
+    }
+    const uint32_t now = SDL_GetTicks();
+    if (auto held = hold_.held(now)) {
+        pending_.push_back(*held);
+        show();
+    } else {
+        showPicture(hold_.withRing(shown_, now));
+    }
+    return false;
 }
 
 // The window manager shows the game's variant and the program's name; the
@@ -199,8 +222,12 @@ void SdlBackend::setTitle(const std::u16string& title) {
 InputEvent SdlBackend::waitEvent() {
     while (pending_.empty()) {
         SDL_Event event;
-        // Blocks: the program uses no CPU until something happens.
-        if (SDL_WaitEvent(&event) == 0) {
+        if (hold_.armed()) {
+            if (!waitForHold(event)) {
+                continue;
+            }
+        } else if (SDL_WaitEvent(&event) == 0) {
+            // Blocks: the program uses no CPU until something happens.
             return closeEvent();
         }
         if (event.type == SDL_MOUSEMOTION) {
@@ -280,6 +307,7 @@ void SdlBackend::translateMouse(const SDL_Event& event) {
         if (event.button.button == SDL_BUTTON_LEFT) {
             if (auto down = pen_.press(event.button.x, event.button.y, event.button.timestamp)) {
                 pending_.push_back(*down);
+                hold_.press(down->x, down->y, SDL_GetTicks());
             }
         } else if (event.button.button == SDL_BUTTON_RIGHT) {
             if (auto held = pen_.hold(event.button.x, event.button.y)) {
@@ -289,10 +317,18 @@ void SdlBackend::translateMouse(const SDL_Event& event) {
     } else if (event.type == SDL_MOUSEBUTTONUP) {
         if (event.button.button == SDL_BUTTON_LEFT && pen_.penDown()) {
             pending_.push_back(pen_.release(event.button.x, event.button.y));
+            hold_.release(); // and any dots of the ring go
+            show();
         }
     } else if (event.type == SDL_MOUSEMOTION) {
         if (auto move = pen_.move(event.motion.x, event.motion.y)) {
             pending_.push_back(*move);
+            if (hold_.armed()) {
+                hold_.move(move->x, move->y);
+                if (!hold_.armed()) { // moved away: the dots go
+                    show();
+                }
+            }
         }
     } else {
         int lines = event.wheel.y;

@@ -185,3 +185,31 @@ TEST(DealNumberDialog, ShowsTheCodeAndDealsAnotherRefusingATypo) {
 }
 
 } // namespace
+
+namespace {
+
+// A game stopped in the middle goes on in the next run with --resume: the
+// same state line, the same deal number, the same undo history. Without
+// --resume a headless run deals afresh.
+TEST(Resume, TheNextRunContinuesTheGameInProgress) {
+    const std::string folder = makeScratchFolder();
+    setenv("XDG_STATE_HOME", folder.c_str(), 1);
+    const ScriptRun first = run("", {"--clock", "10:00:00.000", "--resume"},
+                                "tap 4 143\nstate\ntap 100 110\nstate\ndeal\n");
+    const ScriptRun again =
+        run("", {"--clock", "17:00:00.000", "--resume"}, "state\ndeal\nkey ctrl+z\nstate\n");
+    const ScriptRun fresh = run("", {"--clock", "17:00:00.000"}, "state\n");
+    const ScriptRun freshAgain = run("", {"--clock", "17:00:00.000", "--resume"}, "state\n");
+    unsetenv("XDG_STATE_HOME");
+    std::filesystem::remove_all(folder);
+    ASSERT_EQ(first.events.size(), 3u);
+    ASSERT_EQ(again.events.size(), 3u) << again.result.output;
+    ASSERT_NE(first.events[1], first.events[0]);
+    EXPECT_EQ(again.events[0], first.events[1]);
+    EXPECT_EQ(again.events[1], first.events[2]); // the deal and its history
+    EXPECT_EQ(again.events[2], first.events[0]);
+    EXPECT_NE(dealOf(fresh.events[0]), dealOf(first.events[1]));
+    EXPECT_EQ(freshAgain.events[0], again.events[2]); // the undo was kept as well
+}
+
+} // namespace
