@@ -17,8 +17,8 @@
 
 namespace {
 
-// "Подкидной · K7Q2-9XMD3 — Talonix" where the system shows the title; the
-// window's own text stays the variant's name.
+// "Подкидной · W4PG-1HR93N9" where the system shows the title (the desktop
+// adds the program's name); the window's own text stays the variant's name.
 void showDealInTitle(HWND window) {
     if (LPCWSTR name = gameTypeName(gameType)) {
         WCHAR shown[256] = {};
@@ -32,7 +32,6 @@ void showDealInTitle(HWND window) {
     if (!code.empty()) {
         note = u" · " + utf16FromUtf8(code);
     }
-    note += u" — Talonix";
     SetWindowCaptionNote(window, note.c_str());
 }
 

@@ -213,3 +213,24 @@ TEST(Resume, TheNextRunContinuesTheGameInProgress) {
 }
 
 } // namespace
+
+namespace {
+
+// A kept game that does not read is left alone: the run deals afresh.
+TEST(Resume, AKeptGameThatDoesNotReadIsLeftAlone) {
+    const std::string folder = makeScratchFolder();
+    std::filesystem::create_directories(folder + "/talonix");
+    setenv("XDG_STATE_HOME", folder.c_str(), 1);
+    const ScriptRun fresh = run("", {"--clock", "10:00:00.000"}, "state\n");
+    for (const char* text : {"", "talonix-game 1\n1 0 500", "talonix-game 1\n9 9 9 9 9 9 9 9\n",
+                             "talonix-game 2\n", "\xff\xfe garbage"}) {
+        writeTextFile(folder + "/talonix/game.txt", text);
+        const ScriptRun resumed = run("", {"--clock", "10:00:00.000", "--resume"}, "state\n");
+        ASSERT_EQ(resumed.result.status, 0) << text;
+        EXPECT_EQ(resumed.events.at(0), fresh.events.at(0)) << text;
+    }
+    unsetenv("XDG_STATE_HOME");
+    std::filesystem::remove_all(folder);
+}
+
+} // namespace
