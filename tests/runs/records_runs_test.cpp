@@ -234,3 +234,21 @@ TEST(Resume, AKeptGameThatDoesNotReadIsLeftAlone) {
 }
 
 } // namespace
+
+namespace {
+
+// Restart this deal, from the Menu key: the table as it was dealt.
+TEST(TableMenu, RestartDealsTheSameDealAgain) {
+    for (const char* settings : {"", "type=2", "type=5"}) {
+        const ScriptRun done = run(settings, {"--clock", "13:14:15.160"},
+                                   "state\ntap 4 143\ntap 100 110\nkey menu\nkey up\nkey up\n"
+                                   "key enter\nstate\ndeal\n");
+        const auto states = eventsNamed(done, "state");
+        ASSERT_EQ(states.size(), 2u) << done.result.output;
+        expectFields(eventsNamed(done, "menu").at(0), "/result=40103");
+        EXPECT_EQ(dealOf(states[1]), dealOf(states[0])) << settings;
+        expectFields(eventsNamed(done, "deal").at(0), "/canUndo=0|/canRedo=0");
+    }
+}
+
+} // namespace
