@@ -87,8 +87,11 @@ LRESULT handleTableMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     if (message == WM_USER && wParam == REQUEST_NEW_GAME) {
         showDealInTitle(window);
     }
+    // A deal asked for by number is played rather than the kept game.
     if (message == WM_CREATE) {
-        ResumeKeptGame(window);
+        if (RequestedDealCode().empty()) {
+            ResumeKeptGame(window);
+        }
         showDealInTitle(window);
     }
     return result;
