@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/raster/surface.h"
 #include "platform/win_types.h"
@@ -25,6 +26,7 @@ struct InputEvent {
         DialogCheck,  // id, value: set a check box of the open dialog
         DialogSelect, // id, value: select a line of a list of the open dialog
         DialogPress,  // id: press a button of the open dialog
+        PenHold,      // x, y: the pen held still (or the right button); -1, -1: the Menu key
         Close,        // the desktop close button, or the end of a script: acts as Exit
         Quit,         // stop at once with exitCode (a malformed script line)
     };
@@ -43,6 +45,12 @@ struct MessageBoxInfo {
     std::u16string text;
     std::u16string caption;
     UINT style = 0;
+};
+
+struct MenuItemInfo {
+    std::u16string text;
+    UINT flags = 0;
+    UINT_PTR id = 0;
 };
 
 class Backend {
@@ -74,6 +82,8 @@ class ScriptHooks {
         return std::nullopt;
     }
     virtual void dialogClosed(int /*templateId*/, INT_PTR /*result*/) {}
+    // A pop-up menu closed with the chosen item's id, 0 for none.
+    virtual void menuClosed(const std::vector<MenuItemInfo>& /*items*/, UINT_PTR /*chosen*/) {}
 };
 
 // The core owns the backend. Without one, a null backend answers every

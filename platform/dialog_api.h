@@ -13,7 +13,7 @@ enum class DialogControlKind {
     CheckBox,          // BS_MULTILINE lets its label take two lines
     ListBox,
     DropDownList, // a combo box whose list opens below it
-    Edit,         // ES_MULTILINE | ES_READONLY with WS_VSCROLL: a scrolling text
+    Edit,         // ES_MULTILINE | ES_READONLY with WS_VSCROLL: a scrolling text; else one typed line
 };
 
 // Control styles the templates use.

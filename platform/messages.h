@@ -59,8 +59,10 @@ constexpr WORD VK_LEFT = 0x25;
 constexpr WORD VK_UP = 0x26;
 constexpr WORD VK_RIGHT = 0x27;
 constexpr WORD VK_DOWN = 0x28;
+constexpr WORD VK_APPS = 0x5D; // the Menu key
 constexpr WORD VK_F1 = 0x70;
 constexpr WORD VK_F4 = 0x73;
+constexpr WORD VK_F10 = 0x79;
 // Letters and digits are their own ASCII upper-case codes ('N' is 0x4E).
 
 // lParam bit 29 of a key message: the Alt key was held.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <nlohmann/json.hpp>
+#include <string>
 
 #include "platform/win_types.h"
 
@@ -23,3 +24,17 @@ WORD RequestedUILanguage();
 // order; the platform adds "dialog" and writes the line.
 using StateReporter = nlohmann::ordered_json (*)();
 void SetStateReporter(StateReporter reporter);
+
+// The headless `deal` line: what the state line does not hold (the deal's
+// code, the undo history). Without a reporter it is {"event":"deal"}.
+using DealReporter = nlohmann::ordered_json (*)();
+void SetDealReporter(DealReporter reporter);
+
+// --deal CODE: checked before anything runs by the program's check (an
+// empty text for a good code, else what is wrong), then handed to it.
+using DealCodeCheck = std::string (*)(const std::string& code);
+void SetDealCodeCheck(DealCodeCheck check);
+// The code given with --deal, or an empty text.
+const std::string& RequestedDealCode();
+// --resume (headless): continue the game in progress. Windows always do.
+bool RequestedResume();

@@ -17,6 +17,7 @@ using WPARAM = uintptr_t;
 using LPARAM = intptr_t;
 using LRESULT = intptr_t;
 using INT_PTR = intptr_t;
+using UINT_PTR = uintptr_t;
 using COLORREF = uint32_t; // 0x00BBGGRR
 using WCHAR = char16_t;
 using LANGID = WORD;

@@ -78,6 +78,16 @@ const DialogLayout layouts[] = {
           ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY | WS_BORDER | WS_VSCROLL | WS_TABSTOP},
          {Kind::DefaultPushButton, 1009, noText, 0, 134, 0, 0, 0},
      }},
+    // The code in a line that takes typing; OK deals the code it holds.
+    {IDD_DEAL_NUMBER,
+     IDS_DEAL_TITLE,
+     110,
+     34,
+     {
+         {Kind::Static, -1, IDS_DEAL_PROMPT, 4, 4, 62, 10, 0},
+         {Kind::DefaultPushButton, 1, IDS_OPTIONS_OK, 70, 2, 36, 12, WS_TABSTOP},
+         {Kind::Edit, IDC_DEAL_CODE, noText, 4, 17, 102, 13, WS_BORDER | WS_TABSTOP},
+     }},
 };
 
 constexpr std::size_t layoutCount = std::size(layouts);
@@ -140,7 +150,7 @@ const DialogTemplate* findDialog(int id, Language language) {
 
 int dialogId(const DialogTemplate* dialogTemplate) {
     for (Language language : {Language::Russian, Language::English}) {
-        for (int id : {IDD_OPTIONS, IDD_STATISTICS, IDD_RULES}) {
+        for (int id : {IDD_OPTIONS, IDD_STATISTICS, IDD_RULES, IDD_DEAL_NUMBER}) {
             if (dialogTemplate != nullptr && findDialog(id, language) == dialogTemplate) {
                 return id;
             }

@@ -55,6 +55,15 @@ constexpr int IDS_STATISTICS_SIDES = 312;
 constexpr int IDS_STATISTICS_COLONS = 313;
 constexpr int IDS_RULES_TITLE = 320;
 
+// The tap-and-hold menu and the Deal number dialog.
+constexpr int IDS_MENU_UNDO = 340;
+constexpr int IDS_MENU_REDO = 341;
+constexpr int IDS_MENU_RESTART = 342;
+constexpr int IDS_MENU_DEAL_NUMBER = 343;
+constexpr int IDS_DEAL_TITLE = 344;
+constexpr int IDS_DEAL_PROMPT = 345;
+constexpr int IDS_DEAL_REFUSED = 346;
+
 // The message box's buttons, read by the platform.
 constexpr int IDS_BUTTON_OK = 900;
 constexpr int IDS_BUTTON_CANCEL = 901;
@@ -83,6 +92,7 @@ constexpr int IDA_MAIN = 3;
 constexpr int IDD_OPTIONS = 130;
 constexpr int IDD_STATISTICS = 131;
 constexpr int IDD_RULES = 132;
+constexpr int IDD_DEAL_NUMBER = 133;
 
 // Controls of the dialogs.
 constexpr int IDC_CARD_BACK = 1003;         // Options: list of card backs
@@ -95,6 +105,7 @@ constexpr int IDC_STATISTICS_COUNTS = 1005; // Statistics: the two win counts
 constexpr int IDC_STATISTICS_CLEAR = 1012;  // Statistics: clears both counts
 constexpr int IDC_RULES_TEXT = 1007;        // Rules: the scrolling text
 constexpr int IDC_RULES_DEFAULT = 1009;     // Rules: the zero-size default button
+constexpr int IDC_DEAL_CODE = 1020;         // Deal number: the code
 
 // Command ids.
 constexpr int IDM_EXIT = 40002;
@@ -105,3 +116,7 @@ constexpr int IDM_OPTIONS = 40014;
 constexpr int IDM_STATISTICS = 40015;
 constexpr int IDM_RULES_RUSSIAN = 40017;
 constexpr int IDM_RULES = 40018; // the rules in the interface language
+constexpr int IDM_UNDO = 40101;  // the human's last move and the answer to it
+constexpr int IDM_REDO = 40102;
+constexpr int IDM_RESTART_DEAL = 40103; // the deal on the table, dealt again
+constexpr int IDM_DEAL_NUMBER = 40104;  // the Deal number dialog

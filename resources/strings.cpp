@@ -81,6 +81,16 @@ constexpr LocalText strings[] = {
     {IDS_STATISTICS_COLONS, {u":\n:", u":\n:"}},
     {IDS_RULES_TITLE, {u"Правила игры", u"Rules"}},
 
+    {IDS_MENU_UNDO, {u"Отменить ход", u"Undo"}},
+    {IDS_MENU_REDO, {u"Вернуть ход", u"Redo"}},
+    {IDS_MENU_RESTART, {u"Сдать заново", u"Restart this deal"}},
+    {IDS_MENU_DEAL_NUMBER, {u"Номер сдачи…", u"Deal number…"}},
+    {IDS_DEAL_TITLE, {u"Номер сдачи", u"Deal number"}},
+    {IDS_DEAL_PROMPT, {u"Эта сдача:", u"This deal:"}},
+    {IDS_DEAL_REFUSED,
+     {u"Такого номера сдачи нет.\r\nПроверьте его.",
+      u"There is no such deal number.\r\nPlease check it."}},
+
     {IDS_BUTTON_OK, {u"OK", u"OK"}},
     {IDS_BUTTON_CANCEL, {u"Отмена", u"Cancel"}},
     {IDS_BUTTON_YES, {u"Да", u"Yes"}},
@@ -113,6 +123,8 @@ const ACCEL* findAccelerators(int id, int* count) {
         {FVIRTKEY | FCONTROL, u'O', IDM_OPTIONS},
         {FVIRTKEY | FCONTROL, u'T', IDM_STATISTICS},
         {FVIRTKEY, VK_F1, IDM_RULES},
+        {FVIRTKEY | FCONTROL, u'Z', IDM_UNDO},
+        {FVIRTKEY | FCONTROL, u'Y', IDM_REDO},
     };
     if (id != IDA_MAIN) {
         if (count != nullptr) {

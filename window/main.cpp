@@ -1,8 +1,11 @@
 #include "platform/runtime.h"
+#include "records/deal_report.h"
 #include "window/main_window.h"
 #include "window/state_report.h"
 
 int main(int argc, char** argv) {
     SetStateReporter(reportState);
+    SetDealReporter(ReportDeal);
+    SetDealCodeCheck(CheckDealCode);
     return RunPlatform(argc, argv, WinMain);
 }

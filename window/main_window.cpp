@@ -13,6 +13,7 @@
 #include "platform/commandbar_api.h"
 #include "platform/messages.h"
 #include "platform/window_api.h"
+#include "records/table_records.h"
 #include "resources/resource_ids.h"
 #include "settings/dialogs.h"
 #include "settings/settings_store.h"
@@ -328,7 +329,7 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     mainWindow = window;
-    const LRESULT result = handleMessage(window, message, wParam, lParam);
+    const LRESULT result = KeepRecords(window, message, wParam, lParam, handleMessage);
     // Whatever the message changed, the focus mark follows its card.
     if (message != WM_PAINT && message != WM_DESTROY) {
         updateFocusMark();

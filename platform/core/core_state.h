@@ -35,6 +35,7 @@ struct WindowRecord {
     bool child = false;
     RECT rect{}; // screen pixels for top-level windows, parent client pixels for children
     std::u16string text;
+    std::u16string captionNote; // shown after the text in the system's title
     DWORD style = 0;
     bool visible = false;
     bool enabled = true;
@@ -63,6 +64,7 @@ struct CoreState {
     int quitCode = 0;
     HWND focus = nullptr;
     HWND capture = nullptr;
+    HWND popupCapture = nullptr; // an open pop-up menu: presses anywhere else go to it
     bool screenChanged = true;
 
     std::unique_ptr<Backend> backend;

@@ -1,5 +1,6 @@
 // Input events from the backend become messages for the window they reach.
 #include "platform/core/core_state.h"
+#include "platform/menu_api.h"
 #include "platform/screen.h"
 
 namespace platform {
@@ -67,6 +68,9 @@ using Type = InputEvent::Type;
 
 void postPenPress(const InputEvent& event) {
     HWND target = windowAtScreenPoint(event.x, event.y);
+    if (target == nullptr) {
+        target = core().popupCapture; // a press outside an open menu closes it
+    }
     if (target == nullptr) {
         return;
     }
@@ -141,6 +145,19 @@ void postDialogControl(const InputEvent& event) {
     }
 }
 
+// The pen held still, the right button, the Menu key: the window under the
+// point (or the keyboard's, for a key) is asked for its menu.
+void postPenHold(const InputEvent& event) {
+    bool fromKey = event.x < 0;
+    HWND target = fromKey ? keyboardTarget() : windowAtScreenPoint(event.x, event.y);
+    if (target == nullptr) {
+        return;
+    }
+    LPARAM point =
+        fromKey ? LPARAM{-1} : MAKELPARAM(static_cast<WORD>(event.x), static_cast<WORD>(event.y));
+    PostMessageW(target, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(target), point);
+}
+
 void postClose() {
     // An open dialog or message box is cancelled first (nothing is stored
     // from it); its loop ends before the main window's close is taken, so one
@@ -181,6 +198,8 @@ void postInputEvent(const InputEvent& event) {
         return postDialogControl(event);
     case Type::Close:
         return postClose();
+    case Type::PenHold:
+        return postPenHold(event);
     case Type::Quit:
         PostQuitMessage(event.exitCode);
         return;

@@ -128,7 +128,7 @@ LRESULT DefWindowProcW(HWND window, UINT message, WPARAM /*wParam*/, LPARAM lPar
         auto text = reinterpret_cast<LPCWSTR>(lParam);
         record->text = text != nullptr ? text : u"";
         if (window == platform::mainWindowHandle()) {
-            platform::backend().setTitle(record->text);
+            platform::backend().setTitle(record->text + record->captionNote);
         }
         return TRUE;
     }

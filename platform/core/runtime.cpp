@@ -20,6 +20,7 @@
 
 #include "platform/backend_choice.h"
 #include "platform/core/clock.h"
+#include "platform/core/record_options.h"
 #include "platform/messages.h"
 #include "platform/registry/registry_store.h"
 #include "platform/resource_api.h"
@@ -78,6 +79,8 @@ struct Options {
     bool registryGiven = false;
     int scale = 0; // not given: the remembered scale, or the largest that fits
     std::string language;
+    std::string dealCode;
+    bool resume = false;
     std::vector<std::string> programArguments; // the handheld's own command line
 };
 
@@ -154,6 +157,9 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
                    "Interface language, remembered (Russian by default)")
         ->check(CLI::IsMember({"ru", "en"}));
     app.formatter(std::make_shared<UsageFormatter>());
+    app.add_option("--deal", options.dealCode, "Start with the deal of that number");
+    app.add_flag("--resume", options.resume,
+                 "Headless: continue the game in progress (windows always do)");
     app.set_version_flag("--version", "talonix 1.1");
     app.allow_extras();
     app.footer("Any other argument is the program's own command line: q7K in it shows the "
@@ -197,7 +203,7 @@ std::optional<int> applyOptions(const Options& options) {
     }
     platform::useSettingsFile(options.registryPath.empty() ? platform::defaultSettingsPath()
                                                            : options.registryPath);
-    return std::nullopt;
+    return platform::keepRecordOptions(options.dealCode, options.resume || !options.headless);
 }
 
 // The handheld's own command line: the remaining arguments, joined by single

@@ -44,6 +44,9 @@ std::unique_ptr<Control> makeControl(Dialog& dialog, const DialogControlTemplate
     case DialogControlKind::DropDownList:
         return makeDropDownList(dialog, source, bounds);
     case DialogControlKind::Edit:
+        if ((source.style & ES_MULTILINE) == 0) {
+            return makeLineEdit(dialog, source, bounds); // the one that takes typing
+        }
         return makeEdit(dialog, source, bounds);
     }
     return nullptr;

@@ -91,6 +91,8 @@ std::unique_ptr<Control> makeListBox(Dialog& dialog, const DialogControlTemplate
 std::unique_ptr<Control> makeDropDownList(Dialog& dialog, const DialogControlTemplate& source,
                                           RECT bounds);
 std::unique_ptr<Control> makeEdit(Dialog& dialog, const DialogControlTemplate& source, RECT bounds);
+std::unique_ptr<Control> makeLineEdit(Dialog& dialog, const DialogControlTemplate& source,
+                                      RECT bounds);
 std::unique_ptr<Control> makeControl(Dialog& dialog, const DialogControlTemplate& source,
                                      RECT bounds);
 

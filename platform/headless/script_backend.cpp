@@ -89,6 +89,9 @@ constexpr ScriptKey scriptKeys[] = {
     {"ctrl+n", 'N', false, true, false},
     {"ctrl+o", 'O', false, true, false},
     {"ctrl+t", 'T', false, true, false},
+    {"ctrl+z", 'Z', false, true, false},
+    {"ctrl+y", 'Y', false, true, false},
+    {"menu", VK_APPS, false, false, false},
     {"f1", VK_F1, false, false, false},
     {"left", VK_LEFT, false, false, false},
     {"right", VK_RIGHT, false, false, false},
@@ -101,6 +104,7 @@ constexpr ScriptKey scriptKeys[] = {
     {"space", VK_SPACE, false, false, false},
     {"enter", VK_RETURN, false, false, false},
     {"escape", VK_ESCAPE, false, false, false},
+    {"backspace", VK_BACK, false, false, false},
     {"tab", VK_TAB, false, false, false},
     {"t", 'T', false, false, false},
     {"s", 'S', false, false, false},
@@ -195,6 +199,7 @@ ScriptBackend::LineParser ScriptBackend::parserFor(const std::string& verb) {
         {"down", &ScriptBackend::parsePen},
         {"up", &ScriptBackend::parsePen},
         {"dbl", &ScriptBackend::parsePen},
+        {"hold", &ScriptBackend::parsePen},
         {"command", &ScriptBackend::parseCommand},
         {"key", &ScriptBackend::parseKey},
         {"answer", &ScriptBackend::parseAnswer},
@@ -203,6 +208,8 @@ ScriptBackend::LineParser ScriptBackend::parserFor(const std::string& verb) {
         {"press", &ScriptBackend::parseDialogControl},
         {"state", &ScriptBackend::parseState},
         {"shot", &ScriptBackend::parseShot},
+        {"deal", &ScriptBackend::parseDeal},
+        {"type", &ScriptBackend::parseType},
     };
     for (const auto& [name, parse] : parsers) {
         if (verb == name) {
@@ -229,6 +236,9 @@ std::optional<InputEvent> ScriptBackend::parsePen(const Words& words) {
     }
     if (verb == "up") {
         return makeEvent(Type::PenUp, x, y);
+    }
+    if (verb == "hold") {
+        return makeEvent(Type::PenHold, x, y);
     }
     if (verb == "tap") {
         pending_.push_back(makeEvent(Type::PenUp, x, y));

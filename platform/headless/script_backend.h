@@ -24,6 +24,7 @@ class ScriptBackend final : public Backend, public ScriptHooks {
     std::optional<int> answerMessageBox(const MessageBoxInfo& box) override;
     void messageBoxClosed(const MessageBoxInfo& box, int result) override;
     void dialogClosed(int templateId, INT_PTR result) override;
+    void menuClosed(const std::vector<MenuItemInfo>& items, UINT_PTR chosen) override;
 
   private:
     // Reads lines until one yields input; handles state, shot and answer lines
@@ -42,6 +43,8 @@ class ScriptBackend final : public Backend, public ScriptHooks {
     std::optional<InputEvent> parseDialogControl(const Words& words);
     std::optional<InputEvent> parseState(const Words& words);
     std::optional<InputEvent> parseShot(const Words& words);
+    std::optional<InputEvent> parseDeal(const Words& words);
+    std::optional<InputEvent> parseType(const Words& words);
     InputEvent malformed(const std::string& what);
     // Standard output took no more: the run ends with status 1.
     InputEvent outputFailed();

@@ -66,6 +66,21 @@ InputEvent keyEvent(InputEvent::Type type, uint32_t code, bool alt) {
 
 std::optional<InputEvent> keyPressEvent(const SDL_Keysym& key) {
     bool alt = (key.mod & KMOD_ALT) != 0;
+    bool shift = (key.mod & KMOD_SHIFT) != 0;
+    bool control = (key.mod & KMOD_CTRL) != 0;
+    // The Menu key and Shift+F10 open the menu, as the pen held still does.
+    if (key.sym == SDLK_APPLICATION || (shift && key.sym == SDLK_F10)) {
+        InputEvent menu = keyEvent(InputEvent::Type::PenHold, 0, false);
+        menu.x = -1;
+        menu.y = -1;
+        return menu;
+    }
+    // Ctrl+Shift+Z is the other way to say Ctrl+Y (redo).
+    if (control && shift && key.scancode == SDL_SCANCODE_Z) {
+        InputEvent redo = keyEvent(InputEvent::Type::Key, 'Y', alt);
+        redo.control = true;
+        return redo;
+    }
     if (std::optional<uint32_t> code = virtualKeyOf(key)) {
         InputEvent event = keyEvent(InputEvent::Type::Key, *code, alt);
         event.control = (key.mod & KMOD_CTRL) != 0;

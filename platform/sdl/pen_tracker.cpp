@@ -21,6 +21,13 @@ bool PenTracker::onPicture(int32_t x, int32_t y) const {
     return dx >= 0 && dy >= 0 && dx < int64_t{width_} * scale_ && dy < int64_t{height_} * scale_;
 }
 
+std::optional<InputEvent> PenTracker::hold(int32_t x, int32_t y) const {
+    if (!onPicture(x, y)) {
+        return std::nullopt;
+    }
+    return at(InputEvent::Type::PenHold, x, y);
+}
+
 InputEvent PenTracker::at(InputEvent::Type type, int32_t x, int32_t y) const {
     InputEvent event;
     event.type = type;

@@ -36,6 +36,9 @@ class PenTracker {
     // The pointer left the window: a move off the screen, so that whoever
     // follows the hovering pointer lets go. Nothing while the pen is down.
     std::optional<InputEvent> leave();
+    // The right button pressed at x, y: the pen held there (PenHold), or
+    // nothing off the picture.
+    std::optional<InputEvent> hold(int32_t x, int32_t y) const;
     // The wheel turned by lines (positive away from the user) over x, y.
     InputEvent wheel(int32_t x, int32_t y, int32_t lines) const;
 

@@ -12,9 +12,11 @@
 
 #include "platform/resource_api.h"
 #include "platform/screen.h"
+#include "platform/sdl/hold_gesture.h"
 #include "platform/sdl/key_translation.h"
 #include "platform/sdl/pen_tracker.h"
 #include "platform/sdl/scaled_picture.h"
+#include "platform/sdl/sdl_drivers.h"
 #include "platform/sdl/sdl_handles.h"
 #include "platform/sdl/window_scale.h"
 #include "platform/utf.h"
@@ -22,34 +24,12 @@
 namespace platform {
 namespace {
 
+using sdl::environmentHas;
+using sdl::onlyAnInvisibleDriver;
+using sdl::sdlError;
 using sdl::View;
 
 constexpr int PROGRAM_ICON_ID = 101;
-
-// With no display SDL falls back to drivers that show nothing (and wait for
-// input by polling); those serve only when asked for by name, as tests do.
-bool onlyAnInvisibleDriver() {
-    const char* current = SDL_GetCurrentVideoDriver();
-    if (current == nullptr) {
-        return true;
-    }
-    std::string_view name(current);
-    if (name != "offscreen" && name != "dummy" && name != "evdev") {
-        return false;
-    }
-    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
-    return asked == nullptr || std::string_view(asked).find(name) == std::string_view::npos;
-}
-
-std::string sdlError(const char* what) {
-    std::string error = what;
-    const char* detail = SDL_GetError();
-    if (detail != nullptr && *detail != '\0') {
-        error += ": ";
-        error += detail;
-    }
-    return error;
-}
 
 InputEvent closeEvent() {
     InputEvent close;
@@ -75,6 +55,8 @@ class SdlBackend final : public Backend {
     void takeFollowingMoves(SDL_Event& event);
     bool windowKey(const SDL_Keysym& key);
     void show();
+    void showPicture(const Surface& picture);
+    bool waitForHold(SDL_Event& event);
     void setIcon();
     void rememberScale();
     void fitToDesktop(int scale);
@@ -83,6 +65,7 @@ class SdlBackend final : public Backend {
     sdl::VideoSubsystem video_;
     sdl::WindowHandle window_;
     sdl::PenTracker pen_;
+    sdl::HoldGesture hold_;
     Surface shown_{SCREEN_WIDTH, SCREEN_HEIGHT, 0xFFFFFF};
     uint32_t backdrop_ = 0x000000;
     int rememberedScale_ = 0;
@@ -189,14 +172,33 @@ void SdlBackend::setBackdrop(uint32_t pixel) {
 }
 
 void SdlBackend::show() {
+    showPicture(shown_);
+}
+
+void SdlBackend::showPicture(const Surface& picture) {
     SDL_Surface* target = SDL_GetWindowSurface(window_.get());
     if (target == nullptr) {
         return;
     }
     View view = sdl::viewFor(target->w, target->h);
     pen_.setView(view.scale, view.left, view.top);
-    drawScaledScreen(target, shown_, view, backdrop_);
+    drawScaledScreen(target, picture, view, backdrop_);
     SDL_UpdateWindowSurface(window_.get());
+}
+
+// The ring of dots grows while the pen is held; true for an event first.
+bool SdlBackend::waitForHold(SDL_Event& event) {
+    if (SDL_WaitEventTimeout(&event, static_cast<int>(hold_.waitMs(SDL_GetTicks()))) != 0) {
+        return true;
+    }
+    const uint32_t now = SDL_GetTicks();
+    if (auto held = hold_.held(now)) {
+        pending_.push_back(*held);
+        show();
+    } else {
+        showPicture(hold_.withRing(shown_, now));
+    }
+    return false;
 }
 
 // The window manager shows the game's variant and the program's name; the
@@ -218,8 +220,12 @@ void SdlBackend::setTitle(const std::u16string& title) {
 InputEvent SdlBackend::waitEvent() {
     while (pending_.empty()) {
         SDL_Event event;
-        // Blocks: the program uses no CPU until something happens.
-        if (SDL_WaitEvent(&event) == 0) {
+        if (hold_.armed()) {
+            if (!waitForHold(event)) {
+                continue;
+            }
+        } else if (SDL_WaitEvent(&event) == 0) {
+            // Blocks: the program uses no CPU until something happens.
             return closeEvent();
         }
         if (event.type == SDL_MOUSEMOTION) {
@@ -299,15 +305,28 @@ void SdlBackend::translateMouse(const SDL_Event& event) {
         if (event.button.button == SDL_BUTTON_LEFT) {
             if (auto down = pen_.press(event.button.x, event.button.y, event.button.timestamp)) {
                 pending_.push_back(*down);
+                hold_.press(down->x, down->y, SDL_GetTicks());
+            }
+        } else if (event.button.button == SDL_BUTTON_RIGHT) {
+            if (auto held = pen_.hold(event.button.x, event.button.y)) {
+                pending_.push_back(*held);
             }
         }
     } else if (event.type == SDL_MOUSEBUTTONUP) {
         if (event.button.button == SDL_BUTTON_LEFT && pen_.penDown()) {
             pending_.push_back(pen_.release(event.button.x, event.button.y));
+            hold_.release(); // and any dots of the ring go
+            show();
         }
     } else if (event.type == SDL_MOUSEMOTION) {
         if (auto move = pen_.move(event.motion.x, event.motion.y)) {
             pending_.push_back(*move);
+            if (hold_.armed()) {
+                hold_.move(move->x, move->y);
+                if (!hold_.armed()) { // moved away: the dots go
+                    show();
+                }
+            }
         }
     } else {
         int lines = event.wheel.y;
@@ -336,11 +355,6 @@ void SdlBackend::translateWindowEvent(const SDL_WindowEvent& event) {
     } else if (event.event == SDL_WINDOWEVENT_EXPOSED) {
         show();
     }
-}
-
-bool environmentHas(const char* name) {
-    const char* value = SDL_getenv(name);
-    return value != nullptr && *value != '\0';
 }
 
 } // namespace

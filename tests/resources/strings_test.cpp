@@ -22,7 +22,7 @@ TEST(Strings, FoundByNumberOnly) {
 TEST(Accelerators, OnlyTheMainTableExists) {
     int count = -1;
     const ACCEL* table = resources::findAccelerators(IDA_MAIN, &count);
-    ASSERT_EQ(count, 7); // the Alt keys first, then the keyboard play commands
+    ASSERT_EQ(count, 9); // the Alt keys first, then the keyboard play commands, undo and redo
     ASSERT_EQ(resources::findAccelerators(IDA_MAIN, nullptr), table);
     for (int id : {1, -3}) {
         count = 7;

@@ -1,0 +1,10 @@
+// The program's `deal` line.
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+namespace platform {
+
+nlohmann::ordered_json reportDeal();
+
+} // namespace platform

@@ -1,0 +1,124 @@
+#include "records/table_records.h"
+
+#include "game/game_state.h"
+#include "game/variants.h"
+#include "platform/caption_api.h"
+#include "platform/menu_api.h"
+#include "platform/messages.h"
+#include "platform/runtime.h"
+#include "platform/utf.h"
+#include "platform/window_api.h"
+#include "records/current_deal.h"
+#include "records/deal_dialog.h"
+#include "records/resume.h"
+#include "records/table_menu.h"
+#include "records/undo_history.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+// "Подкидной · W4PG-1HR93N9" where the system shows the title (the desktop
+// adds the program's name); the window's own text stays the variant's name.
+void showDealInTitle(HWND window) {
+    if (LPCWSTR name = gameTypeName(gameType)) {
+        WCHAR shown[256] = {};
+        GetWindowTextW(window, shown, 256);
+        if (std::u16string(shown) != name) {
+            SetWindowTextW(window, name);
+        }
+    }
+    std::u16string note;
+    const std::string code = CurrentDealCode();
+    if (!code.empty()) {
+        note = u" · " + utf16FromUtf8(code);
+    }
+    SetWindowCaptionNote(window, note.c_str());
+}
+
+void dealAgain(HWND window, const DealCode& deal) {
+    RequestDeal(deal);
+    SendMessageW(window, WM_USER, REQUEST_NEW_GAME, 0);
+}
+
+// The records' commands; false for any other.
+bool runCommand(HWND window, WPARAM id) {
+    DealCode deal;
+    switch (id) {
+    case IDM_UNDO:
+        UndoMove();
+        return true;
+    case IDM_REDO:
+        RedoMove();
+        return true;
+    case IDM_RESTART_DEAL:
+        if (CurrentDeal(deal)) {
+            dealAgain(window, deal);
+        }
+        return true;
+    case IDM_DEAL_NUMBER:
+        if (ShowDealNumber(window, deal)) {
+            dealAgain(window, deal);
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+LRESULT handleTableMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                           TableHandler handle) {
+    if (message == WM_COMMAND && runCommand(window, LOWORD(wParam))) {
+        return 0;
+    }
+    if (message == WM_CONTEXTMENU) {
+        runCommand(window, ShowTableMenu(window, lParam));
+        return 0;
+    }
+    if (message == WM_KEYDOWN && wParam == VK_APPS) {
+        runCommand(window, ShowTableMenu(window, -1));
+        return 0;
+    }
+    if (message == WM_CREATE && !RequestedDealCode().empty()) {
+        RequestDealCode(RequestedDealCode());
+    }
+    BeginTableMessage(message, wParam);
+    const LRESULT result = handle(window, message, wParam, lParam);
+    EndTableMessage(message, wParam);
+    if (message == WM_USER && wParam == REQUEST_NEW_GAME) {
+        showDealInTitle(window);
+    }
+    // A deal asked for by number is played rather than the kept game.
+    if (message == WM_CREATE) {
+        if (RequestedDealCode().empty()) {
+            ResumeKeptGame(window);
+        }
+        showDealInTitle(window);
+    }
+    return result;
+}
+
+int depth = 0;
+
+} // namespace
+
+// The game is kept once a message has been handled to its end, nested
+// requests included; never once the window is going.
+LRESULT KeepRecords(HWND window, UINT message, WPARAM wParam, LPARAM lParam, TableHandler handle) {
+    if (message == WM_DESTROY) {
+        StopKeeping();
+    }
+    ++depth;
+    const LRESULT result = handleTableMessage(window, message, wParam, lParam, handle);
+    --depth;
+    if (depth == 0 && message != WM_PAINT) {
+        KeepGame();
+    }
+    return result;
+}
+
+void RequestDealCode(const std::string& code) {
+    DealCode deal;
+    if (decodeDealCode(code, deal).empty()) {
+        RequestDeal(deal);
+    }
+}

@@ -1,0 +1,111 @@
+#include "records/undo_history.h"
+
+#include <vector>
+
+#include "game/end_of_game.h"
+#include "game/game_state.h"
+#include "platform/messages.h"
+#include "records/current_deal.h"
+#include "records/game_snapshot.h"
+
+namespace {
+
+std::vector<GameSnapshot> undoSteps;
+std::vector<GameSnapshot> redoSteps;
+int undoneMoves = 0;
+
+int depth = 0;
+bool watching = false;
+uint32_t serialBefore = 0;
+GameSnapshot before;
+
+// What the human does: the pen, the keys, the commands.
+bool isInput(UINT message) {
+    return message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK || message == WM_KEYDOWN ||
+           message == WM_COMMAND;
+}
+
+bool isNewGameRequest(UINT message, WPARAM wParam) {
+    return message == WM_USER && wParam == REQUEST_NEW_GAME;
+}
+
+} // namespace
+
+void BeginTableMessage(UINT message, WPARAM wParam) {
+    if (isNewGameRequest(message, wParam)) {
+        NoteDealStart();
+    }
+    if (depth++ == 0 && isInput(message)) {
+        watching = true;
+        serialBefore = newGameSerial;
+        before = TakeSnapshot();
+    }
+}
+
+void EndTableMessage(UINT message, WPARAM wParam) {
+    if (isNewGameRequest(message, wParam)) {
+        ForgetHistory();
+    }
+    if (--depth != 0 || !watching) {
+        return;
+    }
+    watching = false;
+    if (newGameSerial != serialBefore) {
+        return;
+    }
+    if (MoveBetween(before, TakeSnapshot())) {
+        undoSteps.push_back(std::move(before));
+        redoSteps.clear();
+    }
+}
+
+bool CanUndo() {
+    return !undoSteps.empty();
+}
+
+bool CanRedo() {
+    return !redoSteps.empty();
+}
+
+bool UndoMove() {
+    if (undoSteps.empty()) {
+        return false;
+    }
+    redoSteps.push_back(TakeSnapshot());
+    RestoreSnapshot(undoSteps.back());
+    undoSteps.pop_back();
+    ++undoneMoves;
+    return true;
+}
+
+bool RedoMove() {
+    if (redoSteps.empty()) {
+        return false;
+    }
+    undoSteps.push_back(TakeSnapshot());
+    RestoreSnapshot(redoSteps.back());
+    redoSteps.pop_back();
+    return true;
+}
+
+int UndoneMoves() {
+    return undoneMoves;
+}
+
+void ForgetHistory() {
+    undoSteps.clear();
+    redoSteps.clear();
+    undoneMoves = 0;
+}
+
+void CopyHistory(std::vector<GameSnapshot>& undo, std::vector<GameSnapshot>& redo, int& undone) {
+    undo = undoSteps;
+    redo = redoSteps;
+    undone = undoneMoves;
+}
+
+void PutHistory(std::vector<GameSnapshot> undo, std::vector<GameSnapshot> redo, int undone) {
+    undoSteps = std::move(undo);
+    redoSteps = std::move(redo);
+    undoneMoves = undone;
+}
