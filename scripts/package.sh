@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package (build/package/talonix_<version>_<arch>.deb) and
 # checks it: the installed menu entry with desktop-file-validate, the
-# metainfo with appstreamcli, the package with lintian (no errors allowed).
+# metainfo with appstreamcli (pedantic), the package with lintian (no errors
+# allowed).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,7 +18,7 @@ stage="$build/stage"
 rm -rf "$stage"
 DESTDIR="$PWD/$stage" cmake --install "$build" >/dev/null
 desktop-file-validate "$stage/usr/share/applications/org.talonix.Talonix.desktop"
-appstreamcli validate --no-net "$stage/usr/share/metainfo/org.talonix.Talonix.metainfo.xml"
+appstreamcli validate --pedantic --no-net "$stage/usr/share/metainfo/org.talonix.Talonix.metainfo.xml"
 
 (cd "$build" && cpack -G DEB >/dev/null)
 package=$(ls "$build"/talonix_*.deb)
