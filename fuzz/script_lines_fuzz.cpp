@@ -42,7 +42,7 @@ std::string confineShots(const std::string& text) {
     std::istringstream lines(text);
     std::string out;
     for (std::string line; std::getline(lines, line);) {
-        const size_t start = line.find_first_not_of(" \t");
+        const size_t start = line.find_first_not_of(" \t\n\v\f\r"); // as the reader splits
         if (start != std::string::npos && line.compare(start, 4, "shot") == 0) {
             std::string name =
                 line.substr(std::min(line.size(), line.find_first_not_of(" \t", start + 4)));

@@ -160,8 +160,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if ((pick & 0xC0) == 0xC0) {
         std::filesystem::resize_file(file, 16 * 1024 * 1024 + 1);
     }
-    const bool tlx = (pick & 0x08) == 0;
-    const LPCWSTR keyPath = tlx ? u"Software\\qm\\tlx" : u"A";
+    const LPCWSTR keyPath = (pick & 0x08) == 0 ? u"Software\\qm\\tlx" : u"A";
     const KeyPath key = splitKeyPath(keyPath);
     std::vector<Write> writes{{(pick & 0x10) != 0 ? u"STATC" : u"statc", pick}};
     if ((pick & 0x20) != 0) {

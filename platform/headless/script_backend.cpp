@@ -42,18 +42,29 @@ void splitWords(const std::string& line, std::vector<std::string>& words) {
     words.resize(count);
 }
 
-// Control bytes as \x1b and the like, so that a line echoed to a terminal
-// cannot steer it.
-std::string escapeControlBytes(const std::string& text) {
+// The message as shown: control bytes written as \x1b and the like, so that
+// a line echoed to a terminal cannot steer it, and at most 200 characters
+// (a line may be any length), cut between whole UTF-8 sequences.
+std::string shownMessage(const std::string& what) {
     static constexpr char digits[] = "0123456789abcdef";
+    constexpr size_t longest = 200;
     std::string out;
-    for (char c : text) {
-        auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F) {
-            out += {'\\', 'x', digits[byte >> 4], digits[byte & 0x0F]};
-        } else {
-            out.push_back(c);
+    size_t at = 0;
+    for (; at < what.size(); ++at) {
+        auto byte = static_cast<unsigned char>(what[at]);
+        const bool control = byte < 0x20 || byte == 0x7F;
+        if (out.size() + (control ? 4 : 1) > longest) {
+            break;
         }
+        out += control ? std::string{'\\', 'x', digits[byte >> 4], digits[byte & 0x0F]}
+                       : std::string(1, what[at]);
+    }
+    if (at < what.size()) {
+        while (at > 0 && (static_cast<unsigned char>(what[at]) & 0xC0) == 0x80) {
+            --at;
+            out.pop_back(); // not inside a UTF-8 sequence
+        }
+        out += "...";
     }
     return out;
 }
@@ -138,17 +149,7 @@ InputEvent ScriptBackend::waitEvent() {
 }
 
 InputEvent ScriptBackend::malformed(const std::string& what) {
-    // A line may be any length: the message shows its start only.
-    constexpr size_t longest = 200;
-    std::string shown = what;
-    if (shown.size() > longest) {
-        size_t cut = longest;
-        while (cut > 0 && (static_cast<unsigned char>(shown[cut]) & 0xC0) == 0x80) {
-            --cut; // not inside a UTF-8 sequence
-        }
-        shown = shown.substr(0, cut) + "...";
-    }
-    err_ << "script:" << lineNumber_ << ": " << escapeControlBytes(shown) << std::endl;
+    err_ << "script:" << lineNumber_ << ": " << shownMessage(what) << std::endl;
     InputEvent event = makeEvent(InputEvent::Type::Quit);
     event.exitCode = 2;
     return event;

@@ -207,9 +207,13 @@ int lockFile(const std::filesystem::path& target) {
         if (fd < 0) {
             return -1;
         }
+        if (!lockWhole(fd)) {
+            close(fd);
+            return -1;
+        }
         struct stat held {};
         struct stat named {};
-        if (lockWhole(fd) && fstat(fd, &held) == 0 && stat(target.c_str(), &named) == 0 &&
+        if (fstat(fd, &held) == 0 && stat(target.c_str(), &named) == 0 &&
             held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
             return fd;
         }

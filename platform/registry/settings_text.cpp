@@ -91,8 +91,9 @@ void warnLockedFile(const std::filesystem::path& target, const std::string& why)
         return;
     }
     current.lockWarned = true;
-    std::string message = "talonix: settings folder not locked: " + target.parent_path().string() +
-                          ": " + why + "; locking the settings file instead\n";
+    const std::string folder = target.has_parent_path() ? target.parent_path().string() : ".";
+    std::string message = "talonix: settings folder not locked: " + folder + ": " + why +
+                          "; locking the settings file instead\n";
     std::fputs(message.c_str(), stderr);
     std::fflush(stderr);
 }

@@ -35,6 +35,8 @@ const HostileRun hostileRuns[] = {
      "script:1: 'shot' writes only to a regular file", false},
     {"ControlBytesAreEchoedEscaped", "\x1b[31mRED\x7f\n", "--headless --script script.txt", 2,
      "script:1: unknown line '\\x1b[31mRED\\x7f'\n", false},
+    {"ManyControlBytes", std::string(300, '\x02') + "\n", "--headless --script script.txt", 2,
+     "script:1: unknown line '\\x02\\x02", false},
     {"AnEmptyClock", "state\n", "--headless --script script.txt --clock ''", 2, "talonix: --clock",
      false},
     {"ANulByte", "state\nshot a" + std::string(1, '\0') + "b.png\n",

@@ -111,7 +111,6 @@ const StartUpCase startUpCases[] = {
      "status=2|errors=\"talonix: --clock\"|lines=0"},
     {"AMistypedOption", "--regsitry x.reg", "", "state",
      "status=2|lines=0|errors=\"talonix: unknown option '--regsitry' (did you mean --registry?)\""},
-    {"AWordAfterAnOption", "--scale 2 q7K", "", "state", shown},
     {"MissingScript", "--script /nonexistent/script", "", "state", "status=2"},
 };
 
