@@ -2,8 +2,12 @@
 // backend, then the program's own entry point.
 #include "platform/runtime.h"
 
+#ifdef _WIN32
+#include "platform/win32/process.h"
+#else
 #include <fcntl.h>
 #include <unistd.h>
+#endif
 
 #include <CLI/CLI.hpp>
 #include <cerrno>
@@ -53,6 +57,7 @@ WORD requestedLanguage = 0;
 
 namespace {
 
+#ifndef _WIN32
 // A descriptor 0, 1 or 2 closed at start would be taken by the next file
 // opened (a script read from standard input would then read that file):
 // /dev/null stands in for it.
@@ -66,6 +71,7 @@ void fillStandardDescriptors() {
         }
     }
 }
+#endif
 
 // What the command line asks for.
 struct Options {
@@ -159,8 +165,8 @@ std::optional<int> startBackend(const Options& options, std::ifstream& scriptFil
         const std::string& scriptPath = options.scriptPath;
         if (!scriptPath.empty() && scriptPath != "-") {
             std::error_code ignored;
-            if (!std::filesystem::is_directory(scriptPath, ignored)) {
-                scriptFile.open(scriptPath);
+            if (!std::filesystem::is_directory(pathFromUtf8(scriptPath), ignored)) {
+                scriptFile.open(pathFromUtf8(scriptPath), std::ios::binary);
             }
             if (!scriptFile.is_open() || !scriptFile) {
                 std::cerr << "talonix: cannot read the script '" << scriptPath << "'\n";
@@ -190,7 +196,22 @@ WORD RequestedUILanguage() {
 }
 
 int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
+#ifdef _WIN32
+    // Windows hands main() its arguments in the ANSI code page: they are
+    // taken again from the wide command line, in UTF-8.
+    platform::win32::useBinaryStandardStreams();
+    std::vector<std::string> arguments = platform::win32::utf8Arguments();
+    std::vector<char*> argumentPointers;
+    for (std::string& argument : arguments) {
+        argumentPointers.push_back(argument.data());
+    }
+    if (!argumentPointers.empty()) {
+        argc = static_cast<int>(argumentPointers.size());
+        argv = argumentPointers.data();
+    }
+#else
     fillStandardDescriptors();
+#endif
     Options options;
     if (std::optional<int> status = parseOptions(argc, argv, options)) {
         return *status;

@@ -3,6 +3,7 @@
 // program never lose each other's changes.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -35,9 +36,13 @@ LoadedText loadFile(const std::filesystem::path& file);
 LSTATUS saveFile(const std::filesystem::path& target, const std::string& text, Encoding encoding,
                  std::string& why);
 
+// A held lock: a descriptor or a handle, -1 for none.
+using FolderLock = std::intptr_t;
+
 // Takes the folder's lock, which every instance holds around a
-// read-modify-write; closing the descriptor releases it. -1 without a folder
-// to lock (it cannot be made), when the write fails anyway.
-int lockFolder(const std::filesystem::path& target);
+// read-modify-write. -1 without a folder to lock (it cannot be made), when
+// the write fails anyway.
+FolderLock lockFolder(const std::filesystem::path& target);
+void unlockFolder(FolderLock lock);
 
 } // namespace platform::registry

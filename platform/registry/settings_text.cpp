@@ -1,16 +1,13 @@
 #include "platform/registry/settings_text.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
 
 #include "platform/registry/registry_store.h"
 #include "platform/registry/settings_file.h"
+#include "platform/utf.h"
 
 namespace platform {
 
@@ -36,7 +33,7 @@ SettingsLocation& location() {
 // The open SettingsUpdate, outermost first.
 struct OpenUpdate {
     int depth = 0;
-    int lockFd = -1;
+    registry::FolderLock lock = -1;
     std::optional<std::filesystem::path> target; // the file after its links
     std::optional<LoadedText> loaded;
     bool changed = false;
@@ -56,7 +53,7 @@ void warnNotSaved(const std::string& why) {
     }
     current.warned = true;
     std::string message =
-        "talonix: settings not saved: " + current.file->string() + ": " + why + "\n";
+        "talonix: settings not saved: " + utf8FromPath(*current.file) + ": " + why + "\n";
     std::fputs(message.c_str(), stderr);
     std::fflush(stderr);
 }
@@ -75,25 +72,9 @@ LoadedText& updateText() {
 
 } // namespace
 
-std::string defaultSettingsPath() {
-    std::filesystem::path base;
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config != nullptr && config[0] == '/') {
-        base = config;
-    } else {
-        const char* home = std::getenv("HOME");
-        if (home == nullptr || home[0] == '\0') {
-            const passwd* entry = getpwuid(getuid());
-            home = entry != nullptr ? entry->pw_dir : ".";
-        }
-        base = std::filesystem::path(home) / ".config";
-    }
-    return (base / "talonix" / "settings.reg").string();
-}
-
 void useSettingsFile(const std::string& path) {
     registry::closeAllKeys();
-    location().file = std::filesystem::path(path);
+    location().file = pathFromUtf8(path);
     location().memoryText.clear();
     location().warned = false;
     location().load = nullptr;
@@ -117,7 +98,7 @@ SettingsUpdate::SettingsUpdate() {
     const SettingsLocation& current = location();
     if (current.file) {
         update.target = registry::followLinks(*current.file);
-        update.lockFd = registry::lockFolder(*update.target);
+        update.lock = registry::lockFolder(*update.target);
     }
 }
 
@@ -152,9 +133,7 @@ LSTATUS SettingsUpdate::finish() {
     } else {
         status_ = update.lastWrite;
     }
-    if (update.lockFd >= 0) {
-        close(update.lockFd); // releases the lock
-    }
+    registry::unlockFolder(update.lock);
     update = OpenUpdate{};
     return status_;
 }
