@@ -52,6 +52,8 @@ def wine_command():
 def start_wine(env):
     """Makes the prefix on the first run (wineboot) and says how long it took."""
     started = time.monotonic()
+    if os.path.exists(os.path.join(env["WINEPREFIX"], "system.reg")):
+        return 0.0
     subprocess.run([wine_command(), "wineboot", "--init"], env=env, check=True,
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
     subprocess.run(["wineserver", "-w"] if shutil.which("wineserver") else
