@@ -13,7 +13,6 @@ import time
 import zlib
 
 SCALE = 2
-CLOCK = "10:00:00.000"
 # Screen pixel (5, 150) lies inside the first hand card; (10, 160) is a
 # press on it.
 CARD_PIXEL = (5, 150)
@@ -149,7 +148,7 @@ def check_window(builds, failures, report):
                    timeout=120)
     xvfb = Xvfb(folder)
     env["DISPLAY"] = xvfb.display
-    game = subprocess.Popen(builds.command("windows", "--clock", CLOCK, "--scale", str(SCALE),
+    game = subprocess.Popen(builds.command("windows", "--clock", builds.clock, "--scale", str(SCALE),
                                            "--registry", "wine.reg"), cwd=folder, env=env,
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
@@ -182,6 +181,11 @@ def play(game, env, folder, deal, selected, failures, report):
         xdotool(env, "getwindowname", window)))
     at = wait_for(lambda: (lambda shot: shot and find_picture(shot, deal))(
         capture(env, window, folder)))
+    if not at:
+        shot = capture(env, window, folder)
+        if shot:
+            write_png(os.path.join(os.environ.get("TALONIX_WINDOW_FAILED", folder),
+                                   "window-failed.png"), *shot)
     report(failures, "the Wine window opens, titled '%s', and shows the table as the Linux "
            "build pictures it at x%d" % (title, SCALE),
            [] if at and title == "Подкидной — Talonix" else

@@ -74,6 +74,7 @@ class Builds:
         self.exe = os.path.abspath(exe)
         self.work = work
         self.env = wine_environment()
+        self.clock = CLOCK
 
     def wine(self, *arguments):
         return [wine_command(), *arguments]
