@@ -76,8 +76,8 @@ void character(NativeWindow::State& state, WPARAM unit, bool alt) {
         return;
     }
     if (alt) {
-        bool alphanumeric =
-            (unit >= 'A' && unit <= 'Z') || (unit >= 'a' && unit <= 'z') || (unit >= '0' && unit <= '9');
+        bool alphanumeric = (unit >= 'A' && unit <= 'Z') || (unit >= 'a' && unit <= 'z') ||
+                            (unit >= '0' && unit <= '9');
         if (unit > 0x7F || unit == ' ' || alphanumeric) {
             return;
         }

@@ -75,9 +75,9 @@ bool registerClass(HINSTANCE instance) {
     windowClass.lpfnWndProc = windowProcedure;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(PROGRAM_ICON));
-    windowClass.hIconSm = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(PROGRAM_ICON), IMAGE_ICON,
-                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(PROGRAM_ICON),
+                                                        IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), 0));
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     windowClass.lpszClassName = WINDOW_CLASS;
     return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
@@ -142,8 +142,7 @@ void NativeWindow::State::toggleFullScreen() {
         SetWindowLongPtrW(window, GWL_STYLE, style | WINDOW_STYLE);
         SetWindowPlacement(window, &windowed);
         SetWindowPos(window, nullptr, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOOWNERZORDER |
-                         SWP_FRAMECHANGED);
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_FRAMECHANGED);
     }
 }
 
@@ -212,8 +211,8 @@ void NativeWindow::setBackdrop(uint32_t pixel) {
 }
 
 void NativeWindow::setTitle(const std::u16string& title) {
-    std::wstring shown = title.empty() ? L"Talonix"
-                                       : std::wstring(title.begin(), title.end()) + L" \u2014 Talonix";
+    std::wstring shown =
+        title.empty() ? L"Talonix" : std::wstring(title.begin(), title.end()) + L" \u2014 Talonix";
     SetWindowTextW(state_->window, shown.c_str());
 }
 

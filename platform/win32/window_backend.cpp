@@ -110,8 +110,8 @@ void Win32Backend::translate(const win32::NativeEvent& event) {
     switch (event.kind) {
     case Kind::Key:
     case Kind::Char: {
-        InputEvent key = makeEvent(event.kind == Kind::Key ? InputEvent::Type::Key
-                                                           : InputEvent::Type::Char);
+        InputEvent key =
+            makeEvent(event.kind == Kind::Key ? InputEvent::Type::Key : InputEvent::Type::Char);
         key.key = event.key;
         key.alt = event.alt;
         key.control = event.control;
