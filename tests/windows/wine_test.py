@@ -56,8 +56,9 @@ def start_wine(env):
         return 0.0
     subprocess.run([wine_command(), "wineboot", "--init"], env=env, check=True,
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
-    subprocess.run(["wineserver", "-w"] if shutil.which("wineserver") else
-                   ["/usr/lib/wine/wineserver64", "-w"], env=env, check=False, timeout=120)
+    server = "/usr/lib/wine/wineserver64"
+    subprocess.run([server if os.access(server, os.X_OK) else "wineserver", "-w"], env=env,
+                   check=False, timeout=120)
     return time.monotonic() - started
 
 
