@@ -197,18 +197,8 @@ WORD RequestedUILanguage() {
 
 int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
 #ifdef _WIN32
-    // Windows hands main() its arguments in the ANSI code page: they are
-    // taken again from the wide command line, in UTF-8.
     platform::win32::useBinaryStandardStreams();
-    std::vector<std::string> arguments = platform::win32::utf8Arguments();
-    std::vector<char*> argumentPointers;
-    for (std::string& argument : arguments) {
-        argumentPointers.push_back(argument.data());
-    }
-    if (!argumentPointers.empty()) {
-        argc = static_cast<int>(argumentPointers.size());
-        argv = argumentPointers.data();
-    }
+    platform::win32::useUtf8Arguments(argc, argv);
 #else
     fillStandardDescriptors();
 #endif

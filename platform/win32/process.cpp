@@ -19,12 +19,13 @@ void useBinaryStandardStreams() {
     SetConsoleOutputCP(CP_UTF8);
 }
 
-std::vector<std::string> utf8Arguments() {
-    std::vector<std::string> arguments;
+void useUtf8Arguments(int& argc, char**& argv) {
+    static std::vector<std::string> arguments;
+    static std::vector<char*> pointers;
     int count = 0;
     wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
     if (wide == nullptr) {
-        return arguments;
+        return;
     }
     for (int i = 0; i < count; ++i) {
         int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
@@ -34,7 +35,12 @@ std::vector<std::string> utf8Arguments() {
         arguments.push_back(std::move(argument));
     }
     LocalFree(wide);
-    return arguments;
+    for (std::string& argument : arguments) {
+        pointers.push_back(argument.data());
+    }
+    pointers.push_back(nullptr);
+    argc = count;
+    argv = pointers.data();
 }
 
 void releaseOwnConsole() {

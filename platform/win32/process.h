@@ -12,9 +12,10 @@ namespace platform::win32 {
 // the UTF-8 they carry as UTF-8.
 void useBinaryStandardStreams();
 
-// The arguments as the user typed them, in UTF-8 (main's are in the ANSI
-// code page, which loses what it cannot show).
-std::vector<std::string> utf8Arguments();
+// Replaces main's arguments, which Windows gives in the ANSI code page
+// (losing what it cannot show), by those of the wide command line in UTF-8.
+// They live until the process ends.
+void useUtf8Arguments(int& argc, char**& argv);
 
 // A window run started from Explorer also got a console of its own: it is
 // let go, so that only the window shows. A console the program shares with
