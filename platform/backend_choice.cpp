@@ -7,6 +7,7 @@
 
 #include "platform/backend.h"
 #include "platform/headless/script_backend.h"
+#include "platform/utf.h"
 #include "platform/window_backend.h"
 
 namespace platform {
@@ -19,8 +20,8 @@ std::optional<int> startScriptBackend(const std::string& scriptPath) {
     std::istream* script = &std::cin;
     if (!scriptPath.empty() && scriptPath != "-") {
         std::error_code ignored;
-        if (!std::filesystem::is_directory(scriptPath, ignored)) {
-            scriptFile.open(scriptPath);
+        if (!std::filesystem::is_directory(pathFromUtf8(scriptPath), ignored)) {
+            scriptFile.open(pathFromUtf8(scriptPath), std::ios::binary);
         }
         if (!scriptFile.is_open() || !scriptFile) {
             std::cerr << "talonix: cannot read the script '" << scriptPath << "'\n";

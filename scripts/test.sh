@@ -5,6 +5,7 @@
 # then runs each fuzz target briefly (TALONIX_FUZZ_SECONDS each, 60 by default,
 # from a fixed seed so that a run is repeatable: the test gate replays known
 # ground, and new ground is explored by long runs of scripts/fuzz.sh),
+# the Windows build plays the same scripts under Wine,
 # and the browser build plays the same scripts in headless Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,6 +19,12 @@ for preset in ci asan; do
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
+
+echo "== windows =="
+scripts/windows.sh
+scripts/install-deps.sh wine wine64 xdotool x11-apps
+WINEPREFIX="$PWD/build/wine" python3 tests/windows/wine_test.py build/ci/talonix \
+    build/windows/talonix.exe --window
 
 echo "== fuzz =="
 scripts/fuzz.sh "${TALONIX_FUZZ_SECONDS:-60}" -seed="${TALONIX_FUZZ_SEED:-1}"

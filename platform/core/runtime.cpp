@@ -3,8 +3,12 @@
 // entry point.
 #include "platform/runtime.h"
 
+#ifdef _WIN32
+#include "platform/win32/process.h"
+#else
 #include <fcntl.h>
 #include <unistd.h>
+#endif
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -55,6 +59,7 @@ WORD requestedLanguage = 0;
 
 namespace {
 
+#ifndef _WIN32
 // A descriptor 0, 1 or 2 closed at start would be taken by the next file
 // opened (a script read from standard input would then read that file):
 // /dev/null stands in for it.
@@ -68,6 +73,7 @@ void fillStandardDescriptors() {
         }
     }
 }
+#endif
 
 // What the command line asks for.
 struct Options {
@@ -226,7 +232,12 @@ WORD RequestedUILanguage() {
 }
 
 int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
+#ifdef _WIN32
+    platform::win32::useBinaryStandardStreams();
+    platform::win32::useUtf8Arguments(argc, argv);
+#else
     fillStandardDescriptors();
+#endif
     Options options;
     if (std::optional<int> status = parseOptions(argc, argv, options)) {
         return *status;

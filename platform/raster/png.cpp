@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/raster/surface.h"
+#include "platform/utf.h"
 
 namespace platform {
 namespace {
@@ -64,7 +65,7 @@ bool writePng(const Surface& surface, const std::string& path) {
     putChunk(file, "IHDR", header);
     putChunk(file, "IDAT", packed);
     putChunk(file, "IEND", "");
-    std::ofstream out(path, std::ios::binary);
+    std::ofstream out(pathFromUtf8(path), std::ios::binary);
     out.write(file.data(), static_cast<std::streamsize>(file.size()));
     return static_cast<bool>(out.flush());
 }

@@ -22,13 +22,15 @@ inline void storeFour(uint32_t* to, FourPixels four) {
 }
 
 // Long rows go to the C library's wide fill, which uses the widest stores
-// the processor has; wchar_t is 32 bits wide on every target of the program.
+// the processor has, where wchar_t is 32 bits wide (not on Windows, whose
+// rows take the loop below).
 inline void fillRow(uint32_t* row, int32_t count, uint32_t pixel) {
-    static_assert(sizeof(wchar_t) == sizeof(uint32_t));
-    if (count >= 64) {
-        std::wmemset(reinterpret_cast<wchar_t*>(row), static_cast<wchar_t>(pixel),
-                     static_cast<size_t>(count));
-        return;
+    if constexpr (sizeof(wchar_t) == sizeof(uint32_t)) {
+        if (count >= 64) {
+            std::wmemset(reinterpret_cast<wchar_t*>(row), static_cast<wchar_t>(pixel),
+                         static_cast<size_t>(count));
+            return;
+        }
     }
     const FourPixels four = {pixel, pixel, pixel, pixel};
     if (count < 4) {

@@ -1,8 +1,12 @@
 // The settings file on disk: read whole, in UTF-8 or UTF-16, and replaced
 // atomically under a lock on its folder, so that two running copies of the
-// program never lose each other's changes.
+// program never lose each other's changes. posix_settings_file.cpp does it
+// with the POSIX calls, platform/win32/settings_file.cpp with the Windows
+// ones.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -35,11 +39,25 @@ LoadedText loadFile(const std::filesystem::path& file);
 LSTATUS saveFile(const std::filesystem::path& target, const std::string& text, Encoding encoding,
                  std::string& why);
 
+// A held lock: a descriptor or a handle, -1 for none.
+using FolderLock = std::intptr_t;
+
 // Takes the folder's lock, which every instance holds around a
-// read-modify-write; closing the descriptor releases it. A folder that cannot
-// be opened for it (one without read permission) has the settings file's own
+// read-modify-write; unlockFolder releases it. A folder that cannot be
+// opened for it (one without read permission) has the settings file's own
 // lock taken instead, and `why` says what kept the folder's. -1 when neither
 // can be had (the folder cannot be made), when the write fails anyway.
-int lockFolder(const std::filesystem::path& target, std::string& why);
+FolderLock lockFolder(const std::filesystem::path& target, std::string& why);
+void unlockFolder(FolderLock lock);
+
+// What the file system says of a file: two stamps of one path with the same
+// fields mean the file has not changed, as far as the system can tell.
+struct FileStamp {
+    std::array<int64_t, 7> fields{};
+    int64_t secondsSinceChange = 0; // since its last change or modification
+    bool sameFileAs(const FileStamp& other) const { return fields == other.fields; }
+};
+// False when the file cannot be looked at (it is missing).
+bool stampFile(const std::filesystem::path& file, FileStamp& stamp);
 
 } // namespace platform::registry

@@ -1,18 +1,14 @@
 #include "platform/registry/settings_text.h"
 
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <string>
 
 #include "platform/registry/registry_store.h"
 #include "platform/registry/settings_file.h"
+#include "platform/utf.h"
 
 namespace platform {
 
@@ -25,7 +21,7 @@ using registry::LoadedText;
 // The file's text as last read, with what the file looked like then.
 struct ReadCache {
     std::filesystem::path file;
-    struct stat seen {};
+    registry::FileStamp seen;
     std::string text;
     bool settled = false; // last changed well before it was read
 };
@@ -48,7 +44,7 @@ SettingsLocation& location() {
 // The open SettingsUpdate, outermost first.
 struct OpenUpdate {
     int depth = 0;
-    int lockFd = -1;
+    registry::FolderLock lock = -1;
     std::optional<std::filesystem::path> target; // the file after its links
     std::optional<LoadedText> loaded;
     bool changed = false;
@@ -68,7 +64,7 @@ void warnNotSaved(const std::string& why) {
     }
     current.warned = true;
     std::string message =
-        "talonix: settings not saved: " + current.file->string() + ": " + why + "\n";
+        "talonix: settings not saved: " + utf8FromPath(*current.file) + ": " + why + "\n";
     std::fputs(message.c_str(), stderr);
     std::fflush(stderr);
 }
@@ -91,17 +87,11 @@ void warnLockedFile(const std::filesystem::path& target, const std::string& why)
         return;
     }
     current.lockWarned = true;
-    const std::string folder = target.has_parent_path() ? target.parent_path().string() : ".";
+    const std::string folder = target.has_parent_path() ? utf8FromPath(target.parent_path()) : ".";
     std::string message = "talonix: settings folder not locked: " + folder + ": " + why +
                           "; locking the settings file instead\n";
     std::fputs(message.c_str(), stderr);
     std::fflush(stderr);
-}
-
-bool sameFile(const struct stat& a, const struct stat& b) {
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
-           a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec &&
-           a.st_ctim.tv_sec == b.st_ctim.tv_sec && a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
 }
 
 // The settings file's text. A file that looks as it did when it was last
@@ -109,43 +99,25 @@ bool sameFile(const struct stat& a, const struct stat& b) {
 // read: any change since would have given it a later time. (A change within
 // the clock's grain of a read may keep the time, so such a file is read.)
 const std::string& fileText(const std::filesystem::path& file) {
-    constexpr time_t settleSeconds = 2;
+    constexpr int64_t settleSeconds = 2;
     ReadCache& cache = location().cache;
-    struct stat info {};
-    const bool seen = stat(file.c_str(), &info) == 0;
-    if (seen && cache.settled && cache.file == file && sameFile(cache.seen, info)) {
+    registry::FileStamp info;
+    const bool seen = registry::stampFile(file, info);
+    if (seen && cache.settled && cache.file == file && cache.seen.sameFileAs(info)) {
         return cache.text;
     }
-    const time_t now = time(nullptr);
     cache.text = registry::loadFile(file).text;
     cache.file = file;
     cache.seen = info;
-    cache.settled = seen && info.st_mtim.tv_sec + settleSeconds < now &&
-                    info.st_ctim.tv_sec + settleSeconds < now;
+    cache.settled = seen && info.secondsSinceChange > settleSeconds;
     return cache.text;
 }
 
 } // namespace
 
-std::string defaultSettingsPath() {
-    std::filesystem::path base;
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config != nullptr && config[0] == '/') {
-        base = config;
-    } else {
-        const char* home = std::getenv("HOME");
-        if (home == nullptr || home[0] == '\0') {
-            const passwd* entry = getpwuid(getuid());
-            home = entry != nullptr ? entry->pw_dir : ".";
-        }
-        base = std::filesystem::path(home) / ".config";
-    }
-    return (base / "talonix" / "settings.reg").string();
-}
-
 void useSettingsFile(const std::string& path) {
     registry::closeAllKeys();
-    location().file = std::filesystem::path(path);
+    location().file = pathFromUtf8(path);
     location().cache = ReadCache{};
     location().memoryText.clear();
     location().warned = false;
@@ -174,7 +146,7 @@ SettingsUpdate::SettingsUpdate() {
     if (current.file) {
         update.target = registry::followLinks(*current.file);
         std::string why;
-        update.lockFd = registry::lockFolder(*update.target, why);
+        update.lock = registry::lockFolder(*update.target, why);
         if (!why.empty()) {
             warnLockedFile(*update.target, why);
         }
@@ -214,9 +186,7 @@ LSTATUS SettingsUpdate::finish() {
     } else {
         status_ = update.lastWrite;
     }
-    if (update.lockFd >= 0) {
-        close(update.lockFd); // releases the lock
-    }
+    registry::unlockFolder(update.lock);
     update = OpenUpdate{};
     return status_;
 }

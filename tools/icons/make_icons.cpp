@@ -3,9 +3,13 @@
 // 32 pixels as drawn, 64, 128, 192, 256 and 512 by 2, 4, 6, 8 and 16; 16 by
 // taking every second pixel, and 48 as that 16-pixel picture by 3.
 //
-// Usage: make_icons OUTPUT_FOLDER (writes OUTPUT_FOLDER/<size>.png)
+// Usage: make_icons OUTPUT_FOLDER (writes OUTPUT_FOLDER/<size>.png, and
+// OUTPUT_FOLDER/talonix.ico with the same pictures for the Windows build)
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "platform/raster/surface.h"
 #include "platform/resource_api.h"
@@ -21,6 +25,41 @@ platform::Surface scaled(const platform::Surface& source, int up, int down) {
         }
     }
     return out;
+}
+
+void putLittleEndian(std::string& out, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    }
+}
+
+// An icon file whose pictures are the PNG files already written: a header,
+// one directory entry each, then the files as they are.
+bool writeIconFile(const std::string& folder, const std::vector<int>& sizes) {
+    std::string directory;
+    std::string images;
+    putLittleEndian(directory, 0, 2);
+    putLittleEndian(directory, 1, 2); // an icon
+    putLittleEndian(directory, static_cast<uint32_t>(sizes.size()), 2);
+    const uint32_t firstImage = 6 + 16 * static_cast<uint32_t>(sizes.size());
+    for (int size : sizes) {
+        std::ifstream in(folder + "/" + std::to_string(size) + ".png", std::ios::binary);
+        std::string png((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (png.empty()) {
+            return false;
+        }
+        putLittleEndian(directory, static_cast<uint32_t>(size % 256), 1); // 256 is written 0
+        putLittleEndian(directory, static_cast<uint32_t>(size % 256), 1);
+        putLittleEndian(directory, 0, 2); // no palette
+        putLittleEndian(directory, 1, 2); // one plane
+        putLittleEndian(directory, 32, 2);
+        putLittleEndian(directory, static_cast<uint32_t>(png.size()), 4);
+        putLittleEndian(directory, firstImage + static_cast<uint32_t>(images.size()), 4);
+        images += png;
+    }
+    std::ofstream out(folder + "/talonix.ico", std::ios::binary);
+    out << directory << images;
+    return static_cast<bool>(out.flush());
 }
 
 } // namespace
@@ -54,6 +93,10 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "make_icons: cannot write %s\n", path.c_str());
             return 1;
         }
+    }
+    if (!writeIconFile(argv[1], {16, 32, 48, 256})) {
+        std::fprintf(stderr, "make_icons: cannot write %s/talonix.ico\n", argv[1]);
+        return 1;
     }
     return 0;
 }

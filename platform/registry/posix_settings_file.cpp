@@ -1,6 +1,9 @@
 #include "platform/registry/settings_file.h"
 
+// The settings file through the POSIX calls (Linux, the browser's file
+// system); platform/win32 has the same through the Windows ones.
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,12 +12,14 @@
 #include <cctype>
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <string_view>
 #include <system_error>
 #include <vector>
 
-#include "platform/utf.h"
+#include "platform/registry/settings_encoding.h"
 
 namespace platform::registry {
 namespace {
@@ -140,50 +145,6 @@ void removeStaleTemporaries(const std::filesystem::path& target) {
             unlink(entry.path().c_str());
         }
     }
-}
-
-std::string encode(const std::string& text, Encoding encoding) {
-    if (encoding == Encoding::Bytes) {
-        return text;
-    }
-    std::u16string wide = utf16FromUtf8(text);
-    std::string out;
-    out.reserve(2 * wide.size() + 2);
-    bool big = encoding == Encoding::Utf16Big;
-    auto put = [&](char16_t c) {
-        auto high = static_cast<char>(c >> 8);
-        auto low = static_cast<char>(c & 0xFF);
-        out.push_back(big ? high : low);
-        out.push_back(big ? low : high);
-    };
-    put(0xFEFF);
-    for (char16_t c : wide) {
-        put(c);
-    }
-    return out;
-}
-
-// Text after a UTF-16 byte-order mark into UTF-8; a problem when it would
-// not be written back byte for byte.
-void decode(std::string bytes, LoadedText& loaded) {
-    bool little = bytes.starts_with("\xFF\xFE");
-    if (little || bytes.starts_with("\xFE\xFF")) {
-        loaded.encoding = little ? Encoding::Utf16Little : Encoding::Utf16Big;
-        std::u16string wide;
-        bool big = loaded.encoding == Encoding::Utf16Big;
-        for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
-            auto first = static_cast<unsigned char>(bytes[i]);
-            auto second = static_cast<unsigned char>(bytes[i + 1]);
-            wide.push_back(
-                static_cast<char16_t>(big ? (first << 8) | second : (second << 8) | first));
-        }
-        loaded.text = utf8FromUtf16(wide);
-        if (encode(loaded.text, loaded.encoding) != bytes) {
-            loaded.problem = "UTF-16 text that could not be written back as it is";
-        }
-        return;
-    }
-    loaded.text = std::move(bytes);
 }
 
 bool lockWhole(int fd) {
@@ -320,7 +281,7 @@ LSTATUS saveFile(const std::filesystem::path& target, const std::string& text, E
     return ERROR_SUCCESS;
 }
 
-int lockFolder(const std::filesystem::path& target, std::string& why) {
+FolderLock lockFolder(const std::filesystem::path& target, std::string& why) {
     std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
@@ -335,4 +296,47 @@ int lockFolder(const std::filesystem::path& target, std::string& why) {
     return lockFile(target);
 }
 
+void unlockFolder(FolderLock lock) {
+    if (lock >= 0) {
+        close(static_cast<int>(lock)); // releases the lock
+    }
+}
+
+bool stampFile(const std::filesystem::path& file, FileStamp& stamp) {
+    struct stat info {};
+    if (stat(file.c_str(), &info) != 0) {
+        return false;
+    }
+    stamp.fields = {static_cast<int64_t>(info.st_dev),
+                    static_cast<int64_t>(info.st_ino),
+                    static_cast<int64_t>(info.st_size),
+                    info.st_mtim.tv_sec,
+                    info.st_mtim.tv_nsec,
+                    info.st_ctim.tv_sec,
+                    info.st_ctim.tv_nsec};
+    stamp.secondsSinceChange = static_cast<int64_t>(time(nullptr)) -
+                               std::max<int64_t>(info.st_mtim.tv_sec, info.st_ctim.tv_sec);
+    return true;
+}
+
 } // namespace platform::registry
+
+namespace platform {
+
+std::string defaultSettingsPath() {
+    std::filesystem::path base;
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    if (config != nullptr && config[0] == '/') {
+        base = config;
+    } else {
+        const char* home = std::getenv("HOME");
+        if (home == nullptr || home[0] == '\0') {
+            const passwd* entry = getpwuid(getuid());
+            home = entry != nullptr ? entry->pw_dir : ".";
+        }
+        base = std::filesystem::path(home) / ".config";
+    }
+    return (base / "talonix" / "settings.reg").string();
+}
+
+} // namespace platform
