@@ -47,7 +47,7 @@ CardSet usefulCovers(const Position& position, CardSet hand) {
 }
 
 void defenceMoves(const Position& position, MoveList& list) {
-    const CardSet hand = position.hand[static_cast<std::size_t>(toMove(position))];
+    const CardSet hand = position.hand[toMove(position) == NORTH ? 1 : 0];
     list.add({MoveKind::take, 0});
     const int32_t toBeat = count(position.attack) - count(position.cover);
     if (toBeat == 1) {

@@ -31,30 +31,30 @@ CardSet playable(const Position& position, CardSet hand) {
                                                                                        : 0;
 }
 
+// Covers or transfers when it can, taking now and then all the same.
 Move randomDefence(const Position& position, CardSet hand, Random& random) {
-    const int32_t toBeat = count(position.attack) - count(position.cover);
     CardSet transfers = hand & rankCards(rankOf(position.lastAttack));
     if (transfers != 0 && !isLegal(position, {MoveKind::transfer, bit(lowest(transfers))})) {
         transfers = 0;
     }
-    if (toBeat > 1) {
-        const CardSet cover = greedyCover(position, position.attack, hand);
-        const int32_t options = count(transfers) + (cover != 0 ? 2 : 1);
-        const int32_t choice = random.below(options);
-        if (choice < count(transfers)) {
-            return {MoveKind::transfer, bit(nthCard(transfers, choice))};
-        }
-        return choice == count(transfers) ? Move{MoveKind::take, 0} : Move{MoveKind::cover, cover};
+    CardSet covers = 0;
+    Move several{MoveKind::take, 0};
+    if (count(position.attack) - count(position.cover) > 1) {
+        several.cards = greedyCover(position, position.attack, hand);
+        several.kind = several.cards != 0 ? MoveKind::cover : MoveKind::take;
+    } else {
+        covers = beatingCards(position, hand, position.lastAttack);
     }
-    const CardSet covers = beatingCards(position, hand, position.lastAttack);
-    const int32_t choice = random.below(count(covers) + count(transfers) + 1);
-    if (choice < count(covers)) {
-        return {MoveKind::cover, bit(nthCard(covers, choice))};
+    const int32_t coverOptions = count(covers) + (several.cards != 0 ? 1 : 0);
+    const int32_t options = coverOptions + count(transfers);
+    if (options == 0 || random.below(8) == 0) {
+        return {MoveKind::take, 0};
     }
-    if (choice < count(covers) + count(transfers)) {
-        return {MoveKind::transfer, bit(nthCard(transfers, choice - count(covers)))};
+    const int32_t choice = random.below(options);
+    if (choice >= coverOptions) {
+        return {MoveKind::transfer, bit(nthCard(transfers, choice - coverOptions))};
     }
-    return {MoveKind::take, 0};
+    return several.cards != 0 ? several : Move{MoveKind::cover, bit(nthCard(covers, choice))};
 }
 
 } // namespace
@@ -70,7 +70,7 @@ CardSet beatingCards(const Position& position, CardSet hand, CardIndex target) {
 }
 
 Move randomMove(const Position& position, Random& random) {
-    const CardSet hand = position.hand[static_cast<std::size_t>(toMove(position))];
+    const CardSet hand = position.hand[toMove(position) == NORTH ? 1 : 0];
     switch (position.phase) {
     case Phase::lead:
         return {MoveKind::play, bit(nthCard(hand, random.below(count(hand))))};
@@ -83,7 +83,7 @@ Move randomMove(const Position& position, Random& random) {
 
 int32_t randomPlayout(Position position, Random& random, int32_t maxMoves) {
     for (int32_t i = 0; i < maxMoves && position.phase != Phase::over; ++i) {
-        if (position.hand[static_cast<std::size_t>(toMove(position))] == 0 &&
+        if (position.hand[toMove(position) == NORTH ? 1 : 0] == 0 &&
             position.phase == Phase::lead) {
             break; // cannot happen in a game dealt by the rules
         }

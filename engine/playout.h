@@ -26,9 +26,10 @@ struct Random {
 
 // The cards of a hand that beat one card.
 CardSet beatingCards(const Position& position, CardSet hand, CardIndex target);
-// One random move: a card of the hand or the move without cards, each
-// equally likely; a defender covers several cards with the handheld's
-// greedy cover. Never forgoes a transfer.
+// One random move. An attacker plays each playable card or stops, evenly; a
+// defender covers or transfers evenly (several cards with the handheld's
+// greedy cover), and takes when it cannot or one time in eight. Never
+// forgoes a transfer.
 Move randomMove(const Position& position, Random& random);
 // Plays on to the end and gives the winner; NOBODY when `maxMoves` ran out.
 int32_t randomPlayout(Position position, Random& random, int32_t maxMoves = 1000);

@@ -79,15 +79,29 @@ constexpr int32_t refillTarget(int32_t variant) {
     return isBulk(variant) ? 18 : 6;
 }
 
+constexpr int32_t defenderOf(const Position& position) {
+    return 1 - position.attacker;
+}
 // The side to move now: the defender while cards are uncovered, otherwise
 // the attacker; NOBODY once the game is decided.
-int32_t toMove(const Position& position);
-int32_t defenderOf(const Position& position);
+constexpr int32_t toMove(const Position& position) {
+    if (position.phase == Phase::over) {
+        return NOBODY;
+    }
+    return position.phase == Phase::defend ? defenderOf(position) : position.attacker;
+}
 // Cards left to draw, the waiting trump card included.
-int32_t cardsToDraw(const Position& position);
+constexpr int32_t cardsToDraw(const Position& position) {
+    return position.talonEnd - position.talonNext;
+}
 // The talon as the rules count it: the waiting trump card not included.
-int32_t talonSize(const Position& position);
-bool isTrump(const Position& position, CardIndex card);
+constexpr int32_t talonSize(const Position& position) {
+    const int32_t left = cardsToDraw(position);
+    return left > 0 && !isJapanese(position.variant) ? left - 1 : left;
+}
+constexpr bool isTrump(const Position& position, CardIndex card) {
+    return suitOf(card) == position.trumpSuit;
+}
 // The handheld's one card-beating rule (spades only by spades when Japanese).
 bool beats(const Position& position, CardIndex candidate, CardIndex target);
 // The handheld's several-card cover: attack and candidates each in suit

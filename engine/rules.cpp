@@ -6,34 +6,6 @@
 
 namespace engine {
 
-int32_t defenderOf(const Position& position) {
-    return 1 - position.attacker;
-}
-
-int32_t toMove(const Position& position) {
-    switch (position.phase) {
-    case Phase::over:
-        return NOBODY;
-    case Phase::defend:
-        return defenderOf(position);
-    default:
-        return position.attacker;
-    }
-}
-
-int32_t cardsToDraw(const Position& position) {
-    return position.talonEnd - position.talonNext;
-}
-
-int32_t talonSize(const Position& position) {
-    const int32_t left = cardsToDraw(position);
-    return left > 0 && !isJapanese(position.variant) ? left - 1 : left;
-}
-
-bool isTrump(const Position& position, CardIndex card) {
-    return suitOf(card) == position.trumpSuit;
-}
-
 bool beats(const Position& position, CardIndex candidate, CardIndex target) {
     const int32_t targetSuit = suitOf(target);
     const int32_t candidateSuit = suitOf(candidate);
