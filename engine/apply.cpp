@@ -61,6 +61,7 @@ void endBout(Position& position) {
 void defenderTakes(Position& position) {
     const int32_t defender = defenderOf(position);
     position.hand[static_cast<std::size_t>(defender)] |= position.attack | position.cover;
+    position.shown[static_cast<std::size_t>(defender)] |= position.attack | position.cover;
     clearTable(position);
     if (defender == NORTH) {
         refillHand(position, SOUTH);
@@ -73,6 +74,7 @@ void defenderTakes(Position& position) {
 
 void layAttack(Position& position, int32_t seat, CardSet cards, CardIndex last) {
     position.hand[static_cast<std::size_t>(seat)] &= ~cards;
+    position.shown[static_cast<std::size_t>(seat)] &= ~cards;
     position.attack |= cards;
     position.lastAttack = static_cast<int8_t>(last);
 }
@@ -94,6 +96,7 @@ void take(Position& position) {
 void cover(Position& position, CardSet cards) {
     const int32_t defender = defenderOf(position);
     position.hand[static_cast<std::size_t>(defender)] &= ~cards;
+    position.shown[static_cast<std::size_t>(defender)] &= ~cards;
     position.cover |= cards;
     position.transferOpen = 0;
     position.phase = Phase::attack;
@@ -155,6 +158,11 @@ void refillHand(Position& position, int32_t seat) {
     const int32_t target = refillTarget(position.variant);
     while (count(hand) < target && position.talonNext < position.talonEnd) {
         hand |= bit(position.talon[static_cast<std::size_t>(position.talonNext++)]);
+    }
+    if (position.talonNext == CARD_COUNT && !isJapanese(position.variant)) {
+        // The turned-up trump card, seen by both, was the last card drawn.
+        const CardSet trump = bit(position.talon[CARD_COUNT - 1]);
+        position.shown[static_cast<std::size_t>(seat)] |= trump & hand;
     }
 }
 

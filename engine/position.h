@@ -43,6 +43,9 @@ struct Move {
 
 struct Position {
     std::array<CardSet, 2> hand{};
+    // The cards of each hand that the other side has seen: taken from the
+    // table, or the turned-up trump card.
+    std::array<CardSet, 2> shown{};
     CardSet attack = 0; // the attacker's cards of this bout
     CardSet cover = 0;  // the defender's cards of this bout
     // The talon in drawing order, talon[talonNext] drawn next; outside the

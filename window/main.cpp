@@ -1,8 +1,12 @@
 #include "platform/runtime.h"
+#include "players/match_command.h"
 #include "window/main_window.h"
 #include "window/state_report.h"
 
 int main(int argc, char** argv) {
+    if (players::isMatchCommand(argc, argv)) {
+        return players::runMatchCommand(argc, argv);
+    }
     SetStateReporter(reportState);
     return RunPlatform(argc, argv, WinMain);
 }
