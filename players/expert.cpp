@@ -51,7 +51,7 @@ Position determinize(const Position& position, int32_t me, Random& random) {
 int32_t playOut(Position position, Random& random) {
     for (int32_t i = 0; i < 400 && position.phase != Phase::over; ++i) {
         const Move move =
-            random.below(4) == 0 ? randomMove(position, random) : beginnerMove(position);
+            random.below(8) == 0 ? randomMove(position, random) : handheldMove(position);
         apply(position, move);
     }
     return position.winner;

@@ -33,7 +33,7 @@ struct ExpertReport {
     double secondWins = -1; // -1: there was no other move
     int32_t playouts = 0;
 };
-constexpr int32_t EXPERT_BUDGET = 4000; // playouts per decision
+constexpr int32_t EXPERT_BUDGET = 1000; // playouts per decision
 
 // Searches by determinized playouts: it knows its own hand, the trump and
 // the cards it has seen, and deals the unseen ones at random many times.
