@@ -71,7 +71,7 @@ struct Records {
     Deck cards;
     RandomState random;
     int32_t flags[7];
-    uint32_t wins[3];
+    std::array<uint32_t, 3> wins;
 };
 CardRow* const programRows[4] = {&computerHand, &computerTableRow, &humanTableRow, &humanHand};
 int32_t* const programFlags[7] = {&computerAttacks, &transferOpen,       &computerLed,
@@ -92,9 +92,7 @@ Records save() {
     r.talon = talonCard;
     r.cards = deck;
     r.random = randomState;
-    r.wins[0] = computerWins;
-    r.wins[1] = humanWins;
-    r.wins[2] = newGameSerial;
+    r.wins = {computerWins, humanWins, newGameSerial};
     return r;
 }
 
