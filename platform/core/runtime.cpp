@@ -48,6 +48,7 @@ bool parseClock(const std::string& text, ClockReading& reading) {
 char instanceTag;
 
 WORD requestedLanguage = 0;
+int requestedOpponent = -1;
 
 } // namespace
 
@@ -76,6 +77,7 @@ struct Options {
     bool registryGiven = false;
     int scale = 0; // not given: the remembered scale, or the largest that fits
     std::string language;
+    std::string opponent;
     std::vector<std::string> programArguments; // the handheld's own command line
 };
 
@@ -96,6 +98,9 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
     app.add_option("--lang", options.language,
                    "Interface language, remembered (Russian by default)")
         ->check(CLI::IsMember({"ru", "en"}));
+    app.add_option("--opponent", options.opponent,
+                   "The computer's side, remembered (the handheld's rules by default)")
+        ->check(CLI::IsMember({"handheld", "beginner", "expert"}));
     app.set_version_flag("--version", "talonix 1.1");
     app.allow_extras();
     app.footer("Any other argument is the program's own command line: q7K in it shows the "
@@ -116,6 +121,11 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
 std::optional<int> applyOptions(const Options& options) {
     const std::string& language = options.language;
     requestedLanguage = language == "en" ? LANG_ENGLISH : language == "ru" ? LANG_RUSSIAN : 0;
+    const std::string& opponent = options.opponent;
+    requestedOpponent = opponent == "handheld"   ? 0
+                        : opponent == "beginner" ? 1
+                        : opponent == "expert"   ? 2
+                                                 : -1;
     if (!options.clockText.empty()) {
         ClockReading reading;
         if (!parseClock(options.clockText, reading)) {
@@ -187,6 +197,10 @@ std::optional<int> startBackend(const Options& options, std::ifstream& scriptFil
 
 WORD RequestedUILanguage() {
     return requestedLanguage;
+}
+
+int RequestedOpponent() {
+    return requestedOpponent;
 }
 
 int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
