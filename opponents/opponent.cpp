@@ -1,6 +1,7 @@
 // The game's position as the engine sees it, the opponent's move, and the
 // move carried out on the program's rows as the handheld's rules do.
 #include "opponents/opponent.h"
+#include "opponents/game_position.h"
 
 #include "cards/table.h"
 #include "computer/attack.h"
@@ -57,7 +58,9 @@ void fillTalon(engine::Position& p) {
     }
 }
 
-// The game as the device's side sees it, in the given phase with the given
+} // namespace
+
+// The game as either side sees it, in the given phase with the given
 // attacker. The talon's order is unknown and left in slot order.
 engine::Position gamePosition(engine::Phase phase, int32_t attacker) {
     noteTable();
@@ -70,7 +73,7 @@ engine::Position gamePosition(engine::Phase phase, int32_t attacker) {
     if (!engine::isJapanese(gameType)) {
         trumpSeen = engine::bit(engine::cardIndex(trumpCard.suit, trumpCard.rank));
     }
-    p.shown = {p.hand[0] & (seenOnTable | trumpSeen), p.hand[1]};
+    p.shown = {p.hand[0] & (seenOnTable | trumpSeen), p.hand[1] & (seenOnTable | trumpSeen)};
     const CardRow& attackRow = attacker == engine::NORTH ? computerTableRow : humanTableRow;
     p.attack = setOf(attackRow);
     p.cover = setOf(attacker == engine::NORTH ? humanTableRow : computerTableRow);
@@ -83,6 +86,8 @@ engine::Position gamePosition(engine::Phase phase, int32_t attacker) {
     p.handAtLead = {static_cast<int8_t>(humanHandAtLead), static_cast<int8_t>(computerHandAtLead)};
     return p;
 }
+
+namespace {
 
 engine::Move chosenMove(const engine::Position& p) {
     const auto kind = static_cast<players::Kind>(opponentKind);

@@ -22,3 +22,7 @@ void ReadOpponentSetting();
 int32_t OpponentDefend();
 int32_t OpponentLead();
 int32_t OpponentThrowIn(int32_t allowTrumps, int32_t adding);
+
+// Marks the cards the expert would play for the human (or names the button)
+// and says it in the status line; nothing when it is not the human's turn.
+void ShowHint();

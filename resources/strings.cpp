@@ -28,6 +28,13 @@ constexpr LocalText strings[] = {
     {IDS_STATUS_SELECT_COUNT, {u"Выберите %d карт(ы)", u"Select %d card(s)"}},
     {IDS_STATUS_WRONG_CARDS, {u"Выбраны неверные карты", u"Wrong cards selected"}},
     {IDS_STATUS_SELECT_CARDS, {u"   Пожалуйста выберите карты!", u"Please select cards!"}},
+    {IDS_HINT_LEAD, {u"Подсказка: ходите %s", u"Hint: lead %s"}},
+    {IDS_HINT_THROW_IN, {u"Подсказка: подкиньте %s", u"Hint: throw in %s"}},
+    {IDS_HINT_COVER, {u"Подсказка: бейте %s", u"Hint: cover with %s"}},
+    {IDS_HINT_TRANSFER, {u"Подсказка: переводите %s", u"Hint: transfer with %s"}},
+    {IDS_HINT_TAKE, {u"Подсказка: возьмите", u"Hint: take"}},
+    {IDS_HINT_DONE, {u"Подсказка: бито", u"Hint: done, press OK"}},
+    {IDS_HINT_CARD_NAMES, {u"6789XВДКТбчтп", u"6789XJQKADHCS"}},
 
     {IDS_ASK_TRANSFER, {u"Перевод?", u"Transfer?"}},
     {IDS_COMPUTER_WON, {u"Я победил!", u"I won!"}},

@@ -86,6 +86,7 @@ constexpr ScriptKey scriptKeys[] = {
     {"tab", VK_TAB, false, false, false},
     {"t", 'T', false, false, false},
     {"s", 'S', false, false, false},
+    {"h", 'H', false, false, false},
 };
 
 const ScriptKey* findScriptKey(const std::string& name) {
