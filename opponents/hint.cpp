@@ -33,7 +33,8 @@ bool humansPhase(engine::Phase& phase, int32_t& attacker) {
     return computerAttacks == 1 ? theirs > own : own == theirs;
 }
 
-// "9S JD" in English, "9п Вб" in Russian.
+} // namespace
+
 std::u16string cardNames(engine::CardSet cards) {
     const std::u16string letters = textOf(IDS_HINT_CARD_NAMES);
     std::u16string names;
@@ -47,6 +48,8 @@ std::u16string cardNames(engine::CardSet cards) {
     }
     return names;
 }
+
+namespace {
 
 int hintText(engine::MoveKind kind, engine::Phase phase) {
     switch (kind) {

@@ -14,6 +14,7 @@
 #include "settings/settings_store.h"
 
 int32_t opponentKind = OPPONENT_HANDHELD;
+LastDecision lastDecision;
 
 namespace {
 
@@ -90,9 +91,16 @@ engine::Position gamePosition(engine::Phase phase, int32_t attacker) {
 namespace {
 
 engine::Move chosenMove(const engine::Position& p) {
-    const auto kind = static_cast<players::Kind>(opponentKind);
-    const engine::Move move = players::chooseMove(kind, p, searchRandom);
-    return engine::isLegal(p, move) ? move : players::beginnerMove(p);
+    lastDecision = {true, p.phase, {}, {}};
+    engine::Move move =
+        opponentKind == OPPONENT_EXPERT
+            ? players::expertMove(p, players::EXPERT_BUDGET, searchRandom, &lastDecision.report)
+            : players::beginnerMove(p);
+    if (!engine::isLegal(p, move)) {
+        move = players::beginnerMove(p);
+    }
+    lastDecision.move = move;
+    return move;
 }
 
 // Moves the cards of the set from the device's hand to its table row.

@@ -26,3 +26,8 @@ int32_t OpponentThrowIn(int32_t allowTrumps, int32_t adding);
 // Marks the cards the expert would play for the human (or names the button)
 // and says it in the status line; nothing when it is not the human's turn.
 void ShowHint();
+
+// Shows in a message box why the computer made its last move: the expert's
+// choice against the next best with their shares of won playouts, what the
+// beginner did; the handheld's rules keep no reasons.
+void ShowWhy();

@@ -244,6 +244,9 @@ bool onKeyDown(WPARAM key, LPARAM lParam) {
     case 'H':
         ShowHint();
         return true;
+    case 'W':
+        ShowWhy();
+        return true;
     default:
         return false;
     }

@@ -87,6 +87,7 @@ constexpr ScriptKey scriptKeys[] = {
     {"t", 'T', false, false, false},
     {"s", 'S', false, false, false},
     {"h", 'H', false, false, false},
+    {"w", 'W', false, false, false},
 };
 
 const ScriptKey* findScriptKey(const std::string& name) {

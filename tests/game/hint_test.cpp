@@ -1,4 +1,6 @@
-// The hint on the human's turn, and none on the computer's.
+// The hint on the human's turn, and none on the computer's; why the
+// computer made its last move.
+#include "game/bout.h"
 #include "opponents/opponent.h"
 #include "table_fixture.h"
 
@@ -41,6 +43,24 @@ TEST_F(HintTest, NoHintWhileItIsTheComputersTurn) {
     setUpPosition({.computerHand = "6D 9C", .humanHand = "7C 8S", .humanTable = "6C"});
     ShowHint();
     EXPECT_EQ(statusUtf8(), "(none)");
+}
+
+TEST_F(HintTest, WhyExplainsTheBeginnersMoveButNotTheHandheldRules) {
+    for (const int32_t kind : {OPPONENT_BEGINNER, OPPONENT_HANDHELD}) {
+        opponentKind = kind;
+        setUpPosition({.computerHand = "6D 9C TC", .humanHand = "7C 8S 8D"});
+        selectCards(humanHand, "7C");
+        HumanPlay();
+        platform_testing::takeMessageBoxes();
+        ShowWhy();
+        opponentKind = OPPONENT_HANDHELD;
+        const std::vector<std::string> texts = messageTexts();
+        ASSERT_EQ(texts.size(), 1u);
+        EXPECT_EQ(texts[0], kind == OPPONENT_BEGINNER
+                                ? "Новичок побил 9т: первое, что подошло."
+                                : "Компьютер играет по правилам карманного компьютера; они не "
+                                  "записывают причин.");
+    }
 }
 
 } // namespace
