@@ -38,7 +38,8 @@ int runMatchCommand(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
-        return app.exit(error);
+        const int status = app.exit(error);
+        return status == 0 ? 0 : 2;
     }
     Kind a = Kind::handheld;
     Kind b = Kind::handheld;
