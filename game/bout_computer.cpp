@@ -13,6 +13,7 @@
 #include "game/status_line.h"
 #include "game/table_view.h"
 #include "game/texts.h"
+#include "opponents/opponent.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -46,13 +47,13 @@ void ComputerTurn() {
 int32_t ComputerAttackStep() {
     computerAttacks = 1;
     if (cardCount(computerTableRow) > 0) {
-        return ComputerThrowIn(1);
+        return opponentKind == OPPONENT_HANDHELD ? ComputerThrowIn(1) : OpponentThrowIn(1, 0);
     }
     if (cardCount(humanTableRow) > 0) {
         ShowMessage(tableWindow(), textOf(IDS_ERROR_TABLE_IN_USE));
         return -1;
     }
-    return ComputerLead();
+    return opponentKind == OPPONENT_HANDHELD ? ComputerLead() : OpponentLead();
 }
 
 void ComputerAnswerTurn() {
@@ -62,7 +63,7 @@ void ComputerAnswerTurn() {
         return;
     }
     repaintActionButton();
-    if (ComputerDefend() == 0) {
+    if ((opponentKind == OPPONENT_HANDHELD ? ComputerDefend() : OpponentDefend()) == 0) {
         ComputerTakes();
     }
     repaintActionButton();

@@ -11,6 +11,7 @@
 #include "game/new_game.h"
 #include "game/status_line.h"
 #include "game/texts.h"
+#include "opponents/opponent.h"
 #include "resources/resource_ids.h"
 
 void EndBout(int32_t force) {
@@ -85,7 +86,9 @@ void HumanTakes() {
 int32_t ComputerAddsToTake(int32_t n) {
     int32_t added = 0;
     while (n > 0) {
-        if (ComputerThrowIn(0) != 1) {
+        const bool played = opponentKind == OPPONENT_HANDHELD ? ComputerThrowIn(0) == 1
+                                                              : OpponentThrowIn(0, n) == 1;
+        if (!played) {
             break;
         }
         n = n - 1;

@@ -20,6 +20,10 @@ int RunPlatform(int argc, char** argv, WinMainFunction winMain);
 // LANG_ENGLISH), or 0 when the command line did not ask for one.
 WORD RequestedUILanguage();
 
+// The opponent asked for with --opponent (0 handheld, 1 beginner, 2
+// expert), or -1 when the command line did not ask for one.
+int RequestedOpponent();
+
 // The headless `state` line: the program gives every field of its state in
 // order; the platform adds "dialog" and writes the line.
 using StateReporter = nlohmann::ordered_json (*)();

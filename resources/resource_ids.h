@@ -16,6 +16,25 @@ constexpr int IDS_STATUS_NO_CARDS = 206;     // the human's attack ends: no card
 constexpr int IDS_STATUS_SELECT_COUNT = 207; // %d cards to pick for a transfer cover
 constexpr int IDS_STATUS_WRONG_CARDS = 208;  // the picked cards do not cover
 constexpr int IDS_STATUS_SELECT_CARDS = 209; // play with nothing selected
+constexpr int IDS_HINT_LEAD = 210;           // the hint: %s the cards to lead
+constexpr int IDS_HINT_THROW_IN = 211;       // %s the card to throw in or add
+constexpr int IDS_HINT_COVER = 212;          // %s the cards that cover
+constexpr int IDS_HINT_TRANSFER = 213;       // %s the cards that transfer
+constexpr int IDS_HINT_TAKE = 214;           // press the button: take
+constexpr int IDS_HINT_DONE = 215;           // press the button: the bout is over
+constexpr int IDS_HINT_CARD_NAMES = 216;     // the ranks 6..ace, then the suits
+
+// "Why?": the computer's last move explained.
+constexpr int IDS_WHY_HANDHELD = 230; // the handheld's rules keep no reasons
+constexpr int IDS_WHY_BEGINNER = 231; // %s what it did
+constexpr int IDS_WHY_EXPERT = 232;   // %s its move, %d %% won; %s the next best, %d %%
+constexpr int IDS_WHY_ONLY = 233;     // %s its only move
+constexpr int IDS_MOVE_LEAD = 234;    // the moves, %s the cards
+constexpr int IDS_MOVE_THROW_IN = 235;
+constexpr int IDS_MOVE_COVER = 236;
+constexpr int IDS_MOVE_TRANSFER = 237;
+constexpr int IDS_MOVE_TAKE = 238;
+constexpr int IDS_MOVE_DONE = 239;
 
 // Message boxes.
 constexpr int IDS_ASK_TRANSFER = 220;       // a trump transfer?

@@ -9,7 +9,7 @@ namespace {
 constexpr uint32_t ANY = UINT32_MAX;
 
 // In the order of StoredValue.
-constexpr std::array<StoredValueRow, 10> ROWS = {{
+constexpr std::array<StoredValueRow, 11> ROWS = {{
     {u"type", 0, 0, ANY, 0},
     {u"back", 0, 0, ANY, 0},
     {u"blackbg", 0, 0, ANY, 0},
@@ -20,6 +20,7 @@ constexpr std::array<StoredValueRow, 10> ROWS = {{
     {u"statu", 0, 0, ANY, 0},
     {u"lang", 0, 0, 1, 0},  // anything but 1 is Russian
     {u"scale", 0, 1, 8, 0}, // the desktop window's MAX_SCALE; 0: none remembered
+    {u"opponent", 0, 0, 2, 0}, // anything else is the handheld's player
 }};
 
 } // namespace

@@ -24,6 +24,7 @@ enum class StoredValue {
     HumanWins,         // "statu"
     Language,          // "lang", ours: 0 Russian, 1 English
     Scale,             // "scale", ours: the desktop window's last whole scale
+    Opponent,          // "opponent", ours: 0 the handheld's player, 1 beginner, 2 expert
 };
 
 struct StoredValueRow {

@@ -10,6 +10,7 @@
 #include "game/status_line.h"
 #include "game/table_view.h"
 #include "game/texts.h"
+#include "opponents/opponent.h"
 #include "platform/commandbar_api.h"
 #include "platform/messages.h"
 #include "platform/window_api.h"
@@ -242,6 +243,12 @@ bool onKeyDown(WPARAM key, LPARAM lParam) {
     case 'S':
         moveFocus(place);
         tapCentreOf(sortButtonRect);
+        return true;
+    case 'H':
+        ShowHint();
+        return true;
+    case 'W':
+        ShowWhy();
         return true;
     default:
         return false;

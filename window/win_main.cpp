@@ -2,6 +2,7 @@
 // message loop.
 #include "game/game_state.h"
 #include "game/texts.h"
+#include "opponents/opponent.h"
 #include "platform/commandbar_api.h"
 #include "platform/gdi_api.h"
 #include "platform/messages.h"
@@ -70,6 +71,7 @@ int WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPWSTR commandLine, int 
         computerHandFaceDown = 0;
     }
     ReadGameTypeSetting();
+    ReadOpponentSetting();
     if (InitInstance(instance, showCommand) == FALSE) {
         return 0;
     }

@@ -54,6 +54,7 @@ bool parseClock(const std::string& text, ClockReading& reading) {
 char instanceTag;
 
 WORD requestedLanguage = 0;
+int requestedOpponent = -1;
 
 } // namespace
 
@@ -87,6 +88,7 @@ struct Options {
     std::string language;
     std::string dealCode;
     bool resume = false;
+    std::string opponent;
     std::vector<std::string> programArguments; // the handheld's own command line
 };
 
@@ -166,6 +168,9 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
     app.add_option("--deal", options.dealCode, "Start with the deal of that number");
     app.add_flag("--resume", options.resume,
                  "Headless: continue the game in progress (windows always do)");
+    app.add_option("--opponent", options.opponent,
+                   "The computer's side, remembered (the handheld's rules by default)")
+        ->check(CLI::IsMember({"handheld", "beginner", "expert"}));
     app.set_version_flag("--version", "talonix 1.1");
     app.allow_extras();
     app.footer("Any other argument is the program's own command line: q7K in it shows the "
@@ -190,6 +195,11 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
 std::optional<int> applyOptions(const Options& options) {
     const std::string& language = options.language;
     requestedLanguage = language == "en" ? LANG_ENGLISH : language == "ru" ? LANG_RUSSIAN : 0;
+    const std::string& opponent = options.opponent;
+    requestedOpponent = opponent == "handheld"   ? 0
+                        : opponent == "beginner" ? 1
+                        : opponent == "expert"   ? 2
+                                                 : -1;
     if (options.clockGiven) {
         ClockReading reading;
         if (!parseClock(options.clockText, reading)) {
@@ -229,6 +239,10 @@ std::u16string programCommandLine(const std::vector<std::string>& arguments) {
 
 WORD RequestedUILanguage() {
     return requestedLanguage;
+}
+
+int RequestedOpponent() {
+    return requestedOpponent;
 }
 
 int RunPlatform(int argc, char** argv, WinMainFunction winMain) {

@@ -1,0 +1,110 @@
+// The rules engine on hand-made positions: beating, the several-card cover,
+// the legal moves of each phase and where the cards go.
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "engine/playout.h"
+#include "engine/position.h"
+#include "support/card_notation.h"
+
+namespace {
+
+using namespace engine;
+
+CardSet cards(const std::string& names) {
+    CardSet set = 0;
+    for (const notation::CardName& card : notation::parseCards(names)) {
+        set |= bit(cardIndex(card.suit, card.rank));
+    }
+    return set;
+}
+
+std::string names(CardSet set) {
+    std::string text;
+    for (; set != 0; set &= set - 1) {
+        const CardIndex card = lowest(set);
+        text += (text.empty() ? "" : " ") + notation::cardName(suitOf(card), rankOf(card));
+    }
+    return text;
+}
+
+// South defends against north's cards; hearts are trumps, the talon is long.
+Position defending(int32_t variant, const std::string& south, const std::string& north,
+                   const std::string& attack, const std::string& last) {
+    Position position;
+    position.variant = static_cast<int8_t>(variant);
+    position.trumpSuit = isJapanese(variant) ? 1 : 2;
+    position.talonEnd = 20;
+    position.hand = {cards(south), cards(north)};
+    position.attack = cards(attack);
+    position.lastAttack = static_cast<int8_t>(lowest(cards(last)));
+    position.attacker = NORTH;
+    position.phase = Phase::defend;
+    return position;
+}
+
+std::string moveText(const Move& move) {
+    static const char* kinds[] = {"play", "cover", "transfer", "take", "done", "forgo"};
+    const std::string kind = kinds[static_cast<int>(move.kind)];
+    return move.cards == 0 ? kind : kind + " " + names(move.cards);
+}
+
+std::string listed(const Position& position) {
+    MoveList list;
+    legalMoves(position, list);
+    std::string text;
+    for (int32_t i = 0; i < list.size; ++i) {
+        text += (i == 0 ? "" : ", ") + moveText(list.moves[static_cast<size_t>(i)]);
+    }
+    return text;
+}
+
+TEST(EngineTest, BeatingFollowsTheHandheldsRule) {
+    struct Case {
+        int32_t variant;
+        const char* candidate;
+        const char* target;
+        bool beats;
+    };
+    const Case cases[] = {
+        {0, "8C", "7C", true},  {0, "6C", "7C", false}, {0, "6H", "AC", true},
+        {0, "7H", "8H", false}, {0, "AS", "6C", false}, {4, "6D", "7S", false},
+        {4, "8S", "7S", true},  {4, "6D", "AC", true},
+    };
+    for (const Case& c : cases) {
+        const Position position = defending(c.variant, "", "", "", "");
+        EXPECT_EQ(beats(position, lowest(cards(c.candidate)), lowest(cards(c.target))), c.beats)
+            << c.candidate << " on " << c.target << " in variant " << c.variant;
+    }
+}
+
+TEST(EngineTest, TheSeveralCardCoverIsGreedyInSuitOrder) {
+    const Position position = defending(0, "", "", "", "");
+    EXPECT_EQ(names(greedyCover(position, cards("7C 8C"), cards("9C TC 6H"))), "9C TC");
+    EXPECT_EQ(names(greedyCover(position, cards("7C 7S"), cards("8C 6H AD"))), "6H 8C");
+    EXPECT_EQ(names(greedyCover(position, cards("7C 6H"), cards("9H 8H"))), "8H 9H");
+    EXPECT_EQ(greedyCover(position, cards("7C 7H"), cards("8C 6H")), 0u);
+    EXPECT_EQ(greedyCover(position, cards("7C 8C 9C"), cards("TC JC")), 0u);
+}
+
+TEST(EngineTest, LegalMovesOfEachKindOfDefence) {
+    struct Case {
+        int32_t variant;
+        const char *south, *north, *attack, *last, *moves;
+    };
+    const Case cases[] = {
+        {0, "8C 6H 7D", "6C 7C", "7C", "7C", "take, cover 6H, cover 8C"},
+        {1, "7D 7H 9S", "6C 8C", "7C", "7C", "take, cover 7H, transfer 7D, transfer 7H, forgo"},
+        {1, "7D 9S", "6C", "7C", "7C", "take, forgo"},
+        {1, "7D 7S 8C 8H", "6C 6D 6S 9D", "7C 7H", "7H",
+         "take, cover 8H 8C, transfer 7D 7S, transfer 7S, transfer 7D, forgo"},
+        {4, "8S 6D", "6C", "7S", "7S", "take, cover 8S"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(listed(defending(c.variant, c.south, c.north, c.attack, c.last)), c.moves)
+            << c.south << " against " << c.attack;
+    }
+}
+
+} // namespace

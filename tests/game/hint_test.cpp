@@ -1,0 +1,66 @@
+// The hint on the human's turn, and none on the computer's; why the
+// computer made its last move.
+#include "game/bout.h"
+#include "opponents/opponent.h"
+#include "table_fixture.h"
+
+using namespace table_test;
+
+namespace {
+
+class HintTest : public TableTest {};
+
+// "status / selected cards" after the hint in positions where one move is
+// clearly best or the only one.
+TEST_F(HintTest, TheHintSelectsTheExpertsCardsOrNamesTheButton) {
+    struct Case {
+        Position position;
+        int32_t computerAttacks;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {{.computerHand = "6C", .humanHand = "7D", .talon = 0}, 0, "Подсказка: ходите 7б / 7D"},
+        {{.computerHand = "9C 9D", .humanHand = "7C", .computerTable = "6C", .talon = 0},
+         1,
+         "Подсказка: бейте 7т / 7C"},
+        {{.computerHand = "6D 9C", .humanHand = "7C 8S", .computerTable = "AC", .talon = 0},
+         1,
+         "Подсказка: возьмите / "},
+    };
+    for (const Case& c : cases) {
+        setUpPosition(c.position);
+        computerAttacks = c.computerAttacks;
+        ShowHint();
+        std::string selected;
+        for (const Card& card : humanHand.cards) {
+            selected += card.selected == 1 ? nameOf(card) : "";
+        }
+        EXPECT_EQ(statusUtf8() + " / " + selected, c.expected) << c.position.humanHand;
+    }
+}
+
+TEST_F(HintTest, NoHintWhileItIsTheComputersTurn) {
+    setUpPosition({.computerHand = "6D 9C", .humanHand = "7C 8S", .humanTable = "6C"});
+    ShowHint();
+    EXPECT_EQ(statusUtf8(), "(none)");
+}
+
+TEST_F(HintTest, WhyExplainsTheBeginnersMoveButNotTheHandheldRules) {
+    for (const int32_t kind : {OPPONENT_BEGINNER, OPPONENT_HANDHELD}) {
+        opponentKind = kind;
+        setUpPosition({.computerHand = "6D 9C TC", .humanHand = "7C 8S 8D"});
+        selectCards(humanHand, "7C");
+        HumanPlay();
+        platform_testing::takeMessageBoxes();
+        ShowWhy();
+        opponentKind = OPPONENT_HANDHELD;
+        const std::vector<std::string> texts = messageTexts();
+        ASSERT_EQ(texts.size(), 1u);
+        EXPECT_EQ(texts[0], kind == OPPONENT_BEGINNER
+                                ? "Новичок побил 9т: первое, что подошло."
+                                : "Компьютер играет по правилам карманного компьютера; они не "
+                                  "записывают причин.");
+    }
+}
+
+} // namespace

@@ -1,0 +1,52 @@
+// The opponents over the engine: every move they choose is legal, matches
+// are the same for the same seed, and the interval printed with them.
+#include <gtest/gtest.h>
+
+#include "players/match.h"
+
+namespace {
+
+using namespace players;
+
+TEST(PlayersTest, EveryOpponentPlaysOnlyLegalMovesAndFinishesItsGames) {
+    struct Case {
+        Kind a, b;
+        int32_t deals;
+    };
+    const Case cases[] = {
+        {Kind::handheld, Kind::beginner, 60},
+        {Kind::beginner, Kind::beginner, 60},
+        {Kind::expert, Kind::beginner, 2},
+    };
+    for (int32_t variant = 0; variant < 6; ++variant) {
+        for (const Case& c : cases) {
+            const MatchResult result = playMatch(c.deals, variant, 7, c.a, c.b, 2);
+            EXPECT_EQ(result.illegal, 0) << kindName(c.a) << " " << kindName(c.b) << " " << variant;
+            EXPECT_EQ(result.unfinished, 0)
+                << kindName(c.a) << " " << kindName(c.b) << " " << variant;
+            EXPECT_EQ(result.wins + result.losses, 2 * c.deals);
+        }
+    }
+}
+
+TEST(PlayersTest, AMatchIsTheSameForTheSameSeedOnAnyNumberOfThreads) {
+    const MatchResult one = playMatch(40, 1, 99, Kind::handheld, Kind::beginner, 1);
+    const MatchResult three = playMatch(40, 1, 99, Kind::handheld, Kind::beginner, 3);
+    EXPECT_EQ(one.wins, three.wins);
+    EXPECT_EQ(one.losses, three.losses);
+}
+
+TEST(PlayersTest, TheMatchReportGivesTheWilsonInterval) {
+    const Interval half = wilsonInterval(50, 100);
+    EXPECT_NEAR(half.low, 0.4038, 1e-4);
+    EXPECT_NEAR(half.high, 0.5962, 1e-4);
+    const Interval none = wilsonInterval(0, 10);
+    EXPECT_NEAR(none.low, 0.0, 1e-9);
+    EXPECT_NEAR(none.high, 0.2775, 1e-4);
+    const MatchResult result{30, 10, 0, 0};
+    EXPECT_EQ(describeMatch(result, 20, 3, Kind::expert, Kind::handheld),
+              "expert against handheld, variant 3, 20 deals, 40 games\nwins 30, losses 10\n"
+              "win rate of expert 75.0 % (95 % Wilson interval 59.8 % to 85.8 %)\n");
+}
+
+} // namespace
