@@ -99,7 +99,7 @@ read -r fl ft fr fb <<<"$(framed)"
 check "framed window inside the screen (got $fl,$ft to $fr,$fb)" \
     '[ "$ft" -ge 0 ] && [ "$fl" -ge 0 ] && [ "$fr" -le 1280 ] && [ "$fb" -le 1024 ] && [ "$ft" -lt "$fb" ]'
 title=$(xdotool getwindowname "$window")
-check "title '$title'" '[ "$title" = "Подкидной — Talonix" ]'
+check "title '$title'" '[[ "$title" =~ ^Подкидной\ ·\ [0-9A-Z]{4}-[0-9A-Z]{7}\ —\ Talonix$ ]]'
 
 # 800 x 700: x2 at (160, 30). Screen pixel (5, 150) is inside the first
 # hand card, white until the card is selected.

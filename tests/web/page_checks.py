@@ -5,6 +5,7 @@ keyboard's command row, the page's title and language, the time to the first
 picture, and playing offline from the service worker."""
 
 import json
+import re
 import time
 
 from harness import CLOCK, Player, compare, first_difference, last_state, png_pixels, run_native
@@ -112,10 +113,11 @@ def check_keys(browser, site, talonix, folder, failures):
 
 
 def check_page_texts(browser, site, failures):
-    """The tab's title is the window's, and the page's language and the
-    command row's names are the interface's."""
-    expected = {"": ["Подкидной — Talonix", "ru", "Новая игра", "Выход"],
-                "&lang=en": ["Throw-in — Talonix", "en", "New game", "Exit"]}
+    """The tab's title is the window's (the variant and the deal's number),
+    and the page's language and the command row's names are the
+    interface's."""
+    expected = {"": ["Подкидной · CODE — Talonix", "ru", "Новая игра", "Выход"],
+                "&lang=en": ["Throw-in · CODE — Talonix", "en", "New game", "Exit"]}
     for query, texts in expected.items():
         browser.send("Storage.clearDataForOrigin", origin=site.origin,
                      storageTypes="local_storage")
@@ -124,6 +126,7 @@ def check_page_texts(browser, site, failures):
             "(function () { var row = document.querySelectorAll('#commands button');"
             "return [document.title, document.documentElement.lang,"
             "row[0].getAttribute('aria-label'), row[6].getAttribute('aria-label')]; })()")
+        shown[0] = re.sub(r" · [0-9A-Z]{4}-[0-9A-Z]{7} — ", " · CODE — ", shown[0])
         report("the title and language (%s)" % (query or "ru"),
                None if shown == texts else "%r, not %r" % (shown, texts), failures)
 
