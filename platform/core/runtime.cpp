@@ -3,16 +3,8 @@
 // entry point.
 #include "platform/runtime.h"
 
-#ifdef _WIN32
-#include "platform/win32/process.h"
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
-
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <iostream>
@@ -26,6 +18,7 @@
 #include "platform/core/clock.h"
 #include "platform/core/record_options.h"
 #include "platform/messages.h"
+#include "platform/process_start.h"
 #include "platform/registry/registry_store.h"
 #include "platform/resource_api.h"
 #include "platform/utf.h"
@@ -59,22 +52,6 @@ int requestedOpponent = -1;
 } // namespace
 
 namespace {
-
-#ifndef _WIN32
-// A descriptor 0, 1 or 2 closed at start would be taken by the next file
-// opened (a script read from standard input would then read that file):
-// /dev/null stands in for it.
-void fillStandardDescriptors() {
-    for (int fd = 0; fd <= 2; ++fd) {
-        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
-            int opened = open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
-            if (opened >= 0 && opened != fd) {
-                close(opened); // another descriptor below was free after all
-            }
-        }
-    }
-}
-#endif
 
 // What the command line asks for.
 struct Options {
@@ -246,12 +223,7 @@ int RequestedOpponent() {
 }
 
 int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
-#ifdef _WIN32
-    platform::win32::useBinaryStandardStreams();
-    platform::win32::useUtf8Arguments(argc, argv);
-#else
-    fillStandardDescriptors();
-#endif
+    platform::prepareProcess(argc, argv);
     Options options;
     if (std::optional<int> status = parseOptions(argc, argv, options)) {
         return *status;
