@@ -182,7 +182,7 @@ void SdlBackend::showPicture(const Surface& picture) {
     }
     View view = sdl::viewFor(target->w, target->h);
     pen_.setView(view.scale, view.left, view.top);
-    drawScaledScreen(target, picture, view, backdrop_);
+    sdl::drawScaledScreen(target, picture, view, backdrop_);
     SDL_UpdateWindowSurface(window_.get());
 }
 

@@ -16,18 +16,6 @@ void storeScale(int scale) {
     writeStoredValue(resources::StoredValue::Scale, static_cast<DWORD>(scale));
 }
 
-int fittingScale(int width, int height) {
-    return std::clamp(std::min(width / SCREEN_WIDTH, height / SCREEN_HEIGHT), 1, MAX_SCALE);
-}
-
-View viewFor(int width, int height) {
-    View view;
-    view.scale = fittingScale(width, height);
-    view.left = (width - SCREEN_WIDTH * view.scale) / 2;
-    view.top = (height - SCREEN_HEIGHT * view.scale) / 2;
-    return view;
-}
-
 Frame frameOf(SDL_Window* window) {
     // The window manager tells its frame in a message of its own, which
     // may come a little after the window is shown; a desktop without a

@@ -4,20 +4,14 @@
 
 #include <SDL2/SDL.h>
 
+#include "platform/picture_view.h"
+
 namespace platform::sdl {
 
-constexpr int MAX_SCALE = 8;
-
-// Where the picture lies in a window of the given size: the largest whole
-// scale that fits (at least 1), centred.
-struct View {
-    int scale = 1;
-    int left = 0;
-    int top = 0;
-};
-
-int fittingScale(int width, int height);
-View viewFor(int width, int height);
+using platform::fittingScale;
+using platform::MAX_SCALE;
+using platform::View;
+using platform::viewFor;
 
 // What the window manager adds around a window: title bar and borders.
 struct Frame {

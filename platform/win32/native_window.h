@@ -11,19 +11,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/picture_view.h"
+
 namespace platform::win32 {
 
-constexpr int MAX_SCALE = 8;
-
-// Where the picture lies in a client area: the largest whole scale that
-// fits (1 to MAX_SCALE), centred.
-struct View {
-    int scale = 1;
-    int left = 0;
-    int top = 0;
-};
-int fittingScale(int width, int height);
-View viewFor(int width, int height);
+using platform::fittingScale;
+using platform::MAX_SCALE;
+using platform::View;
+using platform::viewFor;
 
 struct NativeEvent {
     enum class Kind { ButtonDown, ButtonUp, Move, Leave, Wheel, Key, Char, Close, Resized };
