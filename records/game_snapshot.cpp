@@ -14,38 +14,35 @@ namespace {
 
 CardRow* const tableRows[4] = {&computerHand, &computerTableRow, &humanTableRow, &humanHand};
 
+// A row and its snapshot name what a snapshot keeps alike: one copy serves
+// both ways.
+template <class From, class To> void copyRowFields(const From& from, To& to) {
+    to.cards = from.cards;
+    to.sortMode = from.sortMode;
+    to.perLine = from.perLine;
+    to.backStyle = from.backStyle;
+    to.faceDown = from.faceDown;
+    to.trumpSuit = from.trumpSuit;
+    to.originX = from.originX;
+    to.originY = from.originY;
+    to.cardWidth = from.cardWidth;
+    to.cardHeight = from.cardHeight;
+    to.layoutMode = from.layoutMode;
+}
+
 RowSnapshot copyRow(const CardRow& row) {
     RowSnapshot copy;
-    copy.cards = row.cards;
-    copy.sortMode = row.sortMode;
-    copy.perLine = row.perLine;
-    copy.backStyle = row.backStyle;
-    copy.faceDown = row.faceDown;
-    copy.trumpSuit = row.trumpSuit;
-    copy.originX = row.originX;
-    copy.originY = row.originY;
-    copy.cardWidth = row.cardWidth;
-    copy.cardHeight = row.cardHeight;
-    copy.layoutMode = row.layoutMode;
+    copyRowFields(row, copy);
     return copy;
 }
 
+// The window is this run's, not the one the snapshot was taken in.
 void putRow(const RowSnapshot& copy, CardRow& row) {
-    row.cards = copy.cards;
+    copyRowFields(copy, row);
     for (Card& card : row.cards) {
         card.window = mainWindow;
     }
-    row.sortMode = copy.sortMode;
-    row.perLine = copy.perLine;
-    row.backStyle = copy.backStyle;
-    row.faceDown = copy.faceDown;
-    row.trumpSuit = copy.trumpSuit;
     row.window = mainWindow;
-    row.originX = copy.originX;
-    row.originY = copy.originY;
-    row.cardWidth = copy.cardWidth;
-    row.cardHeight = copy.cardHeight;
-    row.layoutMode = copy.layoutMode;
 }
 
 std::vector<std::pair<int32_t, int32_t>> cardsOf(const RowSnapshot& row) {
