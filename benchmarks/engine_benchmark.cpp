@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rules engine: random playouts from a fresh deal to the end of the
 // game, and copying a position.
 #include <benchmark/benchmark.h>

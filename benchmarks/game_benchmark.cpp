@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How long the program's own work takes: dealing a game, a bout's worth of
 // computer decisions, and painting the whole table.
 #include <benchmark/benchmark.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Start-up and writes with a very large settings file: the time and peak
 # resident memory (from /usr/bin/time -v) of a headless run that starts,
 # writes one state line and exits, and of one that confirms Options (which

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The desktop window's footprint under Xvfb: how soon the window is visible
 # after the program starts, the peak resident memory of a run with the window
 # open (from /usr/bin/time -v), and the CPU time used while it sits idle.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The card record's own operations: reset, placement, repaint requests and
 // the pen's hit test.
 #include "cards/card.h"

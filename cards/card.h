@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One card as it lies on the screen.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A row's cards coming and going: adding, compacting, moving between rows
 // and emptying. Every move creates the card anew in the destination.
 #include "cards/card_row.h"

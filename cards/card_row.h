@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // An owned, ordered row of cards shown together: a hand or one side of the
 // table. Array order is drawing order; taps search from the last card down.
 // Positions returned are 1-based, 0 meaning none.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The stock of undealt cards and its random draw.
 #include "cards/deck.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The combined congruential generator behind every draw. The arithmetic is
 // kept to 32-bit wrap-around and single-precision results so that a given
 // clock reading always deals the same game.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The random source behind every draw: L'Ecuyer's combination of two
 // multiplicative congruential generators with a Bays-Durham shuffle, in the
 // exact 32-bit arithmetic and single-precision conversions of the original,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Ordering and placing a row's cards on the screen.
 #include <algorithm>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Selection marks, the lookups over a row, and the pen's taps on a row.
 #include "cards/card_row.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program-wide card objects, built before the program starts.
 #include "cards/table.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program-wide card objects: the four rows, the two stand-alone cards and
 // the deck. Built before the program starts, alive for the whole run.
 #pragma once

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64 (the POSIX
 # threads compiler, for std::thread). Libraries come only from the mingw-w64
 # folder, never from the host's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The computer as attacker: the lead, throw-ins and cards added to a take.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The computer as defender: beating, transferring or taking; and the rules
 // the whole computer player shares.
 #pragma once

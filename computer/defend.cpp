@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The computer's answer to the human's attack: transfer, beat or take.
 #include "cards/table.h"
 #include "computer/defence.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // With nothing left to draw, cover with a card whose rank the human cannot
 // throw in after it.
 #include "cards/table.h"

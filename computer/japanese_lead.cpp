@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Japanese game: spades, which only spades beat, are led late in the game.
 #include "cards/table.h"
 #include "computer/attack.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The computer opens a bout.
 #include "cards/table.h"
 #include "computer/attack.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Beating several cards at once: a greedy match in suit order, so each
 // attacking card takes the cheapest free card that beats it.
 #include "computer/defence.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rank the computer leads from a pair or more.
 #include "cards/table.h"
 #include "computer/attack.h"

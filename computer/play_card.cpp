@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The computer puts one card of its hand on the table.
 #include "cards/table.h"
 #include "computer/defence.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Endgame lead: a card the human can neither beat nor transfer.
 #include "cards/table.h"
 #include "computer/attack.h"

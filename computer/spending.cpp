@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Holding back trumps, and high spades in the Japanese game, while the talon
 // is still large: both sides draw again soon, so a strong card spent now is
 // usually wasted.

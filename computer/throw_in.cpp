@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One more card of a rank already on the table: a throw-in during the
 // computer's attack, or a card added to what the human takes.
 #include "cards/table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whether the computer would rather pass the attack on than answer it.
 #include "cards/table.h"
 #include "computer/defence.h"

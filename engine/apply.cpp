@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Applying a move: the cards move, and the bout goes on as the handheld's
 // game flow takes it on (refills, whose turn, the end of the game).
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The 36 cards as bits of one 64-bit set: bit 9 * (suit - 1) + (rank - 6),
 // suits 1 diamonds, 2 hearts, 3 clubs, 4 spades, ranks 6 to 14 (ace). In
 // bit order a suit's cards lie together, lowest rank first.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Dealing a game: from the order in which the handheld draws the cards, or
 // from a shuffle.
 #include "engine/position.h"

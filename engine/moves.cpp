@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The list of legal moves: every single card that may be played, and the
 // sets of cards that may beat or pass on several attacking cards.
 #include "engine/position.h"

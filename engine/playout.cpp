@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random playouts by masks of cards: no list of moves is built.
 #include "engine/playout.h"
 

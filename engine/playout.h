@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random playouts: a game played on to its end by moves picked at random
 // among the sensible legal ones, fast enough for search.
 #pragma once

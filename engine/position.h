@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A position of two-player Durak as the handheld plays it, as a value: the
 // hands, the table, the talon in the order it will be drawn, the trump and
 // the state of the bout. Seat 0 is the human's seat (south), seat 1 the

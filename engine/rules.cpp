@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Who may do what: the legal moves of a position, as the handheld's game
 // accepts them.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command line: any arguments (the input split at NUL bytes) after the
 // ones that keep the run headless and its settings private. The run never
 // crashes, ends with status 0 or 2 when it refuses, and when it starts, the

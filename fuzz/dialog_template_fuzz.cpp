@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Dialog templates: any set of controls, sizes, styles and texts makes a
 // dialog that opens, lays out, paints and closes, or is refused.
 #include <cstddef>

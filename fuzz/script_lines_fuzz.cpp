@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The headless script reader: any bytes are read line by line until the
 // script ends or a line is malformed, without a crash, without a hang and
 // without a message longer than the line limit allows. Shots go to a private

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings file on disk, written by the program's own registry calls:
 // one value, or the six values of one Options OK at once, into a file in
 // UTF-8 or UTF-16 of either byte order, with any line ends, or past the size

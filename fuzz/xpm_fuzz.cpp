@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The XPM reader: any lines give an image of the size the header states, or
 // an empty one.
 #include <cstddef>

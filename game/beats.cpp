@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/beats.h"
 
 #include "game/game_state.h"

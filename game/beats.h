@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one card-beating rule: the human's covers are checked against it, and
 // the computer player chooses its covers by it.
 #pragma once

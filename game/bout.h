@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bout: the human's moves and the computer's turns as steps of it.
 #pragma once
 

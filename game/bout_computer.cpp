@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The computer's steps of a bout, run by the requests the game sends to the
 // main window.
 #include <algorithm>

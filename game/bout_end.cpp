@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The end of a bout: the discard or the human's take, the refill and the
 // change of roles.
 #include <algorithm>

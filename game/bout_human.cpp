@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The human's plays on the table: lead, throw-in, cover, transfer, and the
 // cards added while the computer takes.
 #include "cards/table.h"

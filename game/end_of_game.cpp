@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/end_of_game.h"
 
 #include <cstdarg>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Deciding a game, scoring it and starting the next; formatted message boxes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program-wide state of the game in progress.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/new_game.h"
 
 #include "cards/table.h"

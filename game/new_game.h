@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Dealing a new game and topping hands up from the talon.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/status_line.h"
 
 #include <cstdarg>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The status line under the table.
 #pragma once
 

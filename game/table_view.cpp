@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/table_view.h"
 
 namespace {

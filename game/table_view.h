@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the game asks of the window that shows the table. The game never
 // paints: it says what has changed and the window repaints it. Requests,
 // message boxes and the cards' own repaints go to the window's handle.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The texts the player reads, looked up by string id (resources/resource_ids.h)
 // in the interface language.
 #pragma once

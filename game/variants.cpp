@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/variants.h"
 
 #include "game/game_state.h"

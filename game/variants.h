@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The six rule variants. The table here is the one place that knows what a
 // game type number means; everything else asks it for a variant's rules.
 #pragma once

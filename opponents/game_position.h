@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's game as an engine position, for the opponents and the hint.
 #pragma once
 

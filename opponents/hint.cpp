@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The hint: the move the expert would make for the human, its cards marked
 // as selected (a tap on the play area then plays them) or the button to
 // press named, and said in the status line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's position as the engine sees it, the opponent's move, and the
 // move carried out on the program's rows as the handheld's rules do.
 #include "opponents/opponent.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The device's side played by an opponent other than the handheld's rules:
 // the beginner or the expert over the rules engine. They answer at the same
 // points of the bout as the handheld's rules, through the same game flow.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Why?": the computer's last move explained in the interface language.
 #include "game/end_of_game.h"
 #include "game/table_view.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one narrow interface between the platform core and where input comes
 // from and pictures go to: the headless script runner or the SDL2 window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/backend_choice.h"
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one place that knows which backends exist: the headless script runner
 // or the window of this build (SDL2 on the desktop, the canvas in the
 // browser). The rest of the platform talks to whichever is chosen through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command bar: a strip of image buttons across the top of a window that
 // sends WM_COMMAND with a button's command id and shows tooltips.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Modal dialogs built from templates, and the messages of their controls.
 #pragma once
 

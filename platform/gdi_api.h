@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Raster drawing: device contexts, bitmaps, brushes, block transfers and
 // text. Colours are 0x00BBGGRR. Drawing on a paint surface is clipped to the
 // region being painted.

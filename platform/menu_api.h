@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pop-up menu: a column of items opened at the pen, chosen with the pen
 // or the arrow keys and Enter, closed by a tap outside it or Escape. It is
 // drawn inside the screen, over whatever lies beneath, and run modally.

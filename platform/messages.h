@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Window message numbers and the flags that travel with them.
 #pragma once
 

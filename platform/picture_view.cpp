@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/picture_view.h"
 
 #include <algorithm>

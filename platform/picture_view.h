@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the 240 x 320 screen lies in a window of any size: the largest whole
 // scale that fits, centred. Shared by the window backends (SDL2, Win32).
 #pragma once

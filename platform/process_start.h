@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the process needs before start-up reads its command line, on each
 // system: standard streams that pass the program's bytes as they are, and
 // the arguments in UTF-8.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A set of pixels made of rectangles (right and bottom excluded). Painting is
 // clipped to the union, so overlapping rectangles never draw a pixel twice.
 #pragma once

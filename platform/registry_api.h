@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings store: named 32-bit values under per-user keys, kept in a
 // REGEDIT4 text file (see platform/runtime.h for where).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's own resources, found by number: bitmaps, icons, strings,
 // accelerator tables and dialog templates.
 #pragma once

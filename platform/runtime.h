@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Process start-up: the command line, the choice of backend, and the hooks by
 // which the headless script runner reaches into the program.
 #pragma once

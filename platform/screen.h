@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The 240 x 320 screen as the windows make it up, and the few facts about the
 // running program that the backends need.
 //

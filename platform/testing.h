@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Hooks for tests: a clean platform, a fixed clock, and what the program
 // asked the platform to do (repaints, message boxes).
 #pragma once

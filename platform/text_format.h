@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Wide-character text helpers with the handheld runtime's rules.
 //
 // Formats understand %d (signed decimal), %u, %s (a wide string), %c and %%,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Conversions between the program's UTF-16 text and UTF-8 for the outside
 // world (files, the terminal, fonts). Unpaired surrogates become U+FFFD.
 #pragma once

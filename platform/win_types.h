@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Basic types, handles and constants of the handheld's window system, as the
 // program above this folder sees them. Handles are opaque: the platform looks
 // each one up in its own tables, so a stale or foreign handle is refused

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Windows, window classes, messages, update regions and painting.
 //
 // One thread. SendMessageW calls the window procedure directly and returns

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The backend that shows the screen to a person: the SDL2 desktop window, or
 // the canvas of a web page in the browser build.
 #pragma once

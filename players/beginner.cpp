@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The beginner: the lowest card that does the job, no memory, no foresight.
 #include "players/players.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The expert: determinized playouts. Each sample deals the cards it has not
 // seen (the rest of the other hand and the talon) at random, then plays
 // every candidate move on to the end with a quick policy; the move that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The handheld's attack: the lead, the throw-in and what it adds to a take.
 #include "players/handheld_rules.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The handheld's defence: transfer, beat, or take.
 #include "players/handheld_rules.h"
 #include "players/players.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The handheld's decision rules over an engine position: the shared rules
 // (what it is willing to spend) and the walks over its hand in the two
 // orders it keeps the hand in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Playing matches: games through the engine, spread over threads by deal.
 #include "players/match.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Matches between two opponents through the engine, with no window: every
 // deal is played twice, the second time with the seats and the cards
 // swapped, on all cores, the same for the same seed.

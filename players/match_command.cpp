@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `talonix --match GAMES --variant V --seed S A B`: a match between two
 // opponents, printed to the standard output.
 #include "players/match_command.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The match command of the program's command line.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The opponents that play over the rules engine: the beginner, the
 // searching expert, and the handheld's own decision rules written over an
 // engine position. Each chooses the move of the side to move.

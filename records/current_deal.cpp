@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "records/current_deal.h"
 
 #include "cards/random_source.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which deal is on the table: the seed and steps of the random source when
 // the game was dealt, followed from deal to deal without touching the draw.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "records/deal_code.h"
 
 #include <vector>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Deal codes: a deal written as a few letters and digits that a person can
 // read aloud and type. A deal is fixed by the variant, the clock seed, the
 // generator steps taken since the seed and who won the game before (who

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "records/deal_dialog.h"
 
 #include <string>

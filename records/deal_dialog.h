@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Deal number dialog: shows the code of the deal on the table and takes
 // another.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "records/deal_report.h"
 
 #include "records/current_deal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The headless `deal` line and the check of --deal, as the platform asks
 // for them (platform/runtime.h).
 #pragma once

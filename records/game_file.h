@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game in progress as text: the table, the deal it came from and its
 // undo history, written as numbers separated by spaces, so that a run can
 // pick the game up where the last one left it.

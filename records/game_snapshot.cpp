@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "records/game_snapshot.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program-wide records of the game in progress, copied as one value:
 // the unit of undo, redo and resuming.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "records/resume.h"
 
 #include <cstdlib>

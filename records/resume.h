@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game in progress kept across runs: written whenever it changes, to
 // $XDG_STATE_HOME/talonix/game.txt (~/.local/state/...), and picked up when
 // the next run starts. Windows always keep it; headless runs only with

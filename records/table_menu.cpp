@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "records/table_menu.h"
 
 #include "game/texts.h"

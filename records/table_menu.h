@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The table's tap-and-hold menu.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "records/table_records.h"
 
 #include "game/game_state.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the main window keeps beyond the handheld's program: the deal code
 // in the title, undo and redo, and the tap-and-hold menu. The window
 // procedure passes every message through here.

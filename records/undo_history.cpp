@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "records/undo_history.h"
 
 #include <vector>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Undo and redo within the game in progress: a snapshot of the table before
 // each of the human's moves (the computer's answer belongs to the move).
 // A new game, however it comes, starts an empty history: a finished game is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pixel art, compiled in from the XPM files beside this one, so the
 // program finds its images wherever it is started from.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Options, Statistics and Rules dialogs, in dialog units. The layouts
 // name their texts by string id; each language gets its own templates, made
 // from the string table when first asked for.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two languages of the program: of the interface (texts, dialogs, the
 // button faces with words on them) and of the rules.
 #pragma once

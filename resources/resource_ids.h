@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Numbers of the program's resources.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The compiled-in resources, looked up by number. The platform's resource
 // calls (LoadBitmapW, LoadStringW, FindResourceW, ...) read these tables.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The English rules text of the Rules dialog. The dialog's edit control wraps
 // words itself, so every paragraph is one line; lines end with "\r\n" as the
 // control expects, and the last line has none.

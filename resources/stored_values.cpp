@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "resources/stored_values.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The numbers the program keeps between runs: one key of the settings
 // store, one row per value. The handheld's own values are kept as they are
 // read (the tables that use them guard their own indexes); ours are brought

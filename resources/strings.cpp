@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The string table: every text the player reads, once in each language of
 // the interface, and the accelerator table.
 #include "resources/resource_ids.h"

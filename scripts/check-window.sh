@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Drives the desktop window under Xvfb (1280 x 1024) with a window manager
 # (openbox, which full screen needs) and checks how the
 # picture fits the window and where clicks land:

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer targets (the `fuzz` preset, clang) and runs each for
 # the given number of seconds (default 60), starting from the seed corpus in
 # fuzz/corpus/TARGET and first replaying every input in fuzz/regressions/TARGET.

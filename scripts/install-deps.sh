@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian 12 packages the build, the tests and the desktop window
 # need, and any further packages named as arguments (scripts/web.sh names the
 # browser build's). Safe to run again: it asks apt only for what is missing.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian 12 tools that check the desktop side of the program:
 # the window under Xvfb with a window manager (xdotool, xwininfo, xwd,
 # openbox, time), and the installed files and the package

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package (build/package/talonix_<version>_<arch>.deb) and
 # checks it: the installed menu entry with desktop-file-validate, the
 # metainfo with appstreamcli (pedantic), the package with lintian (no errors

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds the game and starts it in a desktop window.
 # Extra arguments go to the program (for instance --scale 3 or q7K).
 set -euo pipefail

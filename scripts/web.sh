@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the browser version (build/web: index.html, index.js, index.wasm,
 # sw.js, manifest.webmanifest, icons/) with Debian's Emscripten and serves it
 # at http://127.0.0.1:8000.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Windows program with Debian's mingw-w64 (POSIX threads) and
 # packs it: build/windows/talonix-<version>-windows-x64.zip holds
 # talonix.exe (the C++ runtime linked in), README.txt and the licence.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced by the scripts that run the window under Xvfb: starts a private X
 # server on a display number no other server uses, exports DISPLAY and leaves
 # the server's pid in $xvfb. Takes the folder for its log and the lowest

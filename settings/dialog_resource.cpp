@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/resource_api.h"
 #include "settings/dialogs.h"
 #include "window/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Options, Statistics, Rules and About windows, opened by commands of
 // the main window.
 #pragma once

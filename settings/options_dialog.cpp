@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Options dialog: the variant, the card back, the table colour and three
 // play options, applied and stored together when the dialog is confirmed.
 #include "cards/table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Rules dialog: the rules of the game in Russian or in English.
 #include "platform/window_api.h"
 #include "resources/resource_ids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Options and win counts kept between runs, as REG_DWORD values under the
 // program's settings key. Each call opens and closes the key; nothing is
 // cached. What a missing or out-of-range value reads as is its row's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Statistics dialog: the games each side has won, and a button that
 // clears both counts.
 #include "game/end_of_game.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Reports C++ functions and files that are longer than a limit.
 
 A function's length runs from the first line of its signature to the line of

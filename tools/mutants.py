@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Mutation testing for Talonix.
 
 Makes single-point changes ("mutants") to the program's .cpp files, builds

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Counts the C++ lines of the tests against all C++ lines of the project.
 
 A line counts when it holds code: blank lines, lines holding only a comment

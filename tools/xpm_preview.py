@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Renders the XPM images of resources/images/ as enlarged PNG files.
 
     tools/xpm_preview.py [--scale N] [--out FILE] image.xpm [image.xpm ...]

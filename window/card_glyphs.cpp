@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/card_glyphs.h"
 
 #include "window/painting.h"

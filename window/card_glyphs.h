@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the glyphs of a card are found in the card images, and which images
 // a card may ask for.
 #pragma once

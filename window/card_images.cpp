@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The card and button images and the four brushes, made once at start-up
 // and kept for the whole run.
 #include "platform/gdi_api.h"

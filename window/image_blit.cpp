@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/image_blit.h"
 
 SIZE imageSize(HBITMAP image) {

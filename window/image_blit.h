@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Small drawing steps shared by the table's painters. Each transfer from an
 // image goes through a memory DC made for it and deleted at once, so nothing
 // outlives the paint that drew it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/keyboard_play.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Playing from the keyboard: a focus mark over one card of the human's hand,
 // moved by keys and drawn only once a key has been used. The keys that act
 // (select, play, the two buttons) are taps at the places they stand for, so

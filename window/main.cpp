@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/runtime.h"
 #include "records/deal_report.h"
 #include "players/match_command.h"

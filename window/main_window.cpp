@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window procedure: creation and destruction, pen input, commands
 // and the requests the game sends to its own window.
 #include "window/main_window.h"

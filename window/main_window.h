@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window: its handles, its procedure and the program's entry point.
 #pragma once
 

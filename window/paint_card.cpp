@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drawing single cards and the trump suit mark.
 #include <algorithm>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's paint handler: the whole table drawn from the game's
 // state on every paint, clipped by the platform to what was invalidated.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Painting the table: the images made at start-up and the paint handler.
 #pragma once
 

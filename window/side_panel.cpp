@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The strip right of the cards: separator lines and the two buttons.
 #include "game/game_state.h"
 #include "platform/gdi_api.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/state_report.h"
 
 #include "cards/table.h"

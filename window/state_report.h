@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The headless runner's state line: every value a script may check, in a
 // fixed order.
 #pragma once

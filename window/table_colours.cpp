@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/table_colours.h"
 
 const COLORREF tableColours[tableColourCount] = {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The five table colours the player chooses from in the Options dialog.
 #pragma once
 

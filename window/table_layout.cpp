@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/table_layout.h"
 
 int32_t pointInRect(int32_t x, int32_t y, const RECT& rect) {

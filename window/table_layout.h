@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where everything lies on the table, in client pixels (left, top, right,
 // bottom). Hit tests include all four edges; painting and repaint requests
 // exclude right and bottom.

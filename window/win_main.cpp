@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's entry point: start-up, the main window's class and the
 // message loop.
 #include "game/game_state.h"

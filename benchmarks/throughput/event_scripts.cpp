@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "benchmarks/throughput/event_scripts.h"
 
 #include <random>

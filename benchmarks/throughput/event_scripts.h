@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two event scripts the throughput tool runs, made from a fixed seed so
 // that every run and every build gets the same lines.
 #pragma once

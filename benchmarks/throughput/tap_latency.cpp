@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "benchmarks/throughput/tap_latency.h"
 
 #include <algorithm>

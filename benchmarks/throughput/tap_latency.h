@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The time one tap that selects a card takes from the pen touching the
 // screen to its pixels being painted, measured in this process.
 #pragma once

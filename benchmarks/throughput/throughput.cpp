@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How fast the headless runner gets through long event scripts, with
 // painting on and without state lines, and how long one tap that selects a
 // card takes from the pen touching the screen to its pixels being on the

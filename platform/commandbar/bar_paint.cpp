@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/commandbar/bar_paint.h"
 
 namespace platform::commandbar {

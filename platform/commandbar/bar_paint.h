@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The few drawing steps of the command bar and its tooltip.
 #pragma once
 

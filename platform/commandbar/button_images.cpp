@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/commandbar/button_images.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command bar's button images: equal-sized pictures cut from a strip
 // bitmap, each kept as a bitmap of its own for as long as the bar lives.
 #pragma once

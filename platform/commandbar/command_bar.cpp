@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/commandbar/command_bar.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One command bar: its buttons and images, the pen on them, its tooltips.
 #pragma once
 

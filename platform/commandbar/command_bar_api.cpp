@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command bar library's entry points and the bar's window procedure.
 #include <map>
 #include <memory>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The small yellow box that names a command bar button. It is a top-level
 // window owned by the bar's window, kept disabled so that it never becomes
 // the active window nor takes keys away from the table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The current backend, and the queue of answers for message boxes.
 #include "platform/core/core_state.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/caption_api.h"
 #include "platform/core/core_state.h"
 #include "platform/screen.h"

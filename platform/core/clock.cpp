@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The UTC clock, or the fixed time of day a run was started with.
 #include <chrono>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fixing the clock for reproducible runs.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The platform core's tables: window classes, windows, the message queue and
 // the records tests read. One instance for the process, never destroyed, so
 // that nothing touched during static destruction can dangle.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Input events from the backend become messages for the window they reach.
 #include "platform/core/core_state.h"
 #include "platform/menu_api.h"

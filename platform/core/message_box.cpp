@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // MessageBoxW: answered by the backend (scripts, tests) or shown on screen.
 #include "platform/core/core_state.h"
 #include "platform/core/message_box_screen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The message box answers the pen on its buttons, Enter, Escape, Y and N,
 // and the desktop window's close button.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the parts of a message box lie: its size and place on the screen,
 // the icon, the wrapped text and the row of buttons.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The message box drawn: a title bar, an icon, the text and raised buttons,
 // the pressed one sunken.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The parts of the message box window shared by its layout, its painting
 // and its answers to the pen and the keys.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A message box shown on the screen and answered by the user.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The message box as the handheld draws it: a window centred on the screen
 // with a title bar, an icon, the word-wrapped text and a row of buttons,
 // run modally over its owner while the table keeps repainting beneath it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sending, posting and fetching messages, and the default window procedure.
 #include <algorithm>
 

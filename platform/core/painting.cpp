@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Update regions, the paint protocol and the composed screen.
 #include "platform/core/core_state.h"
 #include "platform/gdi_api.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command line's options for deals and the game in progress, kept for
 // the program to ask for (platform/runtime.h).
 #pragma once

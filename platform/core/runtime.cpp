@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Process start-up: the command line, the clock, the settings file and the
 // backend (chosen in platform/backend_choice.cpp), then the program's own
 // entry point.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Test hooks: a clean platform and what the program asked of it.
 #include "platform/testing.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Conversions between UTF-16 and UTF-8. Invalid or overlong bytes and
 // unpaired surrogates become U+FFFD, so junk never stops a reader.
 #include "platform/utf.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A window's text, place, visibility, enabled state, and the focus and
 // pen capture.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Window classes and windows: creation and destruction. A window's text,
 // place and state are in window_state.cpp.
 #include <algorithm>

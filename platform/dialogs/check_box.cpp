@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A check box: a square that a tap (or space) ticks and unticks, with its
 // label beside it; BS_MULTILINE lets the label wrap onto more lines.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What every control shares, and the window procedure of the controls'
 // windows: it finds the control and hands it the pen, the keys and paints.
 #include "platform/dialogs/control.h"

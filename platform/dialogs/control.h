@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One control of a dialog, behind its child window. The dialog owns its
 // controls; each kind of control lives in its own file.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Messages and notifications of the dialog controls beyond the ones the
 // program itself sends (those are in platform/dialog_api.h).
 #pragma once

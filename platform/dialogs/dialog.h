@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What an open dialog is made of: its template, its procedure, its window
 // with the title bar, and the controls made from the template.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Running a dialog modally: build it, tell the procedure, disable the owner,
 // then dispatch messages (painting of every window goes on) until EndDialog,
 // the dialog's window going away, or the quit message, which the loop puts

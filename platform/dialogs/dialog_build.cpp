@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/dialogs/dialog_build.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Making a dialog's windows from its template.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The open dialog as the script's state line shows it: the template id and,
 // in template order, each control's id and text, with a check box's
 // "checked" and a list's "selected" and "items".

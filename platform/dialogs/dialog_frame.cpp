@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The dialog's own window: the border, the title bar with its close box, the
 // white face under the controls; and the messages for the procedure.
 #include <algorithm>

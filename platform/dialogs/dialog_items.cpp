@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reaching a dialog's controls by id.
 #include "platform/dialogs/control.h"
 #include "platform/window_api.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The keyboard in a dialog: the focus moves with Tab through the controls
 // that take it, Enter presses the default button, Escape cancels. The wheel
 // scrolls whatever can scroll.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The open dialogs, innermost last, and how a window leads to its dialog.
 // Windows are matched against the registry rather than trusted through
 // their user data, so a stray message never reaches a dialog that is gone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Dialog units: the template measures controls in quarters of the dialog
 // font's average character width (horizontally) and eighths of its line
 // height (vertically), so a dialog keeps its proportions with its font.

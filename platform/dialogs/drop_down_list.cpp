@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A drop-down list: a box showing the selected line, with an arrow button.
 // A tap on it opens the list below it (as far down as the template's height
 // reaches) over the controls beneath; a tap on a line picks it and closes the

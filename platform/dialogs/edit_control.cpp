@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A read-only multi-line edit: a framed text wrapped to its width, with a
 // vertical scroll bar at its right edge. The text scrolls by whole lines:
 // with the arrow boxes (one line), the track (a page), the thumb (dragged),

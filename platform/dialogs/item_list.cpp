@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/dialogs/item_list.h"
 
 #include <algorithm>

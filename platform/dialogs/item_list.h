@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The lines of a list box or of a drop-down list's list: their texts, the
 // selected line and the first line shown; and how such a list is drawn.
 #pragma once

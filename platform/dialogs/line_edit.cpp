@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A one-line edit that takes typed letters and digits: a framed line of
 // text with a caret at its end while it has the focus; Backspace takes the
 // last character back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A list box: a framed list of lines of which a tap, or an arrow key,
 // selects one. It starts with no line selected.
 #include <algorithm>

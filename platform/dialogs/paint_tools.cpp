@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/dialogs/paint_tools.h"
 
 #include <algorithm>

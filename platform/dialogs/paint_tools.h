@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The few drawing steps every part of a dialog is made of, in the handheld's
 // look: white faces, black text, grey 3D buttons, a dark-blue title bar.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A push button: pressed while the pen is down on it, and a tap (pen down
 // and up on it) sends its id to the procedure. The default button has a
 // heavier frame; Enter presses it from anywhere in the dialog.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The script's dialog lines do what the pen would: a check sets a check box
 // (notifying the procedure as a tap does when the state changes), a select
 // picks a line of a list, a press taps a button. Pressing 1 or 2 in a dialog

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The script's dialog lines: `check ID 0|1`, `select ID INDEX`, `press ID`.
 // They reach the open dialog as WM_SCRIPT_CHECK, WM_SCRIPT_SELECT and
 // WM_SCRIPT_PRESS (wParam the control id, lParam the value). A line the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/dialogs/scroll_bar.h"
 
 #include <algorithm>

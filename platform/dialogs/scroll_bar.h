@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A vertical scroll bar's geometry: an arrow box at each end, the track
 // between them and the thumb in the track, whose length shows the part of
 // the text in view and whose place shows where that part lies.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A static label. Labels may overlap (the statistics put colons over the
 // counts), so each label paints every label that overlaps it, in template
 // order, as if labels had no background of their own.

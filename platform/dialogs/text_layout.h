@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Breaking a control's text into the lines it shows.
 #pragma once
 

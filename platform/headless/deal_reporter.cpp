@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/headless/deal_reporter.h"
 
 #include "platform/runtime.h"

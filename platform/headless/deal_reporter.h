@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's `deal` line.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The runner's lines for the records: the deal line, typed text, and the
 // report of a pop-up menu as it closes.
 #include "platform/headless/deal_reporter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/headless/script_backend.h"
 
 #include <sys/stat.h>

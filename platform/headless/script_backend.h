@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The headless backend: input comes from an event script, one line at a
 // time; results go to standard output as JSON lines.
 #pragma once

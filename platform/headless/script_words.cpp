@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/headless/script_words.h"
 
 namespace platform {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A script line's words, and a line as an error message shows it.
 #pragma once
 

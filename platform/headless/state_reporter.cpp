@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/headless/state_reporter.h"
 
 #include "platform/runtime.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's part of the script's state line.
 #pragma once
 

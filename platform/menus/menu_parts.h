@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The parts of an open pop-up menu shared by its layout, painting and
 // input.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The open pop-up menu's window: its layout, its picture and its answers to
 // the pen and the keys.
 #include <algorithm>

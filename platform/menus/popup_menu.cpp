@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Menus by handle, and the modal run of one over its owner.
 #include <algorithm>
 #include <map>

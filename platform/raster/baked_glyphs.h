@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The interface's glyphs, rasterised at build time (tools/glyphs) and
 // compiled in: one face per line height and weight the program draws with.
 #pragma once

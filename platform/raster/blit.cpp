@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Block transfers: the four ways the program combines an image or the
 // selected brush with what is already on a surface.
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // SaveDC and RestoreDC, and ExcludeClipRect: a painter cuts what it has
 // drawn out of the clip for a while, so that what lies under it is not
 // drawn only to be covered.

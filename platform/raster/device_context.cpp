@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Device contexts: memory DCs over bitmaps, paint DCs over window surfaces,
 // and the objects and colours selected into them.
 #include "platform/raster/device_context.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Device contexts: what a DC draws on, where it is clipped, and the objects
 // and colours selected into it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DrawTextW and text measurement with the DC's font and colours.
 #include <algorithm>
 #include <limits>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // FillRect: a brush's colour over a rectangle, clipped like every drawing;
 // FrameRect: over its border; RectVisible: whether such a drawing would
 // touch any pixel.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's one typeface (DejaVu Sans, regular and bold) at the line
 // heights that fonts ask for, drawn without antialiasing so text is crisp
 // and the same on every run. The glyphs are baked into the program at build

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The drawing-object table and the calls that create, inspect and delete
 // objects.
 #include "platform/raster/gdi_objects.h"

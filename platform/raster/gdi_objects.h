@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one table of drawing objects: bitmaps, brushes and fonts share a
 // handle space. Handles are numbers that are never reused, so a handle kept
 // after its object was deleted finds nothing instead of a newer object.

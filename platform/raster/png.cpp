@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Screenshots out, as 8-bit RGB PNG files compressed with zlib.
 #include <zlib.h>
 

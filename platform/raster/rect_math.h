@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Rectangles from positions and sizes that may lie anywhere in 32 bits.
 #pragma once
 

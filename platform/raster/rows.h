@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Row operations on pixels: the inner loops of every fill and block
 // transfer, written four pixels at a time, which the compiler at -O2 does
 // not do by itself for loops of unknown length.

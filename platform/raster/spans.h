@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Clipping: the runs of pixels a drawing call may touch.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pixel surfaces and the internal side of device contexts. Window surfaces
 // and bitmaps are both Surfaces; a paint DC draws on a window's surface
 // through a clip mask built from the region being painted.

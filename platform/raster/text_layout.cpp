@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/raster/text_layout.h"
 
 namespace platform::text {

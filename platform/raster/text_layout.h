@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Breaking text into the lines DrawTextW draws.
 #pragma once
 

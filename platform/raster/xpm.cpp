@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // XPM images: the header "width height colours characters-per-pixel", one
 // line per colour, then one line per row of pixels.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A DWORD value of one key under HKEY_CURRENT_USER, read and written the
 // way every stored number of the program is.
 #pragma once

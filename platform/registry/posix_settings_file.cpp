@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/registry/settings_file.h"
 
 // The settings file through the POSIX calls (Linux, the browser's file

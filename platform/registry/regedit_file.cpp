@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/registry/regedit_file.h"
 
 #include <algorithm>

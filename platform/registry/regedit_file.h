@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings file in the registry-export text format:
 //
 //   REGEDIT4

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading and writing single lines of the settings file.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The registry calls over the settings text. A key handle is a number looked
 // up in a table of open keys; it names a key path, not a place in the text,
 // so the file may change between calls and the handle still means the same.

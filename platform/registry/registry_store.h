@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the settings store keeps its values.
 #pragma once
 

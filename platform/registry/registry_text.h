@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Names in the settings file compare without regard to case. (The file is
 // UTF-8 on disk; platform/utf.h converts.)
 #pragma once

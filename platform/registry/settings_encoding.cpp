@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/registry/settings_encoding.h"
 
 #include "platform/utf.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings file's bytes and its text: UTF-8 as it is, or UTF-16 after a
 // byte-order mark, as the handheld's export writes it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings file on disk: read whole, in UTF-8 or UTF-16, and replaced
 // atomically under a lock on its folder, so that two running copies of the
 // program never lose each other's changes. posix_settings_file.cpp does it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the text of the settings lives: a file, or a string in memory. The
 // registry calls load it afresh for every query and save it after every
 // change, so edits made between runs - or during one - are seen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/registry/stored_values.h"
 
 #include "platform/registry/dword_values.h"

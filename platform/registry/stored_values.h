@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's kept numbers (resources/stored_values.h), read and written
 // by their row: every stored value goes through this one pair.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Accelerator tables: key strokes that stand for commands.
 #include "platform/resource_api.h"
 #include "platform/resources/numbered_handles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // LoadBitmapW and LoadIconW: compiled-in XPM images made into bitmaps,
 // bitmaps in the interface language.
 #include <map>

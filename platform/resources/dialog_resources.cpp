@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // FindResourceW, LoadResource and LockResource for dialog templates, the
 // only kind of resource the program looks up this way, in the interface
 // language.

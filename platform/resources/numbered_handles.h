@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Handles of compiled-in resources are their numbers moved into a range of
 // their own for each kind, so a handle of one kind is never taken for
 // another and a number that names nothing is refused.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // LoadStringW: a numbered string of the interface language.
 #include <algorithm>
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // SetThreadUILanguage and GetThreadUILanguage: the language the resources
 // are loaded in.
 #include "platform/resources/ui_language.h"

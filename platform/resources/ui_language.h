@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The interface language as the resource tables number it.
 #pragma once
 

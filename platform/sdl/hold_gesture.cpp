@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/sdl/hold_gesture.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pen held still: after a press, a ring of dots fills in around the pen
 // while it stays within a few pixels of where it went down, and once the
 // ring is whole the pen has been held (the menu opens there).

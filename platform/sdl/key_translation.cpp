@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/sdl/key_translation.h"
 
 #include "platform/messages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Keyboard events of the desktop window as the handheld's key and character
 // input: virtual keys for the keys the program and its dialogs use,
 // characters for typed text.

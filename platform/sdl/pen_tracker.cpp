@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/sdl/pen_tracker.h"
 
 #include <algorithm>

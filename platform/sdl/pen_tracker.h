@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The mouse as a pen: desktop window coordinates taken back through the
 // picture's placement (whole scale, offset of the centred picture) to screen
 // pixels, a quick second press at the same place turned into a double tap,

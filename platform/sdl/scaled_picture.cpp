@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/sdl/scaled_picture.h"
 
 #include <algorithm>

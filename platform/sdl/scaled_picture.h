@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The screen drawn into the desktop window's surface at a whole scale, on a
 // backdrop of one colour.
 #pragma once

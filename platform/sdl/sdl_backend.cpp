@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The desktop window: the 240 x 320 screen shown at the largest whole scale
 // the window holds, centred on bars of the table colour; the mouse as the pen
 // and the keyboard as the handheld's keys. The picture goes straight to the

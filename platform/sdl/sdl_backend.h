@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The desktop window backend over SDL2.
 #pragma once
 

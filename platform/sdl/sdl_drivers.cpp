@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/sdl/sdl_drivers.h"
 
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What SDL's video drivers can do here: whether one shows anything, and
 // SDL's own word on a failure.
 #pragma once

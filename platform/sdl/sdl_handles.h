@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Owning handles for the SDL objects the desktop window is made of, so that
 // every early return while opening the window gives back what it took.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/window_backend.h"
 
 #include "platform/sdl/sdl_backend.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/sdl/window_scale.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How large the desktop window shows the screen: the whole scale that fits,
 // where the picture lies in the window, and the scale kept with the settings.
 #pragma once

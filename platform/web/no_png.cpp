@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The browser build writes no screenshots: the page's canvas is the screen.
 #include "platform/raster/surface.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The page around the program: the command line from the address, the
 // browser's events queued for the program, the settings in local storage,
 // and the closed table at Exit. How the screen is shown is page_view.js.

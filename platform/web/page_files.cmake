@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Run at build time (cmake -P) beside the built page: copies the icons the
 # host build made and writes the manifest and the service worker, whose
 # version is a hash of every file the page is made of.

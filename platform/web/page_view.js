@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How the page shows the program: the 240 x 320 screen scaled by a whole
 // number of device pixels, the keyboard's row of commands over the command
 // bar, the language, the table's colour, and the service worker that keeps

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The page's service worker: keeps this build's files so that the game
 // starts and plays with no network once it has loaded once. The build
 // writes its version in (a hash of the page's files), so a new build served

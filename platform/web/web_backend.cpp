@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The browser build's backend: the screen goes into the page's canvas, and
 // the page's pointer and keyboard events come back as the pen and the keys.
 // The page (page.js) queues the events; waitEvent suspends the whole program

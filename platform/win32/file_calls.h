@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Windows file calls the settings file needs, behind plain C++ types:
 // the files that use them see no Windows header (the program's own window
 // types share its names).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The keyboard and the mouse of the Win32 window as the program's input, the
 // same keys and presses as the Linux window gives: virtual keys for the keys
 // the program and its dialogs use, characters for typed text, the left

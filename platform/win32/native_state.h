@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The inside of NativeWindow, shared by its window procedure and its input
 // translation. Sees <windows.h>: included only by the win32 backend's
 // native_*.cpp files.

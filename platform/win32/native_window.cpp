@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Win32 window: registered, sized for the picture at a whole scale,
 // painted with StretchDIBits (a whole scale repeats each pixel, so the pixel
 // art stays crisp), and waited on with GetMessageW, so that the program uses

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Win32 window that shows the screen, behind plain C++ types (the
 // program's own window types share the Windows names, so only
 // native_window.cpp sees <windows.h>). It keeps the last picture and paints

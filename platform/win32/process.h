@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a Windows process needs before the program's start-up code runs: the
 // same bytes on standard output as on Linux, and the command line in UTF-8.
 #pragma once

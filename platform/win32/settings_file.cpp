@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings file on Windows: the same file and rules as on Linux, through
 // the Windows calls (platform/win32/file_calls.cpp). The folder's lock is a
 // lock file in it, since Windows locks files, not folders.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Windows desktop window as the program's backend: the screen shown in a
 // Win32 window at the largest whole scale that fits, the mouse as the pen
 // (with the same double tap as on Linux), the keyboard as the handheld's

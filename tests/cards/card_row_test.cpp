@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The card row: adding, sorting, laying out, selecting by taps, moving
 // between rows, and the repaints each asks for.
 #include <utility>

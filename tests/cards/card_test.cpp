@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The card: placing, hit tests and the repaints it asks for.
 #include "cards/card.h"
 #include "support/card_notation.h"

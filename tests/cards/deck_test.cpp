@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The random source and the deck it deals from.
 #include <gtest/gtest.h>
 

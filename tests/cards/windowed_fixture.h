@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A clean platform and one window whose repaint requests the card and row
 // tests read back.
 #pragma once

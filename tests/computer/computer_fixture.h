@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Positions for the computer player's tests: a variant with its trump, a
 // talon of a chosen size and the four rows, built from card names.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rules engine on hand-made positions: beating, the several-card cover,
 // the legal moves of each phase and where the cards go.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rules engine against the program (agreement_test.cpp): games of all six variants played
 // through the real main window, where at every point the human may act each
 // input (a selection tapped onto the play area, with either answer to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "agreement_fixture.h"
 
 namespace {

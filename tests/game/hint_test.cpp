@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The hint on the human's turn, and none on the computer's; why the
 // computer made its last move.
 #include "game/bout.h"

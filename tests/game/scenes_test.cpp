@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <map>
 #include <sstream>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Positions for tests of the game flow and the main window: a real main
 // window on the null backend, rows built from two-character card names
 // ("7C AH TD"), a chosen trump and a talon of a chosen size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command bar: the commands its buttons send, the pressed look and the
 // tooltips shown while the pen is held on a button or the pointer hovers.
 #include <gtest/gtest.h>

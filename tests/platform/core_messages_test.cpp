@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Message sequences of the platform core: sending, posting, paints and quits.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Each kind of control through its messages, the pen and the keys: check
 // boxes, push buttons, labels, list boxes and drop-down lists.
 #include "dialog_test_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The read-only multi-line edit: how its text breaks into lines, and how it
 // scrolls with the scroll bar and the keys. Its wrapping to its width shows
 // in the screens of the rules.

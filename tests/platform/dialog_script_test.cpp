@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The script's dialog lines (check, select, press) and the dialog field of
 // the state line.
 #include "dialog_test_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A dialog to try every control on, a procedure that records what reaches
 // it, and a backend that plays input (and test steps) into the modal loop.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The baked glyphs, face by face: every interface character is there, none
 // has run into a block, and no two characters look the same unless they are
 // the same letter in two alphabets.

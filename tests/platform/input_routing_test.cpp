@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where pen and key input arrives: the window under the pen, its children,
 // modal blocking and the pen-up that follows a press.
 #include <gtest/gtest.h>

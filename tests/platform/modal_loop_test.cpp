@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The modal loops of DialogBoxIndirectParamW and of the message box: how they
 // start, what runs while they are open, and the ways they end.
 #include "dialog_test_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shared set-up for the platform tests: running the message loop on the null
 // backend, pen input at a screen point, tiny surfaces shown as text so that a
 // failing test prints the picture it got, and environment variables for the

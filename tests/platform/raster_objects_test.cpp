@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drawing objects and device contexts: selection, the state a paint DC
 // starts with, and colour references.
 #include "platform/region.h"

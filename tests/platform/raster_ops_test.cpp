@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // FillRect and BitBlt pixel by pixel on tiny surfaces: each raster operation,
 // the brushes, and clipping to the paint region, the destination's edge and
 // the source's edge.

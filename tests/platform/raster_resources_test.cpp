@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The resource calls: strings cut to the buffer, and keys the accelerator
 // table does not match.
 #include <gtest/gtest.h>

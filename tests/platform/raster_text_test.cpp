@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DrawTextW and text extents with the system font: where lines break, how
 // text is clipped and measured, and the opaque background box.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // XPM images: the colours they may name, and malformed data that must give
 // an empty image.
 #include <array>

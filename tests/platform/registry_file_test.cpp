@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings file on disk: what a write leaves there, what survives it, and
 // how a damaged file is read; the key handles; where the file goes by default.
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A settings file of its own for each test, and the program's way of
 // storing and reading a DWORD.
 #pragma once

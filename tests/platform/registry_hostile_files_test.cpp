@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Settings files the store must not lose: files it cannot read in full are
 // left as they are (and stderr says so once), and files it can read - behind
 // a link, in UTF-16, ending in a continued line, with stale temporaries

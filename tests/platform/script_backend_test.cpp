@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The headless script: malformed lines stop the run with their line number.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pen held still: it fires after half a second at the press point,
 // not after a move away, and the ring grows one dot an eighth at a time.
 #include <gtest/gtest.h>

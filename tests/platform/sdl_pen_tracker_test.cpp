@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The desktop mouse as the handheld's pen: scaling, double taps, moves.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The desktop window backend: refusing to start without a display, and the
 // translation of SDL's presses and keys into the handheld's input (run on
 // SDL's invisible driver, asked for by name).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Wide formatting with the runtime's truncation rules, and UTF conversions.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The opponents over the engine: every move they choose is legal, matches
 // are the same for the same seed, and the interval printed with them.
 #include <gtest/gtest.h>

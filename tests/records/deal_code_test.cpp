@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Deal codes: every deal that a code can hold reads back as itself, and a
 // code with one character changed, or two neighbours swapped, is refused.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The compiled-in pixel art: the window icon, which no screenshot shows, and
 // the numbers that find nothing. What the bitmaps show, the golden
 // screenshots hold.

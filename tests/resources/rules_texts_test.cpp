@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two rules texts go straight into a word-wrapping edit control: every
 // section in reading order, "\r\n" line breaks, each text in its language.
 #include "resources/resource_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The string and accelerator tables, found by number. What the keys do is
 // proven by the start-up runs; here the lookups and their misses.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Golden screenshots: scripted headless runs of the program with a fixed
 // clock, each `shot` compared pixel by pixel with a PNG kept in
 // tests/data/golden. TALONIX_UPDATE_GOLDENS=1 writes the PNGs instead of

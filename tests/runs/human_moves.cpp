@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "human_moves.h"
 
 namespace {

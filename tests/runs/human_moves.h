@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A simple legal strategy for the human in whole games: select cards and
 // play them, or press the action button.
 #pragma once

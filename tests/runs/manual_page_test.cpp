@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The manual page and --help stay in step: the options the program prints
 // in its help are the options the manual page's OPTIONS section describes,
 // no more and no fewer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Running the built program headless: a whole script at once, or line by
 // line over pipes, reading the events each line produces.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Deal codes, undo and redo and the tap-and-hold menu, through the headless
 // runner: a code deals the same cards in another run, a mistyped one is
 // refused, undo and redo give back the very same state lines, and the menu

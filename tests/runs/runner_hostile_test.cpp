@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program where its surroundings fail it: screenshots and results that
 // cannot be written, bytes no script line holds, lines of any length,
 // screenshots into what is not a file, control bytes echoed, standard

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program started from the command line: the switch that shows the
 // computer's cards, the settings read at start-up, the accelerators, the menu
 // commands and the interface language, each case read back from the last line

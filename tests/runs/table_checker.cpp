@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "table_checker.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The cards in the state lines of whole games, and a checker of the rules
 // those lines must keep.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whole games through the headless runner: a human who keeps to the rules
 // plays the computer with the pen, or with keys alone (the variant chosen in
 // Options, cards found with Home and Right, selected with Space and played with

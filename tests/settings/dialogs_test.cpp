@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Statistics dialog: the counts, computer first; clearing them while the
 // dialog stays open; and where it is placed over the main window. The Rules
 // dialog: the text in the language asked for; Enter presses its hidden

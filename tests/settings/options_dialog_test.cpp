@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Options dialog as the player works it: what it shows when it opens,
 // what confirming stores (and in which order), and what cancelling keeps.
 #include "settings_dialog_support.h"

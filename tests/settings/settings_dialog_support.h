@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Options, Statistics and Rules dialogs run as the program runs them:
 // over a main window (here one that records the requests it gets), from the
 // program's templates, with the script's dialog lines as input and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The stored options and win counts through the program's own accessors,
 // and one settings file under stress: two instances ending games on it at
 // once, instances killed in the middle of their writes, and the Options

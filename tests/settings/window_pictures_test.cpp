@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every kind of message box the program shows, in both languages, as the
 // player sees it, compared pixel by pixel with its golden picture. The
 // dialogs, the rules and the tooltip are pictured by the whole-program

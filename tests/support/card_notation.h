@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cards in tests by two-character names: "6S", "TD", "AH". Ranks 6 7 8 9 T J
 // Q K A are 6..14; suits D H C S are 1..4. Rows are written "6S TD AH", in
 // array order. The row functions take any row with a `cards` list whose

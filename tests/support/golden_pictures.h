@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pictures compared pixel by pixel with the PNGs kept in tests/data/golden.
 // TALONIX_UPDATE_GOLDENS=1 writes the golden instead of comparing (see
 // docs/testing.md); a mismatching picture is written under golden-actual/

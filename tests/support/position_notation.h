@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Positions in tests, written on one line in one order, top of the table
 // to bottom but with the hands first:
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """The browser build plays the same game as the native program.
 
 Runs event scripts twice: natively (`talonix --headless`, with `state` and

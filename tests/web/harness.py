@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """What the browser tests stand on: the native program's runs, headless
 Chromium spoken to over its DevTools pipe, a player of script lines, and the
 local site that serves the built page. Only the standard library: Chromium

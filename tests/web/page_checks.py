@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The page's own duties, checked in headless Chromium against the native
 program: the screen scaled by whole device pixels on a phone and on desktops
 (and the pen landing on the right pixels), the desktop's keys and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every English text fits the place it is shown in at 1x, measured in the
 // font that place draws with: the status line, message boxes and their
 // buttons, command-bar tooltips, and each dialog's title, labels and list

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The keyboard's focus mark over hands of every size the game deals or
 // builds (one card, six, seven, the eighteen of bulk Durak, twenty-four after
 // takes): the arrows reach every card from either end and stop there, Home

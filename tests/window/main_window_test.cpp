@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The state line the headless runner writes: its fields in the order scripts
 // read them, and the values of the rows and cards behind them.
 #include "game/table_fixture.h"

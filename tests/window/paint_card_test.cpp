@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a paint redraws, and one card: a selection undone leaves no trace, a
 // face-down card shows its back (inverted when selected), and only a card
 // that can be is painted. Whole faces, backs and the negative of a selected

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The table painted for real: a main window on the null backend with the
 // program's images loaded, repainted on demand and read back from the
 // composed screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The status line and the talon count: white text on the table colour,
 // placed as the platform's text drawing places it.
 #include "paint_fixture.h"

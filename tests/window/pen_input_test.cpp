@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pen on the table: what taps, double taps and presses of the buttons do
 // from a chosen position, each case read back as the fields it changes.
 #include <cctype>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The Wine window under Xvfb, beside the Linux build's picture.
 
 Wine draws the window's frame itself (the prefix's X11 driver is told not to

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """The Windows build plays the same game as the Linux build, under Wine.
 
     tests/windows/wine_test.py LINUX_TALONIX TALONIX_EXE [--window]

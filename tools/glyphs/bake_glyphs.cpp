@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Build-time tool: rasterises the interface's characters in DejaVu Sans at
 // the line heights and weights the program draws with, one bit per pixel,
 // and writes them as a C++ source file compiled into the program. The

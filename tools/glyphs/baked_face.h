@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The glyph baker's pieces: what is baked for each line height and weight,
 // the hand-drawn corrections, and the C++ source the result is written as.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/glyphs/baked_face.h"
 
 namespace glyphs {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Build-time tool: writes the program's pixel-art icon as the PNG files of
 // the hicolor icon theme, scaled by whole factors with nearest neighbour:
 // 32 pixels as drawn, 64, 128, 192, 256 and 512 by 2, 4, 6, 8 and 16; 16 by
