@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, checks that no C++ function or file is too long
 # (tools/long_functions.py), then builds and runs every test twice: once with
 # warnings as errors, once under AddressSanitizer and UndefinedBehaviorSanitizer;
-# then runs each fuzz target briefly (TALONIX_FUZZ_SECONDS each, 60 by default,
+# then runs each fuzz target briefly (TALONIX_FUZZ_SECONDS each, 30 by default,
 # from a fixed seed so that a run is repeatable: the test gate replays known
 # ground, and new ground is explored by long runs of scripts/fuzz.sh),
 # the Windows build plays the same scripts under Wine,
@@ -12,6 +13,7 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 python3 tools/long_functions.py
+python3 tools/licence_lines.py
 
 for preset in ci asan; do
     echo "== $preset =="
@@ -27,7 +29,7 @@ WINEPREFIX="$PWD/build/wine" python3 tests/windows/wine_test.py build/ci/talonix
     build/windows/talonix.exe --window
 
 echo "== fuzz =="
-scripts/fuzz.sh "${TALONIX_FUZZ_SECONDS:-60}" -seed="${TALONIX_FUZZ_SEED:-1}"
+scripts/fuzz.sh "${TALONIX_FUZZ_SECONDS:-30}" -seed="${TALONIX_FUZZ_SEED:-1}"
 
 echo "== web =="
 scripts/web.sh --build-only
