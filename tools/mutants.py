@@ -33,11 +33,13 @@ DEFAULT_PATHS = [
     "cards", "game", "computer", "settings", "window",
     "platform/core", "platform/registry", "platform/headless",
     "platform/raster", "platform/dialogs", "platform/commandbar", "platform/resources",
+    "platform/menus", "resources", "records", "engine", "players", "opponents",
 ]
 # Test programs in the order they are run; the first failure kills a mutant.
 TEST_PROGRAMS = [
     "cards_tests", "game_tests", "computer_tests", "window_tests",
-    "settings_tests", "platform_tests", "resources_tests", "runs_tests",
+    "settings_tests", "platform_tests", "resources_tests", "records_tests",
+    "engine_tests", "players_tests", "runs_tests",
 ]
 
 
@@ -292,9 +294,10 @@ class Worker:
         if status != "survived":
             raise SystemExit(f"the tests fail on the unchanged tree in {self.build}")
 
-    def compile(self, jobs=None):
+    def compile(self, jobs=None, target=None):
         jobs = jobs or self.jobs
-        result = run(["ninja", "-C", str(self.build), f"-j{jobs}"], cwd=self.dir)
+        command = ["ninja", "-C", str(self.build), f"-j{jobs}"] + ([target] if target else [])
+        result = run(command, cwd=self.dir)
         return result.returncode == 0, result.stdout
 
     def test(self, timeout, first=None):
@@ -316,6 +319,25 @@ class Worker:
                 return "killed"
         return "survived"
 
+    def first_then_all(self, mutant, timeout):
+        """Most mutants are caught by their folder's own test program: build
+        and run that one alone first, and the rest only if it passes."""
+        first = mutant.path.split("/")[0] + "_tests"
+        if first in TEST_PROGRAMS:
+            ok, _ = self.compile(target=f"tests/{first}")
+            if not ok:
+                return "invalid"
+            try:
+                result = run([str(self.build / "tests" / first), "--gtest_brief=1"],
+                             cwd=self.build, timeout=timeout,
+                             env=dict(os.environ, TALONIX_UPDATE_GOLDENS=""))
+            except subprocess.TimeoutExpired:
+                return "timeout"
+            if result.returncode != 0:
+                return "killed"
+        ok, _ = self.compile()
+        return self.test(timeout, first) if ok else "invalid"
+
     def try_mutant(self, mutant, timeout):
         file = self.src / mutant.path
         text = file.read_text(encoding="utf-8")
@@ -326,9 +348,7 @@ class Worker:
         start = time.monotonic()
         try:
             file.write_text("\n".join(lines), encoding="utf-8")
-            ok, _ = self.compile()
-            first = mutant.path.split("/")[0] + "_tests"
-            status = self.test(timeout, first) if ok else "invalid"
+            status = self.first_then_all(mutant, timeout)
         finally:
             file.write_text(text, encoding="utf-8")
         return status, time.monotonic() - start
