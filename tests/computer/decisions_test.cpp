@@ -181,32 +181,13 @@ const Decision attacks[] = {
     {"EmptyHandLeadsNothing", Lead, "0 KH 15: - / 7C 8C 9C", "0; table="},
     {"PairLeadsItsFirstCardAndKeepsTheOther", Lead, "0 KH 15: JC 7C AH 9S 7D / 6D 8D TS QS KS AS",
      "1; table=7D; hand=7C 9S JC AH"},
-    {"TiedPairsGoToTheLowerRank", Pair, "0 KH 15: 8D TC 8S TD QC / 6D 8C 9S", "8"},
-    {"MoreCardsGoToTheHigherRank", Pair, "0 KH 15: 8D 8S TD TC TS / 6D 8C 9S", "10"},
     {"LeadsTheFirstOfTheChosenPair", Lead, "0 KH 15: 8D 8S TD TC TS / 6D 8C 9S", "1; table=TD"},
-    {"Talon11PairsStopAtTheJack", Pair, "0 KH 11: QD QC 9S JC 7H / 6D 8C 9S", "0"},
     {"Talon11LeadsTheLowestPlainCardInstead", Lead, "0 KH 11: QD QC 9S JC 7H / 6D 8C 9S",
      "1; table=9S"},
-    {"Talon11TheJackItselfIsInside", Pair, "0 KH 11: JD JC 9S / 6D 8C 9S", "11"},
-    {"Talon10ReachesTheQueen", Pair, "0 KH 10: QD QC KD KC AD AC / 6D 8C 9S", "12"},
-    {"Talon1ReachesTheKing", Pair, "0 KH 1: KD KC AD AC / 6D 8C 9S", "13"},
-    {"Talon1AcesWait", Pair, "0 KH 1: AD AC 9S / 6D 8C 9S", "0"},
-    {"Talon0AcesPair", Pair, "0 KH 0: AD AC 9S / 6D 8C 9S", "14"},
-    {"HumanWithNineCardsStopsAtTheJack", Pair,
-     "2 KH 0: QD QC JD JC 9S / 6D 7D 8D 9D TD 6C 7C 8C 9C", "11"},
-    {"HumanWithNineCardsNoQueens", Pair, "2 KH 0: QD QC 9S / 6D 7D 8D 9D TD 6C 7C 8C 9C", "0"},
-    {"HumanWithEightCardsReachesTheQueen", Pair, "2 KH 0: QD QC 9S / 6D 7D 8D 9D TD 6C 7C 8C",
-     "12"},
-    {"HumanWithEightCardsAces", Pair, "2 KH 0: AD AC 9S / 6D 7D 8D 9D TD 6C 7C 8C", "14"},
-    {"SinglesGiveNoPairRank", Pair, "0 KH 15: 6D 7C 8S 9D TH JC QD", "0"},
     {"HumanWithTwoCardsGetsTheFirstLowestPlainCard", Lead, "0 KH 5: 8S 8C 9D / 6D 7D",
      "1; table=8S; hand=8C 9D", -1, SORT_NONE},
     {"PlainCardIsLedBeforeALowerTrump", Lead, "0 KH 15: 6H 9C JD / 6D 7D 8C", "1; table=9C"},
     {"OnlyTrumpsLeadTheLowest", Lead, "0 KH 15: JH 9H 7H / 6D 7D 8C", "1; table=7H", -1, SORT_NONE},
-    {"EmptyTalonLeadsACardTheHumanCannotBeat", Lead, "0 KD 0: 6C 9H KS / 7C 8S",
-     "1; table=9H; hand=6C KS; sort=1"},
-    {"SafeLeadOnlyWithAnEmptyTalon", Lead, "0 KD 1: 6C 9H KS / 7C 8S", "1; table=6C; sort=0"},
-    {"SafeLeadWhenTheComputerIsDownToTwoCards", Lead, "0 KH 0: 6C KS / 7C 8C 9C 7S", "1; table=KS"},
     {"NoSafeCard", SafeLead, "0 KH 0: 7S 6C / 9C 8S", "0", -1, SORT_NONE},
     {"NoSafeCardFallsBackToTheBasicLead", Lead, "0 KH 0: 7S 6C / 9C 8S", "1; table=6C", -1,
      SORT_NONE},
@@ -214,16 +195,6 @@ const Decision attacks[] = {
     {"PlainVariantLeadsTheSameRank", Lead, "0 KD 0: 6C 9H KS / 9C 8S", "1; table=9H"},
     {"TransferRankDoesNotMatterWithTwoCardsLeft", SafeLead, "1 KD 0: 9H KS / 9C 8S",
      "1; hand=9H KS"},
-    {"JapaneseShortTalonLeadsFromTheSpadesRank", Lead, "4 - 3: 7C 7H 9H 9S / 6D 7D 8D 6H 8H TC",
-     "1; table=9H"},
-    {"JapaneseLoneSpadeOfItsRank", Japanese, "4 - 3: 7C 7H 9S TH / 6D 7D 8D 6H 8H TC", "0"},
-    {"JapaneseLoneSpadeLeavesItToTheBasicLead", Lead, "4 - 3: 7C 7H 9S TH / 6D 7D 8D 6H 8H TC",
-     "1; table=7H"},
-    {"JapaneseLongTalonKeepsTheSpades", Lead, "4 - 5: 7C 7H 9H 9S / 6D 7D 8D 6H 8H TC",
-     "1; table=7H"},
-    {"JapaneseEmptyTalonLeadsTheLowestSpade", Lead, "4 - 0: 6C 6S 8S QS / 6D 7D 8D 6H 8H TC",
-     "1; table=6S"},
-    {"JapaneseNoSpadeNoJapaneseLead", Japanese, "4 - 0: 6C 7H 9D / 6D 7D 8D 6H 8H TC", "0; table="},
     // Throw-ins: eights and tens lie on the table, all covered.
     {"LowestPlainCardOfATableRankComesFirst", ThrowIn1,
      "0 KH 3: 6C TS 8H 8S AD JC / 6D 7D QS / 8C TD / 9C JD",
@@ -247,6 +218,64 @@ const Decision attacks[] = {
      "0 KH 3: JH TH 8H 6C / 6D 7D QS / 8C TD / 9C JD", "1; table=8C TD 8H", -1, SORT_NONE},
 };
 INSTANTIATE_TEST_SUITE_P(Attack, DecisionTest, ::testing::ValuesIn(attacks), labelOf);
+
+// The highest rank a pair is led from: talon 11 or more, the jack; 1 to 10,
+// the king; 0, the ace. In the 18-card deal, nothing is drawn: more than
+// eight cards in the human's hand, the jack; fewer, the ace.
+const Decision pairRanks[] = {
+    {"TiedPairsGoToTheLowerRank", Pair, "0 KH 15: 8D TC 8S TD QC / 6D 8C 9S", "8"},
+    {"MoreCardsGoToTheHigherRank", Pair, "0 KH 15: 8D 8S TD TC TS / 6D 8C 9S", "10"},
+    {"Talon11PairsStopAtTheJack", Pair, "0 KH 11: QD QC 9S JC 7H / 6D 8C 9S", "0"},
+    {"Talon11TheJackItselfIsInside", Pair, "0 KH 11: JD JC 9S / 6D 8C 9S", "11"},
+    {"Talon10ReachesTheQueen", Pair, "0 KH 10: QD QC KD KC AD AC / 6D 8C 9S", "12"},
+    {"Talon1ReachesTheKing", Pair, "0 KH 1: KD KC AD AC / 6D 8C 9S", "13"},
+    {"Talon1AcesWait", Pair, "0 KH 1: AD AC 9S / 6D 8C 9S", "0"},
+    {"Talon0AcesPair", Pair, "0 KH 0: AD AC 9S / 6D 8C 9S", "14"},
+    {"HumanWithNineCardsStopsAtTheJack", Pair,
+     "2 KH 0: QD QC JD JC 9S / 6D 7D 8D 9D TD 6C 7C 8C 9C", "11"},
+    {"HumanWithNineCardsNoQueens", Pair, "2 KH 0: QD QC 9S / 6D 7D 8D 9D TD 6C 7C 8C 9C", "0"},
+    {"HumanWithEightCardsReachesTheQueen", Pair, "2 KH 0: QD QC 9S / 6D 7D 8D 9D TD 6C 7C 8C",
+     "12"},
+    {"HumanWithEightCardsAces", Pair, "2 KH 0: AD AC 9S / 6D 7D 8D 9D TD 6C 7C 8C", "14"},
+    {"SinglesGiveNoPairRank", Pair, "0 KH 15: 6D 7C 8S 9D TH JC QD", "0"},
+};
+INSTANTIATE_TEST_SUITE_P(PairRank, DecisionTest, ::testing::ValuesIn(pairRanks), labelOf);
+
+// The Japanese lead: with an empty talon the lowest spade; with up to four
+// cards left, the spade's rank when it is held twice or more; from five on,
+// nothing special.
+const Decision japaneseLeads[] = {
+    {"JapaneseShortTalonLeadsFromTheSpadesRank", Lead, "4 - 3: 7C 7H 9H 9S / 6D 7D 8D 6H 8H TC",
+     "1; table=9H"},
+    {"JapaneseTalon4LeadsFromTheSpadesRank", Lead, "4 - 4: 7C 7H 9H 9S / 6D 7D 8D 6H 8H TC",
+     "1; table=9H"},
+    {"JapaneseLoneSpadeOfItsRank", Japanese, "4 - 3: 7C 7H 9S TH / 6D 7D 8D 6H 8H TC", "0"},
+    {"JapaneseLoneSpadeLeavesItToTheBasicLead", Lead, "4 - 3: 7C 7H 9S TH / 6D 7D 8D 6H 8H TC",
+     "1; table=7H"},
+    {"JapaneseLongTalonKeepsTheSpades", Lead, "4 - 5: 7C 7H 9H 9S / 6D 7D 8D 6H 8H TC",
+     "1; table=7H"},
+    {"JapaneseEmptyTalonLeadsTheLowestSpade", Lead, "4 - 0: 6C 6S 8S QS / 6D 7D 8D 6H 8H TC",
+     "1; table=6S"},
+    {"JapaneseNoSpadeNoJapaneseLead", Japanese, "4 - 0: 6C 7H 9D / 6D 7D 8D 6H 8H TC", "0; table="},
+};
+INSTANTIATE_TEST_SUITE_P(JapaneseLead, DecisionTest, ::testing::ValuesIn(japaneseLeads), labelOf);
+
+// The end of the game: with the talon empty and either hand down to two cards
+// the computer looks for a lead the human cannot beat; a pair is led only
+// against three or more cards.
+const Decision endgameLeads[] = {
+    {"EmptyTalonLeadsACardTheHumanCannotBeat", Lead, "0 KD 0: 6C 9H KS / 7C 8S",
+     "1; table=9H; hand=6C KS; sort=1"},
+    {"SafeLeadOnlyWithAnEmptyTalon", Lead, "0 KD 1: 6C 9H KS / 7C 8S", "1; table=6C; sort=0"},
+    {"SafeLeadWhenTheComputerIsDownToTwoCards", Lead, "0 KH 0: 6C KS / 7C 8C 9C 7S", "1; table=KS"},
+    {"ThreeCardsEachIsNoEndgame", Lead, "0 KD 0: 6C 9H KS / 7C 8S 7S", "1; table=6C"},
+    {"ComputerWithThreeCardsIsNoEndgame", Lead, "0 KH 0: 6C KS 8D / 7C 8C 9C 7S", "1; table=6C"},
+    {"HumanWithThreeCardsGetsThePair", Lead, "0 KH 5: 6C 8S 8C / 6D 7D 9D", "1; table=8S", -1,
+     SORT_NONE},
+    {"HumanWithTwoCardsGetsTheLowestPlainCardNotThePair", Lead, "0 KH 5: 6C 8S 8C / 6D 7D",
+     "1; table=6C", -1, SORT_NONE},
+};
+INSTANTIATE_TEST_SUITE_P(EndgameLead, DecisionTest, ::testing::ValuesIn(endgameLeads), labelOf);
 
 // Whether the computer would transfer the human's 7C (9H turned up).
 const Decision transferWishes[] = {
