@@ -232,6 +232,31 @@ def sample(mutants, paths, seed, count):
     return chosen
 
 
+def from_earlier_run(path, survivors_only):
+    """The mutants of an earlier run's JSON lines, found again in today's tree
+    by the text of their lines (the nearest line of that text to the line
+    number recorded), so that tests can be measured against the same sample
+    after the code around it has moved. Returns (to try, results kept)."""
+    chosen, carried = [], []
+    for number, text in enumerate(path.read_text(encoding="utf-8").splitlines()):
+        row = json.loads(text)
+        file = ROOT / row["file"]
+        lines = file.read_text(encoding="utf-8").split("\n") if file.exists() else []
+        at = [i for i, line in enumerate(lines) if line.strip() == row["from"]]
+        index = min(at, key=lambda i: abs(i + 1 - row["line"])) if at else row["line"] - 1
+        original = lines[index] if 0 <= index < len(lines) else row["from"]
+        indent = original[: len(original) - len(original.lstrip())]
+        mutant = Mutant(row["file"], index + 1, original, indent + row["to"], row["operator"],
+                        row["ordinal"])
+        if not at:
+            carried.append((mutant, "stale", 0.0))
+        elif survivors_only and row["status"] != "survived":
+            carried.append((mutant, row["status"], row["seconds"]))
+        else:
+            chosen.append(mutant)
+    return chosen, carried
+
+
 # --------------------------------------------------------------------------
 # Building and testing
 
@@ -399,10 +424,19 @@ def main():
     parser.add_argument("--list", action="store_true", help="only list the sample")
     parser.add_argument("--report", help="also write the report to this file")
     parser.add_argument("--json", help="write every result as JSON lines to this file")
+    parser.add_argument("--again", metavar="JSON",
+                        help="try the mutants of an earlier --json file again, found by their "
+                             "lines' text, instead of drawing a sample")
+    parser.add_argument("--survivors", action="store_true",
+                        help="with --again, try only its survivors; the others keep their result")
     args = parser.parse_args()
 
     paths = [p.rstrip("/") for p in args.paths]
-    chosen = sample(find_mutants(ROOT, paths), paths, args.seed, args.count)
+    carried = []
+    if args.again:
+        chosen, carried = from_earlier_run(Path(args.again), args.survivors)
+    else:
+        chosen = sample(find_mutants(ROOT, paths), paths, args.seed, args.count)
     if args.list:
         for m in chosen:
             print(m.describe())
@@ -420,7 +454,7 @@ def main():
 
     queue = list(enumerate(chosen))
     lock = threading.Lock()
-    results = []
+    results = list(carried)
 
     def drain(worker):
         while True:
