@@ -23,6 +23,7 @@
 #include "settings/settings_store.h"
 #include "support/card_notation.h"
 #include "support/position_notation.h"
+#include "window/keyboard_play.h"
 #include "window/main_window.h"
 
 namespace table_test {
@@ -82,6 +83,7 @@ class TableTest : public ::testing::Test {
         statusText = nullptr;
         buttonPressed = 0;
         computerHandFaceDown = 1;
+        focusMarkShown = 0; // a fresh run has not seen a table key yet
         rulesLanguage = 0;
         commandBar = nullptr;
         mainWindow = nullptr;
