@@ -108,4 +108,25 @@ TEST(EngineTest, LegalMovesOfEachKindOfDefence) {
     }
 }
 
+
+// The turned-up trump card is the talon's last card: whoever draws it holds
+// a card the other side has seen. In the Japanese variants nothing is turned
+// up, so the last card drawn stays unseen.
+TEST(EngineTest, TheLastCardDrawnIsShownOnlyWhenItWasTurnedUp) {
+    for (int32_t variant : {0, 1, 2, 3, 4, 5}) {
+        Position position = dealFromSeed(variant, 7, NOBODY);
+        if (position.talonEnd != CARD_COUNT) {
+            continue; // the whole pack dealt at once: nothing is drawn
+        }
+        const CardIndex last = position.talon[CARD_COUNT - 1];
+        position.talonNext = CARD_COUNT - 2;
+        position.hand[SOUTH] = 0;
+        position.shown[SOUTH] = 0;
+        refillHand(position, SOUTH);
+        EXPECT_EQ(names(position.hand[SOUTH] & bit(last)), names(bit(last))) << variant;
+        EXPECT_EQ(names(position.shown[SOUTH]), isJapanese(variant) ? "" : names(bit(last)))
+            << variant;
+    }
+}
+
 } // namespace

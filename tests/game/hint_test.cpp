@@ -40,6 +40,24 @@ TEST_F(HintTest, TheHintSelectsTheExpertsCardsOrNamesTheButton) {
     }
 }
 
+// After the human's cover the computer may throw in: a 7D the human cannot
+// beat empties the expert's hand on an empty talon and wins the game, while
+// ending the bout would lose it.
+TEST_F(HintTest, TheExpertThrowsInTheCardThatWinsAfterACover) {
+    setUpPosition({.trumpDealt = true,
+                   .computerHand = "7D",
+                   .humanHand = "8C",
+                   .computerTable = "7C",
+                   .humanTable = "9C",
+                   .talon = 0});
+    computerAttacks = 1;
+    opponentKind = OPPONENT_EXPERT;
+    const int32_t thrown = OpponentThrowIn(1, 0);
+    opponentKind = OPPONENT_HANDHELD;
+    EXPECT_EQ(thrown, 1);
+    EXPECT_EQ(names(computerTableRow), "7C 7D");
+}
+
 TEST_F(HintTest, NoHintWhileItIsTheComputersTurn) {
     setUpPosition({.computerHand = "6D 9C", .humanHand = "7C 8S", .humanTable = "6C"});
     ShowHint();

@@ -27,6 +27,8 @@ TEST(TextFormat, SignedDecimalsStringsAndWidths) {
     EXPECT_EQ(std::u16string(buffer), u"-42|  7|7  |-07|ok|%");
     wsprintfW(buffer, u"%d\n%d", 2147483647, -2147483647 - 1);
     EXPECT_EQ(std::u16string(buffer), u"2147483647\n-2147483648");
+    wsprintfW(buffer, u"%x|%X|%04x|%x", 0xBEEFu, 0x2Au, 0xAu, 0u);
+    EXPECT_EQ(std::u16string(buffer), u"beef|2A|000a|0");
 }
 
 TEST(TextFormat, CountLimitCutsWithoutTerminator) {
