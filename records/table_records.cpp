@@ -11,6 +11,8 @@
 #include "platform/window_api.h"
 #include "records/current_deal.h"
 #include "records/deal_dialog.h"
+#include "records/game_record.h"
+#include "records/replay_check.h"
 #include "records/resume.h"
 #include "records/table_menu.h"
 #include "records/undo_history.h"
@@ -66,6 +68,14 @@ bool runCommand(HWND window, WPARAM id) {
     }
 }
 
+// The check runs once the table is made, and the run ends after it.
+void runReplayCheck(HWND window) {
+    if (RequestedReplayCheck()) {
+        SetExitStatus(RunReplayCheck(window));
+        PostMessageW(window, WM_COMMAND, IDM_EXIT, 0);
+    }
+}
+
 LRESULT handleTableMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                            TableHandler handle) {
     if (message == WM_COMMAND && runCommand(window, LOWORD(wParam))) {
@@ -79,12 +89,17 @@ LRESULT handleTableMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         runCommand(window, ShowTableMenu(window, -1));
         return 0;
     }
-    if (message == WM_CREATE && !RequestedDealCode().empty()) {
-        RequestDealCode(RequestedDealCode());
+    if (message == WM_CREATE) {
+        StartRecording();
+        if (!RequestedDealCode().empty()) {
+            RequestDealCode(RequestedDealCode());
+        }
     }
     BeginTableMessage(message, wParam);
+    RecordMessageBegin(message, wParam);
     const LRESULT result = handle(window, message, wParam, lParam);
     EndTableMessage(message, wParam);
+    RecordMessageEnd(message, wParam);
     if (message == WM_USER && wParam == REQUEST_NEW_GAME) {
         showDealInTitle(window);
     }
@@ -94,6 +109,7 @@ LRESULT handleTableMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             ResumeKeptGame(window);
         }
         showDealInTitle(window);
+        runReplayCheck(window);
     }
     return result;
 }
@@ -113,6 +129,7 @@ LRESULT KeepRecords(HWND window, UINT message, WPARAM wParam, LPARAM lParam, Tab
     --depth;
     if (depth == 0 && message != WM_PAINT) {
         KeepGame();
+        WriteRecord();
     }
     return result;
 }
