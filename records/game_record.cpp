@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "records/game_record.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <utility>
@@ -21,6 +22,8 @@ namespace {
 GameRecord current;
 GameRecord previous;
 RecordPlace place;
+GameSnapshot closingTable;
+bool paused = false;
 bool open = false;
 bool changed = false;
 
@@ -71,7 +74,7 @@ std::string resultNow() {
 }
 
 void writeChange() {
-    if (std::exchange(changed, false)) {
+    if (!paused && std::exchange(changed, false)) {
         writeGameRecord(RequestedRecordsFolder(), current, place);
     }
 }
@@ -211,6 +214,7 @@ void RecordMessageBegin(UINT message, WPARAM wParam) {
         closeGame();
     }
     if (isNewGameRequest(message, wParam)) {
+        closingTable = TakeSnapshot();
         closeGame();
         openGame();
         dealing = true;
@@ -265,4 +269,34 @@ void PutMovesBack(const std::vector<RecordMove>& moves) {
 
 void WriteRecord() {
     writeChange();
+}
+
+const GameSnapshot& ClosingTable() {
+    return closingTable;
+}
+
+void PauseRecordWriting(bool pause) {
+    paused = pause;
+    changed = changed || !pause;
+}
+
+void ContinueRecord(const GameRecord& game, size_t count) {
+    current = game;
+    current.moves.resize(std::min(count, game.moves.size()));
+    place = RecordPlace{};
+    const RecordClock clock = readRecordClock();
+    setTag("Date", clock.date);
+    setTag("Time", clock.time);
+    setTag("Result", "*");
+    setTag("Undone", "0");
+    computerWinsAtDeal = computerWins;
+    humanWinsAtDeal = humanWins;
+    transferPending = false;
+    open = true;
+    changed = true;
+}
+
+void DropRecord() {
+    open = false;
+    changed = false;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/win_types.h"
+#include "records/game_snapshot.h"
 #include "records/record_text.h"
 
 // Watches the rows from now on (once, when the table's window is made).
@@ -31,3 +32,14 @@ void PutMovesBack(const std::vector<RecordMove>& moves);
 // Writes the record into the records folder (RequestedRecordsFolder), if
 // it changed since it was last written.
 void WriteRecord();
+
+// The table as the last game ended, before the next was dealt.
+const GameSnapshot& ClosingTable();
+
+// While paused, nothing is written (a game played again to be shown).
+void PauseRecordWriting(bool paused);
+// The player takes over a game shown in replay: its record, as far as
+// count moves, goes on as a new game of the file.
+void ContinueRecord(const GameRecord& game, size_t count);
+// Nothing more is recorded until the next deal.
+void DropRecord();

@@ -117,4 +117,46 @@ TEST(GameRecordsTest, AChangedCardIsRefusedAtItsLine) {
     std::filesystem::remove_all(folder);
 }
 
+// --replay FILE shows the game's positions, each as the game had it after
+// the human's move, Home and End go to the deal and the end, and a tap
+// plays on from the position shown.
+TEST(GameRecordsTest, ReplayStepsThroughThePositionsAndPlaysOn) {
+    const std::string folder = makeScratchFolder();
+    std::string script = "state\n";
+    for (const char* line : {"tap 4 143", "tap 100 110", "tap 220 186", "tap 30 143", "tap 100 110",
+                             "tap 220 186", "tap 60 143", "tap 100 110"}) {
+        script += std::string(line) + "\nstate\n";
+    }
+    std::filesystem::create_directories(folder + "/games");
+    const RunResult played = runScript({"--registry", folder + "/a.reg", "--records",
+                                        folder + "/games", "--clock", "10:00:00.000"},
+                                       script);
+    const std::vector<nlohmann::json> original = eventsOf(played.output);
+    std::string file;
+    for (const auto& entry : std::filesystem::directory_iterator(folder + "/games")) {
+        file = entry.path().string();
+    }
+    std::string replayScript = "key home\nstate\n";
+    for (int i = 0; i < 12; ++i) {
+        replayScript += "key right\nstate\n";
+    }
+    replayScript += "key end\nstate\nkey home\ntap 4 143\ntap 100 110\nstate\n";
+    const std::vector<nlohmann::json> shown = eventsOf(
+        runScript({"--registry", folder + "/b.reg", "--replay", file}, replayScript).output);
+    ASSERT_EQ(shown.size(), 15u);
+    // Every position shown is one the game had, in the order it had them.
+    size_t at = 0;
+    for (size_t i = 0; i + 2 < shown.size(); ++i) {
+        while (at < original.size() && original[at] != shown[i]) {
+            ++at;
+        }
+        EXPECT_LT(at, original.size()) << "position " << i << " was never on the table";
+    }
+    EXPECT_EQ(shown[0], original[0]);
+    EXPECT_EQ(shown[12], shown[13]) << "End stays at the end";
+    EXPECT_NE(shown[0], shown[12]);
+    EXPECT_EQ(shown[14], original[2]) << "a tap plays on from the deal";
+    std::filesystem::remove_all(folder);
+}
+
 } // namespace
