@@ -159,4 +159,35 @@ TEST(GameRecordsTest, ReplayStepsThroughThePositionsAndPlaysOn) {
     std::filesystem::remove_all(folder);
 }
 
+// Replay last game in the menu: greyed before a game has ended, then it
+// shows the game before the one on the table, whose deal Home goes to.
+TEST(GameRecordsTest, TheMenuReplaysTheGameBefore) {
+    const std::string folder = makeScratchFolder();
+    const std::string script = "hold 60 160\nkey escape\n" + blindScript(300) +
+                               "hold 60 160\nkey end\nkey enter\nkey home\ndeal\n";
+    const RunResult run = runScript({"--registry", folder + "/a.reg", "--records",
+                                     folder + "/games", "--clock", "10:00:00.000"},
+                                    script);
+    std::vector<nlohmann::json> menus;
+    std::vector<nlohmann::json> deals;
+    for (const nlohmann::json& event : eventsOf(run.output)) {
+        (event["event"] == "menu" ? menus : deals).push_back(event);
+    }
+    ASSERT_EQ(menus.size(), 2u);
+    EXPECT_EQ(menus[0]["items"].back(),
+              nlohmann::json::parse(R"({"id":40105,"text":"Повтор последней партии","flags":1})"));
+    EXPECT_EQ(menus[1]["items"].back()["flags"], 0);
+    EXPECT_EQ(menus[1]["result"], 40105);
+    std::string text;
+    for (const auto& entry : std::filesystem::directory_iterator(folder + "/games")) {
+        text = readTextFile(entry.path().string());
+    }
+    // The game before the last one the file holds.
+    const size_t last = text.rfind("[Deal \"");
+    const size_t before = text.rfind("[Deal \"", last - 1);
+    ASSERT_NE(before, std::string::npos);
+    EXPECT_EQ(deals.back()["code"], text.substr(before + 7, 12));
+    std::filesystem::remove_all(folder);
+}
+
 } // namespace
