@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "game/game_state.h"
+#include "platform/menu_api.h"
 #include "platform/messages.h"
 #include "platform/window_api.h"
 #include "records/current_deal.h"
@@ -105,7 +106,9 @@ bool HandleReplayMessage(HWND window, UINT message, WPARAM wParam) {
     if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK || message == WM_KEYDOWN) {
         return takeOver(window);
     }
-    if (message == WM_COMMAND) {
+    // A command or the menu ends the showing: what it does is done to the
+    // position shown, and the game is recorded again from the next deal.
+    if (message == WM_COMMAND || message == WM_CONTEXTMENU) {
         leave();
     }
     return false;
