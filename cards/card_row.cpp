@@ -8,6 +8,8 @@
 
 namespace {
 
+RowWatcher rowWatcher = nullptr;
+
 struct SuitRank {
     int32_t suit;
     int32_t rank;
@@ -87,6 +89,9 @@ void dropSelected(CardRow& row) {
 }
 
 int32_t moveSelected(CardRow& from, CardRow& to) {
+    if (rowWatcher != nullptr && countSelected(from) > 0) {
+        rowWatcher(from, &to);
+    }
     const int32_t moved = addAll(to, selectedCards(from));
     dropSelected(from);
     compact(from);
@@ -101,6 +106,9 @@ int32_t copySelected(CardRow& from, CardRow& to) {
 }
 
 void clear(CardRow& row) {
+    if (rowWatcher != nullptr && !row.cards.empty()) {
+        rowWatcher(row, nullptr);
+    }
     refresh(row);
     releaseCards(row);
 }
@@ -121,4 +129,8 @@ void setBackStyle(CardRow& row, int32_t style) {
     if (row.faceDown != 0) {
         refresh(row);
     }
+}
+
+void watchRows(RowWatcher watcher) {
+    rowWatcher = watcher;
 }

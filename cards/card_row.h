@@ -60,6 +60,11 @@ void setBackStyle(CardRow& row, int32_t style);
 int32_t tapToggle(CardRow& row, int32_t px, int32_t py);
 int32_t tapSelect(CardRow& row, int32_t px, int32_t py);
 int32_t tapSelectOnly(CardRow& row, int32_t px, int32_t py);
+// Told before the selected cards of a row move to another (moveSelected),
+// and before a row with cards in it is emptied (clear, to is null).
+using RowWatcher = void (*)(const CardRow& from, const CardRow* to);
+void watchRows(RowWatcher watcher);
+
 // Spaces the human's hand by its size: up to 6 cards side by side, 7 to 24
 // at half a card, 25 or more at a third, then refreshes it.
 void handLayoutRule(CardRow& hand);

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <sstream>
 
 #include "platform/backend.h"
 #include "platform/headless/script_backend.h"
@@ -34,9 +35,20 @@ std::optional<int> startScriptBackend(const std::string& scriptPath) {
     return std::nullopt;
 }
 
+// Nothing to read, and what the runner would write goes nowhere.
+void startQuietBackend() {
+    static std::istringstream noScript;
+    static std::ostringstream dropped;
+    setBackend(std::make_unique<ScriptBackend>(noScript, dropped, std::cerr));
+}
+
 } // namespace
 
 std::optional<int> startBackend(const BackendChoice& choice) {
+    if (choice.quiet) {
+        startQuietBackend();
+        return std::nullopt;
+    }
     if (choice.headless) {
         return startScriptBackend(choice.scriptPath);
     }

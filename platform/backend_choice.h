@@ -14,6 +14,7 @@ struct BackendChoice {
     bool headless = false;
     std::string scriptPath; // empty or "-": standard input
     int scale = 0;          // the window's scale; 0 for the remembered one
+    bool quiet = false;     // headless with no script and no output (a replay check)
 };
 
 // Starts the backend asked for; a status to exit with, after saying why on

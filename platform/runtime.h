@@ -43,3 +43,14 @@ void SetDealCodeCheck(DealCodeCheck check);
 const std::string& RequestedDealCode();
 // --resume (headless): continue the game in progress. Windows always do.
 bool RequestedResume();
+
+// Where the game records are written: --records FOLDER, or for a window
+// without it $XDG_DATA_HOME/talonix/games; empty for a headless run that
+// did not ask (it writes none).
+const std::string& RequestedRecordsFolder();
+// --replay FILE (FILE#N for the N-th game), or an empty text; --check
+// (headless): replay every game of the file and say where one does not.
+const std::string& RequestedReplay();
+bool RequestedReplayCheck();
+// The status the run ends with, when the program has one to give.
+void SetExitStatus(int status);

@@ -95,6 +95,16 @@ BOOL EndPaint(HWND window, const PAINTSTRUCT* paint);
 
 // Modal message box over the owner; painting goes on while it is open.
 int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
+// While one lives, no message box is shown: each takes the first queued
+// answer that is one of its buttons, or its default (a game played again
+// out of sight).
+class QuietMessageBoxes {
+  public:
+    QuietMessageBoxes();
+    ~QuietMessageBoxes();
+    QuietMessageBoxes(const QuietMessageBoxes&) = delete;
+    QuietMessageBoxes& operator=(const QuietMessageBoxes&) = delete;
+};
 
 // UTC time of day (fixed when the program was started with --clock).
 void GetSystemTime(SYSTEMTIME* time);

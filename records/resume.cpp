@@ -10,6 +10,7 @@
 #include "platform/runtime.h"
 #include "records/current_deal.h"
 #include "records/game_file.h"
+#include "records/game_record.h"
 #include "records/undo_history.h"
 
 namespace {
@@ -96,6 +97,9 @@ void ResumeKeptGame(HWND /*window*/) {
         DealCode{game->variant, game->seed, static_cast<uint64_t>(game->steps), game->lastWinner};
     kept.follower = game->follower;
     PutKeptDeal(kept);
+    // Its record, written before the last run ended, ends there: the deal
+    // made meanwhile is no game, and the moves to come have no beginning.
+    DropRecord();
 }
 
 void KeepGame() {

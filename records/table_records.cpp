@@ -1,16 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "records/table_records.h"
 
+#include <iostream>
+
 #include "game/game_state.h"
+#include "game/texts.h"
 #include "game/variants.h"
 #include "platform/caption_api.h"
 #include "platform/menu_api.h"
 #include "platform/messages.h"
 #include "platform/runtime.h"
+#include "platform/text_format.h"
 #include "platform/utf.h"
 #include "platform/window_api.h"
 #include "records/current_deal.h"
 #include "records/deal_dialog.h"
+#include "records/game_record.h"
+#include "records/record_reading.h"
+#include "records/replay_check.h"
+#include "records/replay_view.h"
 #include "records/resume.h"
 #include "records/table_menu.h"
 #include "records/undo_history.h"
@@ -41,6 +49,31 @@ void dealAgain(HWND window, const DealCode& deal) {
     SendMessageW(window, WM_USER, REQUEST_NEW_GAME, 0);
 }
 
+// Shows the game move by move; says why when it does not replay.
+void replay(HWND window, const GameRecord& game, const std::string& where) {
+    std::string problem;
+    if (!OpenReplay(window, game, problem)) {
+        WCHAR text[256] = {};
+        wsprintfW(text, textOf(IDS_REPLAY_REFUSED), utf16FromUtf8(where + problem).c_str());
+        MessageBoxW(window, text, u"", MB_OK | MB_ICONINFORMATION);
+    }
+    showDealInTitle(window);
+}
+
+// --replay FILE (FILE#N): that game, or the file's last.
+void replayAsked(HWND window) {
+    if (RequestedReplay().empty() || RequestedReplayCheck()) {
+        return;
+    }
+    RecordFile file;
+    if (std::string problem = readRecordFile(RequestedReplay(), file); !problem.empty()) {
+        std::cerr << "talonix: --replay " << problem << "\n";
+        return;
+    }
+    const size_t index = file.chosen != 0 ? file.chosen - 1 : file.games.size() - 1;
+    replay(window, file.games[index], file.name + ":");
+}
+
 // The records' commands; false for any other.
 bool runCommand(HWND window, WPARAM id) {
     DealCode deal;
@@ -61,13 +94,31 @@ bool runCommand(HWND window, WPARAM id) {
             dealAgain(window, deal);
         }
         return true;
+    case IDM_REPLAY_LAST:
+        if (!PreviousRecord().tags.empty()) {
+            const GameRecord last = PreviousRecord();
+            replay(window, last, "");
+        }
+        return true;
     default:
         return false;
     }
 }
 
+// The check runs once the table is made, and the run ends after it.
+void runReplayCheck(HWND window) {
+    if (RequestedReplayCheck()) {
+        SetExitStatus(RunReplayCheck(window));
+        PostMessageW(window, WM_COMMAND, IDM_EXIT, 0);
+    }
+}
+
 LRESULT handleTableMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                            TableHandler handle) {
+    if (HandleReplayMessage(window, message, wParam)) {
+        showDealInTitle(window);
+        return 0;
+    }
     if (message == WM_COMMAND && runCommand(window, LOWORD(wParam))) {
         return 0;
     }
@@ -79,12 +130,17 @@ LRESULT handleTableMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         runCommand(window, ShowTableMenu(window, -1));
         return 0;
     }
-    if (message == WM_CREATE && !RequestedDealCode().empty()) {
-        RequestDealCode(RequestedDealCode());
+    if (message == WM_CREATE) {
+        StartRecording();
+        if (!RequestedDealCode().empty()) {
+            RequestDealCode(RequestedDealCode());
+        }
     }
     BeginTableMessage(message, wParam);
+    RecordMessageBegin(message, wParam);
     const LRESULT result = handle(window, message, wParam, lParam);
     EndTableMessage(message, wParam);
+    RecordMessageEnd(message, wParam);
     if (message == WM_USER && wParam == REQUEST_NEW_GAME) {
         showDealInTitle(window);
     }
@@ -94,6 +150,8 @@ LRESULT handleTableMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             ResumeKeptGame(window);
         }
         showDealInTitle(window);
+        replayAsked(window);
+        runReplayCheck(window);
     }
     return result;
 }
@@ -113,6 +171,7 @@ LRESULT KeepRecords(HWND window, UINT message, WPARAM wParam, LPARAM lParam, Tab
     --depth;
     if (depth == 0 && message != WM_PAINT) {
         KeepGame();
+        WriteRecord();
     }
     return result;
 }

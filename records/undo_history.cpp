@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "records/undo_history.h"
 
+#include <cstddef>
+#include <limits>
 #include <vector>
 
 #include "game/end_of_game.h"
 #include "game/game_state.h"
 #include "platform/messages.h"
 #include "records/current_deal.h"
+#include "records/game_record.h"
 #include "records/game_snapshot.h"
 
 namespace {
@@ -14,6 +17,12 @@ namespace {
 std::vector<GameSnapshot> undoSteps;
 std::vector<GameSnapshot> redoSteps;
 int undoneMoves = 0;
+// Beside each step, where the game's record stood before it (unknown for
+// a resumed history), and the record's moves that an undo took away.
+constexpr size_t unknownCount = std::numeric_limits<size_t>::max();
+std::vector<size_t> undoRecordCounts;
+std::vector<std::vector<RecordMove>> redoRecordMoves;
+size_t recordedBefore = 0;
 
 int depth = 0;
 bool watching = false;
@@ -40,6 +49,7 @@ void BeginTableMessage(UINT message, WPARAM wParam) {
         watching = true;
         serialBefore = newGameSerial;
         before = TakeSnapshot();
+        recordedBefore = RecordedMoves();
     }
 }
 
@@ -56,7 +66,9 @@ void EndTableMessage(UINT message, WPARAM wParam) {
     }
     if (MoveBetween(before, TakeSnapshot())) {
         undoSteps.push_back(std::move(before));
+        undoRecordCounts.push_back(recordedBefore);
         redoSteps.clear();
+        redoRecordMoves.clear();
     }
 }
 
@@ -76,6 +88,8 @@ bool UndoMove() {
     RestoreSnapshot(undoSteps.back());
     undoSteps.pop_back();
     ++undoneMoves;
+    redoRecordMoves.push_back(TakeMovesFrom(undoRecordCounts.back()));
+    undoRecordCounts.pop_back();
     return true;
 }
 
@@ -86,6 +100,9 @@ bool RedoMove() {
     undoSteps.push_back(TakeSnapshot());
     RestoreSnapshot(redoSteps.back());
     redoSteps.pop_back();
+    undoRecordCounts.push_back(RecordedMoves());
+    PutMovesBack(redoRecordMoves.back());
+    redoRecordMoves.pop_back();
     return true;
 }
 
@@ -97,6 +114,8 @@ void ForgetHistory() {
     undoSteps.clear();
     redoSteps.clear();
     undoneMoves = 0;
+    undoRecordCounts.clear();
+    redoRecordMoves.clear();
 }
 
 void CopyHistory(std::vector<GameSnapshot>& undo, std::vector<GameSnapshot>& redo, int& undone) {
@@ -109,4 +128,6 @@ void PutHistory(std::vector<GameSnapshot> undo, std::vector<GameSnapshot> redo, 
     undoSteps = std::move(undo);
     redoSteps = std::move(redo);
     undoneMoves = undone;
+    undoRecordCounts.assign(undoSteps.size(), unknownCount);
+    redoRecordMoves.assign(redoSteps.size(), {});
 }

@@ -83,6 +83,8 @@ constexpr int IDS_MENU_DEAL_NUMBER = 343;
 constexpr int IDS_DEAL_TITLE = 344;
 constexpr int IDS_DEAL_PROMPT = 345;
 constexpr int IDS_DEAL_REFUSED = 346;
+constexpr int IDS_MENU_REPLAY_LAST = 347;
+constexpr int IDS_REPLAY_REFUSED = 348; // the game does not replay: where and why
 
 // The message box's buttons, read by the platform.
 constexpr int IDS_BUTTON_OK = 900;
@@ -140,3 +142,4 @@ constexpr int IDM_UNDO = 40101;  // the human's last move and the answer to it
 constexpr int IDM_REDO = 40102;
 constexpr int IDM_RESTART_DEAL = 40103; // the deal on the table, dealt again
 constexpr int IDM_DEAL_NUMBER = 40104;  // the Deal number dialog
+constexpr int IDM_REPLAY_LAST = 40105;  // the last game, shown move by move

@@ -109,6 +109,8 @@ constexpr LocalText strings[] = {
     {IDS_MENU_REDO, {u"Вернуть ход", u"Redo"}},
     {IDS_MENU_RESTART, {u"Сдать заново", u"Restart this deal"}},
     {IDS_MENU_DEAL_NUMBER, {u"Номер сдачи…", u"Deal number…"}},
+    {IDS_MENU_REPLAY_LAST, {u"Повтор последней партии", u"Replay last game"}},
+    {IDS_REPLAY_REFUSED, {u"Партия не воспроизводится: %s", u"The game does not replay: %s"}},
     {IDS_DEAL_TITLE, {u"Номер сдачи", u"Deal number"}},
     {IDS_DEAL_PROMPT, {u"Эта сдача:", u"This deal:"}},
     {IDS_DEAL_REFUSED,

@@ -70,6 +70,7 @@ struct CoreState {
 
     std::unique_ptr<Backend> backend;
     std::deque<int> answers;
+    int quietBoxes = 0; // QuietMessageBoxes in force
     std::optional<SYSTEMTIME> fixedClock;
     LANGID uiLanguage = MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT);
 

@@ -66,6 +66,10 @@ struct Options {
     std::string language;
     std::string dealCode;
     bool resume = false;
+    std::string recordsFolder;
+    bool recordsGiven = false;
+    std::string replay;
+    bool check = false;
     std::string opponent;
     std::vector<std::string> programArguments; // the handheld's own command line
 };
@@ -146,6 +150,14 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
     app.add_option("--deal", options.dealCode, "Start with the deal of that number");
     app.add_flag("--resume", options.resume,
                  "Headless: continue the game in progress (windows always do)");
+    CLI::Option* recordsOption =
+        app.add_option("--records", options.recordsFolder,
+                       "Write the game records into this folder (windows write them by default)");
+    app.add_option("--replay", options.replay,
+                   "Open the last game of a record file (FILE#N: the N-th) to step through");
+    app.add_flag("--check", options.check,
+                 "Headless, with --replay: replay every game of the file, exit 2 at the first "
+                 "move that does not replay");
     app.add_option("--opponent", options.opponent,
                    "The computer's side, remembered (the handheld's rules by default)")
         ->check(CLI::IsMember({"handheld", "beginner", "expert"}));
@@ -161,6 +173,7 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
     }
     options.registryGiven = registryOption->count() > 0;
     options.clockGiven = clockOption->count() > 0;
+    options.recordsGiven = recordsOption->count() > 0;
     options.programArguments = app.remaining();
     if (refuseUnknownOption(app, options.programArguments)) {
         return 2;
@@ -195,9 +208,20 @@ std::optional<int> applyOptions(const Options& options) {
         std::cerr << "talonix: --registry needs a file name\n";
         return 2;
     }
-    platform::useSettingsFile(options.registryPath.empty() ? platform::defaultSettingsPath()
-                                                           : options.registryPath);
-    return platform::keepRecordOptions(options.dealCode, options.resume || !options.headless);
+    // A replay check counts no wins.
+    if (options.check) {
+        platform::useMemorySettings();
+    } else {
+        platform::useSettingsFile(options.registryPath.empty() ? platform::defaultSettingsPath()
+                                                               : options.registryPath);
+    }
+    if (std::optional<int> status =
+            platform::keepReplayOptions({options.headless, options.recordsGiven,
+                                         options.recordsFolder, options.replay, options.check})) {
+        return status;
+    }
+    return platform::keepRecordOptions(options.dealCode,
+                                       !options.check && (options.resume || !options.headless));
 }
 
 // The handheld's own command line: the remaining arguments, joined by single
@@ -233,8 +257,8 @@ int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
         return *status;
     }
     std::u16string wideCommandLine = programCommandLine(options.programArguments);
-    if (std::optional<int> status =
-            platform::startBackend({options.headless, options.scriptPath, options.scale})) {
+    if (std::optional<int> status = platform::startBackend(
+            {options.headless, options.scriptPath, options.scale, options.check})) {
         return *status;
     }
     int status = winMain(reinterpret_cast<HINSTANCE>(&instanceTag), nullptr, wideCommandLine.data(),
@@ -244,5 +268,5 @@ int RunPlatform(int argc, char** argv, WinMainFunction winMain) {
         std::cerr << "talonix: cannot write to standard output\n";
         return 1;
     }
-    return status;
+    return platform::requestedExitStatus().value_or(status);
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace platform::sdl {
 
@@ -14,17 +15,25 @@ constexpr double ringRadius = 12.0;
 
 } // namespace
 
-void HoldGesture::press(int32_t x, int32_t y, uint32_t timeMs) {
+void HoldGesture::press(const InputEvent& down, uint32_t timeMs) {
     armed_ = true;
-    x_ = x;
-    y_ = y;
+    x_ = down.x;
+    y_ = down.y;
     since_ = timeMs;
+    down_ = down;
 }
 
-void HoldGesture::move(int32_t x, int32_t y) {
+std::optional<InputEvent> HoldGesture::move(int32_t x, int32_t y) {
     if (std::abs(x - x_) > STILL_DISTANCE || std::abs(y - y_) > STILL_DISTANCE) {
         armed_ = false;
+        return std::exchange(down_, std::nullopt);
     }
+    return std::nullopt;
+}
+
+std::optional<InputEvent> HoldGesture::release() {
+    armed_ = false;
+    return std::exchange(down_, std::nullopt);
 }
 
 uint32_t HoldGesture::waitMs(uint32_t nowMs) const {
@@ -37,6 +46,7 @@ std::optional<InputEvent> HoldGesture::held(uint32_t nowMs) {
         return std::nullopt;
     }
     armed_ = false;
+    down_.reset();
     InputEvent event;
     event.type = InputEvent::Type::PenHold;
     event.x = x_;

@@ -304,9 +304,9 @@ void SdlBackend::translate(const SDL_Event& event) {
 void SdlBackend::translateMouse(const SDL_Event& event) {
     if (event.type == SDL_MOUSEBUTTONDOWN) {
         if (event.button.button == SDL_BUTTON_LEFT) {
+            // Kept back by the gesture until the pen lifts, moves or is held.
             if (auto down = pen_.press(event.button.x, event.button.y, event.button.timestamp)) {
-                pending_.push_back(*down);
-                hold_.press(down->x, down->y, SDL_GetTicks());
+                hold_.press(*down, SDL_GetTicks());
             }
         } else if (event.button.button == SDL_BUTTON_RIGHT) {
             if (auto held = pen_.hold(event.button.x, event.button.y)) {
@@ -315,19 +315,23 @@ void SdlBackend::translateMouse(const SDL_Event& event) {
         }
     } else if (event.type == SDL_MOUSEBUTTONUP) {
         if (event.button.button == SDL_BUTTON_LEFT && pen_.penDown()) {
+            if (auto down = hold_.release()) { // and any dots of the ring go
+                pending_.push_back(*down);
+            }
             pending_.push_back(pen_.release(event.button.x, event.button.y));
-            hold_.release(); // and any dots of the ring go
             show();
         }
     } else if (event.type == SDL_MOUSEMOTION) {
         if (auto move = pen_.move(event.motion.x, event.motion.y)) {
-            pending_.push_back(*move);
             if (hold_.armed()) {
-                hold_.move(move->x, move->y);
+                if (auto down = hold_.move(move->x, move->y)) {
+                    pending_.push_back(*down);
+                }
                 if (!hold_.armed()) { // moved away: the dots go
                     show();
                 }
             }
+            pending_.push_back(*move);
         }
     } else {
         int lines = event.wheel.y;

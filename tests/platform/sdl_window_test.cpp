@@ -68,6 +68,18 @@ class SdlEvents : public ::testing::Test {
 
 platform::Backend* SdlEvents::backend = nullptr;
 
+// A press held past the gesture time is a hold, never a press: nothing of
+// it reaches the window under the pen (a card selected is not played) but
+// the hold and the lift.
+TEST_F(SdlEvents, AHeldPressIsAHoldAndNoPress) {
+    pushButton(SDL_MOUSEBUTTONDOWN, 101, 61, 5000);
+    const InputEvent held = backend->waitEvent();
+    EXPECT_EQ(held.type, Type::PenHold);
+    EXPECT_EQ(held.x, 50);
+    pushButton(SDL_MOUSEBUTTONUP, 101, 61, 5700);
+    EXPECT_EQ(backend->waitEvent().type, Type::PenUp);
+}
+
 TEST_F(SdlEvents, MousePressesArePenPressesAtScreenPixels) {
     pushButton(SDL_MOUSEBUTTONDOWN, 101, 61, 1000);
     pushButton(SDL_MOUSEBUTTONUP, 101, 61, 1050);
