@@ -45,6 +45,7 @@ class SdlBackend final : public Backend {
     bool open(std::string& error);
 
     InputEvent waitEvent() override;
+    bool waitForInput(uint32_t ms) override;
     void present(const Surface& screen) override;
     void setTitle(const std::u16string& title) override;
     void setBackdrop(uint32_t pixel) override;
@@ -237,6 +238,26 @@ InputEvent SdlBackend::waitEvent() {
     InputEvent next = pending_.front();
     pending_.pop_front();
     return next;
+}
+
+// Blocks until the time is up or a press or a key comes, so a step shown
+// costs no CPU either.
+bool SdlBackend::waitForInput(uint32_t ms) {
+    const uint32_t start = SDL_GetTicks();
+    for (;;) {
+        if (std::any_of(pending_.begin(), pending_.end(), endsSteps)) {
+            return true;
+        }
+        const uint32_t spent = SDL_GetTicks() - start;
+        SDL_Event event;
+        if (spent >= ms || SDL_WaitEventTimeout(&event, static_cast<int>(ms - spent)) == 0) {
+            return std::any_of(pending_.begin(), pending_.end(), endsSteps);
+        }
+        if (event.type == SDL_MOUSEMOTION) {
+            takeFollowingMoves(event);
+        }
+        translate(event);
+    }
 }
 
 // A burst of mouse moves already queued collapses into its last one; moves
