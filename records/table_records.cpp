@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "records/table_records.h"
 
+#include "game/bout_steps.h"
 #include "game/game_state.h"
 #include "game/variants.h"
 #include "platform/caption_api.h"
@@ -11,6 +12,7 @@
 #include "platform/window_api.h"
 #include "records/current_deal.h"
 #include "records/deal_dialog.h"
+#include "records/last_bout.h"
 #include "records/resume.h"
 #include "records/table_menu.h"
 #include "records/undo_history.h"
@@ -61,6 +63,14 @@ bool runCommand(HWND window, WPARAM id) {
             dealAgain(window, deal);
         }
         return true;
+    case IDM_LAST_BOUT:
+        ShowLastBout(window);
+        return true;
+    case IDM_PACE_INSTANT:
+    case IDM_PACE_NORMAL:
+    case IDM_PACE_SLOW:
+        StorePace(static_cast<int32_t>(id - IDM_PACE_INSTANT));
+        return true;
     default:
         return false;
     }
@@ -78,6 +88,13 @@ LRESULT handleTableMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     if (message == WM_KEYDOWN && wParam == VK_APPS) {
         runCommand(window, ShowTableMenu(window, -1));
         return 0;
+    }
+    if (message == WM_KEYDOWN && wParam == 'L' && (lParam & KF_CTRLDOWN_LPARAM) == 0) {
+        ShowLastBout(window);
+        return 0;
+    }
+    if (message == WM_CREATE) {
+        KeepLastBout();
     }
     if (message == WM_CREATE && !RequestedDealCode().empty()) {
         RequestDealCode(RequestedDealCode());

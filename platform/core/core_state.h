@@ -70,6 +70,7 @@ struct CoreState {
     // Input came while steps were shown: the rest of the request runs
     // without them, until the program waits for input again.
     bool hurrying = false;
+    Surface shown; // the screen last shown
 
     std::unique_ptr<Backend> backend;
     std::deque<int> answers;

@@ -83,7 +83,8 @@ BOOL GetMessageW(MSG* message, HWND /*window*/, UINT /*filterMin*/, UINT /*filte
         if (state.screenChanged) {
             state.screenChanged = false;
             if (platform::backend().showsScreen()) {
-                platform::backend().present(platform::composeScreen());
+                state.shown = platform::composeScreen();
+                platform::backend().present(state.shown);
             }
         }
         state.hurrying = false;

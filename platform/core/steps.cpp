@@ -16,8 +16,14 @@ void platform::presentStep(uint32_t ms) {
     if (!state.screenChanged) {
         return;
     }
+    // A paint that left every pixel as it was is no step.
+    Surface screen = composeScreen();
+    if (screen.pixels == state.shown.pixels) {
+        return;
+    }
     state.screenChanged = false;
-    backend().present(composeScreen());
+    state.shown = screen;
+    backend().present(screen);
     if (backend().waitForInput(ms)) {
         state.hurrying = true;
     }

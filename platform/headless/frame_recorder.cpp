@@ -15,6 +15,7 @@ FrameRecorder::FrameRecorder() {
     }
     folder_ = folder;
     states_.open(folder_ + "/frames.jsonl", std::ios::binary | std::ios::trunc);
+    stepFrames_.open(folder_ + "/steps.txt", std::ios::binary | std::ios::trunc);
     if (const char* hurry = std::getenv("TALONIX_FRAMES_HURRY")) {
         hurryAt_ = std::atoi(hurry);
     }
@@ -28,6 +29,7 @@ void FrameRecorder::present(const Surface& screen) {
 }
 
 bool FrameRecorder::stepShown() {
+    stepFrames_ << frames_ - 1 << '\n' << std::flush;
     return ++steps_ == hurryAt_;
 }
 

@@ -2,7 +2,8 @@
 // For tests and pictures of the computer's steps: with TALONIX_FRAMES set to
 // a folder, a headless run writes every screen it would show, as
 // frame-NNN.png, and the state line of that moment as line NNN of
-// frames.jsonl. TALONIX_FRAMES_HURRY=N has input come during the Nth step
+// frames.jsonl; steps.txt lists the frames that were steps, by number.
+// TALONIX_FRAMES_HURRY=N has input come during the Nth step
 // shown, as a tap during the steps would. Without TALONIX_FRAMES nothing is
 // shown, written or waited for.
 #pragma once
@@ -26,6 +27,7 @@ class FrameRecorder {
   private:
     std::string folder_;
     std::ofstream states_;
+    std::ofstream stepFrames_;
     int frames_ = 0;
     int steps_ = 0;
     int hurryAt_ = 0;
