@@ -19,4 +19,7 @@ bool EndgameCover();
 int32_t ComputerDefend();
 
 // Plays card `position` (1-based) of computerHand onto computerTableRow.
+// The table is shown as it was for a moment first (game/bout_steps.h);
+// placeComputerCard moves the card without that.
 void playComputerCard(int32_t position);
+void placeComputerCard(int32_t position);

@@ -2,6 +2,7 @@
 // The computer's answer to the human's attack: transfer, beat or take.
 #include "cards/table.h"
 #include "computer/defence.h"
+#include "game/bout_steps.h"
 #include "game/game_state.h"
 
 namespace {
@@ -32,6 +33,7 @@ bool playFound(int32_t position) {
 int32_t beatAll() {
     const bool matched = MatchAll(humanTableRow, computerHand);
     if (matched) {
+        ShowBoutStep(STEP_CARD);
         moveSelected(computerHand, computerTableRow);
     }
     computerAttacks = 0;

@@ -2,6 +2,7 @@
 // Whether the computer would rather pass the attack on than answer it.
 #include "cards/table.h"
 #include "computer/defence.h"
+#include "game/bout_steps.h"
 #include "game/game_state.h"
 #include "game/status_line.h"
 
@@ -42,9 +43,11 @@ bool ComputerTransfer(int32_t rank) {
     if (cardCount(humanHand) < cardCount(humanTableRow) + 1) {
         return false;
     }
+    // Both cards of the transfer come in one step.
+    ShowBoutStep(STEP_CARD);
     selectAll(humanTableRow);
     moveSelected(humanTableRow, computerTableRow);
-    playComputerCard(position);
+    placeComputerCard(position);
     // The bout stays open for transfers: the human may pass it straight back.
     transferOpen = 1;
     AnnounceComputerTransfer();

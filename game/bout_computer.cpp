@@ -8,6 +8,7 @@
 #include "computer/defence.h"
 #include "game/bout.h"
 #include "game/bout_rows.h"
+#include "game/bout_steps.h"
 #include "game/end_of_game.h"
 #include "game/game_state.h"
 #include "game/new_game.h"
@@ -20,9 +21,11 @@
 namespace {
 
 void computerTakesTable() {
+    ShowBoutStep(STEP_TAKE);
     takeRow(computerTableRow, computerHand);
     takeRow(humanTableRow, computerHand);
     refresh(computerHand);
+    ShowBoutStep(STEP_REFILL);
     Refill(humanHand);
 }
 

@@ -7,6 +7,7 @@
 #include "computer/attack.h"
 #include "game/bout.h"
 #include "game/bout_rows.h"
+#include "game/bout_steps.h"
 #include "game/end_of_game.h"
 #include "game/game_state.h"
 #include "game/new_game.h"
@@ -24,15 +25,16 @@ void EndBout(int32_t force) {
     if (cardCount(humanTableRow) == 0 && cardCount(computerTableRow) == 0 && force != 1) {
         return;
     }
+    ShowBoutStep(STEP_DISCARD);
     clear(humanTableRow);
     clear(computerTableRow);
-    if (computerLed == 0) {
-        Refill(humanHand);
-        Refill(computerHand);
-    } else {
-        Refill(computerHand);
-        Refill(humanHand);
-    }
+    // The attacker draws first; each draw is a step of its own.
+    CardRow& first = computerLed == 0 ? humanHand : computerHand;
+    CardRow& second = computerLed == 0 ? computerHand : humanHand;
+    ShowBoutStep(STEP_REFILL);
+    Refill(first);
+    ShowBoutStep(STEP_REFILL);
+    Refill(second);
     handLayoutRule(humanHand);
     computerAttacks = computerAttacks == 0 ? 1 : 0;
 
@@ -55,9 +57,12 @@ void HumanTakes() {
     }
     const int32_t allowance = std::min(humanHandAtLead, 6) - cardCount(computerTableRow);
     int32_t added = 0;
+    ShowBoutStep(STEP_TAKING);
     if (allowance > 0) {
         added = ComputerAddsToTake(allowance);
     }
+    // Cards added lie on the table for a moment before they go.
+    ShowBoutStep(STEP_TAKE);
     if (added > 0) {
         SetStatus(textOf(IDS_STATUS_TOOK_EXTRA), cardCount(computerTableRow), added);
     } else {

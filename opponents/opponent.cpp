@@ -7,6 +7,7 @@
 #include "cards/table.h"
 #include "computer/attack.h"
 #include "computer/defence.h"
+#include "game/bout_steps.h"
 #include "game/end_of_game.h"
 #include "game/game_state.h"
 #include "game/status_line.h"
@@ -105,7 +106,10 @@ engine::Move chosenMove(const engine::Position& p) {
 }
 
 // Moves the cards of the set from the device's hand to its table row.
-void playCards(CardSet cards) {
+void playCards(CardSet cards, bool stepFirst = true) {
+    if (stepFirst) {
+        ShowBoutStep(STEP_CARD);
+    }
     for (Card& card : computerHand.cards) {
         card.selected = (cards >> engine::cardIndex(card.suit, card.rank)) & 1 ? 1 : 0;
     }
@@ -131,9 +135,10 @@ int32_t OpponentDefend() {
     const bool several = cardCount(computerTableRow) == 0 && cardCount(humanTableRow) > 1;
     const engine::Move move = chosenMove(p);
     if (move.kind == engine::MoveKind::transfer) {
+        ShowBoutStep(STEP_CARD); // both cards of the transfer in one step
         selectAll(humanTableRow);
         moveSelected(humanTableRow, computerTableRow);
-        playCards(move.cards);
+        playCards(move.cards, false);
         transferOpen = 1;
         AnnounceComputerTransfer();
         computerAttacks = 1;

@@ -42,6 +42,10 @@ struct InputEvent {
     int exitCode = 0;
 };
 
+// A press, a key or a close: what ends the steps of a move being shown
+// (a mere move of the mouse does not).
+bool endsSteps(const InputEvent& event);
+
 struct MessageBoxInfo {
     std::u16string text;
     std::u16string caption;
@@ -65,6 +69,10 @@ class Backend {
     virtual bool showsScreen() const { return true; }
     // The screen changed; show it.
     virtual void present(const Surface& /*screen*/) {}
+    // While a step of the computer's answer is shown: waits up to `ms`
+    // milliseconds, and returns true as soon as a press, a key or a close
+    // comes (kept for waitEvent). A backend nobody watches never waits.
+    virtual bool waitForInput(uint32_t /*ms*/) { return false; }
     virtual void setTitle(const std::u16string& /*title*/) {}
     // The colour around the picture, as 0x00RRGGBB.
     virtual void setBackdrop(uint32_t /*pixel*/) {}

@@ -25,6 +25,10 @@ WORD RequestedUILanguage();
 // expert), or -1 when the command line did not ask for one.
 int RequestedOpponent();
 
+// The pace asked for with --pace (0 at once, 1 normal, 2 slow), or -1 when
+// the command line did not ask for one.
+int RequestedPace();
+
 // The headless `state` line: the program gives every field of its state in
 // order; the platform adds "dialog" and writes the line.
 using StateReporter = nlohmann::ordered_json (*)();

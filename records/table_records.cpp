@@ -3,6 +3,7 @@
 
 #include <iostream>
 
+#include "game/bout_steps.h"
 #include "game/game_state.h"
 #include "game/texts.h"
 #include "game/variants.h"
@@ -19,6 +20,7 @@
 #include "records/record_reading.h"
 #include "records/replay_check.h"
 #include "records/replay_view.h"
+#include "records/last_bout.h"
 #include "records/resume.h"
 #include "records/table_menu.h"
 #include "records/undo_history.h"
@@ -100,6 +102,14 @@ bool runCommand(HWND window, WPARAM id) {
             replay(window, last, "");
         }
         return true;
+    case IDM_LAST_BOUT:
+        ShowLastBout(window);
+        return true;
+    case IDM_PACE_INSTANT:
+    case IDM_PACE_NORMAL:
+    case IDM_PACE_SLOW:
+        StorePace(static_cast<int32_t>(id - IDM_PACE_INSTANT));
+        return true;
     default:
         return false;
     }
@@ -130,7 +140,12 @@ LRESULT handleTableMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         runCommand(window, ShowTableMenu(window, -1));
         return 0;
     }
+    if (message == WM_KEYDOWN && wParam == 'L' && (lParam & KF_CTRLDOWN_LPARAM) == 0) {
+        ShowLastBout(window);
+        return 0;
+    }
     if (message == WM_CREATE) {
+        KeepLastBout();
         StartRecording();
         if (!RequestedDealCode().empty()) {
             RequestDealCode(RequestedDealCode());

@@ -86,6 +86,18 @@ constexpr int IDS_DEAL_REFUSED = 346;
 constexpr int IDS_MENU_REPLAY_LAST = 347;
 constexpr int IDS_REPLAY_REFUSED = 348; // the game does not replay: where and why
 
+// The last bout at a glance, and the pace of the computer's moves.
+constexpr int IDS_MENU_LAST_BOUT = 350;
+constexpr int IDS_MENU_PACE_INSTANT = 351;
+constexpr int IDS_MENU_PACE_NORMAL = 352;
+constexpr int IDS_MENU_PACE_SLOW = 353;
+constexpr int IDS_BOUT_COMPUTER_ATTACKED = 354;
+constexpr int IDS_BOUT_HUMAN_ATTACKED = 355;
+constexpr int IDS_BOUT_THROWN_TO_TAKER = 356; // %s: the cards
+constexpr int IDS_BOUT_HUMAN_TOOK = 357;      // %s: the cards
+constexpr int IDS_BOUT_COMPUTER_TOOK = 358;   // %s: the cards
+constexpr int IDS_BOUT_DISCARDED = 359;
+
 // The message box's buttons, read by the platform.
 constexpr int IDS_BUTTON_OK = 900;
 constexpr int IDS_BUTTON_CANCEL = 901;
@@ -143,3 +155,7 @@ constexpr int IDM_REDO = 40102;
 constexpr int IDM_RESTART_DEAL = 40103; // the deal on the table, dealt again
 constexpr int IDM_DEAL_NUMBER = 40104;  // the Deal number dialog
 constexpr int IDM_REPLAY_LAST = 40105;  // the last game, shown move by move
+constexpr int IDM_LAST_BOUT = 40110;    // the last bout at a glance (key L)
+constexpr int IDM_PACE_INSTANT = 40111; // the computer's moves at once, as the handheld
+constexpr int IDM_PACE_NORMAL = 40112;  // step by step
+constexpr int IDM_PACE_SLOW = 40113;

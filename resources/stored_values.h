@@ -26,6 +26,7 @@ enum class StoredValue {
     Language,          // "lang", ours: 0 Russian, 1 English
     Scale,             // "scale", ours: the desktop window's last whole scale
     Opponent,          // "opponent", ours: 0 the handheld's player, 1 beginner, 2 expert
+    Pace,              // "pace", ours: the computer's steps, 0 at once, 1 normal, 2 slow
 };
 
 struct StoredValueRow {

@@ -117,6 +117,17 @@ constexpr LocalText strings[] = {
      {u"Такого номера сдачи нет.\r\nПроверьте его.",
       u"There is no such deal number.\r\nPlease check it."}},
 
+    {IDS_MENU_LAST_BOUT, {u"Последний бой", u"Last bout"}},
+    {IDS_MENU_PACE_INSTANT, {u"Ходы сразу", u"Moves at once"}},
+    {IDS_MENU_PACE_NORMAL, {u"Ходы по шагам", u"Moves step by step"}},
+    {IDS_MENU_PACE_SLOW, {u"Ходы медленно", u"Moves slowly"}},
+    {IDS_BOUT_COMPUTER_ATTACKED, {u"Ходил КПК.", u"The PDA attacked."}},
+    {IDS_BOUT_HUMAN_ATTACKED, {u"Ходили вы.", u"You attacked."}},
+    {IDS_BOUT_THROWN_TO_TAKER, {u"Подкинуто: %s", u"Thrown in: %s"}},
+    {IDS_BOUT_HUMAN_TOOK, {u"Вы взяли: %s", u"You took: %s"}},
+    {IDS_BOUT_COMPUTER_TOOK, {u"КПК взял: %s", u"The PDA took: %s"}},
+    {IDS_BOUT_DISCARDED, {u"Бито.", u"Discarded."}},
+
     {IDS_BUTTON_OK, {u"OK", u"OK"}},
     {IDS_BUTTON_CANCEL, {u"Отмена", u"Cancel"}},
     {IDS_BUTTON_YES, {u"Да", u"Yes"}},

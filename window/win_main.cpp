@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The program's entry point: start-up, the main window's class and the
 // message loop.
+#include "game/bout_steps.h"
 #include "game/game_state.h"
 #include "game/texts.h"
 #include "opponents/opponent.h"
@@ -73,6 +74,7 @@ int WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPWSTR commandLine, int 
     }
     ReadGameTypeSetting();
     ReadOpponentSetting();
+    ReadPaceSetting();
     if (InitInstance(instance, showCommand) == FALSE) {
         return 0;
     }

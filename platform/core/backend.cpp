@@ -46,6 +46,18 @@ Backend& backend() {
     return *state.backend;
 }
 
+bool endsSteps(const InputEvent& event) {
+    using Type = InputEvent::Type;
+    switch (event.type) {
+    case Type::PenMove:
+    case Type::PenUp:
+    case Type::Wheel:
+        return false;
+    default:
+        return true;
+    }
+}
+
 ScriptHooks* scriptHooks() {
     return dynamic_cast<ScriptHooks*>(&backend());
 }

@@ -67,6 +67,10 @@ struct CoreState {
     HWND capture = nullptr;
     HWND popupCapture = nullptr; // an open pop-up menu: presses anywhere else go to it
     bool screenChanged = true;
+    // Input came while steps were shown: the rest of the request runs
+    // without them, until the program waits for input again.
+    bool hurrying = false;
+    Surface shown; // the screen last shown
 
     std::unique_ptr<Backend> backend;
     std::deque<int> answers;
@@ -85,6 +89,8 @@ WindowRecord* findWindow(HWND window);
 POINT screenOrigin(const WindowRecord& window);
 // The top-level window a window belongs to.
 HWND topLevelOf(HWND window);
+// The first window with something to paint, or null.
+HWND windowToPaint();
 // Turns one input event into messages on the queue.
 void postInputEvent(const InputEvent& event);
 

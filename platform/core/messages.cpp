@@ -30,7 +30,9 @@ HWND findWindowToPaint(HWND window) {
     return nullptr;
 }
 
-HWND findWindowToPaint() {
+} // namespace
+
+HWND platform::windowToPaint() {
     for (HWND top : core().topLevels) {
         if (HWND found = findWindowToPaint(top)) {
             return found;
@@ -38,8 +40,6 @@ HWND findWindowToPaint() {
     }
     return nullptr;
 }
-
-} // namespace
 
 LRESULT SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     WindowRecord* record = findWindow(window);
@@ -76,16 +76,18 @@ BOOL GetMessageW(MSG* message, HWND /*window*/, UINT /*filterMin*/, UINT /*filte
             *message = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(state.quitCode), 0, 0, {0, 0}};
             return FALSE;
         }
-        if (HWND window = findWindowToPaint()) {
+        if (HWND window = platform::windowToPaint()) {
             *message = MSG{window, WM_PAINT, 0, 0, 0, {0, 0}};
             return TRUE;
         }
         if (state.screenChanged) {
             state.screenChanged = false;
             if (platform::backend().showsScreen()) {
-                platform::backend().present(platform::composeScreen());
+                state.shown = platform::composeScreen();
+                platform::backend().present(state.shown);
             }
         }
+        state.hurrying = false;
         platform::postInputEvent(platform::backend().waitEvent());
     }
 }

@@ -49,6 +49,7 @@ char instanceTag;
 
 WORD requestedLanguage = 0;
 int requestedOpponent = -1;
+int requestedPace = -1;
 
 } // namespace
 
@@ -71,6 +72,7 @@ struct Options {
     std::string replay;
     bool check = false;
     std::string opponent;
+    int pace = -1;
     std::vector<std::string> programArguments; // the handheld's own command line
 };
 
@@ -161,6 +163,10 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
     app.add_option("--opponent", options.opponent,
                    "The computer's side, remembered (the handheld's rules by default)")
         ->check(CLI::IsMember({"handheld", "beginner", "expert"}));
+    app.add_option("--pace", options.pace,
+                   "The computer's moves in a window, remembered: 0 at once, 1 one by one "
+                   "(the default), 2 slowly")
+        ->check(CLI::Range(0, 2));
     app.set_version_flag("--version", "talonix 1.1");
     app.allow_extras();
     app.footer("Any other argument is the program's own command line: q7K in it shows the "
@@ -191,6 +197,7 @@ std::optional<int> applyOptions(const Options& options) {
                         : opponent == "beginner" ? 1
                         : opponent == "expert"   ? 2
                                                  : -1;
+    requestedPace = options.pace;
     if (options.clockGiven) {
         ClockReading reading;
         if (!parseClock(options.clockText, reading)) {
@@ -245,6 +252,10 @@ WORD RequestedUILanguage() {
 
 int RequestedOpponent() {
     return requestedOpponent;
+}
+
+int RequestedPace() {
+    return requestedPace;
 }
 
 int RunPlatform(int argc, char** argv, WinMainFunction winMain) {

@@ -70,6 +70,7 @@ constexpr ScriptKey scriptKeys[] = {
     {"s", 'S', false, false, false},
     {"h", 'H', false, false, false},
     {"w", 'W', false, false, false},
+    {"l", 'L', false, false, false},
 };
 
 const ScriptKey* findScriptKey(const std::string& name) {

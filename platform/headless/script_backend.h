@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/backend.h"
+#include "platform/headless/frame_recorder.h"
 
 namespace platform {
 
@@ -20,7 +21,9 @@ class ScriptBackend final : public Backend, public ScriptHooks {
     // err gets the script:LINE: messages of malformed lines.
     ScriptBackend(std::istream& script, std::ostream& out, std::ostream& err);
 
-    bool showsScreen() const override { return false; }
+    bool showsScreen() const override { return frames_.recording(); }
+    void present(const Surface& screen) override { frames_.present(screen); }
+    bool waitForInput(uint32_t /*ms*/) override { return frames_.stepShown(); }
     InputEvent waitEvent() override;
     std::optional<int> answerMessageBox(const MessageBoxInfo& box) override;
     void messageBoxClosed(const MessageBoxInfo& box, int result) override;
@@ -59,6 +62,7 @@ class ScriptBackend final : public Backend, public ScriptHooks {
     std::deque<InputEvent> pending_; // the later parts of tap and dbl
     std::string line_;               // the line being read and its words,
     std::vector<std::string> words_; // kept to reuse their storage
+    FrameRecorder frames_;
 };
 
 } // namespace platform

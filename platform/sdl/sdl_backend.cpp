@@ -6,7 +6,6 @@
 #include "platform/sdl/sdl_backend.h"
 
 #include <algorithm>
-#include <clocale>
 #include <cstdio>
 #include <deque>
 #include <string_view>
@@ -45,6 +44,7 @@ class SdlBackend final : public Backend {
     bool open(std::string& error);
 
     InputEvent waitEvent() override;
+    bool waitForInput(uint32_t ms) override;
     void present(const Surface& screen) override;
     void setTitle(const std::u16string& title) override;
     void setBackdrop(uint32_t pixel) override;
@@ -204,18 +204,9 @@ bool SdlBackend::waitForHold(SDL_Event& event) {
 
 // The window manager shows the game's variant and the program's name; the
 // window text itself stays the game's.
-// Under X11 the title's characters must exist in the character set of the
-// C library's locale, or the window manager gets no UTF-8 title: in the
-// plain C locale the dash is lost. The title is set under a UTF-8 locale.
 void SdlBackend::setTitle(const std::u16string& title) {
-    std::string shown = title.empty() ? "Talonix" : utf8FromUtf16(title) + " \u2014 Talonix";
-    const char* current = std::setlocale(LC_CTYPE, nullptr);
-    std::string previous = current != nullptr ? current : "C";
-    bool switched = std::setlocale(LC_CTYPE, "C.UTF-8") != nullptr;
-    SDL_SetWindowTitle(window_.get(), shown.c_str());
-    if (switched) {
-        std::setlocale(LC_CTYPE, previous.c_str());
-    }
+    sdl::setWindowTitle(window_.get(),
+                        title.empty() ? "Talonix" : utf8FromUtf16(title) + " \u2014 Talonix");
 }
 
 InputEvent SdlBackend::waitEvent() {
@@ -237,6 +228,26 @@ InputEvent SdlBackend::waitEvent() {
     InputEvent next = pending_.front();
     pending_.pop_front();
     return next;
+}
+
+// Blocks until the time is up or a press or a key comes, so a step shown
+// costs no CPU either.
+bool SdlBackend::waitForInput(uint32_t ms) {
+    const uint32_t start = SDL_GetTicks();
+    for (;;) {
+        if (std::any_of(pending_.begin(), pending_.end(), endsSteps)) {
+            return true;
+        }
+        const uint32_t spent = SDL_GetTicks() - start;
+        SDL_Event event;
+        if (spent >= ms || SDL_WaitEventTimeout(&event, static_cast<int>(ms - spent)) == 0) {
+            return std::any_of(pending_.begin(), pending_.end(), endsSteps);
+        }
+        if (event.type == SDL_MOUSEMOTION) {
+            takeFollowingMoves(event);
+        }
+        translate(event);
+    }
 }
 
 // A burst of mouse moves already queued collapses into its last one; moves
@@ -387,11 +398,3 @@ std::unique_ptr<Backend> createSdlBackend(int scale, std::string& error) {
 }
 
 } // namespace platform
-
-// SDL opens a D-Bus connection with the window and, on purpose, never shuts
-// libdbus down (other users of it in the process may still need it), so a
-// buffer of libdbus stays allocated at exit. Read only by the leak checker of
-// sanitizer builds; tells it that this one is not ours.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libdbus-1.so\n";
-}

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/sdl/sdl_drivers.h"
 
+#include <clocale>
 #include <string_view>
 
 #include "platform/sdl/sdl_handles.h"
@@ -36,3 +37,24 @@ bool environmentHas(const char* name) {
 }
 
 } // namespace platform::sdl
+
+// Under X11 the title's characters must exist in the character set of the
+// C library's locale, or the window manager gets no UTF-8 title: in the
+// plain C locale the dash is lost. The title is set under a UTF-8 locale.
+void platform::sdl::setWindowTitle(SDL_Window* window, const std::string& title) {
+    const char* current = std::setlocale(LC_CTYPE, nullptr);
+    std::string previous = current != nullptr ? current : "C";
+    bool switched = std::setlocale(LC_CTYPE, "C.UTF-8") != nullptr;
+    SDL_SetWindowTitle(window, title.c_str());
+    if (switched) {
+        std::setlocale(LC_CTYPE, previous.c_str());
+    }
+}
+
+// SDL opens a D-Bus connection with the window and, on purpose, never shuts
+// libdbus down (other users of it in the process may still need it), so a
+// buffer of libdbus stays allocated at exit. Read only by the leak checker of
+// sanitizer builds; tells it that this one is not ours.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libdbus-1.so\n";
+}

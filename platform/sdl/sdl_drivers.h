@@ -5,6 +5,8 @@
 
 #include <string>
 
+struct SDL_Window;
+
 namespace platform::sdl {
 
 // With no display SDL falls back to drivers that show nothing (and wait for
@@ -14,5 +16,7 @@ bool onlyAnInvisibleDriver();
 std::string sdlError(const char* what);
 // Whether the environment variable is set and not empty.
 bool environmentHas(const char* name);
+// Sets the window's title, given in UTF-8.
+void setWindowTitle(SDL_Window* window, const std::string& title);
 
 } // namespace platform::sdl

@@ -89,6 +89,24 @@ var Module = typeof Module !== 'undefined' ? Module : {};
             HEAP32[base + 6] = event.control ? 1 : 0;
         },
 
+        // Awaited while the program shows a step of its answer: until the
+        // time is up or an event comes. The number of events queued.
+        pause: async function (ms) {
+            if (page.queue.length === 0) {
+                await new Promise(function (resolve) {
+                    var timer = setTimeout(function () {
+                        page.wake = null;
+                        resolve();
+                    }, ms);
+                    page.wake = function () {
+                        clearTimeout(timer);
+                        resolve();
+                    };
+                });
+            }
+            return page.queue.length;
+        },
+
         // Whether the program waits for input with nothing queued.
         idle: function () {
             return page.waiting && page.queue.length === 0;

@@ -6,6 +6,7 @@
 // synchronous requests keep their shape and nothing runs while the page waits.
 #include <emscripten.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <deque>
 #include <optional>
@@ -57,6 +58,10 @@ EM_ASYNC_JS(void, talonix_wait_page_event, (PageEvent* event), {
     await Module.talonixPage.nextEvent(event);
 });
 
+EM_ASYNC_JS(int, talonix_pause_page, (int ms), {
+    return await Module.talonixPage.pause(ms);
+});
+
 EM_JS(void, talonix_show_screen, (const uint32_t* pixels, int width, int height), {
     Module.talonixPage.show(pixels, width, height);
 });
@@ -102,6 +107,26 @@ class WebBackend final : public Backend {
         InputEvent next = pending_.front();
         pending_.pop_front();
         return next;
+    }
+
+    // A step of the computer's answer stays on the canvas until the time is
+    // up or a press or a key comes; the page runs meanwhile.
+    bool waitForInput(uint32_t ms) override {
+        const double end = emscripten_get_now() + ms;
+        for (;;) {
+            if (std::any_of(pending_.begin(), pending_.end(), endsSteps)) {
+                return true;
+            }
+            const double left = end - emscripten_get_now();
+            if (left <= 0) {
+                return false;
+            }
+            if (talonix_pause_page(static_cast<int>(left) + 1) > 0) {
+                PageEvent event;
+                talonix_wait_page_event(&event); // one is queued: no wait
+                translate(event);
+            }
+        }
     }
 
     void present(const Surface& screen) override {

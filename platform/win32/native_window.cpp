@@ -198,6 +198,33 @@ NativeEvent NativeWindow::wait() {
     return next;
 }
 
+uint32_t NativeWindow::now() {
+    return GetTickCount();
+}
+
+bool NativeWindow::waitUntil(uint32_t deadline, NativeEvent& event) {
+    while (state_->events.empty()) {
+        const uint32_t left = deadline - now();
+        // Past the deadline the difference wraps round to a huge number.
+        if (left == 0 || left > 0x7FFFFFFFu ||
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, left, QS_ALLINPUT) == WAIT_TIMEOUT) {
+            return false;
+        }
+        MSG message;
+        while (state_->events.empty() && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                state_->events.push_back(NativeEvent{NativeEvent::Kind::Close});
+                break;
+            }
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    event = state_->events.front();
+    state_->events.pop_front();
+    return true;
+}
+
 void NativeWindow::show(const uint32_t* pixels) {
     state_->picture.assign(pixels, pixels + state_->picture.size());
     HDC dc = GetDC(state_->window);

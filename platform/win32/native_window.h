@@ -48,6 +48,10 @@ class NativeWindow {
 
     // Blocks in GetMessageW until the window has input for the program.
     NativeEvent wait();
+    // The same until a time of now() at the latest; false when it came first.
+    bool waitUntil(uint32_t deadline, NativeEvent& event);
+    // Milliseconds of the system's clock.
+    static uint32_t now();
 
     // The picture (width x height, 0x00RRGGBB) is kept and shown.
     void show(const uint32_t* pixels);

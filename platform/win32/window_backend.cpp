@@ -54,6 +54,20 @@ class Win32Backend final : public Backend {
         return next;
     }
 
+    // A step of the computer's answer: shown until the time is up or a
+    // press or a key comes.
+    bool waitForInput(uint32_t ms) override {
+        const uint32_t deadline = win32::NativeWindow::now() + ms;
+        win32::NativeEvent event;
+        while (!std::any_of(pending_.begin(), pending_.end(), endsSteps)) {
+            if (!window_.waitUntil(deadline, event)) {
+                return false;
+            }
+            translate(event);
+        }
+        return true;
+    }
+
     void present(const Surface& screen) override {
         if (screen.width == SCREEN_WIDTH && screen.height == SCREEN_HEIGHT) {
             window_.show(screen.pixels.data());

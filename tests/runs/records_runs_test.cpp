@@ -129,8 +129,10 @@ TEST(TableMenu, OpensOnHoldAndNeverOnTap) {
         run("", {"--clock", "10:00:00.000"}, "hold 120 200\nkey escape\nstate\n");
     const auto menus = eventsNamed(held, "menu");
     ASSERT_EQ(menus.size(), 1u) << held.result.output;
+    // No bout has ended yet; the pace is the normal one.
     expectFields(menus[0], "/result=0|/items/0/flags=1|/items/1/flags=1|/items/2/flags=2048|"
-                           "/items/3/flags=0|/items/0/text=\"Отменить ход\"");
+                           "/items/3/flags=1|/items/4/flags=0|/items/5/flags=8|/items/6/flags=0|"
+                           "/items/8/flags=0|/items/0/text=\"Отменить ход\"");
     const ScriptRun untouched = run("", {"--clock", "10:00:00.000"}, "state\n");
     EXPECT_EQ(held.events.back(), untouched.events.back()); // the menu changed nothing
 }
@@ -140,7 +142,7 @@ TEST(TableMenu, UndoesAndClosesWithThePenAndTheKeys) {
                                std::string(twoMoves) +
                                    // the first item, Undo, by keys; then Redo by the pen
                                    "hold 100 200\nkey down\nkey enter\nstate\n"
-                                   "hold 100 200\ntap 110 225\nstate\n"
+                                   "hold 100 40\ntap 110 65\nstate\n"
                                    // a tap outside closes it and does nothing else
                                    "hold 100 200\ntap 10 300\nstate\n");
     const auto states = eventsNamed(done, "state");
