@@ -131,7 +131,8 @@ def check_deals(browser, site, talonix, folder, failures):
     compare(browser, "?deal=%s as --deal" % code, last_state(events), native_shot, failures)
     mistyped = code[:-1] + ("A" if code[-1] != "A" else "B")
     browser.send("Storage.clearDataForOrigin", origin=site.origin, storageTypes="local_storage")
-    browser.load(site.url("&deal=" + mistyped), started="talonixTest.closed()")
+    browser.load(site.url("&deal=" + mistyped),
+                 started="typeof talonixTest !== 'undefined' && talonixTest.closed()")
     said = browser.evaluate("document.getElementById('said').textContent")
     report("?deal=%s refused" % mistyped,
            None if said.startswith("--deal %s: " % mistyped) else "the page said %r" % said,
