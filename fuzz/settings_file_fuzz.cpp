@@ -110,16 +110,16 @@ void checkWritten(const std::string& before, const std::string& after, const Key
     std::map<std::u16string, size_t> readFrom;
     KeyPath section;
     for (size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].kind == RegeditLine::Kind::Section) {
+        if (lines[i].kind == EntryKind::Section) {
             section = lines[i].ownSection ? lines[i].key : KeyPath{u"\n"};
-        } else if (lines[i].kind == RegeditLine::Kind::Value && sameKey(section, key) &&
+        } else if (lines[i].kind == EntryKind::Value && sameKey(section, key) &&
                    written(lines[i].name)) {
             if (lines[i].value) {
                 std::u16string name = lines[i].name;
                 std::transform(name.begin(), name.end(), name.begin(), foldCase);
                 readFrom[name] = i; // the last one is read
             }
-        } else if (lines[i].kind == RegeditLine::Kind::Value) {
+        } else if (lines[i].kind == EntryKind::Value) {
             const std::optional<StoredValue> was = old.findValue(section, lines[i].name);
             const std::optional<StoredValue> is = now.findValue(section, lines[i].name);
             check(was.has_value() == is.has_value() &&

@@ -3,6 +3,8 @@
 
 #ifdef _WIN32
 #include "platform/win32/process.h"
+#elif defined(__EMSCRIPTEN__)
+#include "platform/web/page_arguments.h"
 #else
 #include <fcntl.h>
 #include <unistd.h>
@@ -17,6 +19,12 @@ namespace platform {
 void prepareProcess(int& argc, char**& argv) {
     win32::useBinaryStandardStreams();
     win32::useUtf8Arguments(argc, argv);
+}
+
+#elif defined(__EMSCRIPTEN__)
+
+void prepareProcess(int& argc, char**& argv) {
+    web::usePageArguments(argc, argv);
 }
 
 #else

@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 shift || true
-targets=(script_lines settings_file xpm dialog_template command_line)
+targets=(script_lines settings_file xpm dialog_template command_line page_query)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --target "${targets[@]/#/fuzz_}"

@@ -222,6 +222,7 @@ LoadedText loadFile(const std::filesystem::path& file) {
     } else if (info.st_size > largestSettingsFile) {
         loaded.problem = "larger than 16 MiB";
     } else {
+        bytes.reserve(static_cast<size_t>(info.st_size));
         char buffer[4096];
         while (true) {
             ssize_t count = read(fd, buffer, sizeof buffer);

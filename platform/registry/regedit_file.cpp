@@ -2,6 +2,7 @@
 #include "platform/registry/regedit_file.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "platform/registry/regedit_lines.h"
 #include "platform/registry/registry_text.h"
@@ -11,7 +12,7 @@ namespace platform::registry {
 namespace {
 
 // The line end of the line, or "" for a last line without one.
-std::string lineEnd(const std::string& raw) {
+std::string lineEnd(std::string_view raw) {
     if (raw.ends_with("\r\n")) {
         return "\r\n";
     }
@@ -55,39 +56,109 @@ bool sameKey(const KeyPath& a, const KeyPath& b) {
     return a.size() == b.size() && isPrefixOf(a, b);
 }
 
-RegeditDocument::RegeditDocument(std::string_view text) : lines_(parseRegeditLines(text)) {
-    // New lines follow the file's own line ends, as its first line has them.
-    if (!lines_.empty() && !lineEnd(lines_.front().raw).empty()) {
-        newline_ = lineEnd(lines_.front().raw);
+RegeditDocument::RegeditDocument(std::string_view text) : text_(text) {
+    scan();
+    // New lines follow the file's own line ends, as its first entry has them.
+    if (!entries_.empty() && !lineEnd(raw(entries_.front())).empty()) {
+        newline_ = lineEnd(raw(entries_.front()));
     }
 }
 
+void RegeditDocument::scan() {
+    if (text_.size() > std::numeric_limits<uint32_t>::max()) {
+        // Far past any file that is read: kept, and not understood.
+        written_.push_back(std::move(text_));
+        entries_.push_back(Entry{0, 0, 0, EntryKind::Other, false, false, true});
+        return;
+    }
+    bool lastBlank = false; // of the last entry, when it is an Other one
+    for (size_t at = 0; at < text_.size();) {
+        Entry entry;
+        size_t end = scanEntry(text_, at, entry.kind, entry.openEnded);
+        entry.begin = static_cast<uint32_t>(at);
+        entry.length = static_cast<uint32_t>(end - at);
+        at = end;
+        if (entry.kind == EntryKind::Section) {
+            if (std::optional<KeyPath> key = sectionKey(raw(entry))) {
+                entry.ownSection = true;
+                entry.key = static_cast<uint32_t>(keys_.size());
+                keys_.push_back(std::move(*key));
+            }
+        }
+        // A run of blank lines, or of lines not understood, is one entry.
+        bool other = entry.kind == EntryKind::Other;
+        bool blank = other && isBlankLine(raw(entry));
+        if (other && !entries_.empty() && entries_.back().kind == EntryKind::Other &&
+            lastBlank == blank) {
+            entries_.back().length += entry.length;
+        } else {
+            entries_.push_back(entry);
+            lastBlank = blank;
+        }
+    }
+    entries_.shrink_to_fit();
+}
+
+std::string_view RegeditDocument::raw(const Entry& entry) const {
+    if (entry.written) {
+        return written_[entry.begin];
+    }
+    return std::string_view(text_).substr(entry.begin, entry.length);
+}
+
+void RegeditDocument::rewrite(Entry& entry, std::string raw) {
+    if (entry.written) {
+        written_[entry.begin] = std::move(raw);
+        return;
+    }
+    entry.written = true;
+    entry.begin = static_cast<uint32_t>(written_.size());
+    written_.push_back(std::move(raw));
+}
+
 std::string RegeditDocument::text() const {
+    size_t size = 0;
+    for (const Entry& entry : entries_) {
+        size += raw(entry).size();
+    }
     std::string out;
-    for (const RegeditLine& line : lines_) {
-        out += line.raw;
+    out.reserve(size);
+    for (const Entry& entry : entries_) {
+        out += raw(entry);
     }
     return out;
+}
+
+bool RegeditDocument::hasText(std::string_view text) const {
+    for (const Entry& entry : entries_) {
+        std::string_view part = raw(entry);
+        if (!text.starts_with(part)) {
+            return false;
+        }
+        text.remove_prefix(part.size());
+    }
+    return text.empty();
 }
 
 bool RegeditDocument::keyExists(const KeyPath& key) const {
     if (key.empty()) {
         return true;
     }
-    return std::any_of(lines_.begin(), lines_.end(), [&](const RegeditLine& line) {
-        return line.ownSection && isPrefixOf(key, line.key);
+    return std::any_of(entries_.begin(), entries_.end(), [&](const Entry& entry) {
+        return entry.ownSection && isPrefixOf(key, keys_[entry.key]);
     });
 }
 
-std::vector<size_t> RegeditDocument::valueLines(const KeyPath& key,
-                                                std::u16string_view name) const {
+std::vector<size_t> RegeditDocument::valueEntries(const KeyPath& key,
+                                                  std::u16string_view name) const {
     std::vector<size_t> found;
     bool inKey = false;
-    for (size_t i = 0; i < lines_.size(); ++i) {
-        const RegeditLine& line = lines_[i];
-        if (line.kind == RegeditLine::Kind::Section) {
-            inKey = line.ownSection && sameKey(line.key, key);
-        } else if (inKey && line.kind == RegeditLine::Kind::Value && equalNoCase(line.name, name)) {
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        const Entry& entry = entries_[i];
+        if (entry.kind == EntryKind::Section) {
+            inKey = entry.ownSection && sameKey(keys_[entry.key], key);
+        } else if (inKey && entry.kind == EntryKind::Value &&
+                   equalNoCase(valueEntryName(raw(entry)), name)) {
             found.push_back(i);
         }
     }
@@ -96,77 +167,82 @@ std::vector<size_t> RegeditDocument::valueLines(const KeyPath& key,
 
 std::optional<StoredValue> RegeditDocument::findValue(const KeyPath& key,
                                                       std::u16string_view name) const {
-    std::optional<StoredValue> result;
-    for (size_t index : valueLines(key, name)) {
-        if (lines_[index].value) {
-            result = lines_[index].value;
+    std::vector<size_t> found = valueEntries(key, name);
+    for (auto index = found.rbegin(); index != found.rend(); ++index) {
+        if (std::optional<StoredValue> value = readValueEntry(raw(entries_[*index])).value) {
+            return value;
         }
     }
-    return result;
+    return std::nullopt;
 }
 
 std::optional<size_t> RegeditDocument::endOfLastSection(const KeyPath& key) const {
     std::optional<size_t> end;
     bool inKey = false;
-    for (size_t i = 0; i < lines_.size(); ++i) {
-        const RegeditLine& line = lines_[i];
-        if (line.kind == RegeditLine::Kind::Section) {
-            inKey = line.ownSection && sameKey(line.key, key);
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        const Entry& entry = entries_[i];
+        if (entry.kind == EntryKind::Section) {
+            inKey = entry.ownSection && sameKey(keys_[entry.key], key);
             if (inKey) {
                 end = i;
             }
-        } else if (inKey && !isBlankLine(line.raw)) {
+        } else if (inKey && !isBlankLine(raw(entry))) {
             end = i;
         }
     }
     return end;
 }
 
-size_t RegeditDocument::insertLine(size_t position, std::string raw) {
+size_t RegeditDocument::insertLine(size_t position, std::string line) {
     // The line before may be the last of the file, without a line end.
-    if (position > 0 && lineEnd(lines_[position - 1].raw).empty()) {
-        lines_[position - 1].raw += newline_;
+    if (position > 0 && lineEnd(raw(entries_[position - 1])).empty()) {
+        rewrite(entries_[position - 1], std::string(raw(entries_[position - 1])) + newline_);
     }
+    auto at = [this](size_t index) {
+        return entries_.begin() + static_cast<std::ptrdiff_t>(index);
+    };
     // A value continued at the file's end would take the new line as its
     // own: an empty line ends it first.
-    if (position > 0 && lines_[position - 1].openEnded) {
-        lines_[position - 1].openEnded = false;
-        RegeditLine ending;
-        ending.raw = newline_;
-        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(position), std::move(ending));
+    if (position > 0 && entries_[position - 1].openEnded) {
+        entries_[position - 1].openEnded = false;
+        Entry ending;
+        rewrite(ending, newline_);
+        entries_.insert(at(position), ending);
         ++position;
     }
     // A lone CR before an LF would make one line end of the two.
-    if (raw.ends_with('\r') && position < lines_.size() && lines_[position].raw.starts_with('\n')) {
-        raw += '\n';
+    if (line.ends_with('\r') && position < entries_.size() &&
+        raw(entries_[position]).starts_with('\n')) {
+        line += '\n';
     }
-    RegeditLine line;
-    line.raw = std::move(raw);
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(position), std::move(line));
+    Entry entry;
+    rewrite(entry, std::move(line));
+    entries_.insert(at(position), entry);
     return position;
 }
 
 size_t RegeditDocument::appendSection(const KeyPath& key) {
-    bool empty = std::all_of(lines_.begin(), lines_.end(),
-                             [](const RegeditLine& line) { return isBlankLine(line.raw); });
+    bool empty = std::all_of(entries_.begin(), entries_.end(),
+                             [this](const Entry& entry) { return isBlankLine(raw(entry)); });
     if (empty) {
-        lines_.clear();
+        entries_.clear();
         insertLine(0, "REGEDIT4" + newline_);
     }
-    if (!isBlankLine(lines_.back().raw)) {
-        insertLine(lines_.size(), newline_);
+    if (!isBlankLine(raw(entries_.back()))) {
+        insertLine(entries_.size(), newline_);
     }
-    insertLine(lines_.size(), formatSectionHeader(key) + newline_);
-    RegeditLine& header = lines_.back();
-    header.kind = RegeditLine::Kind::Section;
+    insertLine(entries_.size(), formatSectionHeader(key) + newline_);
+    Entry& header = entries_.back();
+    header.kind = EntryKind::Section;
     header.ownSection = true;
-    header.key = key;
-    return lines_.size() - 1;
+    header.key = static_cast<uint32_t>(keys_.size());
+    keys_.push_back(key);
+    return entries_.size() - 1;
 }
 
 bool RegeditDocument::addSection(const KeyPath& key) {
-    bool present = std::any_of(lines_.begin(), lines_.end(), [&](const RegeditLine& line) {
-        return line.ownSection && sameKey(line.key, key);
+    bool present = std::any_of(entries_.begin(), entries_.end(), [&](const Entry& entry) {
+        return entry.ownSection && sameKey(keys_[entry.key], key);
     });
     if (present) {
         return false;
@@ -177,26 +253,24 @@ bool RegeditDocument::addSection(const KeyPath& key) {
 
 void RegeditDocument::setValue(const KeyPath& key, std::u16string_view name,
                                const StoredValue& value) {
-    std::vector<size_t> existing = valueLines(key, name);
-    auto read = std::find_if(existing.rbegin(), existing.rend(),
-                             [&](size_t index) { return lines_[index].value.has_value(); });
+    std::vector<size_t> existing = valueEntries(key, name);
+    auto read = std::find_if(existing.rbegin(), existing.rend(), [&](size_t index) {
+        return readValueEntry(raw(entries_[index])).value.has_value();
+    });
     if (read != existing.rend()) {
-        RegeditLine& line = lines_[*read];
+        Entry& entry = entries_[*read];
         // A continued value ends on the line end of its last line.
-        line.raw = line.nameToken + "=" + formatValueData(value) + lineEnd(line.raw);
-        line.value = value;
-        line.openEnded = false;
+        std::string line = readValueEntry(raw(entry)).nameToken + "=" + formatValueData(value) +
+                           lineEnd(raw(entry));
+        rewrite(entry, std::move(line));
+        entry.openEnded = false;
         return;
     }
     std::optional<size_t> end = endOfLastSection(key);
     size_t position = end ? *end + 1 : appendSection(key) + 1;
     position =
         insertLine(position, formatValueName(name) + "=" + formatValueData(value) + newline_);
-    RegeditLine& line = lines_[position];
-    line.kind = RegeditLine::Kind::Value;
-    line.nameToken = formatValueName(name);
-    line.name = std::u16string(name);
-    line.value = value;
+    entries_[position].kind = EntryKind::Value;
 }
 
 } // namespace platform::registry

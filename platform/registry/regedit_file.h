@@ -35,24 +35,18 @@ struct StoredValue {
     std::vector<uint8_t> data;
 };
 
-// One line of the file as read, or a value continued over several lines.
-struct RegeditLine {
-    enum class Kind { Other, Section, Value };
-    std::string raw; // exact bytes, line ends included
-    Kind kind = Kind::Other;
-    bool ownSection = false; // a section header under HKEY_CURRENT_USER
-    KeyPath key;
-    std::string nameToken; // the name as written: "\"back\"" or "@"
-    std::u16string name;
-    std::optional<StoredValue> value; // unset when the data is not understood
-    bool openEnded = false;           // hex data whose last line asks for one more
-};
+// What an entry of the file is: a section header, a value (on one line or
+// continued over several), or anything else (a run of blank lines, or of
+// lines not understood, is one entry).
+enum class EntryKind : uint8_t { Other, Section, Value };
 
 class RegeditDocument {
   public:
     explicit RegeditDocument(std::string_view text);
 
     std::string text() const;
+    // Whether text() would be this text, without making it.
+    bool hasText(std::string_view text) const;
 
     // A key exists when it has a section, or a section lies below it.
     bool keyExists(const KeyPath& key) const;
@@ -66,15 +60,35 @@ class RegeditDocument {
     void setValue(const KeyPath& key, std::u16string_view name, const StoredValue& value);
 
   private:
-    // Value lines of that name in the key's sections, in file order.
-    std::vector<size_t> valueLines(const KeyPath& key, std::u16string_view name) const;
+    // An entry is a stretch of the text as read, or text of its own (a line
+    // written or changed since). What a value says is read from its text
+    // when asked; only the keys of sections are kept, so a document takes
+    // little more memory than its text.
+    struct Entry {
+        uint32_t begin = 0; // in text_, or an index in written_
+        uint32_t length = 0;
+        uint32_t key = 0; // an own section's index in keys_
+        EntryKind kind = EntryKind::Other;
+        bool ownSection = false; // a section header under HKEY_CURRENT_USER
+        bool openEnded = false;  // hex data whose last line asks for one more
+        bool written = false;
+    };
+
+    void scan();
+    std::string_view raw(const Entry& entry) const;
+    void rewrite(Entry& entry, std::string raw);
+    // Value entries of that name in the key's sections, in file order.
+    std::vector<size_t> valueEntries(const KeyPath& key, std::u16string_view name) const;
     // Position after which a new value of the key goes, if it has a section.
     std::optional<size_t> endOfLastSection(const KeyPath& key) const;
     size_t appendSection(const KeyPath& key);
     // Returns where the line went.
     size_t insertLine(size_t position, std::string raw);
 
-    std::vector<RegeditLine> lines_;
+    std::string text_;
+    std::vector<std::string> written_;
+    std::vector<KeyPath> keys_;
+    std::vector<Entry> entries_;
     std::string newline_ = "\n";
 };
 

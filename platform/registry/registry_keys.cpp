@@ -69,34 +69,20 @@ KeyPath joinKeys(KeyPath base, std::u16string_view subKey) {
     return base;
 }
 
-// The settings as a document, and the text it was parsed from.
-struct ParsedSettings {
-    std::string text;
-    std::optional<RegeditDocument> document;
-};
-
-ParsedSettings& parsedSettings() {
-    static ParsedSettings parsed;
-    return parsed;
-}
-
 // The settings as a document, parsed again only when their text changed.
 RegeditDocument& currentDocument() {
-    ParsedSettings& parsed = parsedSettings();
+    static std::optional<RegeditDocument> document;
     const std::string& text = loadSettingsText();
-    if (!parsed.document || text != parsed.text) {
-        parsed.document.emplace(text);
-        parsed.text = text;
+    if (!document || !document->hasText(text)) {
+        document.emplace(text);
     }
-    return *parsed.document;
+    return *document;
 }
 
 // Saves the edited current document. Should the text not be taken, it
 // differs from the document's, which is then parsed again.
 void saveDocument(const RegeditDocument& document) {
-    ParsedSettings& parsed = parsedSettings();
-    parsed.text = document.text();
-    saveSettingsText(parsed.text);
+    saveSettingsText(document.text());
 }
 
 } // namespace

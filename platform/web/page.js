@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The page around the program: the command line from the address, the
-// browser's events queued for the program, the settings in local storage,
-// and the closed table at Exit. How the screen is shown is page_view.js.
+// The page around the program: the browser's events queued for the
+// program, the settings and the game in progress in local storage, and the
+// closed table at Exit (with what the program said, when it refused to
+// start). The command line comes from the address (page_query.cpp). How the screen is shown is page_view.js.
 // Loaded before the program's own JavaScript (--pre-js).
 var Module = typeof Module !== 'undefined' ? Module : {};
 
@@ -10,26 +11,14 @@ var Module = typeof Module !== 'undefined' ? Module : {};
     var WIDTH = 240;
     var HEIGHT = 320;
     var SETTINGS_KEY = 'talonix/settings.reg';
+    // The game in progress, where the program keeps it (records/resume.cpp:
+    // the state folder under the home folder the runtime gives), and its
+    // copy in local storage.
+    var GAME_KEY = 'talonix/game.txt';
+    var GAME_FOLDER = '/home/web_user/.local/state/talonix';
+    var GAME_FILE = GAME_FOLDER + '/game.txt';
     // Event codes shared with platform/web/web_backend.cpp.
     var PEN_DOWN = 1, PEN_UP = 2, PEN_MOVE = 3, PEN_LEAVE = 4, KEY = 5, CHARACTER = 6, WHEEL = 7;
-
-    // The address's query string as the command line: clock=HH:MM:SS.mmm
-    // fixes the clock, lang=en picks the language, q7K is the program's own
-    // switch.
-    function commandLine(search) {
-        var query = new URLSearchParams(search);
-        var args = [];
-        if (query.get('clock')) {
-            args.push('--clock', query.get('clock'));
-        }
-        if (query.get('lang')) {
-            args.push('--lang', query.get('lang'));
-        }
-        if (search.indexOf('q7K') >= 0) {
-            args.push('q7K');
-        }
-        return args;
-    }
 
     // The keys the program and its dialogs use, as virtual keys, by their
     // place on the keyboard (so Alt+N works with any layout).
@@ -74,6 +63,7 @@ var Module = typeof Module !== 'undefined' ? Module : {};
         // Awaited by the program when it has nothing left to do.
         nextEvent: async function (out) {
             while (page.queue.length === 0) {
+                page.keepGame();
                 page.waiting = true;
                 await new Promise(function (resolve) { page.wake = resolve; });
                 page.waiting = false;
@@ -140,13 +130,9 @@ var Module = typeof Module !== 'undefined' ? Module : {};
             page.lastMessageBox = { text: text, result: result };
         },
 
-        loadSettings: function () {
-            var text = null;
-            try {
-                text = window.localStorage.getItem(SETTINGS_KEY);
-            } catch (e) {
-                text = null;
-            }
+        // A copy of the text on the program's heap, for it to free; 0 for
+        // none.
+        copy: function (text) {
             if (text === null) {
                 return 0;
             }
@@ -156,12 +142,67 @@ var Module = typeof Module !== 'undefined' ? Module : {};
             return copy;
         },
 
+        stored: function (key) {
+            try {
+                return window.localStorage.getItem(key);
+            } catch (e) {
+                return null;
+            }
+        },
+
+        loadSettings: function () {
+            return page.copy(page.stored(SETTINGS_KEY));
+        },
+
+        query: function () {
+            return page.copy(window.location.search);
+        },
+
         saveSettings: function (text) {
             try {
                 window.localStorage.setItem(SETTINGS_KEY, text);
                 return true;
             } catch (e) {
                 return false;
+            }
+        },
+
+        // The program writes the game afresh (a new file renamed over the
+        // old one) whenever it changes: a file not seen yet is copied to
+        // local storage. Called whenever the program waits, and when the
+        // page is hidden or left.
+        keptFile: null,
+        keepGame: function () {
+            var info;
+            try {
+                info = FS.stat(GAME_FILE);
+            } catch (e) {
+                return; // no game kept yet
+            }
+            if (page.keptFile === info.ino) {
+                return;
+            }
+            try {
+                window.localStorage.setItem(GAME_KEY, FS.readFile(GAME_FILE, { encoding: 'utf8' }));
+                page.keptFile = info.ino;
+            } catch (e) {
+                // No room, or no storage: the next change tries again.
+            }
+        },
+
+        // Before the program starts: the game kept by the last visit, where
+        // the program looks for it.
+        restoreGame: function () {
+            var text = page.stored(GAME_KEY);
+            if (text === null) {
+                return;
+            }
+            try {
+                FS.mkdirTree(GAME_FOLDER);
+                FS.writeFile(GAME_FILE, text);
+                page.keptFile = FS.stat(GAME_FILE).ino;
+            } catch (e) {
+                // The program starts a new game.
             }
         },
 
@@ -223,6 +264,12 @@ var Module = typeof Module !== 'undefined' ? Module : {};
                 }
             });
             window.addEventListener('keydown', page.keyDown);
+            window.addEventListener('pagehide', page.keepGame);
+            document.addEventListener('visibilitychange', function () {
+                if (document.visibilityState === 'hidden') {
+                    page.keepGame();
+                }
+            });
         },
 
         keyDown: function (event) {
@@ -272,9 +319,16 @@ var Module = typeof Module !== 'undefined' ? Module : {};
         closed: function () {
             var closed = document.getElementById('closed');
             if (closed) {
+                var said = document.getElementById('said');
+                if (said) {
+                    said.textContent = page.said.join('\n');
+                }
                 closed.style.display = 'flex';
             }
         },
+        // What the program wrote to its error stream ("talonix: --deal ...:
+        // the deal number is mistyped"), without its name.
+        said: [],
 
         // The program waits for its first event inside main; once main
         // returns (Exit), the table closes.
@@ -294,13 +348,16 @@ var Module = typeof Module !== 'undefined' ? Module : {};
             page.image = page.context.createImageData(WIDTH, HEIGHT);
             page.view.start();
             page.listen();
+            page.restoreGame();
         }
     };
 
     Module.talonixPage = page;
-    Module.arguments = commandLine(window.location.search);
     Module.preRun = (Module.preRun || []).concat([page.start]);
     Module.postRun = (Module.postRun || []).concat([page.started]);
     Module.print = function (text) { console.log(text); };
-    Module.printErr = function (text) { console.warn(text); };
+    Module.printErr = function (text) {
+        console.warn(text);
+        page.said.push(text.replace(/^talonix: /, ''));
+    };
 })();

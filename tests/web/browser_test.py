@@ -56,7 +56,7 @@ def check_case(browser, site, talonix, folder, case, failures):
 
 def check_whole_game(browser, site, talonix, folder, failures):
     """Clicks through a game to its end message, answered with Enter; then
-    the win count survives a reload of the page."""
+    the win count, and the next game dealt, survive a reload of the page."""
     boxes = message_boxes_per_line(talonix, WHOLE_GAME, folder)
     end = next(i for i, texts in enumerate(boxes) if any(t in END_MESSAGES for t in texts))
     lines = WHOLE_GAME[:end + 1]
@@ -69,10 +69,11 @@ def check_whole_game(browser, site, talonix, folder, failures):
             if not shown or shown["text"] != text:
                 failures.append("a whole game: after '%s' the page closed %r, not %r" %
                                 (line, shown, text))
-    events, native_shot, settings = run_native(talonix, lines, folder)
+    kept = os.path.join(folder, "whole-game-state")
+    events, native_shot, settings = run_native(talonix, lines, folder, kept=kept)
     compare(browser, "a whole game to its end (%d taps)" % len(lines), last_state(events),
             native_shot, failures)
-    events, native_shot, _ = run_native(talonix, [], folder, settings)
+    events, native_shot, _ = run_native(talonix, [], folder, settings, kept=kept)
     player.play("reload")
     compare(browser, "the win count after a reload", last_state(events), native_shot, failures)
 
@@ -135,6 +136,8 @@ def main():
             check_plain_page(browser, site, talonix, folder, failures)
             page_checks.check_scales(browser, site, talonix, folder, failures, phone_shot)
             page_checks.check_keys(browser, site, talonix, folder, failures)
+            page_checks.check_deals(browser, site, talonix, folder, failures)
+            page_checks.check_resume(browser, site, talonix, folder, failures)
             page_checks.check_page_texts(browser, site, failures)
             page_checks.check_failed_start(browser, site, failures)
             check_whole_game(browser, site, talonix, folder, failures)

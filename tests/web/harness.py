@@ -98,9 +98,14 @@ def first_difference(actual, expected):
 
 # --- the native program ------------------------------------------------------
 
-def run_native(talonix, lines, folder, settings="", clock=CLOCK, arguments=()):
+def run_native(talonix, lines, folder, settings="", clock=CLOCK, arguments=(), kept=None):
     """The output events, the shot after the script, and the settings text
-    the run left behind."""
+    the run left behind. With kept, a folder, the run resumes the game kept
+    there and keeps its own."""
+    environment = dict(os.environ)
+    if kept:
+        environment["XDG_STATE_HOME"] = kept
+        arguments = list(arguments) + ["--resume"]
     registry = os.path.join(folder, "native.reg")
     with open(registry, "w") as out:
         out.write(settings)
@@ -108,7 +113,7 @@ def run_native(talonix, lines, folder, settings="", clock=CLOCK, arguments=()):
     script = "\n".join(lines + ["state", "shot " + shot]) + "\n"
     result = subprocess.run([talonix, "--headless", "--clock", clock, "--registry", registry] +
                             list(arguments), input=script.encode(), capture_output=True,
-                            timeout=60, check=True)
+                            timeout=60, check=True, env=environment)
     events = [json.loads(line) for line in result.stdout.decode().splitlines()]
     with open(shot, "rb") as image, open(registry) as text:
         return events, png_pixels(image.read()), text.read()

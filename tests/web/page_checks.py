@@ -6,10 +6,13 @@ keyboard's command row, the page's title and language, the time to the first
 picture, and playing offline from the service worker."""
 
 import json
+import os
 import re
+import subprocess
 import time
 
-from harness import CLOCK, Player, compare, first_difference, last_state, png_pixels, run_native
+from harness import (CLOCK, Player, compare, first_difference, fresh_page, last_state, png_pixels,
+                     run_native)
 
 # Each: a name, the viewport (CSS pixels), its device pixel ratio, whether it
 # is a phone (touch), the whole factor of device pixels expected, and the
@@ -111,6 +114,41 @@ def check_keys(browser, site, talonix, folder, failures):
                     failures.append("%s: F10 focused %r, not the shown New game" %
                                     (name, focused))
         compare(browser, name, last_state(events), native_shot, failures)
+
+
+def check_deals(browser, site, talonix, folder, failures):
+    """?deal=CODE deals what --deal CODE deals (another clock's first deal,
+    a card played on it); a mistyped code closes the table with the
+    program's word."""
+    first = subprocess.run([talonix, "--headless", "--clock", "11:11:11.111", "--registry",
+                            os.path.join(folder, "deal.reg")], input=b"deal\n",
+                           capture_output=True, timeout=60, check=True)
+    code = json.loads(first.stdout.decode().splitlines()[0])["code"]
+    events, native_shot, _ = run_native(talonix, ["tap 4 143"], folder,
+                                        arguments=["--deal", code])
+    player = fresh_page(browser, site, "&deal=" + code)
+    player.play("tap 4 143")
+    compare(browser, "?deal=%s as --deal" % code, last_state(events), native_shot, failures)
+    mistyped = code[:-1] + ("A" if code[-1] != "A" else "B")
+    browser.send("Storage.clearDataForOrigin", origin=site.origin, storageTypes="local_storage")
+    browser.load(site.url("&deal=" + mistyped),
+                 started="typeof talonixTest !== 'undefined' && talonixTest.closed()")
+    said = browser.evaluate("document.getElementById('said').textContent")
+    report("?deal=%s refused" % mistyped,
+           None if said.startswith("--deal %s: " % mistyped) else "the page said %r" % said,
+           failures)
+
+
+def check_resume(browser, site, talonix, folder, failures):
+    """A move, a reload: the same position as before the reload."""
+    lines = ["tap 4 143", "tap 100 110"]
+    events, native_shot, _ = run_native(talonix, lines, folder)
+    player = fresh_page(browser, site)
+    for line in lines:
+        player.play(line)
+    player.play("reload")
+    compare(browser, "a move, a reload: the same position", last_state(events), native_shot,
+            failures)
 
 
 def check_page_texts(browser, site, failures):
