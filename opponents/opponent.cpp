@@ -123,6 +123,15 @@ void ReadOpponentSetting() {
     opponentKind = static_cast<int32_t>(platform::readStoredValue(StoredValue::Opponent));
 }
 
+void ChooseOpponent(int32_t kind) {
+    if (kind < OPPONENT_HANDHELD || kind > OPPONENT_EXPERT) {
+        return;
+    }
+    opponentKind = kind;
+    lastDecision = {};
+    platform::writeStoredValue(StoredValue::Opponent, static_cast<uint32_t>(kind));
+}
+
 int32_t OpponentDefend() {
     if (cardCount(humanTableRow) == 0) {
         return 1; // a new game has begun: nothing to answer

@@ -5,6 +5,7 @@
 #include "platform/menu_api.h"
 #include "platform/window_api.h"
 #include "records/current_deal.h"
+#include "records/opponent_menu.h"
 #include "records/undo_history.h"
 #include "resources/resource_ids.h"
 
@@ -25,6 +26,7 @@ WPARAM ShowTableMenu(HWND window, LPARAM point) {
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     addItem(menu, IDM_RESTART_DEAL, IDS_MENU_RESTART, CurrentDeal(deal));
     addItem(menu, IDM_DEAL_NUMBER, IDS_MENU_DEAL_NUMBER, true);
+    AppendOpponentItems(menu);
     // From a key the menu opens where the table begins.
     int x = 8;
     int y = 30;

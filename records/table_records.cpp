@@ -11,6 +11,7 @@
 #include "platform/window_api.h"
 #include "records/current_deal.h"
 #include "records/deal_dialog.h"
+#include "records/opponent_menu.h"
 #include "records/resume.h"
 #include "records/table_menu.h"
 #include "records/undo_history.h"
@@ -62,7 +63,7 @@ bool runCommand(HWND window, WPARAM id) {
         }
         return true;
     default:
-        return false;
+        return RunOpponentCommand(id);
     }
 }
 

@@ -26,7 +26,6 @@ constexpr int IDS_HINT_DONE = 215;           // press the button: the bout is ov
 constexpr int IDS_HINT_CARD_NAMES = 216;     // the ranks 6..ace, then the suits
 
 // "Why?": the computer's last move explained.
-constexpr int IDS_WHY_HANDHELD = 230; // the handheld's rules keep no reasons
 constexpr int IDS_WHY_BEGINNER = 231; // %s what it did
 constexpr int IDS_WHY_EXPERT = 232;   // %s its move, %d %% won; %s the next best, %d %%
 constexpr int IDS_WHY_ONLY = 233;     // %s its only move
@@ -84,6 +83,16 @@ constexpr int IDS_DEAL_TITLE = 344;
 constexpr int IDS_DEAL_PROMPT = 345;
 constexpr int IDS_DEAL_REFUSED = 346;
 
+// The opponents' items of the tap-and-hold menu, and "Why?" for the
+// handheld's rules.
+constexpr int IDS_MENU_HANDHELD = 360;
+constexpr int IDS_MENU_BEGINNER = 361;
+constexpr int IDS_MENU_EXPERT = 362;
+constexpr int IDS_MENU_HINT = 363;
+constexpr int IDS_MENU_WHY = 364;
+constexpr int IDS_WHY_HANDHELD_MOVE = 365; // %s what it did and the rule that chose it
+constexpr int IDS_WHY_NOTHING_YET = 366;   // the computer has not moved in this game
+
 // The message box's buttons, read by the platform.
 constexpr int IDS_BUTTON_OK = 900;
 constexpr int IDS_BUTTON_CANCEL = 901;
@@ -140,3 +149,10 @@ constexpr int IDM_UNDO = 40101;  // the human's last move and the answer to it
 constexpr int IDM_REDO = 40102;
 constexpr int IDM_RESTART_DEAL = 40103; // the deal on the table, dealt again
 constexpr int IDM_DEAL_NUMBER = 40104;  // the Deal number dialog
+
+// The opponents, in the order of "opponent"; the hint and "Why?".
+constexpr int IDM_OPPONENT_HANDHELD = 40120;
+constexpr int IDM_OPPONENT_BEGINNER = 40121;
+constexpr int IDM_OPPONENT_EXPERT = 40122;
+constexpr int IDM_HINT = 40123; // the hint, as key H
+constexpr int IDM_WHY = 40124;  // "Why?", as key W
