@@ -10,7 +10,9 @@
 #include "game/end_of_game.h"
 #include "game/game_state.h"
 #include "game/status_line.h"
+#include "game/table_view.h"
 #include "platform/runtime.h"
+#include "platform/window_api.h"
 #include "players/players.h"
 #include "settings/settings_store.h"
 
@@ -93,6 +95,11 @@ namespace {
 
 engine::Move chosenMove(const engine::Position& p) {
     lastDecision = {true, p.phase, {}, {}};
+    if (opponentKind == OPPONENT_EXPERT && tableWindow() != nullptr) {
+        // The human's move is shown before the search begins, so a tap never
+        // looks ignored while the expert thinks.
+        UpdateWindow(tableWindow());
+    }
     engine::Move move =
         opponentKind == OPPONENT_EXPERT
             ? players::expertMove(p, players::EXPERT_BUDGET, searchRandom, &lastDecision.report)
