@@ -103,9 +103,9 @@ engine::Move chosenMove(const engine::Position& p) {
     engine::Move move =
         opponentKind == OPPONENT_EXPERT
             ? players::expertMove(p, players::EXPERT_BUDGET, searchRandom, &lastDecision.report)
-            : players::beginnerMove(p);
+            : players::beginnerMove(p, searchRandom);
     if (!engine::isLegal(p, move)) {
-        move = players::beginnerMove(p);
+        move = players::beginnerMove(p, searchRandom);
     }
     lastDecision.move = move;
     return move;

@@ -57,7 +57,7 @@ TEST_F(HintTest, WhyExplainsTheComputersAnswer) {
     };
     const Case cases[] = {
         {OPPONENT_BEGINNER,
-         {.computerHand = "6D 9C TC", .humanHand = "7C 8S 8D"},
+         {.computerHand = "6D 9C", .humanHand = "7C 8S 8D"},
          "Новичок побил 9т: первое, что подошло."},
         {OPPONENT_HANDHELD,
          {.computerHand = "6D 9C TC", .humanHand = "7C 8S 8D"},
