@@ -54,6 +54,9 @@ Move defend(const Position& position, CardSet hand, Random& random) {
 Move lead(const Position& position, CardSet hand, Random& random) {
     const CardSet plain = hand & ~suitCards(position.trumpSuit);
     const CardSet pool = plain != 0 ? plain : hand;
+    if (hand == 0) {
+        return {MoveKind::done, 0}; // no card to lead: never so in a game
+    }
     if (random.below(2) == 0) {
         return {MoveKind::play, bit(lowestCard(position, hand))};
     }
