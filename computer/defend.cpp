@@ -3,6 +3,7 @@
 #include "cards/table.h"
 #include "computer/defence.h"
 #include "game/bout_steps.h"
+#include "computer/reasons.h"
 #include "game/game_state.h"
 
 namespace {
@@ -20,10 +21,11 @@ template <typename Predicate> int32_t findCard(bool fromLast, Predicate wanted) 
     return 0;
 }
 
-bool playFound(int32_t position) {
+bool playFound(int32_t position, int32_t rule, int32_t number = 0) {
     if (position == 0) {
         return false;
     }
+    NoteRuleForCard(rule, position, number);
     playComputerCard(position);
     return true;
 }
@@ -37,6 +39,7 @@ int32_t beatAll() {
         moveSelected(computerHand, computerTableRow);
     }
     computerAttacks = 0;
+    NoteRule(matched ? resources::RULE_COVER_ALL : resources::RULE_TAKE_ALL);
     return matched ? 1 : 0;
 }
 
@@ -55,28 +58,36 @@ int32_t beatOne(const Card& attack, bool canFollowSuit) {
         const int32_t position = findCard(highest, [&](const Card& c) {
             return c.suit == suit && c.rank > rank && MaySpendSpade(c) && MaySpendTrump(c);
         });
-        if (playFound(position)) {
+        if (playFound(position,
+                      highest ? resources::RULE_COVER_HIGHEST : resources::RULE_COVER_LOWEST,
+                      remaining(deck))) {
             return 1;
         }
     }
     if (currentVariant().spadesOnlyBySpades && suit == SUIT_SPADES) {
+        NoteRule(resources::RULE_TAKE_SPADE);
         return 0;
     }
     if (suit == trumpSuit) {
+        NoteRule(resources::RULE_TAKE_TRUMP);
         return 0;
     }
     if (findSuit(computerHand, trumpSuit) == 0) {
+        NoteRule(resources::RULE_TAKE_NO_TRUMP);
         return 0;
     }
-    if (playFound(findCard(false, [&](const Card& c) {
-            return c.isTrump == 1 && c.rank == rank && MaySpendTrump(c);
-        }))) {
+    if (playFound(findCard(false,
+                           [&](const Card& c) {
+                               return c.isTrump == 1 && c.rank == rank && MaySpendTrump(c);
+                           }),
+                  resources::RULE_COVER_TRUMP_RANK)) {
         return 1;
     }
-    if (playFound(
-            findCard(false, [](const Card& c) { return c.isTrump == 1 && MaySpendTrump(c); }))) {
+    if (playFound(findCard(false, [](const Card& c) { return c.isTrump == 1 && MaySpendTrump(c); }),
+                  resources::RULE_COVER_TRUMP)) {
         return 1;
     }
+    NoteRule(resources::RULE_TAKE_KEPT_TRUMPS, nullptr, remaining(deck));
     return 0;
 }
 

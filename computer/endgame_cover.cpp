@@ -3,6 +3,7 @@
 // throw in after it.
 #include "cards/table.h"
 #include "computer/defence.h"
+#include "computer/reasons.h"
 #include "game/beats.h"
 
 bool EndgameCover() {
@@ -19,6 +20,7 @@ bool EndgameCover() {
     for (int32_t i = 0; i < cardCount(computerHand); ++i) {
         const Card& candidate = computerHand.cards[i];
         if (Beats(candidate, target) && countRank(humanHand, candidate.rank) == 0) {
+            NoteRule(resources::RULE_COVER_ENDGAME, &candidate);
             playComputerCard(i + 1);
             return true;
         }

@@ -3,6 +3,7 @@
 #include "cards/table.h"
 #include "computer/attack.h"
 #include "computer/defence.h"
+#include "computer/reasons.h"
 
 int32_t JapaneseLead() {
     const int32_t spade = findSuit(computerHand, SUIT_SPADES);
@@ -11,6 +12,7 @@ int32_t JapaneseLead() {
     }
     const int32_t talon = remaining(deck);
     if (talon == 0) {
+        NoteRuleForCard(resources::RULE_LEAD_SPADE_LAST, spade);
         playComputerCard(spade);
         return 1;
     }
@@ -23,6 +25,7 @@ int32_t JapaneseLead() {
     }
     // Lead from the spade's rank, with the first card of it (not necessarily
     // the spade) so the rest can follow as throw-ins.
+    NoteRuleForCard(resources::RULE_LEAD_SPADE_RANK, findRank(computerHand, rank));
     playComputerCard(findRank(computerHand, rank));
     return 1;
 }

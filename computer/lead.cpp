@@ -3,6 +3,7 @@
 #include "cards/table.h"
 #include "computer/attack.h"
 #include "computer/defence.h"
+#include "computer/reasons.h"
 #include "game/game_state.h"
 
 int32_t ComputerLead() {
@@ -42,16 +43,20 @@ int32_t BasicLead() {
     const int32_t pairRank = PairRank();
     if (pairRank != 0 && cardCount(humanHand) > 2) {
         // One card of the pair only: the others are kept for throwing in.
+        NoteRuleForCard(resources::RULE_LEAD_PAIR, findRank(computerHand, pairRank));
         playComputerCard(findRank(computerHand, pairRank));
         return 1;
     }
     int32_t position = lowestCard([](const Card& card) { return card.isTrump != 1; });
+    int32_t rule = resources::RULE_LEAD_LOWEST;
     if (position == 0) {
         position = lowestCard([](const Card&) { return true; });
+        rule = resources::RULE_LEAD_TRUMP;
     }
     if (position == 0) {
         return 0;
     }
+    NoteRuleForCard(rule, position);
     playComputerCard(position);
     return 1;
 }

@@ -3,6 +3,7 @@
 #include "cards/table.h"
 #include "computer/attack.h"
 #include "computer/defence.h"
+#include "computer/reasons.h"
 #include "game/beats.h"
 #include "game/game_state.h"
 
@@ -47,6 +48,7 @@ int32_t PlaySafeLead() {
     if (position == 0) {
         return 0;
     }
+    NoteRuleForCard(resources::RULE_LEAD_SAFE, position);
     playComputerCard(position);
     return 1;
 }

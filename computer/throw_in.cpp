@@ -4,6 +4,7 @@
 #include "cards/table.h"
 #include "computer/attack.h"
 #include "computer/defence.h"
+#include "computer/reasons.h"
 #include "game/game_state.h"
 
 namespace {
@@ -29,6 +30,7 @@ int32_t ComputerThrowIn(int32_t allowTrumps) {
     transferOpen = 0;
 
     if (cardCount(humanHand) == 0) {
+        NoteRule(resources::RULE_STOP_NO_CARDS);
         return 0;
     }
     int32_t position = firstCard([](const Card& card) {
@@ -40,8 +42,14 @@ int32_t ComputerThrowIn(int32_t allowTrumps) {
             [](const Card& card) { return MaySpendTrump(card) && rankOnTable(card.rank); });
     }
     if (position == 0) {
+        NoteRule(allowTrumps == 1 ? resources::RULE_STOP : resources::RULE_STOP_ADDING);
         return 0;
     }
+    const bool trump = computerHand.cards[position - 1].isTrump == 1;
+    NoteRuleForCard(allowTrumps == 0 ? resources::RULE_ADD
+                    : trump          ? resources::RULE_THROW_IN_TRUMP
+                                     : resources::RULE_THROW_IN,
+                    position, remaining(deck));
     playComputerCard(position);
     return 1;
 }

@@ -3,27 +3,37 @@
 #include "cards/table.h"
 #include "computer/defence.h"
 #include "game/bout_steps.h"
+#include "computer/reasons.h"
 #include "game/game_state.h"
 #include "game/status_line.h"
 
-bool WantsTransfer(int32_t rank) {
+namespace {
+
+// The rule by which the computer wants to transfer, RULE_NONE when it does not.
+int32_t transferRule(int32_t rank) {
     // Nearly out of cards: passing the attack on is always worth it.
     if (cardCount(computerHand) - 1 <= cardCount(humanTableRow) + 1) {
-        return true;
+        return resources::RULE_TRANSFER_FEW_CARDS;
     }
     const int32_t held = countRank(computerHand, rank);
     if (held == 0) {
-        return false;
+        return resources::RULE_NONE;
     }
     if (held == 2) {
-        return true;
+        return resources::RULE_TRANSFER_PAIR;
     }
     if (remaining(deck) > 0) {
-        return true;
+        return resources::RULE_TRANSFER_TALON;
     }
     // Nothing left to draw: the human could only transfer back with a card of
     // the same rank.
-    return countRank(humanHand, rank) == 0;
+    return countRank(humanHand, rank) == 0 ? resources::RULE_TRANSFER_SAFE : resources::RULE_NONE;
+}
+
+} // namespace
+
+bool WantsTransfer(int32_t rank) {
+    return transferRule(rank) != resources::RULE_NONE;
 }
 
 bool ComputerTransfer(int32_t rank) {
@@ -45,6 +55,7 @@ bool ComputerTransfer(int32_t rank) {
     }
     // Both cards of the transfer come in one step.
     ShowBoutStep(STEP_CARD);
+    NoteRuleForCard(transferRule(rank), position, remaining(deck));
     selectAll(humanTableRow);
     moveSelected(humanTableRow, computerTableRow);
     placeComputerCard(position);

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Who may do what: the legal moves of a position, as the handheld's game
 // accepts them.
-#include <array>
-
+#include "engine/playout.h"
 #include "engine/position.h"
 
 namespace engine {
@@ -20,18 +19,6 @@ bool beats(const Position& position, CardIndex candidate, CardIndex target) {
 }
 
 namespace {
-
-// Suit order: the non-trumps by suit and rank, then the trumps by rank.
-int32_t inSuitOrder(const Position& position, CardSet cards, std::array<int8_t, 36>& out) {
-    const CardSet trumps = cards & suitCards(position.trumpSuit);
-    int32_t n = 0;
-    for (CardSet rest : {cards & ~trumps, trumps}) {
-        for (; rest != 0; rest &= rest - 1) {
-            out[static_cast<std::size_t>(n++)] = static_cast<int8_t>(lowest(rest));
-        }
-    }
-    return n;
-}
 
 // The first card of a set in the human's hand, which is kept in rank order:
 // the lowest rank, within it the lowest suit, a trump after the others.
@@ -143,23 +130,21 @@ bool legalPlay(const Position& position, CardIndex card) {
 
 } // namespace
 
+// Each attacking card in suit order (the non-trumps by suit and rank, then
+// the trumps by rank) takes the first free card in the same order that
+// beats it: the lowest such non-trump, else the lowest such trump.
 CardSet greedyCover(const Position& position, CardSet attack, CardSet candidates) {
-    std::array<int8_t, 36> targets{};
-    std::array<int8_t, 36> defenders{};
-    const int32_t targetCount = inSuitOrder(position, attack, targets);
-    const int32_t defenderCount = inSuitOrder(position, candidates, defenders);
-    if (targetCount == 0 || defenderCount == 0 || targetCount > defenderCount) {
+    const int32_t targetCount = count(attack);
+    if (targetCount == 0 || candidates == 0 || targetCount > count(candidates)) {
         return 0;
     }
+    const CardSet trumps = suitCards(position.trumpSuit);
     CardSet chosen = 0;
-    for (int32_t t = 0; t < targetCount; ++t) {
-        for (int32_t d = 0; d < defenderCount; ++d) {
-            const CardIndex card = defenders[static_cast<std::size_t>(d)];
-            if ((chosen & bit(card)) == 0 &&
-                beats(position, card, targets[static_cast<std::size_t>(t)])) {
-                chosen |= bit(card);
-                break;
-            }
+    for (CardSet rest : {attack & ~trumps, attack & trumps}) {
+        for (; rest != 0; rest &= rest - 1) {
+            const CardSet free = beatingCards(position, candidates & ~chosen, lowest(rest));
+            const CardSet plain = free & ~trumps;
+            chosen |= free == 0 ? 0 : bit(lowest(plain != 0 ? plain : free));
         }
     }
     return count(chosen) == targetCount ? chosen : 0;

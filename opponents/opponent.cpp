@@ -11,7 +11,9 @@
 #include "game/end_of_game.h"
 #include "game/game_state.h"
 #include "game/status_line.h"
+#include "game/table_view.h"
 #include "platform/runtime.h"
+#include "platform/window_api.h"
 #include "players/players.h"
 #include "settings/settings_store.h"
 
@@ -94,12 +96,17 @@ namespace {
 
 engine::Move chosenMove(const engine::Position& p) {
     lastDecision = {true, p.phase, {}, {}};
+    if (opponentKind == OPPONENT_EXPERT && tableWindow() != nullptr) {
+        // The human's move is shown before the search begins, so a tap never
+        // looks ignored while the expert thinks.
+        UpdateWindow(tableWindow());
+    }
     engine::Move move =
         opponentKind == OPPONENT_EXPERT
             ? players::expertMove(p, players::EXPERT_BUDGET, searchRandom, &lastDecision.report)
-            : players::beginnerMove(p);
+            : players::beginnerMove(p, searchRandom);
     if (!engine::isLegal(p, move)) {
-        move = players::beginnerMove(p);
+        move = players::beginnerMove(p, searchRandom);
     }
     lastDecision.move = move;
     return move;
@@ -125,6 +132,15 @@ void ReadOpponentSetting() {
         platform::writeStoredValue(StoredValue::Opponent, static_cast<uint32_t>(requested));
     }
     opponentKind = static_cast<int32_t>(platform::readStoredValue(StoredValue::Opponent));
+}
+
+void ChooseOpponent(int32_t kind) {
+    if (kind < OPPONENT_HANDHELD || kind > OPPONENT_EXPERT) {
+        return;
+    }
+    opponentKind = kind;
+    lastDecision = {};
+    platform::writeStoredValue(StoredValue::Opponent, static_cast<uint32_t>(kind));
 }
 
 int32_t OpponentDefend() {

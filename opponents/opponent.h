@@ -16,6 +16,8 @@ extern int32_t opponentKind;
 // "opponent" from the settings, or the one asked for on the command line,
 // which is then stored.
 void ReadOpponentSetting();
+// Another opponent from now on, stored for later runs.
+void ChooseOpponent(int32_t kind);
 
 // The same results and the same changes of the game state as
 // ComputerDefend, ComputerLead and ComputerThrowIn; `adding` is what may

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 // "Why?": the computer's last move explained in the interface language.
+#include "computer/reasons.h"
 #include "game/end_of_game.h"
 #include "game/table_view.h"
 #include "game/texts.h"
 #include "opponents/game_position.h"
 #include "opponents/opponent.h"
+#include "platform/resources/ui_language.h"
 #include "platform/text_format.h"
 #include "resources/resource_ids.h"
 
@@ -38,14 +40,47 @@ int32_t percent(double share) {
     return static_cast<int32_t>(share * 100.0 + 0.5);
 }
 
+// The rule's sentence with "%c" and "%n" filled in.
+std::u16string ruleSentence(const std::u16string& text, const ComputerReason& reason) {
+    std::u16string card;
+    if (reason.rank != 0) {
+        card = cardNames(engine::bit(engine::cardIndex(reason.suit, reason.rank)));
+    }
+    const std::string number = std::to_string(reason.number);
+    std::u16string sentence;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char16_t next = i + 1 < text.size() ? text[i + 1] : u'\0';
+        if (text[i] == u'%' && (next == u'c' || next == u'n')) {
+            sentence += next == u'c' ? card : std::u16string(number.begin(), number.end());
+            ++i;
+        } else {
+            sentence += text[i];
+        }
+    }
+    return sentence;
+}
+
+// The handheld's rules: the rule that chose the computer's last move.
+void showHandheldWhy() {
+    const ComputerReason& reason = computerReason;
+    LPCWSTR text = resources::computerRuleText(reason.rule, platform::resourceLanguage());
+    if (text == nullptr || reason.game != newGameSerial) {
+        ShowMessage(tableWindow(), textOf(IDS_WHY_NOTHING_YET));
+        return;
+    }
+    const std::u16string sentence = ruleSentence(text, reason);
+    ShowMessage(tableWindow(), textOf(IDS_WHY_HANDHELD_MOVE), sentence.c_str());
+}
+
 } // namespace
 
 void ShowWhy() {
     if (opponentKind == OPPONENT_HANDHELD) {
-        ShowMessage(tableWindow(), textOf(IDS_WHY_HANDHELD));
+        showHandheldWhy();
         return;
     }
     if (!lastDecision.valid) {
+        ShowMessage(tableWindow(), textOf(IDS_WHY_NOTHING_YET));
         return;
     }
     const LastDecision& last = lastDecision;

@@ -113,7 +113,7 @@ Move expertMove(const Position& position, int32_t budget, Random& random, Expert
 Move chooseMove(Kind kind, const Position& position, Random& random) {
     switch (kind) {
     case Kind::beginner:
-        return beginnerMove(position);
+        return beginnerMove(position, random);
     case Kind::expert:
         return expertMove(position, EXPERT_BUDGET, random);
     default:

@@ -18,9 +18,11 @@ enum class Kind : int32_t { handheld = 0, beginner = 1, expert = 2 };
 bool parseKind(const std::string& name, Kind& kind);
 const char* kindName(Kind kind);
 
-// Legal, plausible and short-sighted: covers with the lowest card that
-// beats, throws in what it can, never transfers.
-engine::Move beginnerMove(const engine::Position& position);
+// Legal, plausible and short-sighted: throws in what it can, never
+// transfers; half the time it leads its lowest card and covers with the
+// lowest card that beats, the other half any card but a trump, and any card
+// that beats, as they come to hand.
+engine::Move beginnerMove(const engine::Position& position, engine::Random& random);
 
 // The handheld's decision rules. Like the handheld, they look at both hands.
 engine::Move handheldMove(const engine::Position& position);

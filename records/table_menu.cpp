@@ -8,6 +8,7 @@
 #include "records/current_deal.h"
 #include "records/game_record.h"
 #include "records/last_bout.h"
+#include "records/opponent_menu.h"
 #include "records/undo_history.h"
 #include "resources/resource_ids.h"
 
@@ -41,6 +42,7 @@ WPARAM ShowTableMenu(HWND window, LPARAM point) {
     addItem(menu, IDM_RESTART_DEAL, IDS_MENU_RESTART, CurrentDeal(deal));
     addItem(menu, IDM_DEAL_NUMBER, IDS_MENU_DEAL_NUMBER, true);
     addItem(menu, IDM_REPLAY_LAST, IDS_MENU_REPLAY_LAST, !PreviousRecord().tags.empty());
+    AppendOpponentItems(menu);
     // From a key the menu opens where the table begins.
     int x = 8;
     int y = 30;

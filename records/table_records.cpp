@@ -21,6 +21,7 @@
 #include "records/replay_check.h"
 #include "records/replay_view.h"
 #include "records/last_bout.h"
+#include "records/opponent_menu.h"
 #include "records/resume.h"
 #include "records/table_menu.h"
 #include "records/undo_history.h"
@@ -111,7 +112,7 @@ bool runCommand(HWND window, WPARAM id) {
         StorePace(static_cast<int32_t>(id - IDM_PACE_INSTANT));
         return true;
     default:
-        return false;
+        return RunOpponentCommand(id);
     }
 }
 

@@ -26,7 +26,6 @@ constexpr int IDS_HINT_DONE = 215;           // press the button: the bout is ov
 constexpr int IDS_HINT_CARD_NAMES = 216;     // the ranks 6..ace, then the suits
 
 // "Why?": the computer's last move explained.
-constexpr int IDS_WHY_HANDHELD = 230; // the handheld's rules keep no reasons
 constexpr int IDS_WHY_BEGINNER = 231; // %s what it did
 constexpr int IDS_WHY_EXPERT = 232;   // %s its move, %d %% won; %s the next best, %d %%
 constexpr int IDS_WHY_ONLY = 233;     // %s its only move
@@ -98,6 +97,16 @@ constexpr int IDS_BOUT_HUMAN_TOOK = 357;      // %s: the cards
 constexpr int IDS_BOUT_COMPUTER_TOOK = 358;   // %s: the cards
 constexpr int IDS_BOUT_DISCARDED = 359;
 
+// The opponents' items of the tap-and-hold menu, and "Why?" for the
+// handheld's rules.
+constexpr int IDS_MENU_HANDHELD = 360;
+constexpr int IDS_MENU_BEGINNER = 361;
+constexpr int IDS_MENU_EXPERT = 362;
+constexpr int IDS_MENU_HINT = 363;
+constexpr int IDS_MENU_WHY = 364;
+constexpr int IDS_WHY_HANDHELD_MOVE = 365; // %s what it did and the rule that chose it
+constexpr int IDS_WHY_NOTHING_YET = 366;   // the computer has not moved in this game
+
 // The message box's buttons, read by the platform.
 constexpr int IDS_BUTTON_OK = 900;
 constexpr int IDS_BUTTON_CANCEL = 901;
@@ -159,3 +168,10 @@ constexpr int IDM_LAST_BOUT = 40110;    // the last bout at a glance (key L)
 constexpr int IDM_PACE_INSTANT = 40111; // the computer's moves at once, as the handheld
 constexpr int IDM_PACE_NORMAL = 40112;  // step by step
 constexpr int IDM_PACE_SLOW = 40113;
+
+// The opponents, in the order of "opponent"; the hint and "Why?".
+constexpr int IDM_OPPONENT_HANDHELD = 40120;
+constexpr int IDM_OPPONENT_BEGINNER = 40121;
+constexpr int IDM_OPPONENT_EXPERT = 40122;
+constexpr int IDM_HINT = 40123; // the hint, as key H
+constexpr int IDM_WHY = 40124;  // "Why?", as key W

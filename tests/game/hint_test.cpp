@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The hint on the human's turn, and none on the computer's; why the
 // computer made its last move.
+#include "computer/reasons.h"
 #include "game/bout.h"
 #include "opponents/opponent.h"
 #include "table_fixture.h"
@@ -64,10 +65,34 @@ TEST_F(HintTest, NoHintWhileItIsTheComputersTurn) {
     EXPECT_EQ(statusUtf8(), "(none)");
 }
 
-TEST_F(HintTest, WhyExplainsTheBeginnersMoveButNotTheHandheldRules) {
-    for (const int32_t kind : {OPPONENT_BEGINNER, OPPONENT_HANDHELD}) {
-        opponentKind = kind;
-        setUpPosition({.computerHand = "6D 9C TC", .humanHand = "7C 8S 8D"});
+// The human attacks with 7C; "Why?" then explains the answer: the rule of
+// the handheld's player that chose it, or what the beginner did.
+TEST_F(HintTest, WhyExplainsTheComputersAnswer) {
+    struct Case {
+        int32_t kind;
+        Position position;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {OPPONENT_BEGINNER,
+         {.computerHand = "6D 9C", .humanHand = "7C 8S 8D"},
+         "Новичок побил 9т: первое, что подошло."},
+        {OPPONENT_HANDHELD,
+         {.computerHand = "6D 9C TC", .humanHand = "7C 8S 8D"},
+         "Компьютер побил картой 10т: это старшая карта той же масти, какую он готов отдать. В "
+         "колоде ещё 23 карт(ы), и младшие карты он бережёт на потом."},
+        {OPPONENT_HANDHELD,
+         {.computerHand = "6D 8H", .humanHand = "7C 8S 8D"},
+         "Компьютер взял и сберёг козыри: в колоде ещё 23 карт(ы), а козырь, отданный сейчас, "
+         "обычно пропадает зря."},
+        {OPPONENT_HANDHELD,
+         {.computerHand = "6D 8H", .humanHand = "7C JS 8D", .talon = 0},
+         "Компьютер побил козырем 8ч, младшим из тех, что он готов отдать: старшей карты этой "
+         "масти у него не было."},
+    };
+    for (const Case& c : cases) {
+        opponentKind = c.kind;
+        setUpPosition(c.position);
         selectCards(humanHand, "7C");
         HumanPlay();
         platform_testing::takeMessageBoxes();
@@ -75,11 +100,15 @@ TEST_F(HintTest, WhyExplainsTheBeginnersMoveButNotTheHandheldRules) {
         opponentKind = OPPONENT_HANDHELD;
         const std::vector<std::string> texts = messageTexts();
         ASSERT_EQ(texts.size(), 1u);
-        EXPECT_EQ(texts[0], kind == OPPONENT_BEGINNER
-                                ? "Новичок побил 9т: первое, что подошло."
-                                : "Компьютер играет по правилам карманного компьютера; они не "
-                                  "записывают причин.");
+        EXPECT_EQ(texts[0], c.expected) << c.position.computerHand;
     }
+}
+
+TEST_F(HintTest, WhyBeforeTheComputerHasMovedSaysSo) {
+    setUpPosition({.computerHand = "6D 9C TC", .humanHand = "7C 8S 8D"});
+    computerReason = {};
+    ShowWhy();
+    EXPECT_EQ(messageTexts(), std::vector<std::string>{"Компьютер ещё не ходил в этой партии."});
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/resource_api.h"
+#include "resources/computer_rules.h"
 #include "resources/resource_ids.h"
 #include "resources/resource_table.h"
 
@@ -17,6 +18,22 @@ TEST(Strings, FoundByNumberOnly) {
     for (int id : {0, 2, 4, -1, 101, 40012}) {
         EXPECT_EQ(resources::findString(id), nullptr) << id;
     }
+}
+
+// Every rule of the computer has its sentence in both languages; no text
+// for what is no rule.
+TEST(ComputerRules, EachRuleIsSaidInBothLanguages) {
+    using namespace resources;
+    for (int rule = RULE_NONE + 1; rule < RULE_COUNT; ++rule) {
+        for (Language language : {Language::Russian, Language::English}) {
+            ASSERT_NE(computerRuleText(rule, language), nullptr) << rule;
+            EXPECT_GT(std::u16string(computerRuleText(rule, language)).size(), 20u) << rule;
+        }
+    }
+    for (int rule : {RULE_NONE, RULE_COUNT}) {
+        EXPECT_EQ(computerRuleText(rule, Language::English), nullptr) << rule;
+    }
+    EXPECT_EQ(computerRuleText(RULE_ADD, static_cast<Language>(2)), nullptr);
 }
 
 // What the Alt keys and the play keys do, the start-up and keyboard runs show.

@@ -137,12 +137,25 @@ TEST(TableMenu, OpensOnHoldAndNeverOnTap) {
     EXPECT_EQ(held.events.back(), untouched.events.back()); // the menu changed nothing
 }
 
+// The opponent chosen from the menu is checked the next time it opens, and
+// "Why?" from the menu explains the computer's move.
+TEST(TableMenu, ChoosesTheOpponentAndAsksWhy) {
+    const ScriptRun done = run("", {"--clock", "10:00:00.000", "--lang", "en"},
+                               "key menu\nkey up\nkey up\nkey up\nkey enter\n"
+                               "key menu\nkey up\nkey enter\nstate\n");
+    const auto menus = eventsNamed(done, "menu");
+    ASSERT_EQ(menus.size(), 2u) << done.result.output;
+    expectFields(menus[0], "/result=40122|/items/12/flags=8|/items/14/flags=0");
+    expectFields(menus[1], "/result=40124|/items/12/flags=0|/items/14/flags=8");
+    ASSERT_EQ(eventsNamed(done, "messagebox").size(), 1u);
+}
+
 TEST(TableMenu, UndoesAndClosesWithThePenAndTheKeys) {
     const ScriptRun done = run("", {"--clock", "10:00:00.000", "--lang", "en"},
                                std::string(twoMoves) +
                                    // the first item, Undo, by keys; then Redo by the pen
                                    "hold 100 200\nkey down\nkey enter\nstate\n"
-                                   "hold 100 40\ntap 110 65\nstate\n"
+                                   "hold 100 40\ntap 110 30\nstate\n"
                                    // a tap outside closes it and does nothing else
                                    "hold 100 200\ntap 10 300\nstate\n");
     const auto states = eventsNamed(done, "state");
@@ -161,7 +174,10 @@ TEST(TableMenu, UndoesAndClosesWithThePenAndTheKeys) {
 
 namespace {
 
-// Deal number: the menu's last item; the code is typed over the shown one.
+// Up from the menu's end to Deal number, past the opponents' items.
+const std::string upToDealNumber = "key up\nkey up\nkey up\nkey up\nkey up\nkey up\n";
+
+// Deal number: the code is typed over the shown one.
 TEST(DealNumberDialog, ShowsTheCodeAndDealsAnotherRefusingATypo) {
     const ScriptRun other = run("type=4", {"--clock", "21:43:05.432"}, "deal\nstate\n");
     const std::string code = eventsNamed(other, "deal").at(0)["code"];
@@ -173,7 +189,7 @@ TEST(DealNumberDialog, ShowsTheCodeAndDealsAnotherRefusingATypo) {
     typo[0] = typo[0] == 'A' ? 'B' : 'A';
     const ScriptRun done =
         run("", {"--clock", "10:00:00.000"},
-            "deal\nhold 60 150\nkey up\nkey enter\nstate\n" + erase + "type " + typo +
+            "deal\nhold 60 150\n" + upToDealNumber + "key enter\nstate\n" + erase + "type " + typo +
                 "\nkey enter\n" + erase + "type " + code + "\nkey enter\nstate\ndeal\n");
     const auto states = eventsNamed(done, "state");
     const auto boxes = eventsNamed(done, "messagebox");
@@ -244,8 +260,8 @@ namespace {
 TEST(TableMenu, RestartDealsTheSameDealAgain) {
     for (const char* settings : {"", "type=2", "type=5"}) {
         const ScriptRun done = run(settings, {"--clock", "13:14:15.160"},
-                                   "state\ntap 4 143\ntap 100 110\nkey menu\nkey up\nkey up\n"
-                                   "key enter\nstate\ndeal\n");
+                                   "state\ntap 4 143\ntap 100 110\nkey menu\n" + upToDealNumber +
+                                       "key up\nkey enter\nstate\ndeal\n");
         const auto states = eventsNamed(done, "state");
         ASSERT_EQ(states.size(), 2u) << done.result.output;
         expectFields(eventsNamed(done, "menu").at(0), "/result=40103");
