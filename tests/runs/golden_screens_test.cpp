@@ -134,6 +134,13 @@ std::vector<GoldenCase> goldenCases() {
             "/humanHand/cards/2/selected=0"},
            {"key home;key space;key enter", "focus_mark_after_a_lead", "humanTableRowCount=1"},
            {"tap 150 60", "focus_mark_hidden_by_a_tap", "humanHandCount=5"}});
+    // The table's menu: opened by the pen over a bout, in English with an
+    // item marked by the keys, and opened near the corner (moved to fit).
+    along(cases, "", {{"tap 4 143;tap 100 110;hold 60 160", "menu_open", "humanTableRowCount=1"}});
+    along(
+        cases, "lang=1",
+        {{"hold 60 160;key down;key down;key down", "english_menu_marked", "humanTableRowCount=0"},
+         {"key escape;hold 236 316", "menu_in_the_corner", "humanTableRowCount=0"}});
     // Backs show on the computer's hand and the talon; the first pair is the
     // first deal of type 0.
     for (const std::string value : {"1", "2", "3", "4"}) {
