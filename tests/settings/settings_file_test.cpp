@@ -65,6 +65,37 @@ TEST_F(SettingsStoreTest, EachAccessorUsesItsOwnValueName) {
     EXPECT_EQ(mirrors(), "type 3/1 back 2 colour 1 dbl 5 count 6 style 5 wins 7/2147483649");
 }
 
+// Our own values, read at each end of their range and just past it: a
+// value edited out of range reads as it would when missing, or as the
+// handheld's own choice.
+TEST_F(SettingsStoreTest, OurValuesReadWithinTheirRangesOnly) {
+    const struct {
+        StoredValue value;
+        const char* line;
+        uint32_t read;
+    } cases[] = {
+        {StoredValue::ComputerHandStyle, "\"hidev\"=dword:00000005", 5},
+        {StoredValue::ComputerHandStyle, "\"hidev\"=dword:00000006", 4},
+        {StoredValue::ComputerHandStyle, "\"hidev\"=dword:00000003", 4},
+        {StoredValue::Language, "\"lang\"=dword:00000001", 1},
+        {StoredValue::Language, "\"lang\"=dword:00000002", 0},
+        {StoredValue::Scale, "\"scale\"=dword:00000001", 1},
+        {StoredValue::Scale, "\"scale\"=dword:00000008", 8},
+        {StoredValue::Scale, "\"scale\"=dword:00000009", 0},
+        {StoredValue::Opponent, "\"opponent\"=dword:00000002", 2},
+        {StoredValue::Opponent, "\"opponent\"=dword:00000003", 0},
+        {StoredValue::Opponent, "\"opponent\"=dword:ffffffff", 0},
+        {StoredValue::Pace, "\"pace\"=dword:00000000", 0},
+        {StoredValue::Pace, "\"pace\"=dword:00000002", 2},
+        {StoredValue::Pace, "\"pace\"=dword:00000003", 1},
+        {StoredValue::Pace, "\"other\"=dword:00000000", 1},
+    };
+    for (const auto& c : cases) {
+        startWith(header + c.line + "\n");
+        EXPECT_EQ(platform::readStoredValue(c.value), c.read) << c.line;
+    }
+}
+
 TEST_F(SettingsStoreTest, WritingTwiceLeavesOneValue) {
     EXPECT_EQ(platform::writeStoredValue(StoredValue::CardBack, 3), ERROR_SUCCESS);
     EXPECT_EQ(platform::writeStoredValue(StoredValue::CardBack, 3), ERROR_SUCCESS);
