@@ -57,7 +57,14 @@ TEST_F(DialogControls, ATapSelectsTheLineUnderThePenOnce) {
         EXPECT_EQ(ask(LIST, LB_GETCURSEL), 1);
         tap(listLine(4)); // below the last line
     });
-    then([&] { EXPECT_EQ(ask(LIST, LB_GETCURSEL), 1); });
+    then([&] {
+        EXPECT_EQ(ask(LIST, LB_GETCURSEL), 1);
+        // Setting a line answers with its index; -1 clears and answers LB_ERR.
+        EXPECT_EQ(ask(LIST, LB_SETCURSEL, 0), 0);
+        EXPECT_EQ(ask(LIST, LB_SETCURSEL, static_cast<WPARAM>(-1)), LB_ERR);
+        EXPECT_EQ(ask(LIST, LB_GETCURSEL), LB_ERR);
+        EXPECT_EQ(ask(LIST, LB_SETCURSEL, 1), 1);
+    });
     thenClose();
     run();
     EXPECT_EQ(record.commands, (std::vector<Command>{{LIST, LBN_SELCHANGE}, {IDOK, 0}}));
