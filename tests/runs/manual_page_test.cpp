@@ -2,6 +2,9 @@
 // The manual page and --help stay in step: the options the program prints
 // in its help are the options the manual page's OPTIONS section describes,
 // no more and no fewer.
+#include <sys/wait.h>
+
+#include <cstdlib>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -60,6 +63,17 @@ TEST(ManualPageTest, DescribesTheOptionsOfTheHelp) {
     const Names inHelp = helpOptions(help.output);
     EXPECT_GE(inHelp.size(), 8U) << help.output;
     EXPECT_EQ(manualPageOptions(readTextFile(TALONIX_SOURCE_DIR "/packaging/talonix.6")), inHelp);
+}
+
+// The match command has a help of its own, and refuses an opponent it does
+// not know with the command line's usual status.
+TEST(ManualPageTest, TheMatchCommandHelpsAndRefuses) {
+    for (const auto& [arguments, status] :
+         {std::pair{" --match 1 --help", 0}, {" --match 1 --variant 0 handheld nobody", 2}}) {
+        const int raw =
+            std::system((std::string(TALONIX_BINARY) + arguments + " >/dev/null 2>&1").c_str());
+        EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, status) << arguments;
+    }
 }
 
 } // namespace
