@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The rules engine on hand-made positions: beating, the several-card cover,
 // the legal moves of each phase and where the cards go.
+#include <set>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -127,6 +128,34 @@ TEST(EngineTest, TheLastCardDrawnIsShownOnlyWhenItWasTurnedUp) {
         EXPECT_EQ(names(position.shown[SOUTH]), isJapanese(variant) ? "" : names(bit(last)))
             << variant;
     }
+}
+
+// Every random move of a playout is a legal one, in every variant, all the
+// way to the end of the game.
+TEST(EngineTest, RandomMovesAreLegalToTheEndOfTheGame) {
+    Random random(11);
+    for (int32_t game = 0; game < 60; ++game) {
+        Position position = dealFromSeed(game % 6, 1000 + static_cast<uint64_t>(game), NOBODY);
+        int32_t moves = 0;
+        while (position.phase != Phase::over && moves++ < 1000) {
+            const Move move = randomMove(position, random);
+            ASSERT_TRUE(isLegal(position, move)) << "game " << game << ", " << moveText(move);
+            apply(position, move);
+        }
+        EXPECT_EQ(position.phase, Phase::over) << game;
+    }
+}
+
+// Against two uncovered cards the random defender covers both with the
+// handheld's greedy choice, or takes.
+TEST(EngineTest, RandomDefenceCoversSeveralCardsTogether) {
+    const Position position = defending(0, "7C 7D 9S", "AS", "6C 6D", "6D");
+    Random random(5);
+    std::set<std::string> seen;
+    for (int32_t i = 0; i < 64; ++i) {
+        seen.insert(moveText(randomMove(position, random)));
+    }
+    EXPECT_EQ(seen, (std::set<std::string>{"cover 7D 7C", "take"}));
 }
 
 } // namespace
