@@ -109,7 +109,6 @@ TEST(EngineTest, LegalMovesOfEachKindOfDefence) {
     }
 }
 
-
 // The turned-up trump card is the talon's last card: whoever draws it holds
 // a card the other side has seen. In the Japanese variants nothing is turned
 // up, so the last card drawn stays unseen.

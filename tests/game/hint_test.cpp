@@ -3,6 +3,7 @@
 // computer made its last move.
 #include "computer/reasons.h"
 #include "game/bout.h"
+#include "opponents/game_position.h"
 #include "opponents/opponent.h"
 #include "table_fixture.h"
 
@@ -57,6 +58,18 @@ TEST_F(HintTest, TheExpertThrowsInTheCardThatWinsAfterACover) {
     opponentKind = OPPONENT_HANDHELD;
     EXPECT_EQ(thrown, 1);
     EXPECT_EQ(names(computerTableRow), "7C 7D");
+}
+
+// The opponents see the talon as the rules count it: the turned-up trump is
+// its last card until it has been drawn.
+TEST_F(HintTest, TheTurnedUpTrumpIsTheLastCardOfTheTalonUntilDrawn) {
+    for (const bool dealt : {false, true}) {
+        setUpPosition({.trumpDealt = dealt, .computerHand = "6C", .humanHand = "7D", .talon = 3});
+        const engine::Position p = gamePosition(engine::Phase::lead, engine::SOUTH);
+        ASSERT_EQ(p.talonEnd - p.talonNext, dealt ? 3 : 4) << dealt;
+        const engine::CardIndex last = p.talon[static_cast<size_t>(p.talonEnd - 1)];
+        EXPECT_EQ(last == engine::cardIndex(trumpCard.suit, trumpCard.rank), !dealt);
+    }
 }
 
 TEST_F(HintTest, NoHintWhileItIsTheComputersTurn) {
