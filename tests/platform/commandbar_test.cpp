@@ -178,4 +178,21 @@ TEST_F(CommandBarTest, HoldingThePenOnAButtonShowsItsTipUntilPenUp) {
     EXPECT_NE(platform::composeScreen().at(rect.left + 2, rect.top + 1), TIP_YELLOW);
 }
 
+// The pointer over the bar with no button pressed: the tip of the button
+// under it, the first one included, and none once it leaves the bar.
+TEST_F(CommandBarTest, HoveringShowsTheTipOfTheButtonUnderThePointer) {
+    const std::pair<int, std::u16string> hovered[] = {
+        {0, u"Новая игра"}, {4, u"Правила игры (Русский)"}, {0, u"Новая игра"}};
+    for (const auto& [index, tip] : hovered) {
+        deliver(Type::PenMove, centreOf(index));
+        const std::vector<HWND> shown = popups();
+        ASSERT_EQ(shown.size(), 1u) << index;
+        WCHAR text[64] = {};
+        GetWindowTextW(shown[0], text, 64);
+        EXPECT_EQ(std::u16string(text), tip);
+    }
+    deliver(Type::PenMove, POINT{120, 200});
+    EXPECT_TRUE(popups().empty());
+}
+
 } // namespace
