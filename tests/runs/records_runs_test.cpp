@@ -150,6 +150,18 @@ TEST(TableMenu, ChoosesTheOpponentAndAsksWhy) {
     ASSERT_EQ(eventsNamed(done, "messagebox").size(), 1u);
 }
 
+// The menu opened at 60 160 has its right border at x 183: an item reaches
+// to the pixel before it; a tap on the border or beyond chooses nothing.
+TEST(TableMenu, AnItemEndsAtTheMenusRightBorder) {
+    for (const auto& [x, result] : {std::pair{182, "40103"}, {183, "0"}, {184, "0"}}) {
+        const ScriptRun done = run("", {"--clock", "10:00:00.000", "--lang", "en"},
+                                   "hold 60 160\ntap " + std::to_string(x) + " 131\nstate\n");
+        const auto menus = eventsNamed(done, "menu");
+        ASSERT_EQ(menus.size(), 1u) << done.result.output;
+        expectFields(menus[0], std::string("/result=") + result);
+    }
+}
+
 TEST(TableMenu, UndoesAndClosesWithThePenAndTheKeys) {
     const ScriptRun done = run("", {"--clock", "10:00:00.000", "--lang", "en"},
                                std::string(twoMoves) +
