@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/hex_digit.h"
 #include "platform/utf.h"
 
 namespace platform::registry {
@@ -70,19 +71,6 @@ bool startsWithNoCase(std::string_view s, std::string_view prefix) {
 
 namespace {
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 // One to eight hex digits and nothing else.
 std::optional<uint32_t> parseHexNumber(std::string_view digits) {
     if (digits.empty() || digits.size() > 8) {
@@ -90,7 +78,7 @@ std::optional<uint32_t> parseHexNumber(std::string_view digits) {
     }
     uint32_t result = 0;
     for (char c : digits) {
-        int d = hexDigit(c);
+        int d = hexDigitValue(c);
         if (d < 0) {
             return std::nullopt;
         }

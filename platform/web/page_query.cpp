@@ -3,22 +3,11 @@
 
 #include <optional>
 
+#include "platform/hex_digit.h"
+
 namespace platform::web {
 
 namespace {
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 // '+' a space, %XX a byte; a '%' without two hex digits after it stays.
 std::string decode(std::string_view part) {
@@ -27,9 +16,10 @@ std::string decode(std::string_view part) {
     for (size_t i = 0; i < part.size(); ++i) {
         if (part[i] == '+') {
             out.push_back(' ');
-        } else if (part[i] == '%' && i + 2 < part.size() && hexValue(part[i + 1]) >= 0 &&
-                   hexValue(part[i + 2]) >= 0) {
-            out.push_back(static_cast<char>(hexValue(part[i + 1]) * 16 + hexValue(part[i + 2])));
+        } else if (part[i] == '%' && i + 2 < part.size() && hexDigitValue(part[i + 1]) >= 0 &&
+                   hexDigitValue(part[i + 2]) >= 0) {
+            out.push_back(
+                static_cast<char>(hexDigitValue(part[i + 1]) * 16 + hexDigitValue(part[i + 2])));
             i += 2;
         } else {
             out.push_back(part[i]);
