@@ -24,7 +24,7 @@ GameRecord previous;
 RecordPlace place;
 GameSnapshot closingTable;
 bool paused = false;
-bool open = false;
+bool gameOpen = false;
 bool changed = false;
 
 // A transfer first moves the table's cards to the transferring side.
@@ -80,13 +80,13 @@ void writeChange() {
 }
 
 void closeGame() {
-    if (open) {
+    if (gameOpen) {
         setTag("Result", resultNow());
         setTag("Undone", std::to_string(UndoneMoves()));
         writeChange();
         previous = current;
     }
-    open = false;
+    gameOpen = false;
 }
 
 void openGame() {
@@ -107,7 +107,7 @@ void openGame() {
     computerWinsAtDeal = computerWins;
     humanWinsAtDeal = humanWins;
     transferPending = false;
-    open = true;
+    gameOpen = true;
 }
 
 void add(Player player, MoveKind kind, const CardRow* cards = nullptr) {
@@ -175,7 +175,7 @@ void noteTake(Player taker) {
 }
 
 void noteRows(const CardRow& from, const CardRow* to) {
-    if (!open || (dealing && to == nullptr)) {
+    if (!gameOpen || (dealing && to == nullptr)) {
         return;
     }
     dealing = false;
@@ -197,7 +197,7 @@ void noteRows(const CardRow& from, const CardRow* to) {
 
 // The computer takes when it cannot cover; the human may still throw in.
 void noteComputerTaking() {
-    if (open && throwInAllowance > 0 && !inThisBout(MoveKind::Take)) {
+    if (gameOpen && throwInAllowance > 0 && !inThisBout(MoveKind::Take)) {
         add(Player::Computer, MoveKind::Take);
     }
 }
@@ -233,7 +233,7 @@ void RecordMessageEnd(UINT message, WPARAM wParam) {
         --inputDepth;
     }
     noteComputerTaking();
-    if (open) {
+    if (gameOpen) {
         setTag("Undone", std::to_string(UndoneMoves()));
     }
 }
@@ -292,11 +292,11 @@ void ContinueRecord(const GameRecord& game, size_t count) {
     computerWinsAtDeal = computerWins;
     humanWinsAtDeal = humanWins;
     transferPending = false;
-    open = true;
+    gameOpen = true;
     changed = true;
 }
 
 void DropRecord() {
-    open = false;
+    gameOpen = false;
     changed = false;
 }
