@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The resource calls: strings cut to the buffer, and keys the accelerator
-// table does not match.
+// The resource calls: strings cut to the buffer, icons loaded once, and keys
+// the accelerator table does not match.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -48,6 +48,16 @@ MSG keyMessage(HWND window, UINT message, WPARAM key, bool alt) {
     msg.wParam = key;
     msg.lParam = alt ? KF_ALTDOWN_LPARAM : 0;
     return msg;
+}
+
+// The window icon is one shared handle however often it is asked for; a
+// number that is no icon gives none.
+TEST_F(ResourceCalls, AnIconIsLoadedOnceAndShared) {
+    const HICON first = LoadIconW(nullptr, MAKEINTRESOURCEW(IDI_APP));
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(LoadIconW(nullptr, MAKEINTRESOURCEW(IDI_APP)), first);
+    EXPECT_EQ(LoadIconW(nullptr, MAKEINTRESOURCEW(IDB_DIAMOND)), nullptr);
+    EXPECT_EQ(LoadIconW(nullptr, MAKEINTRESOURCEW(IDB_DIAMOND)), nullptr);
 }
 
 TEST_F(ResourceCalls, KeysThatDoNotMatchAnEntryPassThrough) {
