@@ -61,14 +61,20 @@ TEST_F(HintTest, TheExpertThrowsInTheCardThatWinsAfterACover) {
 }
 
 // The opponents see the talon as the rules count it: the turned-up trump is
-// its last card until it has been drawn.
+// its last card until it has been drawn, and then both sides know who holds
+// it.
 TEST_F(HintTest, TheTurnedUpTrumpIsTheLastCardOfTheTalonUntilDrawn) {
     for (const bool dealt : {false, true}) {
-        setUpPosition({.trumpDealt = dealt, .computerHand = "6C", .humanHand = "7D", .talon = 3});
+        setUpPosition({.trumpDealt = dealt,
+                       .computerHand = dealt ? "6C 9H" : "6C",
+                       .humanHand = "7D",
+                       .talon = 3});
         const engine::Position p = gamePosition(engine::Phase::lead, engine::SOUTH);
         ASSERT_EQ(p.talonEnd - p.talonNext, dealt ? 3 : 4) << dealt;
-        const engine::CardIndex last = p.talon[static_cast<size_t>(p.talonEnd - 1)];
-        EXPECT_EQ(last == engine::cardIndex(trumpCard.suit, trumpCard.rank), !dealt);
+        const engine::CardIndex trump = engine::cardIndex(trumpCard.suit, trumpCard.rank);
+        EXPECT_EQ(p.talon[static_cast<size_t>(p.talonEnd - 1)] == trump, !dealt);
+        EXPECT_EQ(p.shown[engine::NORTH], dealt ? engine::bit(trump) : 0) << dealt;
+        EXPECT_EQ(p.shown[engine::SOUTH], 0u) << dealt;
     }
 }
 
