@@ -150,15 +150,27 @@ TEST(TableMenu, ChoosesTheOpponentAndAsksWhy) {
     ASSERT_EQ(eventsNamed(done, "messagebox").size(), 1u);
 }
 
-// The menu opened at 60 160 has its right border at x 183: an item reaches
-// to the pixel before it; a tap on the border or beyond chooses nothing.
-TEST(TableMenu, AnItemEndsAtTheMenusRightBorder) {
-    for (const auto& [x, result] : {std::pair{182, "40103"}, {183, "0"}, {184, "0"}}) {
+// An item reaches from the pixel after the menu's left border to the pixel
+// before its right one. Opened at 60 160 the menu spans x 60 to 183; at
+// 120 160 it does not fit to the right and opens against the left edge,
+// from x 0 to 123.
+TEST(TableMenu, AnItemEndsAtTheMenusBorders) {
+    const struct {
+        const char* hold;
+        int x;
+        const char* result;
+    } taps[] = {{"60 160", 182, "40103"},
+                {"60 160", 183, "0"},
+                {"60 160", 184, "0"},
+                {"120 160", 1, "40103"},
+                {"120 160", 0, "0"}};
+    for (const auto& tap : taps) {
         const ScriptRun done = run("", {"--clock", "10:00:00.000", "--lang", "en"},
-                                   "hold 60 160\ntap " + std::to_string(x) + " 131\nstate\n");
+                                   std::string("hold ") + tap.hold + "\ntap " +
+                                       std::to_string(tap.x) + " 131\nstate\n");
         const auto menus = eventsNamed(done, "menu");
         ASSERT_EQ(menus.size(), 1u) << done.result.output;
-        expectFields(menus[0], std::string("/result=") + result);
+        expectFields(menus[0], std::string("/result=") + tap.result);
     }
 }
 
