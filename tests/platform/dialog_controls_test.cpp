@@ -70,6 +70,26 @@ TEST_F(DialogControls, ATapSelectsTheLineUnderThePenOnce) {
     EXPECT_EQ(record.commands, (std::vector<Command>{{LIST, LBN_SELCHANGE}, {IDOK, 0}}));
 }
 
+// A list longer than it is tall scrolls to show the line chosen for it,
+// down to the last and back up to the first.
+TEST_F(DialogControls, AListScrollsToItsSelectedLine) {
+    then([&] {
+        for (int i = 0; i < 20; ++i) {
+            ask(LIST, LB_ADDSTRING, 0, textParam(u"line"));
+        }
+        EXPECT_EQ(ask(LIST, LB_GETTOPINDEX), 0);
+        ask(LIST, LB_SETCURSEL, 19);
+        const LRESULT top = ask(LIST, LB_GETTOPINDEX);
+        EXPECT_GT(top, 0);
+        ask(LIST, LB_SETCURSEL, static_cast<WPARAM>(top));
+        EXPECT_EQ(ask(LIST, LB_GETTOPINDEX), top) << "a line in sight does not scroll";
+        ask(LIST, LB_SETCURSEL, 0);
+        EXPECT_EQ(ask(LIST, LB_GETTOPINDEX), 0);
+    });
+    thenClose();
+    run();
+}
+
 TEST_F(DialogControls, ADropDownListShowsItsSelectedLine) {
     then([&] {
         EXPECT_EQ(ask(DROP_DOWN, CB_ADDSTRING, 0, textParam(u"Подкидной")), 0);
