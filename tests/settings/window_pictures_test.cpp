@@ -55,4 +55,23 @@ TEST_F(WindowPictures, MessageBoxesLookAsTheirGoldens) {
     }
 }
 
+// A button held down under the pen: sunk, its face moved a pixel right and
+// down, until the pen lifts and the box closes.
+TEST_F(WindowPictures, AHeldButtonLooksPressed) {
+    SetThreadUILanguage(MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT));
+    platform::InputEvent pen;
+    pen.x = 120;
+    pen.y = 188; // the middle of OK
+    pen.type = Type::PenDown;
+    steps.emplace_back(pen);
+    platform::Surface picture;
+    then([&picture] { picture = platform::composeScreen(); });
+    pen.type = Type::PenUp;
+    steps.emplace_back(pen);
+    EXPECT_EQ(MessageBoxW(mainWindow, ::textOf(IDS_COMPUTER_WON), u"", MB_OK | MB_ICONINFORMATION),
+              IDOK);
+    EXPECT_TRUE(steps.empty());
+    golden_pictures::expectGolden(picture, "box_ok_held", "box_ok_held");
+}
+
 } // namespace
