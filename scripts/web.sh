@@ -43,6 +43,11 @@ for file in build/web/{index.html,index.js,index.wasm,sw.js,manifest.webmanifest
 done
 echo "build/web: the page, its script, WebAssembly, service worker, manifest and icons;" \
     "$((transfer / 1024)) KiB to transfer (gzip)"
+# A phone fetches all of it on a first visit: keep it under 400 KiB.
+if [ "$transfer" -gt $((400 * 1024)) ]; then
+    echo "web.sh: the page is over 400 KiB to transfer" >&2
+    exit 1
+fi
 
 if [ "$serve" -eq 1 ]; then
     echo "Serving at http://127.0.0.1:8000/ (Ctrl+C stops)"
