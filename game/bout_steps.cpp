@@ -42,11 +42,8 @@ void SetBoutStepWatcher(void (*watcher)(BoutStep step)) {
 }
 
 void ReadPaceSetting() {
-    const int requested = RequestedPace();
-    if (requested >= 0) {
-        platform::writeStoredValue(StoredValue::Pace, static_cast<uint32_t>(requested));
-    }
-    movePace = static_cast<int32_t>(platform::readStoredValue(StoredValue::Pace));
+    movePace =
+        static_cast<int32_t>(platform::readStoredValueAsked(StoredValue::Pace, RequestedPace()));
 }
 
 void StorePace(int32_t pace) {

@@ -127,11 +127,8 @@ void playCards(CardSet cards, bool stepFirst = true) {
 } // namespace
 
 void ReadOpponentSetting() {
-    const int32_t requested = RequestedOpponent();
-    if (requested >= 0) {
-        platform::writeStoredValue(StoredValue::Opponent, static_cast<uint32_t>(requested));
-    }
-    opponentKind = static_cast<int32_t>(platform::readStoredValue(StoredValue::Opponent));
+    opponentKind = static_cast<int32_t>(
+        platform::readStoredValueAsked(StoredValue::Opponent, RequestedOpponent()));
 }
 
 void ChooseOpponent(int32_t kind) {

@@ -14,6 +14,13 @@ DWORD readStoredValue(resources::StoredValue value) {
     return *stored >= row.lowest && *stored <= row.highest ? *stored : row.outOfRange;
 }
 
+DWORD readStoredValueAsked(resources::StoredValue value, int32_t asked) {
+    if (asked >= 0) {
+        writeStoredValue(value, static_cast<DWORD>(asked));
+    }
+    return readStoredValue(value);
+}
+
 LSTATUS writeStoredValue(resources::StoredValue value, DWORD number) {
     return writeDwordValue(resources::SETTINGS_KEY, resources::storedValueRow(value).name, number);
 }
