@@ -19,9 +19,13 @@ class Bytes {
     Bytes(const uint8_t* data, size_t size) : data_(data), size_(size) {}
     uint8_t byte() { return at_ < size_ ? data_[at_++] : 0; }
     int number() { return static_cast<int16_t>(byte() | (byte() << 8)); }
-    // A position or size in dialog units, from a little off the screen to
-    // a few screens wide.
-    int extent() { return byte() * 3 - 64; }
+    // A position or size in dialog units: mostly from a little off the
+    // screen to a little past it, one time in eight up to a few screens wide
+    // (each window has pixels of its own, so huge ones are slow to make).
+    int extent() {
+        const int value = byte();
+        return value < 224 ? value - 32 : (value - 224) * 24;
+    }
     std::u16string text() {
         std::u16string out;
         for (int length = byte() % 24; length > 0; --length) {

@@ -38,15 +38,17 @@ bool writePng(const Surface& surface, const std::string& path) {
             static_cast<size_t>(surface.width) * static_cast<size_t>(surface.height)) {
         return false;
     }
-    std::string raw;
-    raw.reserve(static_cast<size_t>(surface.height) * (static_cast<size_t>(surface.width) * 3 + 1));
+    // Each row is a filter byte (0, none) and then red, green, blue.
+    std::string raw(
+        static_cast<size_t>(surface.height) * (static_cast<size_t>(surface.width) * 3 + 1), '\0');
+    char* next = raw.data();
+    const uint32_t* pixel = surface.pixels.data();
     for (int32_t y = 0; y < surface.height; ++y) {
-        raw += '\0'; // no filter
-        for (int32_t x = 0; x < surface.width; ++x) {
-            uint32_t pixel = surface.at(x, y);
-            raw += static_cast<char>((pixel >> 16) & 0xFFu);
-            raw += static_cast<char>((pixel >> 8) & 0xFFu);
-            raw += static_cast<char>(pixel & 0xFFu);
+        ++next;
+        for (int32_t x = 0; x < surface.width; ++x, ++pixel) {
+            *next++ = static_cast<char>((*pixel >> 16) & 0xFFu);
+            *next++ = static_cast<char>((*pixel >> 8) & 0xFFu);
+            *next++ = static_cast<char>(*pixel & 0xFFu);
         }
     }
     uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
