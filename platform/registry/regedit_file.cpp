@@ -224,8 +224,9 @@ size_t RegeditDocument::insertLine(size_t position, std::string line) {
 size_t RegeditDocument::appendSection(const KeyPath& key) {
     bool empty = std::all_of(entries_.begin(), entries_.end(),
                              [this](const Entry& entry) { return isBlankLine(raw(entry)); });
+    // A file of blank lines is new to the program: it gets the header, and
+    // its blank lines stay.
     if (empty) {
-        entries_.clear();
         insertLine(0, "REGEDIT4" + newline_);
     }
     if (!isBlankLine(raw(entries_.back()))) {

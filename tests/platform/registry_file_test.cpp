@@ -104,6 +104,8 @@ const std::vector<FileCase> FILE_CASES{
      "\"wc\"=dword:00000001\r\n"
      "\r\n[HKEY_CURRENT_USER\\Software\\Other]\r\n\"x\"=dword:00000009\r\n",
      ""},
+    {"a file of blank lines gets the header and keeps its blank lines", "\n \n\n", "", "wc=1",
+     "REGEDIT4\n\n \n\n[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n\"wc\"=dword:00000001\n", "wc=1"},
     {"a new section follows a file without a final line end",
      "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Other]\n\"x\"=dword:00000009", "", "cidc=1",
      "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Other]\n\"x\"=dword:00000009\n"
