@@ -5,8 +5,10 @@
 #include <limits>
 #include <vector>
 
+#include "computer/reasons.h"
 #include "game/end_of_game.h"
 #include "game/game_state.h"
+#include "opponents/game_position.h"
 #include "platform/messages.h"
 #include "records/current_deal.h"
 #include "records/game_record.h"
@@ -23,6 +25,24 @@ constexpr size_t unknownCount = std::numeric_limits<size_t>::max();
 std::vector<size_t> undoRecordCounts;
 std::vector<std::vector<RecordMove>> redoRecordMoves;
 size_t recordedBefore = 0;
+// Beside each step, what "Why?" said of the computer's move before it, so
+// that an undone move is not explained (unknown for a resumed history).
+struct WhyNote {
+    ComputerReason reason;
+    LastDecision decision;
+};
+std::vector<WhyNote> undoWhy;
+std::vector<WhyNote> redoWhy;
+WhyNote whyBefore;
+
+WhyNote currentWhy() {
+    return WhyNote{computerReason, lastDecision};
+}
+
+void putWhy(const WhyNote& note) {
+    computerReason = note.reason;
+    lastDecision = note.decision;
+}
 
 int depth = 0;
 bool watching = false;
@@ -50,6 +70,7 @@ void BeginTableMessage(UINT message, WPARAM wParam) {
         serialBefore = newGameSerial;
         before = TakeSnapshot();
         recordedBefore = RecordedMoves();
+        whyBefore = currentWhy();
     }
 }
 
@@ -67,8 +88,10 @@ void EndTableMessage(UINT message, WPARAM wParam) {
     if (MoveBetween(before, TakeSnapshot())) {
         undoSteps.push_back(std::move(before));
         undoRecordCounts.push_back(recordedBefore);
+        undoWhy.push_back(whyBefore);
         redoSteps.clear();
         redoRecordMoves.clear();
+        redoWhy.clear();
     }
 }
 
@@ -90,6 +113,9 @@ bool UndoMove() {
     ++undoneMoves;
     redoRecordMoves.push_back(TakeMovesFrom(undoRecordCounts.back()));
     undoRecordCounts.pop_back();
+    redoWhy.push_back(currentWhy());
+    putWhy(undoWhy.back());
+    undoWhy.pop_back();
     return true;
 }
 
@@ -103,6 +129,9 @@ bool RedoMove() {
     undoRecordCounts.push_back(RecordedMoves());
     PutMovesBack(redoRecordMoves.back());
     redoRecordMoves.pop_back();
+    undoWhy.push_back(currentWhy());
+    putWhy(redoWhy.back());
+    redoWhy.pop_back();
     return true;
 }
 
@@ -116,6 +145,8 @@ void ForgetHistory() {
     undoneMoves = 0;
     undoRecordCounts.clear();
     redoRecordMoves.clear();
+    undoWhy.clear();
+    redoWhy.clear();
 }
 
 void CopyHistory(std::vector<GameSnapshot>& undo, std::vector<GameSnapshot>& redo, int& undone) {
@@ -130,4 +161,6 @@ void PutHistory(std::vector<GameSnapshot> undo, std::vector<GameSnapshot> redo, 
     undoneMoves = undone;
     undoRecordCounts.assign(undoSteps.size(), unknownCount);
     redoRecordMoves.assign(redoSteps.size(), {});
+    undoWhy.assign(undoSteps.size(), WhyNote{});
+    redoWhy.assign(redoSteps.size(), WhyNote{});
 }

@@ -111,6 +111,25 @@ TEST(UndoRedo, GiveBackTheVeryStateLinesOfTheGame) {
     expectFields(e[10], "/canUndo=1|/canRedo=0|/undone=2");
 }
 
+// "Why?" explains the computer's move of the position shown: after an undo,
+// the move before the one taken back, and after a redo the move given back.
+TEST(UndoRedo, WhyExplainsTheMoveOfThePositionShown) {
+    const ScriptRun done = run("", {"--clock", "10:00:00.000"},
+                               "key w\ntap 4 143\ntap 100 110\nkey w\ntap 4 143\ntap 100 110\n"
+                               "key w\nkey ctrl+z\nkey w\nkey ctrl+z\nkey w\nkey ctrl+y\nkey w\n"
+                               "key ctrl+y\nkey w\n");
+    std::vector<std::string> whys;
+    for (const auto& box : eventsNamed(done, "messagebox")) {
+        whys.push_back(box["text"]);
+    }
+    ASSERT_EQ(whys.size(), 7u) << done.result.output;
+    ASSERT_NE(whys[0], whys[1]);
+    ASSERT_NE(whys[1], whys[2]);
+    const std::vector<std::string> expected = {whys[0], whys[1], whys[2], whys[1],
+                                               whys[0], whys[1], whys[2]};
+    EXPECT_EQ(whys, expected);
+}
+
 TEST(UndoRedo, ANewMoveDropsWhatCouldBeRedoneAndANewGameAllHistory) {
     const ScriptRun done = run("", {"--clock", "10:00:00.000"},
                                std::string(twoMoves) + "key ctrl+z\ntap 100 110\ndeal\n"
