@@ -34,8 +34,9 @@ from window_check import Xvfb, png_pixels, wait_for, write_png, xdotool  # noqa:
 # the number of the click during whose steps another click comes (0: none).
 LEAD_COVER_END = [(4, 143), (100, 110), (220, 186)]
 CASES = [
-    ("a lead the computer covers, the bout's end, the refills and its next lead",
-     "10:00:00.000", 1, LEAD_COVER_END, 4, 0),
+    ("a lead the computer covers, the bout's end, the refills and its next lead; a cover "
+     "after which the computer ends the bout", "10:00:00.000", 1,
+     LEAD_COVER_END + [(88, 143), (100, 110)], 7, 0),
     ("a take with a card added", "10:00:09.000", 1, [(220, 186)], 2, 0),
     ("a click on a hand card during the steps of the bout's end (pace 2)",
      "10:00:00.000", 2, LEAD_COVER_END + [(4, 143)], 1, 3),
