@@ -150,8 +150,11 @@ void SdlBackend::present(const Surface& screen) {
         shown_ = screen;
     }
     show();
-    SDL_Surface* target = SDL_GetWindowSurface(window_.get());
-    if (frames_.recording() && target != nullptr) {
+    if (!frames_.recording()) {
+        return;
+    }
+    // What the window holds now, not what it was given.
+    if (SDL_Surface* target = SDL_GetWindowSurface(window_.get())) {
         frames_.present(sdl::readScaledScreen(target, sdl::viewFor(target->w, target->h)));
     }
 }
