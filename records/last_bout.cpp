@@ -17,6 +17,7 @@ namespace {
 BoutRecord current;
 BoutRecord last;
 bool defenderTakes = false;
+int32_t attackerNoted = 0;
 
 bool same(const Card& a, const Card& b) {
     return a.suit == b.suit && a.rank == b.rank;
@@ -54,11 +55,19 @@ void noteTable() {
         defenderTakes = false;
         return;
     }
-    current.computerAttacked = computerAttacks;
+    if (current.pairs.empty()) {
+        current.computerAttacked = computerLed;
+        attackerNoted = computerLed;
+    }
+    // The attacker changed since the table was last seen: the cards added
+    // after the lead are those of a transfer.
+    const bool transfer = computerAttacks != attackerNoted;
+    attackerNoted = computerAttacks;
     for (const Card& card : attacks.cards) {
         if (!known(card)) {
             const bool thrown = defenderTakes || throwInAllowance > 0;
-            current.pairs.push_back(BoutPair{card, Card{}, thrown});
+            const bool lead = current.pairs.empty();
+            current.pairs.push_back(BoutPair{card, Card{}, thrown, transfer && !thrown && !lead});
         }
     }
     std::vector<Card> beaters;
@@ -126,7 +135,11 @@ std::u16string LastBoutText(const BoutRecord& bout) {
         textOf(bout.computerAttacked == 1 ? IDS_BOUT_COMPUTER_ATTACKED : IDS_BOUT_HUMAN_ATTACKED);
     std::u16string thrown;
     std::u16string taken;
+    std::u16string transfer;
     for (const BoutPair& pair : bout.pairs) {
+        if (pair.transferred) {
+            transfer += (transfer.empty() ? u"" : u" ") + cardName(pair.attack);
+        }
         if (pair.thrownToTaker) {
             thrown += (thrown.empty() ? u"" : u" ") + cardName(pair.attack);
             continue;
@@ -141,6 +154,9 @@ std::u16string LastBoutText(const BoutRecord& bout) {
         if (pair.beater.suit != UNSET) {
             taken += u" " + cardName(pair.beater);
         }
+    }
+    if (!transfer.empty()) {
+        text += u"\r\n" + formatted(IDS_BOUT_TRANSFERRED, transfer);
     }
     if (!thrown.empty()) {
         text += u"\r\n" + formatted(IDS_BOUT_THROWN_TO_TAKER, thrown);

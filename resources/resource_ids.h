@@ -96,6 +96,7 @@ constexpr int IDS_BOUT_THROWN_TO_TAKER = 356; // %s: the cards
 constexpr int IDS_BOUT_HUMAN_TOOK = 357;      // %s: the cards
 constexpr int IDS_BOUT_COMPUTER_TOOK = 358;   // %s: the cards
 constexpr int IDS_BOUT_DISCARDED = 359;
+constexpr int IDS_BOUT_TRANSFERRED = 40170; // %s: the cards
 
 // The opponents' items of the tap-and-hold menu, and "Why?" for the
 // handheld's rules.

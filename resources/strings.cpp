@@ -129,6 +129,7 @@ constexpr LocalText strings[] = {
     {IDS_BOUT_COMPUTER_ATTACKED, {u"Ходил КПК.", u"The PDA attacked."}},
     {IDS_BOUT_HUMAN_ATTACKED, {u"Ходили вы.", u"You attacked."}},
     {IDS_BOUT_THROWN_TO_TAKER, {u"Подкинуто: %s", u"Thrown in: %s"}},
+    {IDS_BOUT_TRANSFERRED, {u"Переведено: %s", u"Transferred: %s"}},
     {IDS_BOUT_HUMAN_TOOK, {u"Вы взяли: %s", u"You took: %s"}},
     {IDS_BOUT_COMPUTER_TOOK, {u"КПК взял: %s", u"The PDA took: %s"}},
     {IDS_BOUT_DISCARDED, {u"Бито.", u"Discarded."}},

@@ -3,6 +3,7 @@
 # Installs what is missing, checks that no C++ function or file is too long
 # (tools/long_functions.py), then builds and runs every test twice: once with
 # warnings as errors, once under AddressSanitizer and UndefinedBehaviorSanitizer;
+# the desktop window shows the computer's answers step by step under Xvfb;
 # then runs each fuzz target briefly (TALONIX_FUZZ_SECONDS each, 30 by default,
 # from a fixed seed so that a run is repeatable: the test gate replays known
 # ground, and new ground is explored by long runs of scripts/fuzz.sh),
@@ -21,6 +22,10 @@ for preset in ci asan; do
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
+
+echo "== desktop window =="
+scripts/install-deps.sh xdotool
+python3 tests/desktop/steps_test.py build/ci/talonix
 
 echo "== windows =="
 scripts/windows.sh

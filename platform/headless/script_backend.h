@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "platform/backend.h"
-#include "platform/headless/frame_recorder.h"
+#include "platform/core/frame_recorder.h"
 
 namespace platform {
 

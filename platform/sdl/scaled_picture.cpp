@@ -59,4 +59,34 @@ void drawScaledScreen(SDL_Surface* target, const Surface& screen, const View& vi
     }
 }
 
+Surface readScaledScreen(SDL_Surface* target, const View& view) {
+    Surface screen(SCREEN_WIDTH, SCREEN_HEIGHT);
+    if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) {
+        return screen;
+    }
+    const int bytes = target->format->BytesPerPixel;
+    for (int y = 0; y < SCREEN_HEIGHT; ++y) {
+        const int windowY = view.top + y * view.scale;
+        for (int x = 0; x < SCREEN_WIDTH; ++x) {
+            const int windowX = view.left + x * view.scale;
+            if (windowX < 0 || windowY < 0 || windowX >= target->w || windowY >= target->h) {
+                continue;
+            }
+            const Uint8* at = static_cast<const Uint8*>(target->pixels) +
+                              static_cast<ptrdiff_t>(windowY) * target->pitch + windowX * bytes;
+            Uint32 value = 0;
+            SDL_memcpy(&value, at, static_cast<size_t>(std::min(bytes, 4)));
+            Uint8 red = 0;
+            Uint8 green = 0;
+            Uint8 blue = 0;
+            SDL_GetRGB(value, target->format, &red, &green, &blue);
+            screen.at(x, y) = static_cast<uint32_t>(red << 16 | green << 8 | blue);
+        }
+    }
+    if (SDL_MUSTLOCK(target)) {
+        SDL_UnlockSurface(target);
+    }
+    return screen;
+}
+
 } // namespace platform::sdl

@@ -16,4 +16,8 @@ namespace platform::sdl {
 void drawScaledScreen(SDL_Surface* target, const Surface& screen, const View& view,
                       uint32_t backdrop);
 
+// The screen as the window's surface holds it: one pixel of each square of
+// the view, the 240 x 320 picture the person sees.
+Surface readScaledScreen(SDL_Surface* target, const View& view);
+
 } // namespace platform::sdl

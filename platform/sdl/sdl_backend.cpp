@@ -10,7 +10,7 @@
 #include <deque>
 #include <string_view>
 
-#include "platform/resource_api.h"
+#include "platform/core/frame_recorder.h"
 #include "platform/screen.h"
 #include "platform/sdl/hold_gesture.h"
 #include "platform/sdl/key_translation.h"
@@ -28,8 +28,6 @@ using sdl::environmentHas;
 using sdl::onlyAnInvisibleDriver;
 using sdl::sdlError;
 using sdl::View;
-
-constexpr int PROGRAM_ICON_ID = 101;
 
 InputEvent closeEvent() {
     InputEvent close;
@@ -58,7 +56,6 @@ class SdlBackend final : public Backend {
     void show();
     void showPicture(const Surface& picture);
     bool waitForHold(SDL_Event& event);
-    void setIcon();
     void rememberScale();
     void fitToDesktop(int scale);
 
@@ -71,6 +68,7 @@ class SdlBackend final : public Backend {
     uint32_t backdrop_ = 0x000000;
     int rememberedScale_ = 0;
     std::deque<InputEvent> pending_;
+    FrameRecorder frames_;
 };
 
 bool SdlBackend::open(std::string& error) {
@@ -110,9 +108,9 @@ bool SdlBackend::open(std::string& error) {
         error = sdlError("cannot draw into the window");
         return false;
     }
-    setIcon();
+    sdl::setWindowIcon(window_.get());
     SDL_StartTextInput();
-    present(shown_);
+    show();
     rememberScale();
     return true;
 }
@@ -129,19 +127,6 @@ void SdlBackend::fitToDesktop(int scale) {
                      scale_, fitting);
     }
     sdl::placeInUsableArea(window_.get(), fitting, frame);
-}
-
-void SdlBackend::setIcon() {
-    Surface* icon = surfaceOfIcon(LoadIconW(nullptr, MAKEINTRESOURCEW(PROGRAM_ICON_ID)));
-    if (icon == nullptr || icon->width <= 0 || icon->height <= 0) {
-        return;
-    }
-    sdl::SurfaceHandle picture(SDL_CreateRGBSurfaceWithFormatFrom(icon->pixels.data(), icon->width,
-                                                                  icon->height, 32, icon->width * 4,
-                                                                  SDL_PIXELFORMAT_RGB888));
-    if (picture) {
-        SDL_SetWindowIcon(window_.get(), picture.get());
-    }
 }
 
 // The scale of a window in its own size, stored when it changes; a full
@@ -165,6 +150,13 @@ void SdlBackend::present(const Surface& screen) {
         shown_ = screen;
     }
     show();
+    if (!frames_.recording()) {
+        return;
+    }
+    // What the window holds now, not what it was given.
+    if (SDL_Surface* target = SDL_GetWindowSurface(window_.get())) {
+        frames_.present(sdl::readScaledScreen(target, sdl::viewFor(target->w, target->h)));
+    }
 }
 
 // Set while the table is painted; shown with the picture that follows.
@@ -233,6 +225,9 @@ InputEvent SdlBackend::waitEvent() {
 // Blocks until the time is up or a press or a key comes, so a step shown
 // costs no CPU either.
 bool SdlBackend::waitForInput(uint32_t ms) {
+    if (frames_.recording()) {
+        frames_.stepShown(); // the input is the person's, never made up here
+    }
     const uint32_t start = SDL_GetTicks();
     for (;;) {
         if (std::any_of(pending_.begin(), pending_.end(), endsSteps)) {

@@ -4,6 +4,8 @@
 #include <clocale>
 #include <string_view>
 
+#include "platform/raster/surface.h"
+#include "platform/resource_api.h"
 #include "platform/sdl/sdl_handles.h"
 
 namespace platform::sdl {
@@ -48,6 +50,20 @@ void platform::sdl::setWindowTitle(SDL_Window* window, const std::string& title)
     SDL_SetWindowTitle(window, title.c_str());
     if (switched) {
         std::setlocale(LC_CTYPE, previous.c_str());
+    }
+}
+
+void platform::sdl::setWindowIcon(SDL_Window* window) {
+    constexpr int PROGRAM_ICON_ID = 101;
+    Surface* icon = surfaceOfIcon(LoadIconW(nullptr, MAKEINTRESOURCEW(PROGRAM_ICON_ID)));
+    if (icon == nullptr || icon->width <= 0 || icon->height <= 0) {
+        return;
+    }
+    SurfaceHandle picture(SDL_CreateRGBSurfaceWithFormatFrom(icon->pixels.data(), icon->width,
+                                                             icon->height, 32, icon->width * 4,
+                                                             SDL_PIXELFORMAT_RGB888));
+    if (picture) {
+        SDL_SetWindowIcon(window, picture.get());
     }
 }
 

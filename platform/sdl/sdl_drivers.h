@@ -18,5 +18,7 @@ std::string sdlError(const char* what);
 bool environmentHas(const char* name);
 // Sets the window's title, given in UTF-8.
 void setWindowTitle(SDL_Window* window, const std::string& title);
+// Gives the window the program's icon.
+void setWindowIcon(SDL_Window* window);
 
 } // namespace platform::sdl

@@ -161,34 +161,74 @@ TEST(ComputerStepsHurried, ByInputEndAtOnceOnTheSamePicture) {
 struct BoutCase {
     const char* clock;
     const char* language;
-    const char* script;
+    const char* settings; // "" for none
+    const char* script;   // any state line in it must show `table`
+    const char* table;
     const char* text;
 };
 
 class LastBout : public ::testing::TestWithParam<BoutCase> {};
 
 // The key L shows the bout that ended last: the pairs in the order played,
-// the card thrown in to the taker, the discard or the take.
+// each attack with the card that beat it wherever the table laid it, the
+// cards of a transfer, the card thrown in to the taker, the discard or the
+// take.
 TEST_P(LastBout, IsShownByTheKey) {
     const BoutCase& c = GetParam();
     const std::string folder = makeScratchFolder();
+    writeTextFile(folder + "/s.reg", settingsText(c.settings));
     const RunResult run = runScript(
         {"--clock", c.clock, "--lang", c.language, "--registry", folder + "/s.reg"}, c.script);
-    const std::vector<json> events = eventsOf(run.output);
-    ASSERT_EQ(events.size(), 1U) << run.output;
-    EXPECT_EQ(events[0]["text"], c.text);
+    std::vector<json> boxes; // plain boxes: not the transfer question
+    size_t states = 0;
+    for (const json& event : eventsOf(run.output)) {
+        if (event["event"] == "state") {
+            ++states;
+            expectFields(event, c.table);
+        } else if (event["style"] == 0) {
+            boxes.push_back(event);
+        }
+    }
+    EXPECT_EQ(states, *c.table == '\0' ? 0U : 1U);
+    ASSERT_EQ(boxes.size(), 1U) << run.output;
+    EXPECT_EQ(boxes[0]["text"], c.text);
 }
+
+// After a transfer the two cards are covered at once: the defence lies in
+// hand order, a king over the six of clubs it does not beat.
+constexpr const char* TRANSFER_COVERED = "tap 4 143\ntap 100 110\nstate\ntap 220 186\nkey l\n";
+constexpr const char* KING_OVER_CLUBS =
+    "/humanTableRow/cards/0/suit=3|/humanTableRow/cards/0/rank=6|"
+    "/computerTableRow/cards/0/suit=4|"
+    "/computerTableRow/cards/0/rank=13";
+// The computer transfers the seven of spades, and the human covers both
+// sevens at once, the seven of hearts picked first.
+constexpr const char* COVER_BOTH = "tap 4 143\ntap 100 110\ntap 4 143\ntap 116 143\ntap 100 110\n"
+                                   "key l\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Bouts, LastBout,
     ::testing::Values(
         // nothing before a bout has ended
-        BoutCase{"10:00:00.000", "ru", "key l\ntap 4 143\ntap 100 110\nkey l\ntap 220 186\nkey l\n",
+        BoutCase{"10:00:00.000", "ru", "",
+                 "key l\ntap 4 143\ntap 100 110\nkey l\ntap 220 186\nkey l\n", "",
                  "Ходили вы.\r\n7п – Дп\r\nБито."},
-        BoutCase{"10:00:00.000", "en", "tap 4 143\ntap 100 110\ntap 220 186\nkey l\n",
+        BoutCase{"10:00:00.000", "en", "", "tap 4 143\ntap 100 110\ntap 220 186\nkey l\n", "",
                  "You attacked.\r\n7S – QS\r\nDiscarded."},
-        BoutCase{"10:00:09.000", "ru", "tap 220 186\nkey l\n",
-                 "Ходил КПК.\r\n6б\r\nПодкинуто: 6п\r\nВы взяли: 6б 6п"}));
+        BoutCase{"10:00:09.000", "ru", "", "tap 220 186\nkey l\n", "",
+                 "Ходил КПК.\r\n6б\r\nПодкинуто: 6п\r\nВы взяли: 6б 6п"},
+        BoutCase{"10:00:29.000", "ru", "type=1", TRANSFER_COVERED, KING_OVER_CLUBS,
+                 "Ходил КПК.\r\n6т – 6ч\r\n6п – Кп\r\nПереведено: 6п\r\nБито."},
+        BoutCase{"10:00:29.000", "en", "type=1", TRANSFER_COVERED, KING_OVER_CLUBS,
+                 "The PDA attacked.\r\n6C – 6H\r\n6S – KS\r\nTransferred: 6S\r\nDiscarded."},
+        BoutCase{"10:00:14.000", "ru", "type=1", COVER_BOTH, "",
+                 "Ходили вы.\r\n7п – Кп\r\n7т – 7ч\r\nПереведено: 7т\r\nБито."},
+        BoutCase{"10:00:14.000", "en", "type=1", COVER_BOTH, "",
+                 "You attacked.\r\n7S – KS\r\n7C – 7H\r\nTransferred: 7C\r\nDiscarded."},
+        // a throw-in after a cover is no transfer
+        BoutCase{"10:00:00.000", "ru", "type=1",
+                 "tap 4 143\ntap 100 110\ntap 4 143\ntap 100 110\ntap 220 186\nkey l\n", "",
+                 "Ходили вы.\r\n7п – Дп\r\n7т\r\nКПК взял: 7п Дп 7т"}));
 
 // --pace is kept, checked in the menu, and changed there.
 TEST(Pace, IsKeptAndChosenInTheMenu) {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/headless/frame_recorder.h"
+#include "platform/core/frame_recorder.h"
 
 #include <cstdio>
 #include <cstdlib>
