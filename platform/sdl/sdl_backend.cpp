@@ -315,9 +315,14 @@ void SdlBackend::translate(const SDL_Event& event) {
 void SdlBackend::translateMouse(const SDL_Event& event) {
     if (event.type == SDL_MOUSEBUTTONDOWN) {
         if (event.button.button == SDL_BUTTON_LEFT) {
-            // Kept back by the gesture until the pen lifts, moves or is held.
+            // Over the table, kept back by the gesture until the pen lifts,
+            // moves or is held; anywhere else a press at once.
             if (auto down = pen_.press(event.button.x, event.button.y, event.button.timestamp)) {
-                hold_.press(*down, SDL_GetTicks());
+                if (pressHoldsAt(down->x, down->y)) {
+                    hold_.press(*down, SDL_GetTicks());
+                } else {
+                    pending_.push_back(*down);
+                }
             }
         } else if (event.button.button == SDL_BUTTON_RIGHT) {
             if (auto held = pen_.hold(event.button.x, event.button.y)) {
