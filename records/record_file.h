@@ -21,3 +21,13 @@ struct RecordPlace {
 // A file that changed under it since (another run wrote to it) gets the
 // game anew at its end. A failure is said once on standard error.
 void writeGameRecord(const std::string& folder, const GameRecord& game, RecordPlace& place);
+
+// Where a game written by an earlier run lies (offset .. end) in its month's
+// file under folder.
+RecordPlace placeInFolder(const std::string& folder, const GameRecord& game, std::uintmax_t offset,
+                          std::uintmax_t end);
+
+// The last game of the newest month's file under folder, written before
+// `before` when that game lies in the same file: the game played before,
+// for a run that has not played one yet. False when there is none.
+bool lastGameInFolder(const std::string& folder, const RecordPlace& before, GameRecord& game);

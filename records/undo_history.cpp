@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "game/end_of_game.h"
@@ -130,4 +131,16 @@ void PutHistory(std::vector<GameSnapshot> undo, std::vector<GameSnapshot> redo, 
     undoneMoves = undone;
     undoRecordCounts.assign(undoSteps.size(), unknownCount);
     redoRecordMoves.assign(redoSteps.size(), {});
+}
+
+void CopyRecordHistory(std::vector<size_t>& counts, std::vector<std::vector<RecordMove>>& moves) {
+    counts = undoRecordCounts;
+    moves = redoRecordMoves;
+}
+
+void PutRecordHistory(std::vector<size_t> counts, std::vector<std::vector<RecordMove>> moves) {
+    if (counts.size() == undoSteps.size() && moves.size() == redoSteps.size()) {
+        undoRecordCounts = std::move(counts);
+        redoRecordMoves = std::move(moves);
+    }
 }
