@@ -328,6 +328,6 @@ void ResumeRecord(const KeptRecord& kept) {
 
 void FindPreviousRecord() {
     if (previous.tags.empty() && !RequestedRecordsFolder().empty()) {
-        lastGameInFolder(RequestedRecordsFolder(), place, previous);
+        lastGameInFolder(RequestedRecordsFolder(), current, place, previous);
     }
 }

@@ -1,38 +1,69 @@
 // SPDX-License-Identifier: MIT
 #include "records/kept_record.h"
 
+#include <algorithm>
+#include <charconv>
 #include <limits>
-#include <sstream>
+#include <string_view>
 
 namespace {
 
 constexpr size_t unknownCount = std::numeric_limits<size_t>::max();
 constexpr int64_t mostMoves = 100000;
 
-// Reads a number in lo..hi; once one fails every later read fails too.
-bool number(std::istream& in, int64_t& value, int64_t lo, int64_t hi) {
-    return static_cast<bool>(in >> value) && value >= lo && value <= hi;
+// The words of the text separated by spaces and line ends, read in order.
+class Words {
+  public:
+    explicit Words(std::string_view text) : text_(text) {}
+    std::string_view next() {
+        const size_t from = text_.find_first_not_of(" \n", at_);
+        if (from == std::string_view::npos) {
+            at_ = text_.size();
+            return {};
+        }
+        at_ = std::min(text_.find_first_of(" \n", from), text_.size());
+        return text_.substr(from, at_ - from);
+    }
+    // A whole number in lo..hi.
+    bool number(int64_t& value, int64_t lo, int64_t hi) {
+        const std::string_view word = next();
+        const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+        return !word.empty() && error == std::errc() && end == word.data() + word.size() &&
+               value >= lo && value <= hi;
+    }
+    bool word(std::string_view expected) { return next() == expected; }
+    // What follows the line the last word ended.
+    std::string_view rest() const {
+        const size_t line = text_.find('\n', at_);
+        return line == std::string_view::npos ? std::string_view() : text_.substr(line + 1);
+    }
+
+  private:
+    std::string_view text_;
+    size_t at_ = 0;
+};
+
+void put(std::string& out, int64_t value) {
+    out += ' ';
+    out += std::to_string(value);
 }
 
-bool word(std::istream& in, const char* expected) {
-    std::string text;
-    return static_cast<bool>(in >> text) && text == expected;
-}
-
-void putMove(std::ostringstream& out, const RecordMove& move) {
-    out << ' ' << static_cast<int>(move.player) << ' ' << static_cast<int>(move.kind) << ' '
-        << move.cards.size();
+void putMove(std::string& out, const RecordMove& move) {
+    put(out, static_cast<int>(move.player));
+    put(out, static_cast<int>(move.kind));
+    put(out, static_cast<int64_t>(move.cards.size()));
     for (const auto& [suit, rank] : move.cards) {
-        out << ' ' << suit << ' ' << rank;
+        put(out, suit);
+        put(out, rank);
     }
 }
 
 // A move as putMove wrote it; its cards must have names.
-bool getMove(std::istream& in, RecordMove& move) {
+bool getMove(Words& in, RecordMove& move) {
     int64_t player = 0;
     int64_t kind = 0;
     int64_t count = 0;
-    if (!number(in, player, 0, 1) || !number(in, kind, 0, 5) || !number(in, count, 0, 36)) {
+    if (!in.number(player, 0, 1) || !in.number(kind, 0, 5) || !in.number(count, 0, 36)) {
         return false;
     }
     move.player = static_cast<Player>(player);
@@ -40,7 +71,7 @@ bool getMove(std::istream& in, RecordMove& move) {
     for (int64_t i = 0; i < count; ++i) {
         int64_t suit = 0;
         int64_t rank = 0;
-        if (!number(in, suit, 1, 4) || !number(in, rank, 6, 14)) {
+        if (!in.number(suit, 1, 4) || !in.number(rank, 6, 14)) {
             return false;
         }
         move.cards.emplace_back(static_cast<int32_t>(suit), static_cast<int32_t>(rank));
@@ -48,24 +79,24 @@ bool getMove(std::istream& in, RecordMove& move) {
     return true;
 }
 
-bool getHistory(std::istream& in, KeptRecord& kept) {
+bool getHistory(Words& in, KeptRecord& kept) {
     int64_t count = 0;
-    if (!word(in, "undo") || !number(in, count, 0, mostMoves)) {
+    if (!in.word("undo") || !in.number(count, 0, mostMoves)) {
         return false;
     }
     for (int64_t i = 0; i < count; ++i) {
         int64_t moves = 0;
-        if (!number(in, moves, -1, mostMoves)) {
+        if (!in.number(moves, -1, mostMoves)) {
             return false;
         }
         kept.undoCounts.push_back(moves < 0 ? unknownCount : static_cast<size_t>(moves));
     }
-    if (!word(in, "redo") || !number(in, count, 0, mostMoves)) {
+    if (!in.word("redo") || !in.number(count, 0, mostMoves)) {
         return false;
     }
     for (int64_t i = 0; i < count; ++i) {
         int64_t moves = 0;
-        if (!number(in, moves, 0, mostMoves)) {
+        if (!in.number(moves, 0, mostMoves)) {
             return false;
         }
         std::vector<RecordMove>& step = kept.redoMoves.emplace_back();
@@ -81,43 +112,45 @@ bool getHistory(std::istream& in, KeptRecord& kept) {
 } // namespace
 
 std::string keptRecordText(const KeptRecord& kept) {
-    std::ostringstream out;
-    out << "record " << (kept.placed ? 1 : 0) << ' ' << kept.offset << ' ' << kept.end << "\nundo "
-        << kept.undoCounts.size();
+    std::string out = "record";
+    put(out, kept.placed ? 1 : 0);
+    put(out, static_cast<int64_t>(kept.offset));
+    put(out, static_cast<int64_t>(kept.end));
+    out += "\nundo";
+    put(out, static_cast<int64_t>(kept.undoCounts.size()));
     for (size_t count : kept.undoCounts) {
-        out << ' ' << (count == unknownCount ? -1 : static_cast<int64_t>(count));
+        put(out, count == unknownCount ? -1 : static_cast<int64_t>(count));
     }
-    out << "\nredo " << kept.redoMoves.size() << '\n';
+    out += "\nredo";
+    put(out, static_cast<int64_t>(kept.redoMoves.size()));
+    out += '\n';
     for (const std::vector<RecordMove>& step : kept.redoMoves) {
-        out << step.size();
+        out += std::to_string(step.size());
         for (const RecordMove& move : step) {
             putMove(out, move);
         }
-        out << '\n';
+        out += '\n';
     }
-    return out.str() + gameText(kept.game);
+    return out + gameText(kept.game);
 }
 
 std::optional<KeptRecord> readKeptRecord(const std::string& text) {
-    std::istringstream in(text);
+    Words in(text);
     KeptRecord kept;
     int64_t placed = 0;
     int64_t offset = 0;
     int64_t end = 0;
     constexpr int64_t largest = int64_t{1} << 48;
-    if (!word(in, "record") || !number(in, placed, 0, 1) || !number(in, offset, 0, largest) ||
-        !number(in, end, offset, largest) || !getHistory(in, kept)) {
+    if (!in.word("record") || !in.number(placed, 0, 1) || !in.number(offset, 0, largest) ||
+        !in.number(end, offset, largest) || !getHistory(in, kept)) {
         return std::nullopt;
     }
     kept.placed = placed != 0;
     kept.offset = static_cast<uint64_t>(offset);
     kept.end = static_cast<uint64_t>(end);
-    std::string rest;
-    std::getline(in, rest); // the end of the last number's line
-    rest.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     std::vector<GameRecord> games;
     int line = 0;
-    if (!readGames(rest, games, line).empty() || games.size() != 1) {
+    if (!readGames(std::string(in.rest()), games, line).empty() || games.size() != 1) {
         return std::nullopt;
     }
     kept.game = std::move(games[0]);

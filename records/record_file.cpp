@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "records/record_file.h"
 
-#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -29,17 +28,6 @@ std::string monthFileName(const GameRecord& game) {
     date = date.substr(0, 7);
     date[4] = '-';
     return date + ".txt";
-}
-
-// "2026-12.txt": a month's file as writeGameRecord names it.
-bool isMonthFile(const std::string& name) {
-    const auto digits = [&name](size_t from, size_t to) {
-        return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(from),
-                           name.begin() + static_cast<std::ptrdiff_t>(to),
-                           [](char c) { return c >= '0' && c <= '9'; });
-    };
-    return name.size() == 11 && name.compare(7, 4, ".txt") == 0 && name[4] == '-' && digits(0, 4) &&
-           digits(5, 7);
 }
 
 // A record file larger than this is not read for the game before.
@@ -97,25 +85,19 @@ RecordPlace placeInFolder(const std::string& folder, const GameRecord& game, std
     return place;
 }
 
-bool lastGameInFolder(const std::string& folder, const RecordPlace& before, GameRecord& game) {
+// The last game of a record file, read as far as `upTo` bytes.
+bool lastGameIn(const std::filesystem::path& file, std::uintmax_t upTo, GameRecord& game) {
     std::error_code error;
-    std::filesystem::path newest;
-    for (const auto& entry : std::filesystem::directory_iterator(pathFromUtf8(folder), error)) {
-        const std::string name = entry.path().filename().string();
-        if (isMonthFile(name) && (newest.empty() || name > newest.filename().string())) {
-            newest = entry.path();
-        }
-    }
-    if (newest.empty() || !std::filesystem::is_regular_file(newest, error) ||
-        std::filesystem::file_size(newest, error) > largestRecordFile) {
+    if (!std::filesystem::is_regular_file(file, error) ||
+        std::filesystem::file_size(file, error) > largestRecordFile) {
         return false;
     }
-    std::ifstream in(newest, std::ios::binary);
+    std::ifstream in(file, std::ios::binary);
     std::ostringstream read;
     read << in.rdbuf();
     std::string text = read.str();
-    if (before.placed && std::filesystem::equivalent(before.file, newest, error)) {
-        text.resize(std::min<std::uintmax_t>(before.offset, text.size()));
+    if (upTo < text.size()) {
+        text.resize(static_cast<size_t>(upTo));
     }
     std::vector<GameRecord> games;
     int line = 0;
@@ -124,4 +106,11 @@ bool lastGameInFolder(const std::string& folder, const RecordPlace& before, Game
     }
     game = games.back();
     return true;
+}
+
+bool lastGameInFolder(const std::string& folder, const GameRecord& current,
+                      const RecordPlace& place, GameRecord& game) {
+    return place.placed
+               ? lastGameIn(place.file, place.offset, game)
+               : lastGameIn(pathFromUtf8(folder) / monthFileName(current), largestRecordFile, game);
 }

@@ -27,7 +27,7 @@ void writeGameRecord(const std::string& folder, const GameRecord& game, RecordPl
 RecordPlace placeInFolder(const std::string& folder, const GameRecord& game, std::uintmax_t offset,
                           std::uintmax_t end);
 
-// The last game of the newest month's file under folder, written before
-// `before` when that game lies in the same file: the game played before,
-// for a run that has not played one yet. False when there is none.
-bool lastGameInFolder(const std::string& folder, const RecordPlace& before, GameRecord& game);
+// The game played before `current` (written at `place`, when it has been):
+// the last game before it in its month's file. False when there is none.
+bool lastGameInFolder(const std::string& folder, const GameRecord& current,
+                      const RecordPlace& place, GameRecord& game);
