@@ -28,6 +28,12 @@ HWND activeWindow();
 // from a class of its own. Null before it exists and after it is destroyed.
 HWND mainWindowHandle();
 
+// Whether a press held still at screen point x, y opens the table's menu:
+// only over the main window itself, with nothing open over it. Anywhere else
+// (a dialog's or a message box's button, the command bar, an open menu) a
+// held press is the plain press it is, taken when the pen lifts.
+bool pressHoldsAt(int32_t x, int32_t y);
+
 // The colour of the bars around the picture when the desktop window is
 // larger than a whole multiple of the screen: the program's table colour.
 void setBackdropColour(COLORREF colour);

@@ -219,6 +219,9 @@ std::string writeSavedGame(const SavedGame& game) {
     for (const GameSnapshot& s : game.redo) {
         putSnapshot(out, s);
     }
+    if (game.record) {
+        out.text() += keptRecordText(*game.record);
+    }
     return out.text();
 }
 
@@ -226,9 +229,20 @@ std::optional<SavedGame> readSavedGame(const std::string& text) {
     if (text.rfind(std::string(header) + "\n", 0) != 0) {
         return std::nullopt;
     }
-    const std::string body = text.substr(std::char_traits<char>::length(header) + 1);
+    // The numbers, then maybe the game's record (its first word the first
+    // letters of the file after the header).
+    const size_t headerEnd = std::char_traits<char>::length(header) + 1;
+    const size_t numbersEnd = text.find("\nrecord ", headerEnd);
+    const std::string body = text.substr(
+        headerEnd, numbersEnd == std::string::npos ? std::string::npos : numbersEnd - headerEnd);
     Reader in(body); // reads body in place: it must outlive the reader
     SavedGame game;
+    if (numbersEnd != std::string::npos) {
+        game.record = readKeptRecord(text.substr(numbersEnd + 1));
+        if (!game.record) {
+            return std::nullopt;
+        }
+    }
     game.dealKnown = in.get32(0, 1);
     game.variant = in.get32(0, 5);
     game.seed = in.get32(0, 5243379);

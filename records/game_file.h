@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "records/game_snapshot.h"
+#include "records/kept_record.h"
 
 struct SavedGame {
     GameSnapshot table;
@@ -20,7 +21,8 @@ struct SavedGame {
     int32_t seed = 1;
     int64_t steps = 0;
     int32_t lastWinner = -1;
-    RandomState follower; // the random source as the deal was dealt
+    RandomState follower;             // the random source as the deal was dealt
+    std::optional<KeptRecord> record; // none when the game was not recorded
 };
 
 std::string writeSavedGame(const SavedGame& game);

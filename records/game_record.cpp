@@ -300,3 +300,34 @@ void DropRecord() {
     gameOpen = false;
     changed = false;
 }
+
+bool KeepRecord(KeptRecord& kept) {
+    if (!gameOpen || paused) {
+        return false;
+    }
+    kept.game = current;
+    kept.placed = place.placed;
+    kept.offset = place.offset;
+    kept.end = place.end;
+    CopyRecordHistory(kept.undoCounts, kept.redoMoves);
+    return true;
+}
+
+void ResumeRecord(const KeptRecord& kept) {
+    current = kept.game;
+    place = kept.placed ? placeInFolder(RequestedRecordsFolder(), current, kept.offset, kept.end)
+                        : RecordPlace{};
+    PutRecordHistory(kept.undoCounts, kept.redoMoves);
+    computerWinsAtDeal = computerWins;
+    humanWinsAtDeal = humanWins;
+    transferPending = false;
+    dealing = false;
+    gameOpen = true;
+    changed = false;
+}
+
+void FindPreviousRecord() {
+    if (previous.tags.empty() && !RequestedRecordsFolder().empty()) {
+        lastGameInFolder(RequestedRecordsFolder(), current, place, previous);
+    }
+}

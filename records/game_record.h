@@ -10,6 +10,7 @@
 
 #include "platform/win_types.h"
 #include "records/game_snapshot.h"
+#include "records/kept_record.h"
 #include "records/record_text.h"
 
 // Watches the rows from now on (once, when the table's window is made).
@@ -43,3 +44,12 @@ void PauseRecordWriting(bool paused);
 void ContinueRecord(const GameRecord& game, size_t count);
 // Nothing more is recorded until the next deal.
 void DropRecord();
+
+// The record of the game in progress, to be kept with it; false when it is
+// not being recorded.
+bool KeepRecord(KeptRecord& kept);
+// A kept game taken up by a new run: its record goes on where it stood.
+void ResumeRecord(const KeptRecord& kept);
+// In a run that has closed no game yet: the game before is the last one
+// its records folder holds.
+void FindPreviousRecord();

@@ -3,6 +3,7 @@
 
 #include <fstream>
 #include <iostream>
+#include <sstream>
 #include <system_error>
 
 #include "platform/utf.h"
@@ -28,6 +29,9 @@ std::string monthFileName(const GameRecord& game) {
     date[4] = '-';
     return date + ".txt";
 }
+
+// A record file larger than this is not read for the game before.
+constexpr std::uintmax_t largestRecordFile = 16u << 20;
 
 } // namespace
 
@@ -69,4 +73,44 @@ void writeGameRecord(const std::string& folder, const GameRecord& game, RecordPl
     if (error) {
         sayOnce(place.file, error.message());
     }
+}
+
+RecordPlace placeInFolder(const std::string& folder, const GameRecord& game, std::uintmax_t offset,
+                          std::uintmax_t end) {
+    RecordPlace place;
+    place.file = pathFromUtf8(folder) / monthFileName(game);
+    place.offset = offset;
+    place.end = end;
+    place.placed = true;
+    return place;
+}
+
+// The last game of a record file, read as far as `upTo` bytes.
+bool lastGameIn(const std::filesystem::path& file, std::uintmax_t upTo, GameRecord& game) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error) ||
+        std::filesystem::file_size(file, error) > largestRecordFile) {
+        return false;
+    }
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream read;
+    read << in.rdbuf();
+    std::string text = read.str();
+    if (upTo < text.size()) {
+        text.resize(static_cast<size_t>(upTo));
+    }
+    std::vector<GameRecord> games;
+    int line = 0;
+    if (!readGames(text, games, line).empty() || games.empty()) {
+        return false;
+    }
+    game = games.back();
+    return true;
+}
+
+bool lastGameInFolder(const std::string& folder, const GameRecord& current,
+                      const RecordPlace& place, GameRecord& game) {
+    return place.placed
+               ? lastGameIn(place.file, place.offset, game)
+               : lastGameIn(pathFromUtf8(folder) / monthFileName(current), largestRecordFile, game);
 }

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "platform/runtime.h"
 #include "records/current_deal.h"
@@ -43,6 +44,9 @@ SavedGame currentGame() {
     game.steps = static_cast<int64_t>(kept.deal.steps);
     game.lastWinner = kept.deal.lastWinner;
     game.follower = kept.follower;
+    if (KeptRecord record; KeepRecord(record)) {
+        game.record = std::move(record);
+    }
     return game;
 }
 
@@ -97,9 +101,14 @@ void ResumeKeptGame(HWND /*window*/) {
         DealCode{game->variant, game->seed, static_cast<uint64_t>(game->steps), game->lastWinner};
     kept.follower = game->follower;
     PutKeptDeal(kept);
-    // Its record, written before the last run ended, ends there: the deal
-    // made meanwhile is no game, and the moves to come have no beginning.
-    DropRecord();
+    // Its record goes on where the last run left it; the deal made
+    // meanwhile is no game. A game kept without its record is not recorded
+    // further: the moves to come would have no beginning.
+    if (game->record) {
+        ResumeRecord(*game->record);
+    } else {
+        DropRecord();
+    }
 }
 
 void KeepGame() {

@@ -17,11 +17,11 @@
 #include "records/current_deal.h"
 #include "records/deal_dialog.h"
 #include "records/game_record.h"
+#include "records/last_bout.h"
+#include "records/opponent_menu.h"
 #include "records/record_reading.h"
 #include "records/replay_check.h"
 #include "records/replay_view.h"
-#include "records/last_bout.h"
-#include "records/opponent_menu.h"
 #include "records/resume.h"
 #include "records/table_menu.h"
 #include "records/undo_history.h"
@@ -165,6 +165,7 @@ LRESULT handleTableMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         if (RequestedDealCode().empty()) {
             ResumeKeptGame(window);
         }
+        FindPreviousRecord();
         showDealInTitle(window);
         replayAsked(window);
         runReplayCheck(window);
@@ -185,9 +186,10 @@ LRESULT KeepRecords(HWND window, UINT message, WPARAM wParam, LPARAM lParam, Tab
     ++depth;
     const LRESULT result = handleTableMessage(window, message, wParam, lParam, handle);
     --depth;
+    // The record first: the game kept holds where it was written.
     if (depth == 0 && message != WM_PAINT) {
-        KeepGame();
         WriteRecord();
+        KeepGame();
     }
     return result;
 }

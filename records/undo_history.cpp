@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "computer/reasons.h"
@@ -163,4 +164,16 @@ void PutHistory(std::vector<GameSnapshot> undo, std::vector<GameSnapshot> redo, 
     redoRecordMoves.assign(redoSteps.size(), {});
     undoWhy.assign(undoSteps.size(), WhyNote{});
     redoWhy.assign(redoSteps.size(), WhyNote{});
+}
+
+void CopyRecordHistory(std::vector<size_t>& counts, std::vector<std::vector<RecordMove>>& moves) {
+    counts = undoRecordCounts;
+    moves = redoRecordMoves;
+}
+
+void PutRecordHistory(std::vector<size_t> counts, std::vector<std::vector<RecordMove>> moves) {
+    if (counts.size() == undoSteps.size() && moves.size() == redoSteps.size()) {
+        undoRecordCounts = std::move(counts);
+        redoRecordMoves = std::move(moves);
+    }
 }

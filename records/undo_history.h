@@ -9,6 +9,7 @@
 
 #include "platform/win_types.h"
 #include "records/game_snapshot.h"
+#include "records/record_text.h"
 
 // Around every message of the main window: the outermost input message that
 // moves a card becomes one step of the history.
@@ -28,3 +29,8 @@ void ForgetHistory();
 // The history as a resumed game brings it, and as it is kept.
 void CopyHistory(std::vector<GameSnapshot>& undo, std::vector<GameSnapshot>& redo, int& undone);
 void PutHistory(std::vector<GameSnapshot> undo, std::vector<GameSnapshot> redo, int undone);
+// The record's side of the history, kept with the game: where the record
+// stood before each step that can be undone, and the moves each redo puts
+// back. Put after PutHistory.
+void CopyRecordHistory(std::vector<size_t>& counts, std::vector<std::vector<RecordMove>>& moves);
+void PutRecordHistory(std::vector<size_t> counts, std::vector<std::vector<RecordMove>> moves);

@@ -177,6 +177,11 @@ void postClose() {
 
 } // namespace
 
+bool pressHoldsAt(int32_t x, int32_t y) {
+    HWND main = mainWindowHandle();
+    return main != nullptr && activeWindow() == main && windowAtScreenPoint(x, y) == main;
+}
+
 void postInputEvent(const InputEvent& event) {
     switch (event.type) {
     case Type::PenDown:

@@ -190,10 +190,11 @@ std::optional<InputEvent> ScriptBackend::parsePen(const Words& words) {
     if (verb == "up") {
         return makeEvent(Type::PenUp, x, y);
     }
-    if (verb == "hold") {
+    if (verb == "hold" && pressHoldsAt(x, y)) {
         return makeEvent(Type::PenHold, x, y);
     }
-    if (verb == "tap") {
+    // A press held anywhere but on the table is a tap.
+    if (verb == "tap" || verb == "hold") {
         pending_.push_back(makeEvent(Type::PenUp, x, y));
         return makeEvent(Type::PenDown, x, y);
     }

@@ -256,8 +256,7 @@ void SdlBackend::takeFollowingMoves(SDL_Event& event) {
     }
 }
 
-// F11 and Alt+Enter switch between a window and the full screen; the game
-// never sees them.
+// F11 and Alt+Enter switch to and from the full screen, unseen by the game.
 bool SdlBackend::windowKey(const SDL_Keysym& key) {
     bool alt = (key.mod & KMOD_ALT) != 0;
     bool enter = key.sym == SDLK_RETURN || key.sym == SDLK_KP_ENTER;
@@ -310,9 +309,10 @@ void SdlBackend::translate(const SDL_Event& event) {
 void SdlBackend::translateMouse(const SDL_Event& event) {
     if (event.type == SDL_MOUSEBUTTONDOWN) {
         if (event.button.button == SDL_BUTTON_LEFT) {
-            // Kept back by the gesture until the pen lifts, moves or is held.
+            // Kept back over the table until the pen lifts, moves or is held.
             if (auto down = pen_.press(event.button.x, event.button.y, event.button.timestamp)) {
-                hold_.press(*down, SDL_GetTicks());
+                pressHoldsAt(down->x, down->y) ? hold_.press(*down, SDL_GetTicks())
+                                               : pending_.push_back(*down);
             }
         } else if (event.button.button == SDL_BUTTON_RIGHT) {
             if (auto held = pen_.hold(event.button.x, event.button.y)) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The page around the program: the browser's events queued for the
-// program, the settings and the game in progress in local storage, and the
-// closed table at Exit (with what the program said, when it refused to
+// program, the settings, the game in progress and the game records in local
+// storage, and the closed table at Exit (with what the program said, when it refused to
 // start). The command line comes from the address (page_query.cpp). How the screen is shown is page_view.js.
 // Loaded before the program's own JavaScript (--pre-js).
 var Module = typeof Module !== 'undefined' ? Module : {};
@@ -17,6 +17,15 @@ var Module = typeof Module !== 'undefined' ? Module : {};
     var GAME_KEY = 'talonix/game.txt';
     var GAME_FOLDER = '/home/web_user/.local/state/talonix';
     var GAME_FILE = GAME_FOLDER + '/game.txt';
+    // The game records (one file a month under the data folder), each month
+    // in a local storage item of its own: the newest months first, as many
+    // as fit in RECORDS_BUDGET characters. A month that does not fit is
+    // dropped from local storage with all older ones (the program keeps them
+    // until the page goes).
+    var RECORDS_KEY = 'talonix/games/';
+    var RECORDS_FOLDER = '/home/web_user/.local/share/talonix/games';
+    var RECORDS_BUDGET = 2000000;
+    var MONTH_FILE = /^[0-9]{4}-[0-9]{2}[.]txt$/;
     // Event codes shared with platform/web/web_backend.cpp.
     var PEN_DOWN = 1, PEN_UP = 2, PEN_MOVE = 3, PEN_LEAVE = 4, KEY = 5, CHARACTER = 6, WHEEL = 7;
 
@@ -63,7 +72,7 @@ var Module = typeof Module !== 'undefined' ? Module : {};
         // Awaited by the program when it has nothing left to do.
         nextEvent: async function (out) {
             while (page.queue.length === 0) {
-                page.keepGame();
+                page.keep();
                 page.waiting = true;
                 await new Promise(function (resolve) { page.wake = resolve; });
                 page.waiting = false;
@@ -190,6 +199,78 @@ var Module = typeof Module !== 'undefined' ? Module : {};
             }
         },
 
+        // The month files, newest first; none before the first record.
+        recordFiles: function () {
+            try {
+                return FS.readdir(RECORDS_FOLDER).filter(function (name) {
+                    return MONTH_FILE.test(name);
+                }).sort().reverse();
+            } catch (e) {
+                return [];
+            }
+        },
+        // What a month file was when last copied ('size/time'), and the
+        // length copied, by its name.
+        recordsSeen: {},
+        recordsKept: {},
+        seenRecord: function (name) {
+            var info = FS.stat(RECORDS_FOLDER + '/' + name);
+            return info.size + '/' + (+info.mtime);
+        },
+        keepRecords: function () {
+            var room = RECORDS_BUDGET;
+            page.recordFiles().forEach(function (name) {
+                var key = RECORDS_KEY + name;
+                var seen = page.seenRecord(name);
+                if (room > 0 && page.recordsSeen[name] !== seen) {
+                    var text = FS.readFile(RECORDS_FOLDER + '/' + name, { encoding: 'utf8' });
+                    try {
+                        if (text.length > room) {
+                            throw text;
+                        }
+                        window.localStorage.setItem(key, text);
+                        page.recordsSeen[name] = seen;
+                        page.recordsKept[name] = text.length;
+                    } catch (e) {
+                        room = 0; // no room: this month and older ones go
+                    }
+                }
+                if (room > 0) {
+                    room -= page.recordsKept[name] || 0;
+                } else {
+                    delete page.recordsSeen[name];
+                    try {
+                        window.localStorage.removeItem(key);
+                    } catch (e) {
+                        // No storage.
+                    }
+                }
+            });
+        },
+        keep: function () {
+            page.keepGame();
+            page.keepRecords();
+        },
+        // Before the program starts: the months of records kept by the last
+        // visits, where the program writes them.
+        restoreRecords: function () {
+            try {
+                for (var i = 0; i < window.localStorage.length; ++i) {
+                    var key = window.localStorage.key(i);
+                    var name = key.slice(RECORDS_KEY.length);
+                    if (key.indexOf(RECORDS_KEY) === 0 && MONTH_FILE.test(name)) {
+                        var text = window.localStorage.getItem(key);
+                        FS.mkdirTree(RECORDS_FOLDER);
+                        FS.writeFile(RECORDS_FOLDER + '/' + name, text);
+                        page.recordsSeen[name] = page.seenRecord(name);
+                        page.recordsKept[name] = text.length;
+                    }
+                }
+            } catch (e) {
+                // No storage: the program starts without its records.
+            }
+        },
+
         // Before the program starts: the game kept by the last visit, where
         // the program looks for it.
         restoreGame: function () {
@@ -264,10 +345,10 @@ var Module = typeof Module !== 'undefined' ? Module : {};
                 }
             });
             window.addEventListener('keydown', page.keyDown);
-            window.addEventListener('pagehide', page.keepGame);
+            window.addEventListener('pagehide', page.keep);
             document.addEventListener('visibilitychange', function () {
                 if (document.visibilityState === 'hidden') {
-                    page.keepGame();
+                    page.keep();
                 }
             });
         },
@@ -349,6 +430,7 @@ var Module = typeof Module !== 'undefined' ? Module : {};
             page.view.start();
             page.listen();
             page.restoreGame();
+            page.restoreRecords();
         }
     };
 

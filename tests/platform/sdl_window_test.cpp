@@ -13,6 +13,8 @@
 #include "platform/messages.h"
 #include "platform/sdl/key_translation.h"
 #include "platform/sdl/sdl_backend.h"
+#include "platform/testing.h"
+#include "platform/window_api.h"
 #include "platform_support.h"
 
 namespace {
@@ -68,16 +70,41 @@ class SdlEvents : public ::testing::Test {
 
 platform::Backend* SdlEvents::backend = nullptr;
 
-// A press held past the gesture time is a hold, never a press: nothing of
-// it reaches the window under the pen (a card selected is not played) but
-// the hold and the lift.
-TEST_F(SdlEvents, AHeldPressIsAHoldAndNoPress) {
-    pushButton(SDL_MOUSEBUTTONDOWN, 101, 61, 5000);
-    const InputEvent held = backend->waitEvent();
-    EXPECT_EQ(held.type, Type::PenHold);
-    EXPECT_EQ(held.x, 50);
-    pushButton(SDL_MOUSEBUTTONUP, 101, 61, 5700);
-    EXPECT_EQ(backend->waitEvent().type, Type::PenUp);
+// A press held past the gesture time over the table is a hold, never a
+// press: nothing of it reaches the window under the pen (a card selected is
+// not played) but the hold and the lift. Anywhere else (the strip along the
+// top, a dialog over the table) the held press is the press it is.
+TEST_F(SdlEvents, AHeldPressIsAHoldOnlyOverTheTable) {
+    struct Case {
+        const char* what;
+        int x, y; // in the window, at twice the screen's size
+        bool dialogOpen;
+        Type first;
+    };
+    const Case cases[] = {
+        {"the table", 101, 161, false, Type::PenHold},
+        {"the strip along the top", 101, 21, false, Type::PenDown},
+        {"a dialog over the table", 101, 161, true, Type::PenDown},
+        {"the table beside the dialog", 101, 601, true, Type::PenDown},
+    };
+    for (const Case& c : cases) {
+        platform_testing::resetPlatform();
+        HWND table = platform_testing::recordingWindow(u"table", 0, WS_VISIBLE, {0, 0, 240, 320});
+        platform_testing::recordingWindow(u"strip", 0, WS_VISIBLE | WS_CHILD, {0, 0, 240, 25},
+                                          table);
+        if (c.dialogOpen) {
+            CreateWindowExW(0, u"strip", u"", WS_VISIBLE, 20, 60, 200, 100, table, nullptr, nullptr,
+                            nullptr);
+            EnableWindow(table, FALSE);
+        }
+        pushButton(SDL_MOUSEBUTTONDOWN, c.x, c.y, 5000);
+        const InputEvent first = backend->waitEvent();
+        EXPECT_EQ(first.type, c.first) << c.what;
+        EXPECT_EQ(first.x, c.x / 2) << c.what;
+        pushButton(SDL_MOUSEBUTTONUP, c.x, c.y, 5700);
+        EXPECT_EQ(backend->waitEvent().type, Type::PenUp) << c.what;
+    }
+    platform_testing::resetPlatform();
 }
 
 TEST_F(SdlEvents, MousePressesArePenPressesAtScreenPixels) {

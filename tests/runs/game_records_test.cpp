@@ -14,10 +14,10 @@ namespace {
 // Plays blind: a card of each place of the hand in turn, then the play
 // area, and every third time the ok / take button. What the rules refuse
 // is no move, so the games go on to their ends.
-std::string blindScript(int rounds) {
+std::string blindScript(int rounds, int from = 0) {
     const int places[] = {4, 30, 60, 90, 120, 150, 180};
     std::string script;
-    for (int i = 0; i < rounds; ++i) {
+    for (int i = from; i < rounds; ++i) {
         script += "tap " + std::to_string(places[i % 7]) + ((i / 7) % 3 != 0 ? " 143\n" : " 190\n");
         script += "tap 100 110\n";
         script += i % 3 == 2 ? "tap 220 186\n" : "";
@@ -27,14 +27,19 @@ std::string blindScript(int rounds) {
 
 // The one month's file the run wrote into the folder's games/. The
 // settings file is read-only, so that no win is written to the disk.
-std::string playedRecord(const std::string& folder, int type, int rounds) {
+std::string playedRecord(const std::string& folder, int type, const std::string& script,
+                         std::vector<std::string> arguments = {}) {
     std::filesystem::create_directories(folder);
-    writeTextFile(folder + "/settings.reg", settingsText("type=" + std::to_string(type)));
-    std::filesystem::permissions(folder + "/settings.reg", std::filesystem::perms::owner_read);
-    const RunResult played =
-        runScript({"--registry", folder + "/settings.reg", "--records", folder + "/games",
-                   "--clock", "10:0" + std::to_string(type) + ":00.000"},
-                  blindScript(rounds));
+    if (!std::filesystem::exists(folder + "/settings.reg")) {
+        writeTextFile(folder + "/settings.reg", settingsText("type=" + std::to_string(type)));
+        std::filesystem::permissions(folder + "/settings.reg", std::filesystem::perms::owner_read);
+    }
+    if (arguments.empty()) {
+        arguments = {"--clock", "10:0" + std::to_string(type) + ":00.000"};
+    }
+    arguments.insert(arguments.end(),
+                     {"--registry", folder + "/settings.reg", "--records", folder + "/games"});
+    const RunResult played = runScript(arguments, script);
     EXPECT_EQ(played.status, 0);
     std::string file;
     for (const auto& entry : std::filesystem::directory_iterator(folder + "/games")) {
@@ -66,7 +71,8 @@ TEST(GameRecordsTest, AThousandScriptedGamesOfEveryVariantReplay) {
     const std::string folder = makeScratchFolder();
     int games = 0;
     for (int type = 0; type < 6; ++type) {
-        const std::string file = playedRecord(folder + "/" + std::to_string(type), type, 13000);
+        const std::string file =
+            playedRecord(folder + "/" + std::to_string(type), type, blindScript(13000));
         const std::string text = readTextFile(file);
         games += gamesIn(text);
         EXPECT_NE(text.find(variantNames[type]), std::string::npos);
@@ -92,7 +98,7 @@ const ChangedCard changedCards[] = {
 
 TEST(GameRecordsTest, AChangedCardIsRefusedAtItsLine) {
     const std::string folder = makeScratchFolder();
-    const std::string text = readTextFile(playedRecord(folder, 1, 1500));
+    const std::string text = readTextFile(playedRecord(folder, 1, blindScript(1500)));
     for (const ChangedCard& change : changedCards) {
         const std::string move = std::string("\n") + change.move;
         size_t at = 0;
@@ -115,6 +121,44 @@ TEST(GameRecordsTest, AChangedCardIsRefusedAtItsLine) {
             << checked.errors;
     }
     std::filesystem::remove_all(folder);
+}
+
+// A game stopped in the middle goes on being recorded in the run that
+// resumes it, where it stood in its file (undo and redo included): the file
+// then holds the game as one run playing it all writes it, to its result.
+TEST(GameRecordsTest, AResumedGameGoesOnBeingRecorded) {
+    const struct {
+        int type;
+        int stop; // the rounds of the first run
+        const char* atStop;
+        const char* atResume;
+    } cases[] = {{0, 8, "", ""},
+                 {3, 20, "key ctrl+z\n", "key ctrl+y\nkey ctrl+z\n"},
+                 {5, 3, "key ctrl+z\nkey ctrl+z\n", "key ctrl+y\n"}};
+    for (const auto& c : cases) {
+        const std::string folder = makeScratchFolder();
+        const std::string first = blindScript(c.stop) + c.atStop;
+        const std::string rest = c.atResume + blindScript(200, c.stop);
+        setenv("XDG_STATE_HOME", folder.c_str(), 1);
+        playedRecord(folder + "/two", c.type, first, {"--clock", "10:00:00.000", "--resume"});
+        const std::string two = readTextFile(
+            playedRecord(folder + "/two", c.type, rest, {"--clock", "17:00:00.000", "--resume"}));
+        unsetenv("XDG_STATE_HOME");
+        const std::string one = readTextFile(
+            playedRecord(folder + "/one", c.type, first + rest, {"--clock", "10:00:00.000"}));
+        const size_t end = one.find("[Variant", 1);
+        ASSERT_NE(end, std::string::npos) << "the first game ended";
+        // The time of day the game began is the machine's, not the --clock.
+        const size_t time = one.find("[Time");
+        EXPECT_EQ(two.substr(0, time), one.substr(0, time)) << c.type;
+        EXPECT_EQ(two.substr(time + 18, end - time - 18), one.substr(time + 18, end - time - 18));
+        EXPECT_EQ(one.substr(0, end).find("[Result \"*\"]"), std::string::npos);
+        const RunResult checked = check(
+            folder + "/two/games/" +
+            std::filesystem::directory_iterator(folder + "/two/games")->path().filename().string());
+        EXPECT_EQ(checked.status, 0) << checked.errors;
+        std::filesystem::remove_all(folder);
+    }
 }
 
 // --replay FILE shows the game's positions, each as the game had it after
@@ -197,6 +241,29 @@ TEST(GameRecordsTest, TheMenuReplaysTheGameBefore) {
     const size_t before = text.rfind("[Deal \"", last - 1);
     ASSERT_NE(before, std::string::npos);
     EXPECT_EQ(deals.back()["code"], text.substr(before + 7, 12));
+    std::filesystem::remove_all(folder);
+}
+
+// A run that has not closed a game yet replays the last one its records
+// folder holds: the game the run before left.
+TEST(GameRecordsTest, TheMenuReplaysTheGameOfTheRunBefore) {
+    const std::string folder = makeScratchFolder();
+    const std::vector<std::string> arguments = {"--registry", folder + "/a.reg", "--records",
+                                                folder + "/games"};
+    std::vector<std::string> first = arguments;
+    first.insert(first.end(), {"--clock", "10:00:00.000"});
+    const auto left = eventsOf(runScript(first, "tap 4 143\ntap 100 110\ndeal\n").output);
+    std::vector<std::string> second = arguments;
+    second.insert(second.end(), {"--clock", "17:00:00.000"});
+    const auto shown = eventsOf(runScript(second, "deal\nhold 60 160\nkey end\nkey up\nkey up\n"
+                                                  "key up\nkey up\nkey up\nkey enter\nkey home\n"
+                                                  "deal\n")
+                                    .output);
+    ASSERT_EQ(left.size(), 1u);
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_NE(shown[0]["code"], left[0]["code"]);
+    EXPECT_EQ(shown[1]["result"], 40105);
+    EXPECT_EQ(shown[2]["code"], left[0]["code"]);
     std::filesystem::remove_all(folder);
 }
 

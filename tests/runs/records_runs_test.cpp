@@ -156,6 +156,34 @@ TEST(TableMenu, OpensOnHoldAndNeverOnTap) {
     EXPECT_EQ(held.events.back(), untouched.events.back()); // the menu changed nothing
 }
 
+// The gesture is the table's: a press held on a dialog's button or check
+// box, or on the command bar, is the tap it is there.
+TEST(TableMenu, AHoldOffTheTableIsATap) {
+    const std::string dealNumber = "hold 60 150\nkey up\nkey up\nkey up\nkey up\n"
+                                   "key up\nkey up\nkey enter\n";
+    const struct {
+        std::string before;
+        const char* point;
+        bool tap;
+    } cases[] = {
+        {"", "60 150", false},             // the table: the menu
+        {"", "12 12", true},               // the command bar's New game
+        {"key ctrl+o\n", "120 300", true}, // the options' Ok
+        {"key ctrl+o\n", "20 83", true},   // a check box of the options
+        {dealNumber, "175 155", true},     // the deal number's Ok
+        {dealNumber, "100 250", true},     // the table beside that dialog
+    };
+    for (const auto& c : cases) {
+        const std::string after = std::string(" ") + c.point + "\nstate\nkey escape\nstate\n";
+        const ScriptRun held = run("", {"--clock", "10:00:00.000"}, c.before + "hold" + after);
+        const ScriptRun tapped = run("", {"--clock", "10:00:00.000"}, c.before + "tap" + after);
+        EXPECT_EQ(held.result.output == tapped.result.output, c.tap) << c.before << c.point;
+        EXPECT_EQ(eventsNamed(held, "menu").size() - eventsNamed(tapped, "menu").size(),
+                  c.tap ? 0u : 1u)
+            << c.point;
+    }
+}
+
 // The opponent chosen from the menu is checked the next time it opens, and
 // "Why?" from the menu explains the computer's move.
 TEST(TableMenu, ChoosesTheOpponentAndAsksWhy) {

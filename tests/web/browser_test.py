@@ -138,6 +138,7 @@ def main():
             page_checks.check_keys(browser, site, talonix, folder, failures)
             page_checks.check_deals(browser, site, talonix, folder, failures)
             page_checks.check_resume(browser, site, talonix, folder, failures)
+            page_checks.check_records(browser, site, talonix, folder, failures)
             page_checks.check_page_texts(browser, site, failures)
             page_checks.check_failed_start(browser, site, failures)
             check_whole_game(browser, site, talonix, folder, failures)

@@ -8,6 +8,7 @@ picture, and playing offline from the service worker."""
 import json
 import os
 import re
+import shutil
 import subprocess
 import time
 
@@ -149,6 +150,40 @@ def check_resume(browser, site, talonix, folder, failures):
     player.play("reload")
     compare(browser, "a move, a reload: the same position", last_state(events), native_shot,
             failures)
+
+
+def stored_records(browser):
+    """The local storage items of the game records, by key."""
+    return browser.evaluate(
+        "(function () { var kept = {}; for (var i = 0; i < localStorage.length; ++i) {"
+        "  var key = localStorage.key(i); if (key.indexOf('talonix/games/') === 0) {"
+        "    kept[key] = localStorage.getItem(key); } } return kept; })()")
+
+
+def check_records(browser, site, talonix, folder, failures):
+    """A game left for a new one, a take, a reload and a take more: the
+    month's record in local storage holds both games with every move, as
+    the native program writes them in one run (but for the time of day)."""
+    lines = ["tap 4 143", "tap 100 110", "key ctrl+n", "tap 220 186", "reload", "tap 220 186"]
+    games = os.path.join(folder, "native-games")
+    shutil.rmtree(games, ignore_errors=True)
+    run_native(talonix, [line for line in lines if line != "reload"], folder,
+               arguments=["--records", games])
+    expected = {}
+    for name in os.listdir(games):
+        with open(os.path.join(games, name)) as text:
+            expected["talonix/games/" + name] = text.read()
+    player = fresh_page(browser, site)
+    for line in lines:
+        player.play(line)
+    kept = stored_records(browser)
+    without_time = re.compile(r'\[Time "[0-9:]*"\]')
+    for records in (expected, kept):
+        for key in records:
+            records[key] = without_time.sub("[Time]", records[key])
+    report("the records kept over a reload",
+           None if kept == expected and len(kept) == 1 else "kept %r, not %r" % (kept, expected),
+           failures)
 
 
 def check_page_texts(browser, site, failures):
