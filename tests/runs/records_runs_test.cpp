@@ -121,6 +121,19 @@ TEST(UndoRedo, ANewMoveDropsWhatCouldBeRedoneAndANewGameAllHistory) {
     expectFields(deals[1], "/canUndo=0|/canRedo=0|/undone=0");
 }
 
+// The human takes twice: the second take is undone while another text
+// stands in the status line, and the line of the first take comes back.
+TEST(UndoRedo, GiveBackTheStatusLineShownBeforeTheMove) {
+    const ScriptRun done = run("", {"--clock", "10:00:00.000", "--lang", "en"},
+                               "tap 4 143\ntap 100 110\ntap 220 186\ntap 220 186\nstate\n"
+                               "tap 220 186\ntap 100 110\nstate\nkey ctrl+z\nstate\n");
+    const auto& e = done.events;
+    ASSERT_EQ(e.size(), 3u) << done.result.output;
+    expectFields(e[0], "/status=\"You took 1.\"|humanHandCount=7");
+    expectFields(e[1], "/status=\"Please select cards!\"|humanHandCount=8");
+    EXPECT_EQ(e[2], e[0]);
+}
+
 TEST(TableMenu, OpensOnHoldAndNeverOnTap) {
     const ScriptRun taps =
         run("", {"--clock", "10:00:00.000"}, "tap 100 110\ntap 120 300\nstate\n");
