@@ -193,6 +193,23 @@ TEST_F(RegistryFileTest, EveryQueryReadsTheFileAfreshAndEachStoreItsOwn) {
     EXPECT_EQ(queryDword(tlxKey, u"back"), 3);
 }
 
+// Another program rewrites the file between two reads: emptied, made shorter,
+// or with every line changed and the length kept, it reads as it is now.
+TEST_F(RegistryFileTest, AFileChangedOutsideReadsAsItIsNow) {
+    const std::string section = "[HKEY_CURRENT_USER\\Software\\qm\\tlx]\n";
+    const std::pair<std::string, int64_t> steps[] = {
+        {std::string(tlxSection) + "\"back\"=dword:00000003\n", 3},
+        {"", -1},
+        {std::string(tlxSection) + "\"back\"=dword:00000003\n", 3},
+        {section + "\"back\"=dword:00000004\n", 4},
+        {"[hkey_current_user\\software\\qm\\tlx]\n\"BACK\"=dword:00000005\n", 5},
+    };
+    for (const auto& [text, back] : steps) {
+        writeFile(text);
+        EXPECT_EQ(queryDword(tlxKey, u"back"), back) << text;
+    }
+}
+
 TEST_F(RegistryFileTest, WriteReplacesTheFileAndLeavesNoTemporaryBehind) {
     writeFile(header);
     struct stat before {};

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "players/match.h"
+#include "players/players.h"
 
 namespace {
 
@@ -48,6 +49,31 @@ TEST(PlayersTest, TheMatchReportGivesTheWilsonInterval) {
     EXPECT_EQ(describeMatch(result, 20, 3, Kind::expert, Kind::handheld),
               "expert against handheld, variant 3, 20 deals, 40 games\nwins 30, losses 10\n"
               "win rate of expert 75.0 % (95 % Wilson interval 59.8 % to 85.8 %)\n");
+}
+
+// The expert guesses the other hand with exactly its number of cards. North
+// holds 7S and 8S against one low heart, the talon is empty and diamonds are
+// trumps: whatever north leads is taken, and its last card wins. Were a card
+// too many guessed into the other hand (a trump among them), a playout could
+// cover and go out first.
+TEST(PlayersTest, TheExpertWinsEveryPlayoutOfAnEndGameThatCannotBeLost) {
+    using namespace engine;
+    for (int8_t variant : {int8_t{0}, int8_t{1}, int8_t{2}, int8_t{3}}) {
+        Position position;
+        position.variant = variant;
+        position.trumpSuit = int8_t{SUIT_DIAMONDS};
+        position.trumpRank = 10;
+        position.attacker = NORTH;
+        position.led = NORTH;
+        position.hand = {bit(cardIndex(2, 6)), bit(cardIndex(4, 7)) | bit(cardIndex(4, 8))};
+        position.handAtLead = {1, 2};
+        Random random(5);
+        ExpertReport report;
+        expertMove(position, 400, random, &report);
+        EXPECT_EQ(report.playouts, 400) << int{variant};
+        EXPECT_EQ(report.bestWins, 1.0) << int{variant};
+        EXPECT_EQ(report.secondWins, 1.0) << int{variant};
+    }
 }
 
 } // namespace

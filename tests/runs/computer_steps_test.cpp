@@ -158,6 +158,14 @@ TEST(ComputerStepsHurried, ByInputEndAtOnceOnTheSamePicture) {
     EXPECT_EQ(eventsOf(hurried.run.output).size(), 1U); // the last bout's box, once
 }
 
+// The table's menu on a window: each item marked by the keys is shown as
+// it is marked, so the last frame is the shot of the open menu.
+TEST(MenuFrames, ShowTheItemMarkedByTheKeys) {
+    const Frames frames = recordRun("10:00:00.000", "hold 60 160\nkey down\nkey down\n");
+    ASSERT_GE(frames.pictures.size(), 2U);
+    EXPECT_TRUE(samePicture(frames.pictures[frames.pictures.size() - 2], frames.pictures.back()));
+}
+
 struct BoutCase {
     const char* clock;
     const char* language;

@@ -140,7 +140,7 @@ std::vector<GoldenCase> goldenCases() {
     along(
         cases, "lang=1",
         {{"hold 60 160;key down;key down;key down", "english_menu_marked", "humanTableRowCount=0"},
-         {"key escape;hold 236 316", "menu_in_the_corner", "humanTableRowCount=0"}});
+         {"key escape;hold 239 319", "menu_in_the_corner", "humanTableRowCount=0"}});
     // Backs show on the computer's hand and the talon; the first pair is the
     // first deal of type 0.
     for (const std::string value : {"1", "2", "3", "4"}) {

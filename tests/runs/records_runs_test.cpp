@@ -140,6 +140,19 @@ TEST(UndoRedo, ANewMoveDropsWhatCouldBeRedoneAndANewGameAllHistory) {
     expectFields(deals[1], "/canUndo=0|/canRedo=0|/undone=0");
 }
 
+// The human takes twice: the second take is undone while another text
+// stands in the status line, and the line of the first take comes back.
+TEST(UndoRedo, GiveBackTheStatusLineShownBeforeTheMove) {
+    const ScriptRun done = run("", {"--clock", "10:00:00.000", "--lang", "en"},
+                               "tap 4 143\ntap 100 110\ntap 220 186\ntap 220 186\nstate\n"
+                               "tap 220 186\ntap 100 110\nstate\nkey ctrl+z\nstate\n");
+    const auto& e = done.events;
+    ASSERT_EQ(e.size(), 3u) << done.result.output;
+    expectFields(e[0], "/status=\"You took 1.\"|humanHandCount=7");
+    expectFields(e[1], "/status=\"Please select cards!\"|humanHandCount=8");
+    EXPECT_EQ(e[2], e[0]);
+}
+
 TEST(TableMenu, OpensOnHoldAndNeverOnTap) {
     const ScriptRun taps =
         run("", {"--clock", "10:00:00.000"}, "tap 100 110\ntap 120 300\nstate\n");
@@ -305,6 +318,25 @@ TEST(Resume, TheNextRunContinuesTheGameInProgress) {
 } // namespace
 
 namespace {
+
+// A game stopped after an undo plays on in the next run exactly as in one
+// run: the redo, the take after it (the computer draws from the talon) and
+// the next lead, with the same deal number and history.
+TEST(Resume, TheResumedGamePlaysOnAsIfNeverStopped) {
+    const std::string folder = makeScratchFolder();
+    setenv("XDG_STATE_HOME", folder.c_str(), 1);
+    const std::string before = "tap 4 143\ntap 100 110\ntap 220 186\ntap 220 186\nkey ctrl+z\n";
+    const std::string after =
+        "key ctrl+y\nstate\ntap 220 186\nstate\ntap 4 143\ntap 100 110\nstate\ndeal\n";
+    const ScriptRun whole = run("", {"--clock", "10:00:00.000"}, before + after);
+    run("", {"--clock", "10:00:00.000", "--resume"}, before);
+    const ScriptRun resumed = run("", {"--clock", "11:00:00.000", "--resume"}, after);
+    unsetenv("XDG_STATE_HOME");
+    std::filesystem::remove_all(folder);
+    ASSERT_EQ(whole.events.size(), 4u) << whole.result.output;
+    expectFields(whole.events[3], "/canRedo=0|/undone=1");
+    EXPECT_EQ(resumed.events, whole.events);
+}
 
 // A kept game that does not read is left alone: the run deals afresh.
 TEST(Resume, AKeptGameThatDoesNotReadIsLeftAlone) {
