@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "records/record_file.h"
 
+#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -108,9 +109,33 @@ bool lastGameIn(const std::filesystem::path& file, std::uintmax_t upTo, GameReco
     return true;
 }
 
+namespace {
+
+// "2026-01.txt" to "2025-12.txt"; empty for a name that is not a month's.
+std::string monthBefore(const std::string& name) {
+    int year = 0;
+    int month = 0;
+    char rest[8] = {};
+    if (std::sscanf(name.c_str(), "%4d-%2d%7s", &year, &month, rest) != 3 ||
+        std::string(rest) != ".txt" || month < 1 || month > 12) {
+        return {};
+    }
+    char before[32];
+    std::snprintf(before, sizeof before, "%04d-%02d.txt", month == 1 ? year - 1 : year,
+                  month == 1 ? 12 : month - 1);
+    return before;
+}
+
+} // namespace
+
 bool lastGameInFolder(const std::string& folder, const GameRecord& current,
                       const RecordPlace& place, GameRecord& game) {
-    return place.placed
-               ? lastGameIn(place.file, place.offset, game)
-               : lastGameIn(pathFromUtf8(folder) / monthFileName(current), largestRecordFile, game);
+    const std::filesystem::path file =
+        place.placed ? place.file : pathFromUtf8(folder) / monthFileName(current);
+    if (lastGameIn(file, place.placed ? place.offset : largestRecordFile, game)) {
+        return true;
+    }
+    // The first game of a month: the game before it closed last month's file.
+    const std::string before = monthBefore(file.filename().string());
+    return !before.empty() && lastGameIn(file.parent_path() / before, largestRecordFile, game);
 }

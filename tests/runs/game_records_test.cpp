@@ -3,6 +3,7 @@
 // variants, played by a script, are written as they are played and replay
 // move for move; a record with one card changed is refused at its line.
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -246,25 +247,38 @@ TEST(GameRecordsTest, TheMenuReplaysTheGameBefore) {
 
 // A run that has not closed a game yet replays the last one its records
 // folder holds: the game the run before left.
+// Also when the game before closed last month's file: the run before is
+// moved there, as if the month had turned between the two runs.
 TEST(GameRecordsTest, TheMenuReplaysTheGameOfTheRunBefore) {
-    const std::string folder = makeScratchFolder();
-    const std::vector<std::string> arguments = {"--registry", folder + "/a.reg", "--records",
-                                                folder + "/games"};
-    std::vector<std::string> first = arguments;
-    first.insert(first.end(), {"--clock", "10:00:00.000"});
-    const auto left = eventsOf(runScript(first, "tap 4 143\ntap 100 110\ndeal\n").output);
-    std::vector<std::string> second = arguments;
-    second.insert(second.end(), {"--clock", "17:00:00.000"});
-    const auto shown = eventsOf(runScript(second, "deal\nhold 60 160\nkey end\nkey up\nkey up\n"
-                                                  "key up\nkey up\nkey up\nkey enter\nkey home\n"
-                                                  "deal\n")
-                                    .output);
-    ASSERT_EQ(left.size(), 1u);
-    ASSERT_EQ(shown.size(), 3u);
-    EXPECT_NE(shown[0]["code"], left[0]["code"]);
-    EXPECT_EQ(shown[1]["result"], 40105);
-    EXPECT_EQ(shown[2]["code"], left[0]["code"]);
-    std::filesystem::remove_all(folder);
+    for (const bool lastMonth : {false, true}) {
+        const std::string folder = makeScratchFolder();
+        const std::vector<std::string> arguments = {"--registry", folder + "/a.reg", "--records",
+                                                    folder + "/games"};
+        std::vector<std::string> first = arguments;
+        first.insert(first.end(), {"--clock", "10:00:00.000"});
+        const auto left = eventsOf(runScript(first, "tap 4 143\ntap 100 110\ndeal\n").output);
+        if (lastMonth) {
+            const auto file = std::filesystem::directory_iterator(folder + "/games")->path();
+            const int year = std::stoi(file.filename().string().substr(0, 4));
+            const int month = std::stoi(file.filename().string().substr(5, 2));
+            char before[32];
+            std::snprintf(before, sizeof before, "%04d-%02d.txt", month == 1 ? year - 1 : year,
+                          month == 1 ? 12 : month - 1);
+            std::filesystem::rename(file, file.parent_path() / before);
+        }
+        std::vector<std::string> second = arguments;
+        second.insert(second.end(), {"--clock", "17:00:00.000"});
+        const auto shown = eventsOf(runScript(second, "deal\nhold 60 160\nkey end\nkey up\n"
+                                                      "key up\nkey up\nkey up\nkey up\n"
+                                                      "key enter\nkey home\ndeal\n")
+                                        .output);
+        ASSERT_EQ(left.size(), 1u);
+        ASSERT_EQ(shown.size(), 3u) << lastMonth;
+        EXPECT_NE(shown[0]["code"], left[0]["code"]);
+        EXPECT_EQ(shown[1]["result"], 40105) << lastMonth;
+        EXPECT_EQ(shown[2]["code"], left[0]["code"]) << lastMonth;
+        std::filesystem::remove_all(folder);
+    }
 }
 
 } // namespace
