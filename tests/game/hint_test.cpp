@@ -123,6 +123,35 @@ TEST_F(HintTest, WhyExplainsTheComputersAnswer) {
     }
 }
 
+// The computer attacked with 6C and the human covers: the computer throws
+// in, and "Why?" says whether the card it threw in is a trump (hearts), not
+// the card beside it in its hand.
+TEST_F(HintTest, WhyNamesTheThrowInByTheCardThrownIn) {
+    const struct {
+        const char* computerHand;
+        const char* expected;
+    } cases[] = {
+        {"6S 9H",
+         "6S / Компьютер подкинул 6п: карту того же достоинства, что на столе, и не козырь."},
+        {"6H 9S", "6H / Компьютер подкинул козырь 6ч: других карт тех достоинств, что на столе, "
+                  "у него нет, а в колоде 0 карт(ы), так что козырь можно отдать."},
+    };
+    for (const auto& c : cases) {
+        setUpPosition({.computerHand = c.computerHand,
+                       .humanHand = "8C 9D TD",
+                       .computerTable = "6C",
+                       .talon = 0});
+        computerAttacks = 1;
+        selectCards(humanHand, "8C");
+        HumanPlay();
+        platform_testing::takeMessageBoxes();
+        ShowWhy();
+        const std::vector<std::string> texts = messageTexts();
+        ASSERT_EQ(texts.size(), 1u);
+        EXPECT_EQ(names(computerTableRow).substr(3) + " / " + texts[0], c.expected);
+    }
+}
+
 TEST_F(HintTest, WhyBeforeTheComputerHasMovedSaysSo) {
     setUpPosition({.computerHand = "6D 9C TC", .humanHand = "7C 8S 8D"});
     computerReason = {};
