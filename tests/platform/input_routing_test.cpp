@@ -31,14 +31,29 @@ class InputRouting : public ::testing::Test {
 
 using Type = platform::InputEvent::Type;
 
+// A window holds the pixels from its left and top edges up to, not
+// including, its right and bottom ones.
 TEST_F(InputRouting, PenGoesToTheDeepestChildInItsOwnCoordinates) {
-    deliver(Type::PenDown, {30, 10});
-    deliver(Type::PenDown, {30, 100});
-    ASSERT_EQ(arrivals.size(), 2u);
-    EXPECT_EQ(arrivals[0].window, bar);
-    EXPECT_EQ(arrivals[1].window, main);
-    EXPECT_EQ(arrivals[1].x(), 30);
-    EXPECT_EQ(arrivals[1].y(), 100);
+    HWND box = recordingWindow(u"box", 0, WS_VISIBLE | WS_CHILD, {100, 100, 40, 20}, main);
+    const struct {
+        POINT at;
+        HWND* window;
+        POINT inside;
+    } cases[] = {
+        {{30, 10}, &bar, {30, 10}},      {{30, 25}, &main, {30, 25}},
+        {{100, 100}, &box, {0, 0}},      {{139, 119}, &box, {39, 19}},
+        {{140, 110}, &main, {140, 110}}, {{120, 120}, &main, {120, 120}},
+        {{99, 110}, &main, {99, 110}},   {{120, 99}, &main, {120, 99}},
+    };
+    for (const auto& c : cases) {
+        arrivals.clear();
+        deliver(Type::PenDown, c.at);
+        ASSERT_EQ(arrivals.size(), 1u);
+        EXPECT_EQ(arrivals[0].window, *c.window) << c.at.x << "," << c.at.y;
+        EXPECT_EQ(arrivals[0].x(), c.inside.x) << c.at.x << "," << c.at.y;
+        EXPECT_EQ(arrivals[0].y(), c.inside.y) << c.at.x << "," << c.at.y;
+        deliver(Type::PenUp, c.at);
+    }
 }
 
 TEST_F(InputRouting, PenUpFollowsThePressEvenOutsideTheWindow) {
