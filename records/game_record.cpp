@@ -89,6 +89,15 @@ void closeGame() {
     gameOpen = false;
 }
 
+// The game on the table is the one recorded from now on: wins are counted
+// from here, and no transfer is half noted.
+void takeUpGame() {
+    computerWinsAtDeal = computerWins;
+    humanWinsAtDeal = humanWins;
+    transferPending = false;
+    gameOpen = true;
+}
+
 void openGame() {
     current = GameRecord{};
     place = RecordPlace{};
@@ -104,10 +113,7 @@ void openGame() {
     setTag("Language", interfaceLanguage == Language::English ? "en" : "ru");
     setTag("Undone", "0");
     setTag("Result", "*");
-    computerWinsAtDeal = computerWins;
-    humanWinsAtDeal = humanWins;
-    transferPending = false;
-    gameOpen = true;
+    takeUpGame();
 }
 
 void add(Player player, MoveKind kind, const CardRow* cards = nullptr) {
@@ -289,10 +295,7 @@ void ContinueRecord(const GameRecord& game, size_t count) {
     setTag("Time", clock.time);
     setTag("Result", "*");
     setTag("Undone", "0");
-    computerWinsAtDeal = computerWins;
-    humanWinsAtDeal = humanWins;
-    transferPending = false;
-    gameOpen = true;
+    takeUpGame();
     changed = true;
 }
 
@@ -318,11 +321,8 @@ void ResumeRecord(const KeptRecord& kept) {
     place = kept.placed ? placeInFolder(RequestedRecordsFolder(), current, kept.offset, kept.end)
                         : RecordPlace{};
     PutRecordHistory(kept.undoCounts, kept.redoMoves);
-    computerWinsAtDeal = computerWins;
-    humanWinsAtDeal = humanWins;
-    transferPending = false;
+    takeUpGame();
     dealing = false;
-    gameOpen = true;
     changed = false;
 }
 

@@ -3,12 +3,10 @@
 
 #include <algorithm>
 #include <charconv>
-#include <limits>
 #include <string_view>
 
 namespace {
 
-constexpr size_t unknownCount = std::numeric_limits<size_t>::max();
 constexpr int64_t mostMoves = 100000;
 
 // The words of the text separated by spaces and line ends, read in order.
@@ -89,7 +87,7 @@ bool getHistory(Words& in, KeptRecord& kept) {
         if (!in.number(moves, -1, mostMoves)) {
             return false;
         }
-        kept.undoCounts.push_back(moves < 0 ? unknownCount : static_cast<size_t>(moves));
+        kept.undoCounts.push_back(moves < 0 ? UNKNOWN_RECORD_COUNT : static_cast<size_t>(moves));
     }
     if (!in.word("redo") || !in.number(count, 0, mostMoves)) {
         return false;
@@ -119,7 +117,7 @@ std::string keptRecordText(const KeptRecord& kept) {
     out += "\nundo";
     put(out, static_cast<int64_t>(kept.undoCounts.size()));
     for (size_t count : kept.undoCounts) {
-        put(out, count == unknownCount ? -1 : static_cast<int64_t>(count));
+        put(out, count == UNKNOWN_RECORD_COUNT ? -1 : static_cast<int64_t>(count));
     }
     out += "\nredo";
     put(out, static_cast<int64_t>(kept.redoMoves.size()));

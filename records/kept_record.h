@@ -12,13 +12,16 @@
 
 #include "records/record_text.h"
 
+// Where the record stood before a move of a history it did not see.
+constexpr size_t UNKNOWN_RECORD_COUNT = static_cast<size_t>(-1);
+
 struct KeptRecord {
     GameRecord game;
     bool placed = false; // written at offset .. end of its month's file
     uint64_t offset = 0;
     uint64_t end = 0;
-    // Where the record stood before each move that can be undone (unknown:
-    // the largest size_t), and the moves each redo puts back.
+    // Where the record stood before each move that can be undone (or
+    // UNKNOWN_RECORD_COUNT), and the moves each redo puts back.
     std::vector<size_t> undoCounts;
     std::vector<std::vector<RecordMove>> redoMoves;
 };

@@ -2,7 +2,6 @@
 #include "records/undo_history.h"
 
 #include <cstddef>
-#include <limits>
 #include <utility>
 #include <vector>
 
@@ -14,6 +13,7 @@
 #include "records/current_deal.h"
 #include "records/game_record.h"
 #include "records/game_snapshot.h"
+#include "records/kept_record.h"
 
 namespace {
 
@@ -22,7 +22,6 @@ std::vector<GameSnapshot> redoSteps;
 int undoneMoves = 0;
 // Beside each step, where the game's record stood before it (unknown for
 // a resumed history), and the record's moves that an undo took away.
-constexpr size_t unknownCount = std::numeric_limits<size_t>::max();
 std::vector<size_t> undoRecordCounts;
 std::vector<std::vector<RecordMove>> redoRecordMoves;
 size_t recordedBefore = 0;
@@ -160,7 +159,7 @@ void PutHistory(std::vector<GameSnapshot> undo, std::vector<GameSnapshot> redo, 
     undoSteps = std::move(undo);
     redoSteps = std::move(redo);
     undoneMoves = undone;
-    undoRecordCounts.assign(undoSteps.size(), unknownCount);
+    undoRecordCounts.assign(undoSteps.size(), UNKNOWN_RECORD_COUNT);
     redoRecordMoves.assign(redoSteps.size(), {});
     undoWhy.assign(undoSteps.size(), WhyNote{});
     redoWhy.assign(redoSteps.size(), WhyNote{});
