@@ -92,6 +92,9 @@ ScriptBackend::ScriptBackend(std::istream& script, std::ostream& out, std::ostre
     : script_(script), out_(out), err_(err) {}
 
 InputEvent ScriptBackend::waitEvent() {
+    if (stopped_) {
+        return *stopped_;
+    }
     if (!pending_.empty()) {
         InputEvent event = pending_.front();
         pending_.pop_front();
@@ -104,6 +107,7 @@ InputEvent ScriptBackend::malformed(const std::string& what) {
     err_ << "script:" << lineNumber_ << ": " << shownMessage(what) << std::endl;
     InputEvent event = makeEvent(InputEvent::Type::Quit);
     event.exitCode = 2;
+    stopped_ = event;
     return event;
 }
 
@@ -111,6 +115,7 @@ InputEvent ScriptBackend::outputFailed() {
     err_ << "talonix: cannot write the results to standard output" << std::endl;
     InputEvent event = makeEvent(InputEvent::Type::Quit);
     event.exitCode = 1;
+    stopped_ = event;
     return event;
 }
 

@@ -59,6 +59,9 @@ class ScriptBackend final : public Backend, public ScriptHooks {
     std::ostream& err_;
     int lineNumber_ = 0;
     int endOfScriptSeen_ = 0;
+    // Set by a line that stopped the run: every later request for input
+    // gets the same stop, and no line after it is read.
+    std::optional<InputEvent> stopped_;
     std::deque<InputEvent> pending_; // the later parts of tap and dbl
     std::string line_;               // the line being read and its words,
     std::vector<std::string> words_; // kept to reuse their storage
