@@ -47,6 +47,54 @@ TEST_F(DialogControls, APushButtonLeftBeforeThePenRisesSendsNothing) {
     EXPECT_EQ(record.commands, (std::vector<Command>{{IDOK, 0}}));
 }
 
+// A pen that slides off a pressed button and back shows it pressed again
+// on every edge pixel of the button and raised just outside it; lifted on
+// the button's edge it presses it.
+TEST_F(DialogControls, APushButtonLooksPressedExactlyWhileThePenIsOnIt) {
+    struct Place {
+        POINT at;
+        bool on;
+    };
+    std::vector<Place> places;
+    std::vector<platform::Surface> seen;
+    then([&] {
+        RECT r{};
+        GetWindowRect(item(PUSH), &r);
+        const LONG midX = (r.left + r.right) / 2;
+        const LONG midY = (r.top + r.bottom) / 2;
+        places = {{{r.left - 1, midY}, false},      {{r.left, midY}, true},
+                  {{r.right, midY}, false},         {{r.right - 1, midY}, true},
+                  {{midX, r.top - 1}, false},       {{midX, r.top}, true},
+                  {{midX, r.bottom}, false},        {{midX, r.bottom - 1}, true},
+                  {{r.left - 1, r.top - 1}, false}, {{r.left, r.top}, true}};
+        const POINT centre = centreOf(item(PUSH));
+        event(Type::PenDown, centre.x, centre.y);
+    });
+    const size_t count = 10;
+    for (size_t i = 0; i <= count; ++i) {
+        then([&, i] {
+            seen.push_back(platform::composeScreen());
+            if (i < count) {
+                event(Type::PenMove, places[i].at.x, places[i].at.y);
+            } else {
+                event(Type::PenUp, places[i - 1].at.x, places[i - 1].at.y);
+            }
+        });
+    }
+    thenClose();
+    run();
+    ASSERT_EQ(places.size(), count);
+    ASSERT_EQ(seen.size(), count + 1);
+    const platform::Surface& pressed = seen[0];
+    const platform::Surface& raised = seen[1];
+    EXPECT_NE(pressed.pixels, raised.pixels);
+    for (size_t i = 0; i < count; ++i) {
+        EXPECT_EQ(seen[i + 1].pixels, (places[i].on ? pressed : raised).pixels)
+            << places[i].at.x << "," << places[i].at.y;
+    }
+    EXPECT_EQ(record.commands, (std::vector<Command>{{PUSH, BN_CLICKED}, {IDOK, 0}}));
+}
+
 TEST_F(DialogControls, ATapSelectsTheLineUnderThePenOnce) {
     then([&] {
         fillLists();

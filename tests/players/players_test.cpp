@@ -51,28 +51,54 @@ TEST(PlayersTest, TheMatchReportGivesTheWilsonInterval) {
               "win rate of expert 75.0 % (95 % Wilson interval 59.8 % to 85.8 %)\n");
 }
 
-// The expert guesses the other hand with exactly its number of cards. North
-// holds 7S and 8S against one low heart, the talon is empty and diamonds are
-// trumps: whatever north leads is taken, and its last card wins. Were a card
-// too many guessed into the other hand (a trump among them), a playout could
-// cover and go out first.
+// The expert guesses the other hand with exactly its number of cards, and
+// never guesses the turned-up trump card into it: that card is drawn last
+// from the talon whatever else is hidden. Diamonds are trumps. In the first
+// end game north holds 7S and 8S against one low heart and the talon is
+// empty: whatever north leads is taken, and its last card wins. In the
+// second the turned-up AD waits in the talon: north leads 9S, south takes
+// and north draws the ace, so north wins every playout; had the ace been
+// guessed into the south hand, it would cover the 9S.
 TEST(PlayersTest, TheExpertWinsEveryPlayoutOfAnEndGameThatCannotBeLost) {
     using namespace engine;
-    for (int8_t variant : {int8_t{0}, int8_t{1}, int8_t{2}, int8_t{3}}) {
-        Position position;
-        position.variant = variant;
-        position.trumpSuit = int8_t{SUIT_DIAMONDS};
-        position.trumpRank = 10;
-        position.attacker = NORTH;
-        position.led = NORTH;
-        position.hand = {bit(cardIndex(2, 6)), bit(cardIndex(4, 7)) | bit(cardIndex(4, 8))};
-        position.handAtLead = {1, 2};
-        Random random(5);
-        ExpertReport report;
-        expertMove(position, 400, random, &report);
-        EXPECT_EQ(report.playouts, 400) << int{variant};
-        EXPECT_EQ(report.bestWins, 1.0) << int{variant};
-        EXPECT_EQ(report.secondWins, 1.0) << int{variant};
+    struct Case {
+        CardSet north;
+        int8_t turnedUp; // -1: the talon is empty
+        Move best;
+        bool everyMoveWins;
+    };
+    const Case cases[] = {
+        {bit(cardIndex(4, 7)) | bit(cardIndex(4, 8)), -1, {}, true},
+        {bit(cardIndex(4, 9)) | bit(cardIndex(4, 10)),
+         cardIndex(SUIT_DIAMONDS, 14),
+         {MoveKind::play, bit(cardIndex(4, 9))},
+         false},
+    };
+    for (const Case& c : cases) {
+        for (int8_t variant : {int8_t{0}, int8_t{1}, int8_t{2}, int8_t{3}}) {
+            Position position;
+            position.variant = variant;
+            position.trumpSuit = int8_t{SUIT_DIAMONDS};
+            position.trumpRank = c.turnedUp < 0 ? int8_t{10} : int8_t{14};
+            position.attacker = NORTH;
+            position.led = NORTH;
+            position.hand = {bit(cardIndex(2, 6)), c.north};
+            position.handAtLead = {1, 2};
+            if (c.turnedUp >= 0) {
+                position.talon[0] = c.turnedUp;
+                position.talonEnd = 1;
+            }
+            Random random(5);
+            ExpertReport report;
+            const Move move = expertMove(position, 400, random, &report);
+            EXPECT_EQ(report.playouts, 400) << int{variant};
+            EXPECT_EQ(report.bestWins, 1.0) << int{variant};
+            if (c.everyMoveWins) {
+                EXPECT_EQ(report.secondWins, 1.0) << int{variant};
+            } else {
+                EXPECT_TRUE(move == c.best) << int{variant};
+            }
+        }
     }
 }
 
