@@ -12,13 +12,13 @@ namespace players::handheld {
 using namespace engine;
 
 struct View {
-    const Position& p;
+    const engine::Position& p;
     int32_t me;
     CardSet mine;
     CardSet theirs;
     int32_t talon;
 };
-View viewOf(const Position& position);
+View viewOf(const engine::Position& position);
 
 // Whether it will play this trump now (a non-trump always); `attacking`
 // picks the stricter column of the attacker.

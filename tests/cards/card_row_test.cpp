@@ -114,6 +114,25 @@ TEST(RowArrangeTest, LayoutModesSpaceAndWrapTheCards) {
     }
 }
 
+// The hand closes up as it grows: up to six cards side by side, up to 24
+// half a card apart, more a third of a card apart.
+TEST(RowArrangeTest, TheHandClosesUpAtSevenAndAtTwentyFiveCards) {
+    const std::pair<int32_t, int32_t> spacingBySize[] = {{2, 30},  {6, 30},  {7, 16},
+                                                         {24, 16}, {25, 11}, {36, 11}};
+    for (const auto& [size, secondX] : spacingBySize) {
+        CardRow hand;
+        hand.originX = 2;
+        hand.originY = 141;
+        for (int32_t i = 0; i < size; ++i) {
+            addCard(hand, 1 + i / 9, 6 + i % 9);
+        }
+        handLayoutRule(hand);
+        const auto positions = positionsOf(hand);
+        EXPECT_EQ(positions[0], Position(2, 141)) << size;
+        EXPECT_EQ(positions[1], Position(secondX, 141)) << size;
+    }
+}
+
 enum Tap { Select, Toggle, SelectOnly };
 
 // The hand "6D 9H JC AS" (hearts trump) in rank order, side by side from

@@ -5,6 +5,7 @@
 #include "computer/defence.h"
 #include "computer_fixture.h"
 #include "game/beats.h"
+#include "players/handheld_rules.h"
 
 namespace {
 
@@ -72,6 +73,61 @@ TEST_F(ComputerTest, MaySpendSpadeHoldsBackHighSpadesOnlyInTheJapaneseGame) {
         setTalon(talon);
         EXPECT_EQ(MaySpendSpade(cardNamed(card)), allowed == 1) << text;
     }
+}
+
+// The rules engine's copy of the handheld player holds back exactly the
+// cards the computer holds back: every card, every talon size, both
+// columns, with none to three other cards of the turned-up rank, in every
+// variant.
+TEST_F(ComputerTest, TheEnginesHandheldSpendsExactlyAsTheComputer) {
+    using namespace players::handheld;
+    int32_t compared = 0;
+    for (int32_t type = 0; type < 6; ++type) {
+        const bool japanese = type >= 4;
+        setVariant(type, japanese ? "-" : "9H");
+        engine::Position position;
+        position.variant = static_cast<int8_t>(type);
+        position.trumpSuit = static_cast<int8_t>(trumpCard.suit);
+        position.trumpRank = static_cast<int8_t>(trumpCard.rank);
+        for (int32_t index = 0; index < engine::CARD_COUNT; ++index) {
+            const int32_t suit = engine::suitOf(index);
+            const int32_t rank = engine::rankOf(index);
+            if (!japanese && suit == trumpCard.suit && rank == trumpCard.rank) {
+                continue; // the turned-up card lies under the talon
+            }
+            for (int32_t alsoOfTrumpRank = 0; alsoOfTrumpRank <= 3; ++alsoOfTrumpRank) {
+                clear(computerHand);
+                addCard(computerHand, suit, rank);
+                engine::CardSet mine = engine::bit(index);
+                for (int32_t other = 1, added = 0; other <= 4 && added < alsoOfTrumpRank; ++other) {
+                    const int32_t otherRank = japanese ? 9 : trumpCard.rank;
+                    if (other == trumpCard.suit || (other == suit && otherRank == rank)) {
+                        continue;
+                    }
+                    addCard(computerHand, other, otherRank);
+                    mine |= engine::bit(engine::cardIndex(other, otherRank));
+                    ++added;
+                }
+                const Card card = cardNamed(cardName(suit, rank));
+                for (int32_t talon = 0; talon <= 24; ++talon) {
+                    setTalon(talon);
+                    const View view{position, engine::NORTH, mine, 0, talon};
+                    for (computerAttacks = 0; computerAttacks <= 1; ++computerAttacks) {
+                        const std::string where =
+                            cardName(suit, rank) + " variant " + std::to_string(type) + " talon " +
+                            std::to_string(talon) + " with " + std::to_string(alsoOfTrumpRank);
+                        ASSERT_EQ(maySpendTrump(view, index, computerAttacks == 1),
+                                  MaySpendTrump(card))
+                            << where << " attacking " << computerAttacks;
+                        ++compared;
+                    }
+                    ASSERT_EQ(maySpendSpade(view, index), MaySpendSpade(card))
+                        << cardName(suit, rank) << " variant " << type << " talon " << talon;
+                }
+            }
+        }
+    }
+    EXPECT_GT(compared, 40000);
 }
 
 // Scratch rows like the ones the game builds to check a several-card cover:
