@@ -234,6 +234,25 @@ TEST(TableMenu, AnItemEndsAtTheMenusBorders) {
     }
 }
 
+// After two moves every item from Undo on can be chosen: Home marks the
+// first item and End the last, "Why?", wherever the mark was.
+TEST(TableMenu, HomeAndEndMarkTheFirstAndTheLastItem) {
+    const std::pair<const char*, const char*> keys[] = {
+        {"key home", "40101"},
+        {"key end", "40124"},
+        {"key end\nkey home", "40101"},
+        {"key down\nkey down\nkey end", "40124"},
+    };
+    for (const auto& [moves, result] : keys) {
+        const ScriptRun done =
+            run("", {"--clock", "10:00:00.000", "--lang", "en"},
+                std::string(twoMoves) + "hold 100 200\n" + moves + "\nkey enter\n");
+        const auto menus = eventsNamed(done, "menu");
+        ASSERT_EQ(menus.size(), 1u) << done.result.output;
+        expectFields(menus[0], std::string("/result=") + result);
+    }
+}
+
 TEST(TableMenu, UndoesAndClosesWithThePenAndTheKeys) {
     const ScriptRun done = run("", {"--clock", "10:00:00.000", "--lang", "en"},
                                std::string(twoMoves) +

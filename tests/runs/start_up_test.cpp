@@ -20,8 +20,8 @@ struct StartUpCase {
     const char* script;    // lines separated by ';'
     const char* expected;  // "/json/pointer=json|..."; "lines": lines written, "status": exit
                            // status (0 unless given), "errors": the start of standard error,
-                           // "savedtype", "savedlang": the value in the settings file
-                           // afterwards, -1 when there is none
+                           // "savedtype", "savedlang", "savedopponent": the value in the settings
+                          // file afterwards, -1 when there is none
 };
 
 const char* const firstDeal =
@@ -61,6 +61,12 @@ const StartUpCase startUpCases[] = {
      "/title=\"Японский переводной\"|/transferVariant=1|/remaining=24|/trumpCard/hidden=1"},
     {"Type7PlaysThrowInWithoutAName", "", "type=7", "state",
      "/title=\"Дурак\"|/gameType=7|/transferVariant=0|humanHandCount=6|/remaining=23"},
+    {"OpponentHandheldOverAStoredExpert", "--opponent handheld", "opponent=2", "state",
+     "savedopponent=0"},
+    {"OpponentBeginner", "--opponent beginner", "", "state", "savedopponent=1"},
+    {"OpponentExpertOverAStoredBeginner", "--opponent expert", "opponent=1", "state",
+     "savedopponent=2"},
+    {"NoOpponentAskedKeepsTheStoredOne", "", "opponent=1", "state", "savedopponent=1"},
     {"AboutOnAltSlash", "", "", "key alt+/", about},
     {"AboutOnTheCommand", "", "", "command 40003", about},
     {"AltNDealsAfreshScoringNothing", "", "", "tap 4 143;tap 100 110;key alt+n;state",
@@ -147,7 +153,7 @@ TEST_P(StartUpTest, EndsAsItShould) {
         last["errors"] = run.errors.substr(0, expected.find('"', errors + 8) - errors - 8);
     }
     const std::string saved = readTextFile(settings);
-    for (const std::string name : {"type", "lang"}) {
+    for (const std::string name : {"type", "lang", "opponent"}) {
         const size_t at = saved.find("\"" + name + "\"=dword:");
         last["saved" + name] = at == std::string::npos
                                    ? -1
