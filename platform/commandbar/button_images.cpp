@@ -48,21 +48,13 @@ const ButtonImages::Image* ButtonImages::find(int index) const {
     return &images_[static_cast<size_t>(index)];
 }
 
-int ButtonImages::width(int index) const {
-    const Image* image = find(index);
-    return image != nullptr ? image->width : 0;
-}
-
-int ButtonImages::height(int index) const {
-    const Image* image = find(index);
-    return image != nullptr ? image->height : 0;
-}
-
-void ButtonImages::draw(HDC dc, int index, int x, int y) const {
+void ButtonImages::drawCentred(HDC dc, int index, RECT box) const {
     const Image* image = find(index);
     if (image == nullptr) {
         return;
     }
+    const int x = box.left + (box.right - box.left - image->width) / 2;
+    const int y = box.top + (box.bottom - box.top - image->height) / 2;
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ previous = SelectObject(source, image->bitmap);
     BitBlt(dc, x, y, image->width, image->height, source, 0, 0, SRCCOPY);

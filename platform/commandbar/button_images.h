@@ -23,11 +23,9 @@ class ButtonImages {
     int addStrip(HBITMAP strip, int count, int width, int height, COLORREF face);
 
     int count() const { return static_cast<int>(images_.size()); }
-    int width(int index) const;
-    int height(int index) const;
-    // Copies the image with its top-left corner at x, y; an unknown index
-    // draws nothing.
-    void draw(HDC dc, int index, int x, int y) const;
+    // Copies the image centred in the box (a spare pixel goes to the left
+    // and the top); an unknown index draws nothing.
+    void drawCentred(HDC dc, int index, RECT box) const;
 
   private:
     struct Image {

@@ -140,11 +140,10 @@ void CommandBar::paint() {
             } else if (i == hot_ && pressed_ < 0) {
                 edgeFrame(dc, cell, colours::light, colours::shadow);
             }
-            int image = buttons_[static_cast<size_t>(i)].image;
-            int x = cell.left + (CELL_WIDTH - images_.width(image)) / 2;
-            int y = cell.top + (CELL_HEIGHT - images_.height(image)) / 2;
-            int shift = sunken ? 1 : 0;
-            images_.draw(dc, image, x + shift, y + shift);
+            const int shift = sunken ? 1 : 0;
+            images_.drawCentred(
+                dc, buttons_[static_cast<size_t>(i)].image,
+                RECT{cell.left + shift, cell.top + shift, cell.right + shift, cell.bottom + shift});
         }
     }
     EndPaint(window_, &paintInfo);

@@ -117,6 +117,18 @@ TEST_F(CommandBarTest, TheCommandIsPostedSoItRunsAfterThePenUpIsHandled) {
     EXPECT_EQ(LOWORD(commands()[0].wParam), 40012);
 }
 
+// A bar made for another window, hidden behind the table, leaves this one
+// working.
+TEST_F(CommandBarTest, ABarForAnotherWindowLeavesThisOneWorking) {
+    HWND other = recordingWindow(u"other", 0, 0, {0, 0, 240, 320});
+    ASSERT_NE(CommandBar_Create(nullptr, other, 2), nullptr);
+    deliver(Type::PenDown, centreOf(0));
+    deliver(Type::PenUp, centreOf(0));
+    ASSERT_EQ(commands().size(), 1u);
+    EXPECT_EQ(LOWORD(commands()[0].wParam), COMMAND_IDS[0]);
+    EXPECT_EQ(commands()[0].lParam, reinterpret_cast<LPARAM>(bar));
+}
+
 // Pixels of the bar (the tooltip below it is another window) that differ.
 std::vector<POINT> barChanges(const platform::Surface& before, const platform::Surface& after) {
     std::vector<POINT> changed;
