@@ -98,9 +98,10 @@ BOOL TranslateMessage(const MSG* /*message*/) {
 }
 
 LRESULT DispatchMessageW(const MSG* message) {
-    if (message == nullptr || message->hwnd == nullptr) {
+    if (message == nullptr) {
         return 0;
     }
+    // A thread message has no window, and SendMessageW finds no procedure.
     LRESULT result =
         SendMessageW(message->hwnd, message->message, message->wParam, message->lParam);
     if (message->message == WM_PAINT) {

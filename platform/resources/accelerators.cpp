@@ -39,7 +39,7 @@ bool matches(const ACCEL& entry, const MSG& message) {
 } // namespace
 
 HACCEL LoadAcceleratorsW(HINSTANCE /*instance*/, LPCWSTR name) {
-    if (name == nullptr || !IS_INTRESOURCE(name)) {
+    if (!IS_INTRESOURCE(name)) {
         return nullptr;
     }
     int id = static_cast<int>(reinterpret_cast<uintptr_t>(name));

@@ -46,6 +46,23 @@ TEST_F(ObjectsTest, SelectObjectReturnsWhatWasSelectedBefore) {
     DeleteDC(dc);
 }
 
+// GetObject describes a bitmap as 32-bit pixels in one plane, asks for a
+// buffer large enough, and knows nothing of a handle after a reset.
+TEST_F(ObjectsTest, GetObjectDescribesABitmapUntilTheRasterIsReset) {
+    HBITMAP picture = bitmap(5, 7);
+    EXPECT_EQ(GetObjectW(picture, 0, nullptr), static_cast<int>(sizeof(BITMAP)));
+    BITMAP info{};
+    EXPECT_EQ(GetObjectW(picture, sizeof info - 1, &info), 0);
+    ASSERT_EQ(GetObjectW(picture, sizeof info, &info), static_cast<int>(sizeof info));
+    EXPECT_EQ(std::vector<LONG>({info.bmType, info.bmWidth, info.bmHeight, info.bmWidthBytes,
+                                 info.bmPlanes, info.bmBitsPixel}),
+              std::vector<LONG>({0, 5, 7, 20, 1, 32}));
+    HDC dc = CreateCompatibleDC(nullptr);
+    platform::resetRaster();
+    EXPECT_EQ(GetObjectW(picture, sizeof info, &info), 0);
+    EXPECT_EQ(DeleteDC(dc), FALSE);
+}
+
 TEST_F(ObjectsTest, APaintDcStartsWithTheDocumentedStateAndTakesNoBitmap) {
     Surface window(4, 4, 0);
     Region region;
