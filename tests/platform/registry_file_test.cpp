@@ -235,6 +235,20 @@ TEST_F(RegistryFileTest, WriteReplacesTheFileAndLeavesNoTemporaryBehind) {
     EXPECT_EQ(readFile(), text);
 }
 
+// Creating a key writes its section at once; creating it again opens it.
+TEST_F(RegistryFileTest, ACreatedKeyIsWrittenAndOpenedTheNextTime) {
+    for (DWORD expected : {DWORD{REG_CREATED_NEW_KEY}, DWORD{REG_OPENED_EXISTING_KEY}}) {
+        HKEY key = nullptr;
+        DWORD disposition = 0;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, tlxKey, 0, nullptr, 0, 0, nullptr, &key,
+                                  &disposition),
+                  ERROR_SUCCESS);
+        RegCloseKey(key);
+        EXPECT_EQ(disposition, expected);
+        EXPECT_EQ(readFile(), tlxSection);
+    }
+}
+
 // Handles closed, foreign or left over from another store are refused.
 TEST(RegistryHandles, ClosedForeignAndStaleHandlesAreRefused) {
     platform::useMemorySettings();
