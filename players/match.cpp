@@ -40,8 +40,8 @@ void playDeals(int32_t first, int32_t step, int32_t deals, int32_t variant, uint
             // Game 0: A sits south; game 1: A sits north with south's cards.
             const int32_t seatOfA = game == 0 ? SOUTH : NORTH;
             const int32_t winner = game == 0
-                                       ? playGame(start, a, b, random, &result.illegal)
-                                       : playGame(swapped(start), b, a, random, &result.illegal);
+                                       ? playGame(start, a, b, random, result.illegal)
+                                       : playGame(swapped(start), b, a, random, result.illegal);
             if (winner == NOBODY) {
                 ++result.unfinished;
             } else if (winner == seatOfA) {
@@ -61,20 +61,14 @@ std::string percent(double share) {
 
 } // namespace
 
-int32_t playGame(Position position, Kind south, Kind north, Random& random, int64_t* illegal) {
+int32_t playGame(Position position, Kind south, Kind north, Random& random, int64_t& illegal) {
     for (int32_t i = 0; i < 3000 && position.phase != Phase::over; ++i) {
         const Kind kind = toMove(position) == SOUTH ? south : north;
-        Move move = chooseMove(kind, position, random);
+        const Move move = chooseMove(kind, position, random);
         if (!isLegal(position, move)) {
-            if (illegal != nullptr) {
-                ++*illegal;
-            }
-            move =
-                position.phase == Phase::defend ? Move{MoveKind::take, 0} : Move{MoveKind::done, 0};
-            if (position.phase == Phase::lead) {
-                move = {MoveKind::play,
-                        bit(lowest(position.hand[toMove(position) == NORTH ? 1 : 0]))};
-            }
+            // A fault of the player: the game is cut off there, unfinished.
+            ++illegal;
+            return NOBODY;
         }
         apply(position, move);
     }

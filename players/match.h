@@ -14,13 +14,13 @@ namespace players {
 struct MatchResult {
     int64_t wins = 0;       // games won by A
     int64_t losses = 0;     // games won by B
-    int64_t unfinished = 0; // games cut off at the move limit
-    int64_t illegal = 0;    // moves refused by the engine (replaced by take or done)
+    int64_t unfinished = 0; // games cut off at the move limit or at an illegal move
+    int64_t illegal = 0;    // moves refused by the engine
 };
 
 // The winner's seat of one game from the start position, or NOBODY.
 int32_t playGame(engine::Position position, Kind south, Kind north, engine::Random& random,
-                 int64_t* illegal = nullptr);
+                 int64_t& illegal);
 MatchResult playMatch(int32_t deals, int32_t variant, uint64_t seed, Kind a, Kind b,
                       int32_t threads);
 
