@@ -24,6 +24,12 @@ static int32_t IsChecked(HWND dialog, int id) {
     return SendMessageW(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
 }
 
+// The selected line of a list (LB_GETCURSEL) or drop-down list
+// (CB_GETCURSEL), or -1 (LB_ERR, CB_ERR) when none is.
+static LRESULT SelectedLine(HWND dialog, int id, UINT query) {
+    return SendMessageW(GetDlgItem(dialog, id), query, 0, 0);
+}
+
 static INT_PTR OptionsOpen(HWND dialog) {
     HWND variants = GetDlgItem(dialog, IDC_GAME_TYPE);
     for (int32_t i = 0; i < gameTypeCount; i++) {
@@ -50,7 +56,7 @@ static INT_PTR OptionsOpen(HWND dialog) {
 }
 
 static void OptionsConfirm(HWND dialog) {
-    LRESULT type = SendMessageW(GetDlgItem(dialog, IDC_GAME_TYPE), CB_GETCURSEL, 0, 0);
+    LRESULT type = SelectedLine(dialog, IDC_GAME_TYPE, CB_GETCURSEL);
     if (type != CB_ERR && type != gameType) {
         gameType = static_cast<int32_t>(type);
         transferVariant = transferVariantFor(gameType);
@@ -63,11 +69,11 @@ static void OptionsConfirm(HWND dialog) {
     showTalonCount = IsChecked(dialog, IDC_SHOW_TALON_COUNT);
     doubleTapPlays = IsChecked(dialog, IDC_DOUBLE_TAP);
 
-    LRESULT colour = SendMessageW(GetDlgItem(dialog, IDC_TABLE_COLOUR), LB_GETCURSEL, 0, 0);
+    LRESULT colour = SelectedLine(dialog, IDC_TABLE_COLOUR, LB_GETCURSEL);
     if (colour != LB_ERR) {
         tableColourIndex = static_cast<int32_t>(colour);
     }
-    LRESULT back = SendMessageW(GetDlgItem(dialog, IDC_CARD_BACK), LB_GETCURSEL, 0, 0);
+    LRESULT back = SelectedLine(dialog, IDC_CARD_BACK, LB_GETCURSEL);
     if (back != LB_ERR) {
         cardBackIndex = static_cast<int32_t>(back);
         setBackStyle(humanHand, cardBackIndex);
