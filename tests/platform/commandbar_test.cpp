@@ -129,6 +129,15 @@ TEST_F(CommandBarTest, ABarForAnotherWindowLeavesThisOneWorking) {
     EXPECT_EQ(commands()[0].lParam, reinterpret_cast<LPARAM>(bar));
 }
 
+// A bar keeps up to 256 images: a strip is added whole or not at all, and
+// each call answers the index of its first image.
+TEST_F(CommandBarTest, ABarKeepsUpTo256Images) {
+    EXPECT_EQ(CommandBar_AddBitmap(bar, nullptr, 141, 200, 16, 16), BUTTON_COUNT);
+    EXPECT_EQ(CommandBar_AddBitmap(bar, nullptr, 141, 50, 16, 16), -1);
+    EXPECT_EQ(CommandBar_AddBitmap(bar, nullptr, 141, 49, 16, 16), BUTTON_COUNT + 200);
+    EXPECT_EQ(CommandBar_AddBitmap(bar, nullptr, 141, 1, 16, 16), -1);
+}
+
 // Pixels of the bar (the tooltip below it is another window) that differ.
 std::vector<POINT> barChanges(const platform::Surface& before, const platform::Surface& after) {
     std::vector<POINT> changed;

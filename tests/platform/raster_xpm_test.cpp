@@ -2,6 +2,8 @@
 // XPM images: the colours they may name, and malformed data that must give
 // an empty image.
 #include <array>
+#include <string>
+#include <vector>
 
 #include "platform_support.h"
 
@@ -52,6 +54,23 @@ TEST(XpmTest, MalformedRowsGiveAnEmptyImage) {
     for (const char* row : {"..", ".x.", static_cast<const char*>(nullptr)}) {
         const std::array<const char*, 4> image{"3 2 1 1", ". c #000000", "...", row};
         EXPECT_TRUE(isEmpty(parse(image))) << (row != nullptr ? row : "no row");
+    }
+}
+
+// An image may be up to 4096 pixels wide and high, and no more.
+TEST(XpmTest, ASideOfUpTo4096PixelsIsRead) {
+    for (const auto& [width, height] : {std::pair{4096, 1}, {4097, 1}, {1, 4096}, {1, 4097}}) {
+        const std::string header = std::to_string(width) + " " + std::to_string(height) + " 1 1";
+        const std::string row(static_cast<size_t>(width), '.');
+        std::vector<const char*> lines{header.c_str(), ". c #102030"};
+        lines.insert(lines.end(), static_cast<size_t>(height), row.c_str());
+        const Surface surface = surfaceFromXpm(lines.data(), static_cast<int>(lines.size()));
+        const bool fits = width <= 4096 && height <= 4096;
+        EXPECT_EQ(surface.width, fits ? width : 0) << width << " x " << height;
+        EXPECT_EQ(surface.height, fits ? height : 0) << width << " x " << height;
+        if (fits) {
+            EXPECT_EQ(surface.at(width - 1, height - 1), 0x102030u);
+        }
     }
 }
 
