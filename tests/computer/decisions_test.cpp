@@ -5,10 +5,12 @@
 #include "cards/table.h"
 #include "computer/attack.h"
 #include "computer/defence.h"
+#include "computer/reasons.h"
 #include "computer_fixture.h"
 #include "game/game_state.h"
 #include "game/status_line.h"
 #include "platform/utf.h"
+#include "resources/computer_rules.h"
 
 namespace {
 
@@ -19,7 +21,8 @@ enum Act { Defend, Endgame, Lead, Pair, SafeLead, Japanese, ThrowIn0, ThrowIn1, 
 
 // A position (support/position_notation.h), what the computer is asked and what follows: "result;
 // table=..; hand=..; htable=..; status=..; open=..; attacks=..; sort=.." with
-// the computer's rows afterwards. The transfer flag and the sort order of the
+// the computer's rows afterwards, and "why=.." the rule it noted for "Why?",
+// in English with its card and number. The transfer flag and the sort order of the
 // computer's hand before it is filled are given when they differ from the
 // usual. The computer attacks in the lead and throw-in cases, defends otherwise.
 struct Decision {
@@ -81,6 +84,22 @@ int32_t decide(Act act) {
     return -1;
 }
 
+std::string noted() {
+    LPCWSTR text = resources::computerRuleText(computerReason.rule, resources::Language::English);
+    if (text == nullptr) {
+        return "(none)";
+    }
+    std::string sentence = utf8FromUtf16(text);
+    for (const auto& [mark, value] : {std::pair<std::string, std::string>{
+                                          "%c", cardName(computerReason.suit, computerReason.rank)},
+                                      {"%n", std::to_string(computerReason.number)}}) {
+        if (const size_t at = sentence.find(mark); at != std::string::npos) {
+            sentence.replace(at, 2, value);
+        }
+    }
+    return sentence;
+}
+
 void expect(const std::string& expected, int32_t result) {
     expectValues(expected,
                  {{"result", std::to_string(result)},
@@ -93,13 +112,15 @@ void expect(const std::string& expected, int32_t result) {
                   {"sort", std::to_string(computerHand.sortMode)},
                   {"selected", selectedNames(computerHand)},
                   {"atLead", std::to_string(humanHandAtLead)},
-                  {"led", std::to_string(computerLed)}});
+                  {"led", std::to_string(computerLed)},
+                  {"why", noted()}});
 }
 
 TEST_P(DecisionTest, Decides) {
     const Decision& d = GetParam();
     const bool attacking = d.act >= Lead && d.act <= PlaySafe;
     setUp(d.position, d.sort);
+    computerReason = {};
     computerAttacks = attacking ? 1 : 0;
     transferOpen = d.open >= 0 ? d.open : (d.act == Lead || d.act == Pair ? 0 : 1);
     expect(d.expected, decide(d.act));
@@ -246,16 +267,19 @@ INSTANTIATE_TEST_SUITE_P(PairRank, DecisionTest, ::testing::ValuesIn(pairRanks),
 // nothing special.
 const Decision japaneseLeads[] = {
     {"JapaneseShortTalonLeadsFromTheSpadesRank", Lead, "4 - 3: 7C 7H 9H 9S / 6D 7D 8D 6H 8H TC",
-     "1; table=9H"},
+     "1; table=9H; why=led 9H: with the talon nearly drawn it opens a rank it holds with a spade, "
+     "so the rest follow as throw-ins."},
     {"JapaneseTalon4LeadsFromTheSpadesRank", Lead, "4 - 4: 7C 7H 9H 9S / 6D 7D 8D 6H 8H TC",
      "1; table=9H"},
     {"JapaneseLoneSpadeOfItsRank", Japanese, "4 - 3: 7C 7H 9S TH / 6D 7D 8D 6H 8H TC", "0"},
     {"JapaneseLoneSpadeLeavesItToTheBasicLead", Lead, "4 - 3: 7C 7H 9S TH / 6D 7D 8D 6H 8H TC",
      "1; table=7H"},
     {"JapaneseLongTalonKeepsTheSpades", Lead, "4 - 5: 7C 7H 9H 9S / 6D 7D 8D 6H 8H TC",
-     "1; table=7H"},
+     "1; table=7H; why=led 7H from a rank it holds twice or more: it keeps the others for "
+     "throwing in."},
     {"JapaneseEmptyTalonLeadsTheLowestSpade", Lead, "4 - 0: 6C 6S 8S QS / 6D 7D 8D 6H 8H TC",
-     "1; table=6S"},
+     "1; table=6S; why=led the spade 6S: the talon is empty, and only a higher spade beats a "
+     "spade."},
     {"JapaneseNoSpadeNoJapaneseLead", Japanese, "4 - 0: 6C 7H 9D / 6D 7D 8D 6H 8H TC", "0; table="},
 };
 INSTANTIATE_TEST_SUITE_P(JapaneseLead, DecisionTest, ::testing::ValuesIn(japaneseLeads), labelOf);
