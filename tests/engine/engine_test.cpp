@@ -130,11 +130,13 @@ TEST(EngineTest, TheLastCardDrawnIsShownOnlyWhenItWasTurnedUp) {
 }
 
 // Every random move of a playout is a legal one, in every variant, all the
-// way to the end of the game.
+// way to the end of the game, and a random playout plays those very moves.
 TEST(EngineTest, RandomMovesAreLegalToTheEndOfTheGame) {
     Random random(11);
     for (int32_t game = 0; game < 60; ++game) {
         Position position = dealFromSeed(game % 6, 1000 + static_cast<uint64_t>(game), NOBODY);
+        Random same = random;
+        const int32_t playoutWinner = randomPlayout(position, same);
         int32_t moves = 0;
         while (position.phase != Phase::over && moves++ < 1000) {
             const Move move = randomMove(position, random);
@@ -142,6 +144,7 @@ TEST(EngineTest, RandomMovesAreLegalToTheEndOfTheGame) {
             apply(position, move);
         }
         EXPECT_EQ(position.phase, Phase::over) << game;
+        EXPECT_EQ(playoutWinner, position.winner) << game;
     }
 }
 

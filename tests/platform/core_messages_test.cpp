@@ -102,6 +102,39 @@ TEST_F(CoreMessages, PostedMessagesComeFirstThenOnePaintForSeveralMarks) {
     EXPECT_FALSE(GetMessageW(&message, nullptr, 0, 0));
 }
 
+int lazyPaints = 0;
+
+// Ignores its paints: never begins one.
+LRESULT CALLBACK_lazy(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT) {
+        ++lazyPaints;
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// A procedure that does not paint gets its paint once, whether UpdateWindow
+// or the message loop sent it, never the same paint again.
+TEST_F(CoreMessages, AnUnpaintedWindowIsNotAskedAgain) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = CALLBACK_lazy;
+    windowClass.lpszClassName = u"lazy";
+    RegisterClassW(&windowClass);
+    HWND window = CreateWindowExW(0, u"lazy", u"", WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                                  nullptr, nullptr);
+    lazyPaints = 0;
+    MSG message{};
+    EXPECT_TRUE(UpdateWindow(window));
+    EXPECT_EQ(lazyPaints, 1);
+    EXPECT_FALSE(GetMessageW(&message, nullptr, 0, 0));
+    InvalidateRect(window, nullptr, FALSE);
+    ASSERT_TRUE(GetMessageW(&message, nullptr, 0, 0));
+    EXPECT_EQ(message.message, WM_PAINT);
+    DispatchMessageW(&message);
+    EXPECT_EQ(lazyPaints, 2);
+    EXPECT_FALSE(GetMessageW(&message, nullptr, 0, 0));
+}
+
 TEST_F(CoreMessages, QuitEndsTheLoopWithItsCode) {
     makeWindow();
     PostQuitMessage(7);
