@@ -138,6 +138,29 @@ TEST_F(CommandBarTest, ABarKeepsUpTo256Images) {
     EXPECT_EQ(CommandBar_AddBitmap(bar, nullptr, 141, 1, 16, 16), -1);
 }
 
+// A bar holds up to 64 buttons: of 70 added, the 64th sends its command
+// (to a pen the bar gets from its owner, past the screen's edge) and the
+// 65th is not there.
+TEST_F(CommandBarTest, ABarHoldsUpTo64Buttons) {
+    HWND owner = recordingWindow(u"wide", 0, 0, {0, 0, 240, 320});
+    HWND wide = CommandBar_Create(nullptr, owner, 2);
+    std::vector<TBBUTTON> many(70);
+    for (int i = 0; i < 70; ++i) {
+        many[static_cast<size_t>(i)] =
+            TBBUTTON{0, 50000 + i, TBSTATE_ENABLED, TBSTYLE_BUTTON, 0, 0};
+    }
+    SendMessageW(wide, TB_ADDBUTTONSW, many.size(), reinterpret_cast<LPARAM>(many.data()));
+    for (int index : {63, 64}) {
+        const POINT at = centreOf(index);
+        const LPARAM where = MAKELPARAM(static_cast<WORD>(at.x), static_cast<WORD>(at.y));
+        SendMessageW(wide, WM_LBUTTONDOWN, 0, where);
+        SendMessageW(wide, WM_LBUTTONUP, 0, where);
+        pump();
+    }
+    ASSERT_EQ(commands().size(), 1u);
+    EXPECT_EQ(LOWORD(commands()[0].wParam), 50063);
+}
+
 // Pixels of the bar (the tooltip below it is another window) that differ.
 std::vector<POINT> barChanges(const platform::Surface& before, const platform::Surface& after) {
     std::vector<POINT> changed;

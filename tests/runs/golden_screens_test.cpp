@@ -141,6 +141,11 @@ std::vector<GoldenCase> goldenCases() {
         cases, "lang=1",
         {{"hold 60 160;key down;key down;key down", "english_menu_marked", "humanTableRowCount=0"},
          {"key escape;hold 239 319", "menu_in_the_corner", "humanTableRowCount=0"}});
+    // The deal number dialog, opened from the menu, with the deal's code.
+    const std::string dealNumber = "hold 60 150;key up;key up;key up;key up;key up;key up;"
+                                   "key enter";
+    along(cases, "", {{dealNumber, "deal_number", "/dialog/template=133"}});
+    along(cases, "lang=1", {{dealNumber, "english_deal_number", "/dialog/template=133"}});
     // Backs show on the computer's hand and the talon; the first pair is the
     // first deal of type 0.
     for (const std::string value : {"1", "2", "3", "4"}) {
