@@ -71,6 +71,9 @@ TEST_F(DialogEdit, TheScrollBarAndTheKeysScrollIt) {
         [&] { key(VK_END); },
         [&] { key(VK_UP); },
         [&] { key(VK_HOME); },
+        // The wheel: three lines a notch.
+        [&] { wheel(centreOf(edit()), -2); },
+        [&] { wheel(centreOf(edit()), 1); },
     };
     then([&] {
         setText(numberedLines(60));
@@ -83,7 +86,7 @@ TEST_F(DialogEdit, TheScrollBarAndTheKeysScrollIt) {
     thenClose();
     run();
     EXPECT_EQ(firsts, (std::vector<int>{2, 1, 1 + visible, 60 - 2 * visible, 1 + visible,
-                                        60 - visible, 59 - visible, 0}));
+                                        60 - visible, 59 - visible, 0, 6, 3}));
 }
 
 } // namespace

@@ -204,12 +204,13 @@ class DialogTest : public ::testing::Test {
         });
     }
 
-    void event(Type type, int x = 0, int y = 0, uint32_t key = 0) {
+    void event(Type type, int x = 0, int y = 0, uint32_t key = 0, int32_t value = 0) {
         platform::InputEvent input;
         input.type = type;
         input.x = x;
         input.y = y;
         input.key = key;
+        input.value = value;
         if (insertAt_ == noInsert) {
             steps.emplace_back(input);
         } else {
@@ -223,6 +224,8 @@ class DialogTest : public ::testing::Test {
     }
 
     void key(WORD virtualKey) { event(Type::Key, 0, 0, virtualKey); }
+    // The wheel turned over a point, lines > 0 away from the user.
+    void wheel(POINT at, int lines) { event(Type::Wheel, at.x, at.y, 0, lines); }
 
     // Ends the dialog with OK from a step, after everything queued before.
     void thenClose() {
