@@ -222,6 +222,20 @@ TEST_F(CommandBarTest, HoldingThePenOnAButtonShowsItsTipUntilPenUp) {
     EXPECT_NE(platform::composeScreen().at(rect.left + 2, rect.top + 1), TIP_YELLOW);
 }
 
+// A press ends the hovering: after the pointer hovered one button and the
+// pen tapped another, no button keeps the hover frame and no tip stays.
+TEST_F(CommandBarTest, APressEndsTheHoverOfAnotherButton) {
+    const platform::Surface before = platform::composeScreen();
+    deliver(Type::PenMove, centreOf(1));
+    EXPECT_FALSE(barChanges(before, platform::composeScreen()).empty());
+    deliver(Type::PenDown, centreOf(3));
+    deliver(Type::PenUp, centreOf(3));
+    EXPECT_TRUE(barChanges(before, platform::composeScreen()).empty());
+    EXPECT_TRUE(popups().empty());
+    ASSERT_EQ(commands().size(), 1u);
+    EXPECT_EQ(LOWORD(commands()[0].wParam), COMMAND_IDS[3]);
+}
+
 // The pointer over the bar with no button pressed: the tip of the button
 // under it, the first one included, and none once it leaves the bar.
 TEST_F(CommandBarTest, HoveringShowsTheTipOfTheButtonUnderThePointer) {
