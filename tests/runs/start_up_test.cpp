@@ -20,8 +20,8 @@ struct StartUpCase {
     const char* script;    // lines separated by ';'
     const char* expected;  // "/json/pointer=json|..."; "lines": lines written, "status": exit
                            // status (0 unless given), "errors": the start of standard error,
-                           // "savedtype", "savedlang", "savedopponent": the value in the settings
-                          // file afterwards, -1 when there is none
+                           // "savedtype", "savedlang", "savedopponent": the value in
+                           // the settings file afterwards, -1 when there is none
 };
 
 const char* const firstDeal =
