@@ -21,6 +21,7 @@ import hashlib
 import json
 import os
 import re
+import signal
 import subprocess
 import sys
 import threading
@@ -262,8 +263,19 @@ def from_earlier_run(path, survivors_only):
 
 
 def run(cmd, cwd, timeout=None, env=None):
-    return subprocess.run(cmd, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
-                          timeout=timeout, env=env, text=True, errors="replace")
+    """Runs cmd in a process group of its own: on a timeout the whole group
+    is killed, so a program that a test started and a mutant made hang does
+    not outlive its test."""
+    with subprocess.Popen(cmd, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                          env=env, text=True, errors="replace",
+                          start_new_session=True) as process:
+        try:
+            output, _ = process.communicate(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            os.killpg(process.pid, signal.SIGKILL)
+            process.communicate()
+            raise
+        return subprocess.CompletedProcess(cmd, process.returncode, output)
 
 
 def sync_tree(source, copy):
