@@ -2,8 +2,8 @@
 // The computer's answer to the human's attack: transfer, beat or take.
 #include "cards/table.h"
 #include "computer/defence.h"
-#include "game/bout_steps.h"
 #include "computer/reasons.h"
+#include "game/bout_steps.h"
 #include "game/game_state.h"
 
 namespace {

@@ -2,8 +2,8 @@
 // Whether the computer would rather pass the attack on than answer it.
 #include "cards/table.h"
 #include "computer/defence.h"
-#include "game/bout_steps.h"
 #include "computer/reasons.h"
+#include "game/bout_steps.h"
 #include "game/game_state.h"
 #include "game/status_line.h"
 

@@ -14,7 +14,7 @@ enum class DialogControlKind {
     CheckBox,          // BS_MULTILINE lets its label take two lines
     ListBox,
     DropDownList, // a combo box whose list opens below it
-    Edit,         // ES_MULTILINE | ES_READONLY with WS_VSCROLL: a scrolling text; else one typed line
+    Edit, // ES_MULTILINE | ES_READONLY with WS_VSCROLL: a scrolling text; else one typed line
 };
 
 // Control styles the templates use.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/runtime.h"
-#include "records/deal_report.h"
 #include "players/match_command.h"
+#include "records/deal_report.h"
 #include "window/main_window.h"
 #include "window/state_report.h"
 

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/raster/surface.h"
-#include "support/golden_pictures.h"
 #include "resources/resource_ids.h"
 #include "resources/resource_table.h"
+#include "support/golden_pictures.h"
 
 namespace {
 
