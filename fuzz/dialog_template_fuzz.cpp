@@ -20,11 +20,12 @@ class Bytes {
     uint8_t byte() { return at_ < size_ ? data_[at_++] : 0; }
     int number() { return static_cast<int16_t>(byte() | (byte() << 8)); }
     // A position or size in dialog units: mostly from a little off the
-    // screen to a little past it, one time in eight up to a few screens wide
-    // (each window has pixels of its own, so huge ones are slow to make).
+    // screen to a little past it, one time in eight up to about one and a
+    // half screens (each window has pixels of its own, which are filled as
+    // it is made: a window of several screens took most of a run's time).
     int extent() {
         const int value = byte();
-        return value < 224 ? value - 32 : (value - 224) * 24;
+        return value < 224 ? value - 32 : (value - 224) * 8;
     }
     std::u16string text() {
         std::u16string out;

@@ -15,6 +15,11 @@ targets=(script_lines settings_file xpm dialog_template command_line page_query)
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --target "${targets[@]/#/fuzz_}"
 
+# Windows and screenshots allocate and free pixel buffers of a few hundred
+# kilobytes for every input; kept on the heap instead of mapped and unmapped
+# each time, the targets run about twice as many inputs a second.
+export GLIBC_TUNABLES=glibc.malloc.mmap_threshold=67108864:glibc.malloc.trim_threshold=268435456
+
 mkdir -p build/fuzz/findings
 for target in "${targets[@]}"; do
     echo "== fuzz_$target: ${seconds} s =="
