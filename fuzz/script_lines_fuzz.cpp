@@ -38,10 +38,10 @@ const std::string& shotFolder() {
 }
 
 // Each `shot` line writes into the private folder: the file name keeps its
-// letters but loses every slash. Only the first two shots of a script are
-// taken; the rest become comments, since a picture compressed at the best
-// level costs more than all the other lines together, and the first shots
-// already reach every step of taking one.
+// letters but loses every slash. Only the first shot of a script is
+// taken; the others become comments, since a picture compressed at the best
+// level costs more than all the other lines together, and the first shot
+// already reaches every step of taking one.
 std::string confineShots(const std::string& text) {
     std::istringstream lines(text);
     std::string out;
@@ -49,7 +49,7 @@ std::string confineShots(const std::string& text) {
     for (std::string line; std::getline(lines, line);) {
         const size_t start = line.find_first_not_of(" \t\n\v\f\r"); // as the reader splits
         const bool shot = start != std::string::npos && line.compare(start, 4, "shot") == 0;
-        if (shot && ++shots > 2) {
+        if (shot && ++shots > 1) {
             line = "# shot";
         } else if (shot) {
             std::string name =
