@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 // How long the program's own work takes: dealing a game, a bout's worth of
-// computer decisions, and painting the whole table.
+// computer decisions, painting the whole table, and writing a screenshot.
 #include <benchmark/benchmark.h>
+
+#include <filesystem>
 
 #include "cards/random_source.h"
 #include "cards/table.h"
 #include "computer/attack.h"
 #include "computer/defence.h"
 #include "game/game_state.h"
+#include "platform/screen.h"
 #include "platform/testing.h"
 #include "platform/window_api.h"
 #include "window/main_window.h"
@@ -85,5 +88,18 @@ void BM_PaintOneCard(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PaintOneCard);
+
+void BM_WriteScreenshot(benchmark::State& state) {
+    startProgram();
+    paintPending();
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "talonix-bench-shot.png").string();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(platform::writePng(platform::composeScreen(), path));
+    }
+    state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_WriteScreenshot)->Unit(benchmark::kMicrosecond);
 
 } // namespace

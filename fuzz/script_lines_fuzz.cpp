@@ -39,8 +39,8 @@ const std::string& shotFolder() {
 
 // Each `shot` line writes into the private folder: the file name keeps its
 // letters but loses every slash. Only the first shot of a script is
-// taken; the others become comments, since a picture compressed at the best
-// level costs more than all the other lines together, and the first shot
+// taken; the others become comments, since composing and compressing a
+// picture costs more than all the other lines together, and the first shot
 // already reaches every step of taking one.
 std::string confineShots(const std::string& text) {
     std::istringstream lines(text);

@@ -51,11 +51,13 @@ bool writePng(const Surface& surface, const std::string& path) {
             *next++ = static_cast<char>(*pixel & 0xFFu);
         }
     }
+    // zlib's default level: a screen takes under a third of the time the best
+    // level takes, for files about a third larger (3 KB instead of 2).
     uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
     std::string packed(packedSize, '\0');
     if (compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize,
                   reinterpret_cast<const Bytef*>(raw.data()), static_cast<uLong>(raw.size()),
-                  Z_BEST_COMPRESSION) != Z_OK) {
+                  Z_DEFAULT_COMPRESSION) != Z_OK) {
         return false;
     }
     packed.resize(packedSize);
