@@ -70,7 +70,11 @@ Surface* surfaceOfIcon(HICON icon);
 // "c None" for black). Returns an empty surface on malformed data.
 Surface surfaceFromXpm(const char* const* lines, int lineCount);
 
-bool writePng(const Surface& surface, const std::string& path);
+// Screenshots are written quickly; files that ship (the icons) as small as
+// zlib can make them.
+enum class PngPacking { Quick, Smallest };
+bool writePng(const Surface& surface, const std::string& path,
+              PngPacking packing = PngPacking::Quick);
 
 // Drops every drawing object (tests and shutdown).
 void resetRaster();

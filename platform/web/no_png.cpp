@@ -4,7 +4,7 @@
 
 namespace platform {
 
-bool writePng(const Surface& /*surface*/, const std::string& /*path*/) {
+bool writePng(const Surface& /*surface*/, const std::string& /*path*/, PngPacking /*packing*/) {
     return false;
 }
 

@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
                  {512, scaled(*icon, 16, 1)}};
     for (const auto& entry : sizes) {
         std::string path = std::string(argv[1]) + "/" + std::to_string(entry.size) + ".png";
-        if (!platform::writePng(entry.picture, path)) {
+        if (!platform::writePng(entry.picture, path, platform::PngPacking::Smallest)) {
             std::fprintf(stderr, "make_icons: cannot write %s\n", path.c_str());
             return 1;
         }
