@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Update regions, the paint protocol and the composed screen.
+#include <algorithm>
+
 #include "platform/core/core_state.h"
 #include "platform/gdi_api.h"
 #include "platform/screen.h"
@@ -69,10 +71,10 @@ void composeWindow(platform::Surface& screen, HWND window, POINT origin, RECT cl
     const platform::Surface& surface = record->surface;
     RECT area = platform::intersectRects(
         clip, RECT{origin.x, origin.y, origin.x + surface.width, origin.y + surface.height});
-    for (LONG y = area.top; y < area.bottom; ++y) {
-        for (LONG x = area.left; x < area.right; ++x) {
-            screen.at(x, y) = surface.at(x - origin.x, y - origin.y);
-        }
+    const LONG width = area.right - area.left;
+    for (LONG y = area.top; y < area.bottom && width > 0; ++y) {
+        std::copy_n(surface.row(y - origin.y) + (area.left - origin.x), width,
+                    &screen.at(area.left, y));
     }
     for (HWND child : record->children) {
         WindowRecord* childRecord = findWindow(child);

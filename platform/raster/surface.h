@@ -47,6 +47,9 @@ struct Surface {
     uint32_t& at(int32_t x, int32_t y) {
         return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
     }
+    const uint32_t* row(int32_t y) const {
+        return pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(width);
+    }
 };
 
 uint32_t pixelFromColorref(COLORREF colour);
