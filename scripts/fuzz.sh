@@ -17,7 +17,7 @@ cmake --build --preset fuzz --target "${targets[@]/#/fuzz_}"
 
 # Windows and screenshots allocate and free pixel buffers of a few hundred
 # kilobytes for every input; kept on the heap instead of mapped and unmapped
-# each time, the targets run about twice as many inputs a second.
+# each time, the targets run up to twice as many inputs a second.
 export GLIBC_TUNABLES=glibc.malloc.mmap_threshold=67108864:glibc.malloc.trim_threshold=268435456
 
 mkdir -p build/fuzz/findings
